@@ -1,0 +1,124 @@
+// The main window: owns the widgets, the sound record, the graphs and the handlers.
+// Handlers stay thin: they read the widgets, call window-free code and write back.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include <QString>
+#include <QWidget>
+
+#include "graph/GrapheSon.h"
+#include "platform/LecteurAudio.h"
+#include "sound/EnregistrementSon.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QScrollBar;
+class QSlider;
+class QSplitter;
+class QTimer;
+class QToolBar;
+class QToolButton;
+class TPaintBox;
+
+inline const QString kTitreFenetre = QStringLiteral("Tracson janvier 2014 version Dedariv et carte son");
+inline const QString kTitreApplication = QStringLiteral("Tracson pour VX2 VQ");
+
+class TWaveForm : public QWidget {
+public:
+    explicit TWaveForm(QWidget* parent = nullptr);
+    ~TWaveForm() override;
+
+    // Opens a file as the Open button does once a name is chosen (also "sampix FILE").
+    void OuvreFichier(const QString& FileName);
+
+    void OpenFileBtnClick();
+    void SaveBtnClick();
+    void ExitBtnClick();
+    void BitsCBChange();
+    void ChargeFichierWav(const QString& FileName);
+    void EcritFichierWav(const QString& FileName, const TvecteurSon& vecteur);
+    void CalculeNumerique();
+    void ArreteEcoute();
+
+    // Controls, in screen order.
+    QToolBar* ToolBar1;
+    QToolButton* OpenFileBtn;
+    QToolButton* VeltaBtn;
+    QToolButton* VolumeBtn;
+    QToolButton* RecordBtn;
+    QToolButton* StopBtn;
+    QToolButton* PlayBtn;
+    QToolButton* PlaySousEchBtn;
+    QToolButton* SaveBtn;
+    QToolButton* StopPlayBtn;
+    QCheckBox* BoucleCB;
+    QToolButton* AnimBtn;
+    QToolButton* AideBtn;
+    QToolButton* OptionsBtn;
+    QToolButton* ToolButton2;
+    QToolButton* ExitBtn;
+    QWidget* ToolBar2;
+    QLineEdit* EditDecimal;
+    QLineEdit* EditBinaire;
+    QSlider* BitsTB;
+    QLabel* LabelBits;
+    QLabel* LabelBits0;
+    QSlider* FechTB;
+    QLabel* LabelFreq;
+    QLabel* LabelFreq0;
+    QComboBox* WaveInCB;
+    TPaintBox* PaintBoxAll;
+    QSplitter* Splitter1;
+    QProgressBar* Gauge;
+    TPaintBox* PaintBox;
+    QScrollBar* ScrollBar;
+    QLabel* Label1;
+    QCheckBox* tempsCB;
+    QLabel* Temps;
+    QLabel* StopLabel;
+    TLecteurAudio MediaPlayer;
+    QTimer* Timer1;
+    QTimer* Timer2;
+
+    // The sound record and the files that hold it.
+    TenregistrementSon son;
+    QString nomFichier;
+    QString nomFichierRecord;
+    QString nomFichierSousEch;
+    QString nomFichierIni;
+    QString MesDocsDir;
+    QString appDataDir;
+    std::uint32_t FreqEchCarte = 0;
+    std::uint8_t NbitsCarte = 16;
+    Tentree entree = Tentree::eSon;
+    std::int32_t deviceID = 0;
+    bool bassOK = false;
+
+    // Play selection, in frames.
+    std::int32_t debutS = 0;
+    std::int32_t finS = -1;
+
+    std::unique_ptr<TgrapheSon> graphe;
+    std::unique_ptr<TgrapheSon> grapheAll;
+
+protected:
+    void closeEvent(QCloseEvent* evenement) override;
+    void resizeEvent(QResizeEvent* evenement) override;
+    void changeEvent(QEvent* evenement) override;
+
+private:
+    void CreeControles();
+    void CreeRaccourcis();
+    void FormCreate();
+    void FormClose();
+    void FormResize();
+    void FormActivate();
+    void FormDeactivate();
+    void RefuseFichier(const QString& FileName, const QString& raison);
+    void MetVuesAuNouveauSon();
+};

@@ -1,0 +1,231 @@
+// Builds the main window's controls in screen order, with their captions, hints and
+// initial states, and the shortcuts a teacher repeats.
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QScreen>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QSlider>
+#include <QSplitter>
+#include <QStyle>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/PaintBox.h"
+#include "app/WaveForm.h"
+
+namespace {
+
+constexpr int kLargeurClient = 1073;
+constexpr int kHauteurClient = 350;
+constexpr int kHauteurApercu = 50;
+constexpr QSize kTailleBouton(67, 42);
+
+QFont PoliceDisponible(const QString& famille, QFontDatabase::SystemFont repli) {
+    if (QFontDatabase::families().contains(famille)) return QFont(famille);
+    return QFontDatabase::systemFont(repli);
+}
+
+QToolButton* Bouton(QToolBar* barre, const QString& texte, QStyle::StandardPixmap icone = QStyle::SP_CustomBase,
+                    const QString& bulle = {}) {
+    auto* b = new QToolButton(barre);
+    b->setText(texte);
+    b->setToolTip(bulle);
+    if (icone != QStyle::SP_CustomBase) b->setIcon(barre->style()->standardIcon(icone));
+    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    b->setFixedSize(kTailleBouton);
+    barre->addWidget(b);
+    return b;
+}
+
+QSlider* BarreReglage(QWidget* parent) {
+    auto* tb = new QSlider(Qt::Horizontal, parent);
+    tb->setRange(1, 8);
+    tb->setPageStep(1);
+    tb->setValue(8);
+    tb->setTickPosition(QSlider::TicksBelow);
+    tb->setFixedWidth(120);
+    return tb;
+}
+
+QLabel* LabelFlottant(QWidget* parent, const QString& texte) {
+    auto* l = new QLabel(texte, parent);
+    QFont police = PoliceDisponible(QStringLiteral("Liberation Mono"), QFontDatabase::FixedFont);
+    police.setPixelSize(16);
+    police.setBold(true);
+    l->setFont(police);
+    l->setAutoFillBackground(true);
+    QPalette p = l->palette();
+    p.setColor(QPalette::Window, Qt::yellow);
+    p.setColor(QPalette::WindowText, Qt::red);
+    l->setPalette(p);
+    l->adjustSize();
+    l->hide();
+    return l;
+}
+
+// A label above its edit box, as the form's labelled edits show them.
+QLineEdit* EditAvecLabel(QHBoxLayout* ligne, QWidget* parent, const QString& texte, int largeur) {
+    auto* colonne = new QVBoxLayout;
+    colonne->setSpacing(0);
+    colonne->addWidget(new QLabel(texte, parent));
+    auto* edit = new QLineEdit(parent);
+    edit->setReadOnly(true);
+    edit->setFixedWidth(largeur);
+    colonne->addWidget(edit);
+    ligne->addLayout(colonne);
+    return edit;
+}
+
+QVBoxLayout* ColonneLabels(QLabel* haut, QLabel* bas) {
+    auto* colonne = new QVBoxLayout;
+    colonne->setSpacing(0);
+    colonne->addWidget(haut);
+    colonne->addWidget(bas);
+    return colonne;
+}
+
+}  // namespace
+
+void TWaveForm::CreeControles() {
+    QFont police = PoliceDisponible(QStringLiteral("Carlito"), QFontDatabase::GeneralFont);
+    police.setPixelSize(13);
+    setFont(police);
+    setWindowTitle(kTitreFenetre);
+
+    auto* principal = new QVBoxLayout(this);
+    principal->setContentsMargins(0, 0, 0, 0);
+    principal->setSpacing(0);
+
+    ToolBar1 = new QToolBar(this);
+    ToolBar1->setIconSize(QSize(20, 20));
+    OpenFileBtn = Bouton(ToolBar1, "Ouvrir", QStyle::SP_DialogOpenButton, "Ouvrir");
+    VeltaBtn = Bouton(ToolBar1, "Velta", QStyle::SP_DriveNetIcon);
+    VolumeBtn = Bouton(ToolBar1, "Volume", QStyle::SP_MediaVolume);
+    RecordBtn = Bouton(ToolBar1, "Enregistrer");
+    StopBtn = Bouton(ToolBar1, "Stop", QStyle::SP_MediaStop, "arrêt de l'enregistrement");
+    PlayBtn = Bouton(ToolBar1, "Ecouter", QStyle::SP_MediaPlay, "signal \"analogique\"");
+    PlaySousEchBtn = Bouton(ToolBar1, "Ecouter", QStyle::SP_MediaPlay, "signal \"échantillonné\"");
+    SaveBtn = Bouton(ToolBar1, "Enregistrer", QStyle::SP_DialogSaveButton, "Enregistrer le fichier son courant");
+    StopPlayBtn = Bouton(ToolBar1, "Stop", QStyle::SP_MediaStop, "arrêt de l'écoute");
+    BoucleCB = new QCheckBox("en boucle", ToolBar1);
+    ToolBar1->addWidget(BoucleCB);
+    AnimBtn = Bouton(ToolBar1, "Animation", QStyle::SP_MediaSeekForward);
+    AideBtn = Bouton(ToolBar1, "Aide", QStyle::SP_DialogHelpButton);
+    OptionsBtn = Bouton(ToolBar1, "Options", QStyle::SP_FileDialogDetailedView);
+    ToolButton2 = Bouton(ToolBar1, "A propos", QStyle::SP_MessageBoxInformation);
+    ExitBtn = Bouton(ToolBar1, "Quitter", QStyle::SP_DialogCloseButton, "Quitter");
+    StopBtn->setEnabled(false);
+    PlayBtn->setEnabled(false);
+    PlaySousEchBtn->setEnabled(false);
+    StopPlayBtn->setEnabled(false);
+    principal->addWidget(ToolBar1);
+
+    ToolBar2 = new QWidget(this);
+    auto* ligne = new QHBoxLayout(ToolBar2);
+    ligne->setContentsMargins(4, 2, 4, 2);
+    EditDecimal = EditAvecLabel(ligne, ToolBar2, "Decimal", 80);
+    EditBinaire = EditAvecLabel(ligne, ToolBar2, "Binaire", 120);
+    BitsTB = BarreReglage(ToolBar2);
+    ligne->addWidget(BitsTB);
+    LabelBits = new QLabel("Bits", ToolBar2);
+    LabelBits0 = new QLabel("Bits", ToolBar2);
+    ligne->addLayout(ColonneLabels(LabelBits, LabelBits0));
+    FechTB = BarreReglage(ToolBar2);
+    ligne->addWidget(FechTB);
+    LabelFreq = new QLabel("Fréquence", ToolBar2);
+    LabelFreq0 = new QLabel("Fréquence", ToolBar2);
+    ligne->addLayout(ColonneLabels(LabelFreq, LabelFreq0));
+    WaveInCB = new QComboBox(ToolBar2);
+    WaveInCB->setPlaceholderText("WaveInCB");
+    WaveInCB->hide();
+    ligne->addWidget(WaveInCB);
+    ligne->addStretch();
+    principal->addWidget(ToolBar2);
+
+    Splitter1 = new QSplitter(Qt::Vertical, this);
+    Splitter1->setChildrenCollapsible(false);
+    PaintBoxAll = new TPaintBox(Splitter1);
+    PaintBoxAll->setMinimumHeight(8);
+    auto* zoneDetail = new QWidget(Splitter1);
+    auto* colonneDetail = new QVBoxLayout(zoneDetail);
+    colonneDetail->setContentsMargins(0, 0, 0, 0);
+    colonneDetail->setSpacing(0);
+    Gauge = new QProgressBar(zoneDetail);
+    Gauge->setFixedHeight(8);
+    Gauge->setTextVisible(false);
+    Gauge->setMaximum(11025);
+    Gauge->hide();
+    colonneDetail->addWidget(Gauge);
+    PaintBox = new TPaintBox(zoneDetail);
+    colonneDetail->addWidget(PaintBox, 1);
+    Splitter1->addWidget(PaintBoxAll);
+    Splitter1->addWidget(zoneDetail);
+    Splitter1->setStretchFactor(0, 0);
+    Splitter1->setStretchFactor(1, 1);
+    Splitter1->setSizes({kHauteurApercu, kHauteurClient});
+    principal->addWidget(Splitter1, 1);
+
+    ScrollBar = new QScrollBar(Qt::Horizontal, this);
+    principal->addWidget(ScrollBar);
+
+    auto* basDePage = new QHBoxLayout;
+    basDePage->setContentsMargins(4, 2, 4, 2);
+    Label1 = new QLabel("Clic sur le graphe pour positionner un curseur", this);
+    tempsCB = new QCheckBox("Maj. clic pour lire une durée à partir du curseur précédent", this);
+    basDePage->addWidget(Label1);
+    basDePage->addSpacing(16);
+    basDePage->addWidget(tempsCB);
+    basDePage->addStretch();
+    principal->addLayout(basDePage);
+
+    Temps = LabelFlottant(this, "DT");
+    StopLabel = LabelFlottant(this, "Enregistrement en cours, patientez ...");
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(110);
+    Timer2 = new QTimer(this);
+    Timer2->setInterval(100);
+
+    resize(kLargeurClient, kHauteurClient);
+    if (const QScreen* ecran = QApplication::primaryScreen())
+        move(ecran->availableGeometry().center() - rect().center());
+
+    connect(OpenFileBtn, &QToolButton::clicked, this, &TWaveForm::OpenFileBtnClick);
+    connect(SaveBtn, &QToolButton::clicked, this, &TWaveForm::SaveBtnClick);
+    connect(ExitBtn, &QToolButton::clicked, this, &TWaveForm::ExitBtnClick);
+    connect(BitsTB, &QSlider::valueChanged, this, &TWaveForm::BitsCBChange);
+    connect(FechTB, &QSlider::valueChanged, this, &TWaveForm::BitsCBChange);
+    CreeRaccourcis();
+}
+
+// Window-wide shortcuts: they work whatever control has the focus and leave the other
+// keys to the window's own key handler.
+void TWaveForm::CreeRaccourcis() {
+    const struct {
+        QKeySequence touches;
+        QToolButton* bouton;
+    } raccourcis[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_O), OpenFileBtn},
+        {QKeySequence(Qt::CTRL | Qt::Key_S), SaveBtn},
+        {QKeySequence(Qt::CTRL | Qt::Key_Q), ExitBtn},
+    };
+    for (const auto& r : raccourcis) {
+        auto* raccourci = new QShortcut(r.touches, this);
+        raccourci->setContext(Qt::WindowShortcut);
+        QToolButton* bouton = r.bouton;
+        connect(raccourci, &QShortcut::activated, bouton, [bouton] {
+            if (bouton->isEnabled()) bouton->click();
+        });
+        bouton->setToolTip(bouton->toolTip() + " (" + r.touches.toString(QKeySequence::NativeText) + ")");
+    }
+}

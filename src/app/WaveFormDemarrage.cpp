@@ -1,0 +1,79 @@
+// Start-up and shutdown of the main window, its resizing and its activation.
+#include <algorithm>
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QScrollBar>
+
+#include "app/PaintBox.h"
+#include "app/WaveForm.h"
+#include "platform/Dossiers.h"
+#include "platform/Messages.h"
+#include "sound/EcrivainWav.h"
+
+TWaveForm::TWaveForm(QWidget* parent) : QWidget(parent) {
+    CreeControles();
+    FormCreate();
+}
+
+void TWaveForm::FormCreate() {
+    MesDocsDir = DossierDocuments();
+    appDataDir = DossierDonnees();
+    nomFichierIni = appDataDir + "sampix.ini";
+    entree = Tentree::eSon;
+    son.FixeFormat(NbitsCarte == 8 ? TformatWave::f8 : TformatWave::f16);
+    graphe = std::make_unique<TgrapheSon>(son.vecteurSon.get(), son.vecteurSonSousEch.get());
+    grapheAll = std::make_unique<TgrapheSon>(son.vecteurSonSousEch.get(), son.vecteurSon.get());
+    nomFichierRecord = appDataDir + "sampixRecord.wav";
+    nomFichierSousEch = appDataDir + "sampixSousEch.wav";
+    nomFichier.clear();
+    // The writer only overwrites existing files, so both working files must exist. A failure
+    // is shown and the window still opens: files can still be opened and played.
+    try {
+        for (const QString& nom : {nomFichierSousEch, nomFichierRecord})
+            CreeFichierSiAbsent(QFile::encodeName(nom).toStdString());
+    } catch (const std::exception& e) {
+        AfficheMessage(QString::fromStdString(e.what()));
+    }
+}
+
+// The graphs go before the vectors they borrow.
+TWaveForm::~TWaveForm() {
+    graphe.reset();
+    grapheAll.reset();
+}
+
+void TWaveForm::FormClose() { ArreteEcoute(); }
+
+void TWaveForm::closeEvent(QCloseEvent* evenement) {
+    FormClose();
+    evenement->accept();
+}
+
+void TWaveForm::ExitBtnClick() { close(); }
+
+void TWaveForm::FormResize() { ScrollBar->setPageStep(std::max(PaintBox->width(), 1)); }
+
+void TWaveForm::resizeEvent(QResizeEvent* evenement) {
+    QWidget::resizeEvent(evenement);
+    FormResize();
+}
+
+// The player lets go of the sound device while one of the program's own windows (a dialog,
+// a message box) has the focus, and takes it back afterwards. Another application taking
+// the focus leaves no active window of ours, and changes nothing.
+void TWaveForm::changeEvent(QEvent* evenement) {
+    QWidget::changeEvent(evenement);
+    if (evenement->type() != QEvent::ActivationChange) return;
+    if (isActiveWindow())
+        FormActivate();
+    else if (QApplication::activeWindow() != nullptr)
+        FormDeactivate();
+}
+
+void TWaveForm::FormDeactivate() { MediaPlayer.Close(); }
+
+void TWaveForm::FormActivate() {
+    if (!MediaPlayer.FileName.isEmpty() && !MediaPlayer.EstOuvert()) MediaPlayer.Open();
+}

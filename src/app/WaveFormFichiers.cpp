@@ -1,0 +1,116 @@
+// Opening and saving sound files: the Open and Save buttons, the reader and the writer.
+#include <algorithm>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QScrollBar>
+#include <QSlider>
+#include <QToolButton>
+
+#include "app/PaintBox.h"
+#include "app/WaveForm.h"
+#include "platform/Dialogues.h"
+#include "platform/Messages.h"
+#include "sound/EcrivainWav.h"
+#include "sound/LecteurWav.h"
+#include "sound/NomsFichiers.h"
+
+namespace {
+
+const char* const kMarqueTronque = "erTronque";
+
+std::string NomSysteme(const QString& nom) { return QFile::encodeName(nom).toStdString(); }
+
+}  // namespace
+
+void TWaveForm::OpenFileBtnClick() {
+    const QString nom = ChoisitFichier(
+        {this, QStringLiteral("Fichiers sons (*.wav *.WAV);;Fichiers MP3 (*.mp3 *.MP3)"), QStringLiteral("wav"), false});
+    if (!nom.isEmpty()) OuvreFichier(nom);
+}
+
+void TWaveForm::OuvreFichier(const QString& FileName) {
+    if (MajusculesAscii(ExtensionFichier(FileName.toStdString())) != ".MP3") {
+        ChargeFichierWav(FileName);
+        return;
+    }
+    AfficheMessage(QStringLiteral("Décodeur MP3 non trouvé (libsndfile sans MP3)"));
+}
+
+void TWaveForm::ChargeFichierWav(const QString& FileName) {
+    // The path is kept as chosen: names are case-sensitive here.
+    nomFichier = FileName;
+    if (!QFileInfo::exists(FileName)) {
+        nomFichier.clear();
+        AfficheMessage(QStringLiteral("Fichier introuvable :\n%1").arg(FileName));
+        return;
+    }
+    try {
+        if (LitFichierWav(NomSysteme(FileName), son) && !windowTitle().endsWith(kMarqueTronque))
+            setWindowTitle(windowTitle() + kMarqueTronque);
+        ArreteEcoute();
+        MediaPlayer.FileName = nomFichier;
+        MediaPlayer.Open();
+        for (QWidget* w : {static_cast<QWidget*>(PlayBtn), static_cast<QWidget*>(AnimBtn),
+                           static_cast<QWidget*>(PlaySousEchBtn), static_cast<QWidget*>(BitsTB),
+                           static_cast<QWidget*>(FechTB)})
+            w->setEnabled(true);
+        StopPlayBtn->setEnabled(false);
+    } catch (const EWavError& e) {
+        RefuseFichier(FileName, QString::fromStdString(e.what()));
+    } catch (const ELecteurErreur& e) {
+        RefuseFichier(FileName, QString::fromStdString(e.what()));
+    }
+    MetVuesAuNouveauSon();
+}
+
+// One message naming the file and the reason; the view goes blank and no frame is kept,
+// so nothing later reads the vectors with a count from another layout.
+void TWaveForm::RefuseFichier(const QString& FileName, const QString& raison) {
+    nomFichier.clear();
+    son.NbrePoints = 0;
+    MediaPlayer.SetWait(true);
+    MediaPlayer.SetNotify(false);
+    MediaPlayer.Close();
+    MediaPlayer.FileName.clear();
+    AfficheMessage(QStringLiteral("Impossible d'ouvrir le fichier\n%1\n\n%2").arg(FileName, raison));
+}
+
+void TWaveForm::MetVuesAuNouveauSon() {
+    graphe->repere = 0;
+    graphe->repereTemps = 0;
+    graphe->NbreTot = son.NbrePoints;
+    grapheAll->NbreTot = son.NbrePoints;
+    const int grandPas = std::max(son.NbrePoints / 50, PaintBox->width());
+    ScrollBar->setMaximum(son.NbrePoints);
+    ScrollBar->setSingleStep(16);
+    if (grandPas <= ScrollBar->maximum()) ScrollBar->setPageStep(grandPas);
+    CalculeNumerique();
+    debutS = 0;
+    finS = son.NbrePoints - 1;
+    PaintBoxAll->update();
+}
+
+void TWaveForm::SaveBtnClick() {
+    const QString choisi = ChoisitFichier({this, QString(), QStringLiteral("sav"), true});
+    if (choisi.isEmpty()) return;
+    const QString nom = QString::fromStdString(ChangeExtension(choisi.toStdString(), ".WAV"));
+    try {
+        CreeFichierSiAbsent(NomSysteme(nom));
+    } catch (const std::exception& e) {
+        AfficheMessage(QString::fromStdString(e.what()));
+        return;
+    }
+    EcritFichierWav(nom, *son.vecteurSonSousEch);
+}
+
+void TWaveForm::EcritFichierWav(const QString& FileName, const TvecteurSon& vecteur) {
+    if (const auto echec = EcritWav(NomSysteme(FileName), vecteur, son.NbrePoints, son.FreqEch)) {
+        AfficheMessage(QStringLiteral("Impossible de sauver le fichier simulé\n%1\n(%2)")
+                           .arg(FileName, QString::fromStdString(*echec)));
+        return;
+    }
+    PlaySousEchBtn->setEnabled(true);
+    PlayBtn->setEnabled(true);
+    AnimBtn->setEnabled(true);
+}

@@ -1,0 +1,33 @@
+// The digitised signal: the bit and frequency track bars and the recomputation.
+#include <QLabel>
+#include <QSlider>
+
+#include "app/PaintBox.h"
+#include "app/WaveForm.h"
+#include "sound/Numerisation.h"
+
+void TWaveForm::BitsCBChange() {
+    if (PasEchantillonnage(FechTB->maximum(), FechTB->value()) != graphe->pasFreq ||
+        BitsTB->value() != graphe->NbreBits)
+        CalculeNumerique();
+}
+
+void TWaveForm::CalculeNumerique() {
+    const int b = BitsTB->value();
+    graphe->NbreBits = b;
+    const int q = QuantumNumerisation(son.NBits, b);
+    LabelBits->setText(QString::fromStdString(TexteLabelBits(b)));
+    const int s = PasEchantillonnage(FechTB->maximum(), FechTB->value());
+    graphe->pasFreq = s;
+    LabelFreq->setText(QString::fromStdString(TexteLabelFreq(son.FreqEch, s)));
+    const TplageVerticale plage = PlageVerticale(son.Format());
+    NumeriseSon(*son.vecteurSon, *son.vecteurSonSousEch, son.NbrePoints, q, s);
+    // Without a sound the player has no file to take back: only the settings change.
+    if (!nomFichier.isEmpty()) {
+        MediaPlayer.Close();
+        EcritFichierWav(nomFichierSousEch, *son.vecteurSonSousEch);
+        MediaPlayer.Open();
+    }
+    graphe->mondeY.SetMinMax(plage.mini, plage.maxi);
+    PaintBox->update();
+}

@@ -1,0 +1,28 @@
+// Sampix: shows on a real sound what sampling and quantisation do to a signal.
+#include <cstdio>
+
+#include <QFileInfo>
+#include <QStringList>
+#include <QTimer>
+
+#include "app/Application.h"
+#include "app/WaveForm.h"
+
+int main(int argc, char** argv) {
+    TApplication app(argc, argv);
+    TApplication::setApplicationName(QStringLiteral("sampix"));
+    TApplication::setApplicationDisplayName(kTitreApplication);
+    const QStringList arguments = TApplication::arguments().mid(1);
+    if (arguments.size() > 1) {
+        std::fprintf(stderr, "usage : sampix [FICHIER]\n");
+        return 2;
+    }
+    TWaveForm fenetre;
+    fenetre.show();
+    // Opened from the event loop, where an unforeseen error is shown like any other.
+    if (!arguments.isEmpty()) {
+        const QString nom = QFileInfo(arguments.first()).absoluteFilePath();
+        QTimer::singleShot(0, &fenetre, [&fenetre, nom] { fenetre.OuvreFichier(nom); });
+    }
+    return TApplication::exec();
+}

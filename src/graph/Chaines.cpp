@@ -1,0 +1,70 @@
+#include "graph/Chaines.h"
+
+#include <algorithm>
+
+#include <QLocale>
+
+namespace {
+
+constexpr char kChiffres[] = "0123456789ABCDEF";
+
+// Nearest integer to n/d (n >= 0, d > 0), halves upwards: the usual way of writing a
+// rounded decimal by hand.
+std::int64_t DivisionArrondie(std::int64_t n, std::int64_t d) { return (2 * n + d) / (2 * d); }
+
+// Nearest integer to n/d (n >= 0, d > 0), halves to even, like every other rounding of
+// the graphs.
+std::int64_t DivisionArrondiePaire(std::int64_t n, std::int64_t d) {
+    const std::int64_t q = n / d, r = n % d;
+    if (2 * r > d || (2 * r == d && q % 2 != 0)) return q + 1;
+    return q;
+}
+
+std::int64_t Puissance10(int e) {
+    std::int64_t p = 1;
+    for (int i = 0; i < e; ++i) p *= 10;
+    return p;
+}
+
+// n/d milliseconds rounded to three significant digits (never finer than two decimals),
+// computed on integers so that the text depends only on the frame count and the rate.
+double MillisecondesArrondies(std::int64_t n, std::int64_t d) {
+    int e = 0;  // 10^e <= n/d < 10^(e+1)
+    for (std::int64_t dd = d; n >= 10 * dd; dd *= 10) ++e;
+    for (std::int64_t nn = n; nn < d; nn *= 10) --e;
+    const int decimales = std::min(2, 2 - e);
+    if (decimales >= 0)
+        return static_cast<double>(DivisionArrondie(n * Puissance10(decimales), d)) /
+               static_cast<double>(Puissance10(decimales));
+    const std::int64_t pas = Puissance10(-decimales);
+    return static_cast<double>(DivisionArrondie(n, d * pas) * pas);
+}
+
+}  // namespace
+
+QString ChaineBinaire(std::int32_t niveau, int n) {
+    std::uint32_t w = static_cast<std::uint32_t>(niveau);
+    if (niveau < 0) w = static_cast<std::uint32_t>(((std::int64_t{niveau} + 32768) % 65536 + 65536) % 65536);
+    QString texte;
+    for (int bit = n - 1; bit >= 0; --bit) texte += QChar(kChiffres[bit < 32 ? (w >> bit) & 1 : 0]);
+    return texte;
+}
+
+QString ChaineHexa(std::int32_t niveau, int n) {
+    n = std::clamp(n, 1, 16);
+    const std::uint32_t w = static_cast<std::uint32_t>(niveau) & ((1u << n) - 1);
+    QString texte;
+    for (int quartet = (n - 1) / 4; quartet >= 0; --quartet) texte += QChar(kChiffres[(w >> (4 * quartet)) & 0xF]);
+    return texte + QChar('h');
+}
+
+QString TexteDuree(std::int64_t ecart, std::int32_t frequence) {
+    if (frequence <= 0) return {};
+    ecart = ecart < 0 ? -ecart : ecart;
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    const std::int64_t n = ecart * 1000;
+    QString texte = locale.toString(n == 0 ? 0.0 : MillisecondesArrondies(n, frequence), 'f', 2) + " ms";
+    if (n == 0) return texte;
+    return texte + "=1/(" + QString::number(DivisionArrondiePaire(frequence, ecart)) + " Hz)";
+}

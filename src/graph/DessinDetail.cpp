@@ -1,0 +1,93 @@
+// The detail view: four pixels per frame, the sound as a thin polyline, the digitised
+// sound as thick dashes, the sampling instants and the quantisation levels as fine lines.
+#include <cmath>
+#include <cstdlib>
+
+#include "graph/Arrondi.h"
+#include "graph/GrapheSon.h"
+#include "graph/LectureSon.h"
+
+void TgrapheSon::DrawG() {
+    if (!Canvas) return;
+    TCanevas::Session session(*Canvas);
+    Canvas->Brush.Color = clBlanc;
+    Canvas->FillRect(LimiteCourbe);
+    Canvas->Pen.Mode = TmodeStylo::pmCopy;
+    if (NbreTot < 1) return;
+    ChercheMonde();
+    Canvas->Pen.Width = 1;
+    Canvas->Pen.Color = couleurNiveau;
+    TraceEchantillons();
+    TraceNiveaux();
+    TraceCourbe();
+    TraceCourbeBis();
+    TraceRepere();
+}
+
+// Lines closer than 10 pixels would hide the curves: at four pixels per frame, a step of
+// three frames or more is needed.
+void TgrapheSon::TraceEchantillons() {
+    int x0, x1, y;
+    WindowXY(debut, 0, x0, y);
+    WindowXY(static_cast<double>(debut) + pasFreq, 0, x1, y);
+    if (x1 - x0 < 10) return;
+    for (std::int32_t i = debut + (pasFreq - debut % pasFreq) % pasFreq; i <= fin; i += pasFreq) {
+        int x;
+        WindowXY(i, 0, x, y);
+        Canvas->MoveTo(x, LimiteCourbe.Top);
+        Canvas->LineTo(x, LimiteCourbe.Bottom);
+    }
+}
+
+// Levels at multiples of coeffBit from the bottom of the layout's range: 0 for 8-bit
+// sounds, -32764 (the bound of the 16-bit scale) otherwise.
+void TgrapheSon::TraceNiveaux() {
+    coeffBit = std::max(1, static_cast<int>(Arrondi(std::pow(2.0L, NbreBitsInit - NbreBits))));
+    int x, y1, y2;
+    WindowXY(debut, coeffBit, x, y1);
+    WindowXY(debut, 2.0 * coeffBit, x, y2);
+    if (std::abs(y2 - y1) < 10) return;
+    double v = Son && EstHuitBits(Son->formatWave) ? 0 : -32764;
+    do {
+        int y;
+        WindowXY(debut, v, x, y);
+        Canvas->MoveTo(LimiteCourbe.Left, y);
+        Canvas->LineTo(LimiteCourbe.Right, y);
+        v += coeffBit;
+    } while (v <= mondeY.maxi);
+}
+
+void TgrapheSon::TraceCourbe() {
+    Canvas->Pen.Width = 1;
+    Canvas->Pen.Color = couleurCourbe;
+    if (!Son) return;
+    const std::int32_t premier = std::max(debut, 0);
+    const std::int32_t dernier = std::min(fin, TramesLisibles(*Son, NbreTot) - 1);
+    if (dernier < premier) return;
+    AvecLecteur(*Son, [&](auto lecteur) {
+        int x, y;
+        WindowXY(premier, lecteur(premier), x, y);
+        Canvas->MoveTo(x, y);
+        for (std::int32_t i = premier; i <= dernier; ++i) {
+            WindowXY(i, lecteur(i), x, y);
+            Canvas->LineTo(x, y);
+        }
+    });
+}
+
+// Every frame gets its dash, so the held and re-quantised values show as a staircase.
+void TgrapheSon::TraceCourbeBis() {
+    Canvas->Pen.Width = 3;
+    Canvas->Pen.Color = couleurBis;
+    if (!SonBis) return;
+    const std::int32_t premier = std::max(debut, 0);
+    const std::int32_t dernier = std::min(fin, TramesLisibles(*SonBis, NbreTot) - 1);
+    AvecLecteur(*SonBis, [&](auto lecteur) {
+        for (std::int32_t i = premier; i <= dernier; ++i) {
+            int x, y;
+            WindowXY(i, lecteur(i), x, y);
+            Canvas->MoveTo(x, y);
+            Canvas->LineTo(x + 3, y);
+        }
+    });
+}

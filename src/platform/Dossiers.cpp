@@ -1,0 +1,25 @@
+#include "platform/Dossiers.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+namespace {
+
+const char* const kNomDossier = "Quenvale";
+
+QString DossierSous(QStandardPaths::StandardLocation emplacement) {
+    const QString dossier = AvecBarreFinale(QStandardPaths::writableLocation(emplacement)) + kNomDossier;
+    QDir().mkpath(dossier);
+    return AvecBarreFinale(dossier);
+}
+
+}  // namespace
+
+QString AvecBarreFinale(const QString& chemin) {
+    if (chemin.isEmpty() || chemin.endsWith('/')) return chemin;
+    return chemin + '/';
+}
+
+QString DossierDonnees() { return DossierSous(QStandardPaths::GenericDataLocation); }
+
+QString DossierDocuments() { return DossierSous(QStandardPaths::DocumentsLocation); }

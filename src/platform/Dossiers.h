@@ -1,0 +1,12 @@
+// The program's folders: "Quenvale" under the user's data and documents locations.
+#pragma once
+
+#include <QString>
+
+// Makes a path end in exactly one '/', leaving an empty path empty.
+QString AvecBarreFinale(const QString& chemin);
+
+// <location>/Quenvale/, created (with any missing parent) when absent; a folder that
+// cannot be created is not reported here, as writing the working files will say so.
+QString DossierDonnees();
+QString DossierDocuments();

@@ -1,0 +1,97 @@
+#include "sound/EcrivainWav.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <stdexcept>
+
+namespace {
+
+void Ajoute16(std::vector<std::uint8_t>& v, std::uint16_t x) {
+    v.push_back(x & 0xFF);
+    v.push_back(x >> 8);
+}
+
+void Ajoute32(std::vector<std::uint8_t>& v, std::uint32_t x) {
+    for (int i = 0; i < 4; ++i) v.push_back((x >> (8 * i)) & 0xFF);
+}
+
+void AjouteTexte(std::vector<std::uint8_t>& v, const char (&texte)[5]) { v.insert(v.end(), texte, texte + 4); }
+
+std::string Erreur() { return std::strerror(errno); }
+
+// Writes everything or reports the failure (a full disk shows up as ENOSPC).
+bool EcritTout(int fd, const std::uint8_t* p, std::size_t taille) {
+    while (taille > 0) {
+        const ssize_t r = ::write(fd, p, taille);
+        if (r < 0 && errno == EINTR) continue;
+        if (r <= 0) {
+            if (r == 0) errno = EIO;
+            return false;
+        }
+        p += r;
+        taille -= static_cast<std::size_t>(r);
+    }
+    return true;
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> EnTeteWav(TformatWave format, std::int32_t nbrePoints, std::uint32_t freqEch) {
+    const auto octetsTrame = static_cast<std::uint32_t>(OctetsParTrame(format));
+    const std::uint32_t d = static_cast<std::uint32_t>(nbrePoints) * octetsTrame;
+    const bool dispositionB = format == TformatWave::f16stereo;
+    std::vector<std::uint8_t> v;
+    v.reserve(58);
+    AjouteTexte(v, "RIFF");
+    Ajoute32(v, d + (dispositionB ? 50 : 36));
+    AjouteTexte(v, "WAVE");
+    AjouteTexte(v, "fmt ");
+    Ajoute32(v, dispositionB ? 18 : 16);
+    Ajoute16(v, 1);
+    Ajoute16(v, EstStereo(format) ? 2 : 1);
+    Ajoute32(v, freqEch);
+    Ajoute32(v, freqEch * octetsTrame);
+    Ajoute16(v, static_cast<std::uint16_t>(octetsTrame));
+    Ajoute16(v, EstHuitBits(format) ? 8 : 16);
+    if (dispositionB) {
+        Ajoute16(v, 0);
+        AjouteTexte(v, "fact");
+        Ajoute32(v, 4);
+        Ajoute32(v, static_cast<std::uint32_t>(nbrePoints));
+    }
+    AjouteTexte(v, "data");
+    Ajoute32(v, d);
+    return v;
+}
+
+std::optional<std::string> EcritWav(const std::string& nom, const TvecteurSon& vecteur, std::int32_t nbrePoints,
+                                    std::uint32_t freqEch) {
+    const int fd = ::open(nom.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) return Erreur();
+    const std::vector<std::uint8_t> tete = EnTeteWav(vecteur.formatWave, nbrePoints, freqEch);
+    const std::size_t d = static_cast<std::size_t>(nbrePoints) * OctetsParTrame(vecteur.formatWave);
+    std::optional<std::string> echec;
+    if (!EcritTout(fd, tete.data(), tete.size()) || !EcritTout(fd, vecteur.zone, d)) echec = Erreur();
+    const std::size_t total = tete.size() + d;
+    if (!echec && ::ftruncate(fd, static_cast<off_t>(total)) != 0) echec = Erreur();
+    if (::close(fd) != 0 && !echec) echec = Erreur();
+    return echec;
+}
+
+void CreeFichierSiAbsent(const std::string& nom) {
+    const int fd = ::open(nom.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        if (errno == EEXIST) return;
+        throw std::runtime_error("Impossible de créer le fichier " + nom + " : " + Erreur());
+    }
+    const bool ok = ::write(fd, "RIFF", 4) == 4;
+    const int erreurEcriture = errno;
+    ::close(fd);
+    if (!ok) {
+        ::unlink(nom.c_str());
+        throw std::runtime_error("Impossible de créer le fichier " + nom + " : " + std::strerror(erreurEcriture));
+    }
+}

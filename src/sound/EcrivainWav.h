@@ -1,0 +1,23 @@
+// The WAV writer: saves a sample vector as a PCM WAV file in one of two header layouts.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "sound/VecteurSon.h"
+
+// The header the writer puts before the samples: layout B (58 bytes, 18-byte format chunk
+// and a fact chunk) for 16-bit stereo, layout A (canonical 44 bytes) for the others.
+std::vector<std::uint8_t> EnTeteWav(TformatWave format, std::int32_t nbrePoints, std::uint32_t freqEch);
+
+// Writes the vector's first nbrePoints frames over an existing file, which is never
+// created here, and cuts the file to what was written. Returns the reason on failure
+// (the file cannot be opened for writing, or a write or the cut failed).
+std::optional<std::string> EcritWav(const std::string& nom, const TvecteurSon& vecteur, std::int32_t nbrePoints,
+                                    std::uint32_t freqEch);
+
+// Creates a missing working file holding the four bytes "RIFF"; an existing file is left
+// untouched. Throws std::runtime_error with a French message when it cannot be created.
+void CreeFichierSiAbsent(const std::string& nom);

@@ -1,0 +1,28 @@
+#include "sound/NomsFichiers.h"
+
+namespace {
+
+std::string::size_type PositionPoint(const std::string& nom) {
+    const auto slash = nom.find_last_of('/');
+    const auto point = nom.find_last_of('.');
+    if (point == std::string::npos || (slash != std::string::npos && point < slash)) return std::string::npos;
+    return point;
+}
+
+}  // namespace
+
+std::string ExtensionFichier(const std::string& nom) {
+    const auto p = PositionPoint(nom);
+    return p == std::string::npos ? std::string() : nom.substr(p);
+}
+
+std::string MajusculesAscii(std::string texte) {
+    for (char& c : texte)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return texte;
+}
+
+std::string ChangeExtension(const std::string& nom, const std::string& extension) {
+    const auto p = PositionPoint(nom);
+    return (p == std::string::npos ? nom : nom.substr(0, p)) + extension;
+}

@@ -1,0 +1,13 @@
+// File-name helpers that behave the same for every caller (dialogs, conversions, saves).
+#pragma once
+
+#include <string>
+
+// The extension of the last path component, dot included ("" when there is none).
+std::string ExtensionFichier(const std::string& nom);
+
+// Plain ASCII upper-casing, for extension tests.
+std::string MajusculesAscii(std::string texte);
+
+// Replaces the extension of the last path component, or appends one when there is none.
+std::string ChangeExtension(const std::string& nom, const std::string& extension);

@@ -1,0 +1,95 @@
+#include "sound/Numerisation.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int kQuantumMax = 32768;
+
+template <typename Lit, typename Ecrit>
+void Maintient(std::int32_t nbrePoints, int pas, Lit lit, Ecrit ecrit) {
+    for (std::int32_t j = 0; j < nbrePoints; j += pas) {
+        const auto valeur = lit(j);
+        const std::int32_t fin = std::min<std::int64_t>(nbrePoints, std::int64_t{j} + pas);
+        for (std::int32_t i = j; i < fin; ++i) ecrit(i, valeur);
+    }
+}
+
+std::uint8_t Quantifie8(std::uint8_t v, int q) { return static_cast<std::uint8_t>(v / q * q); }
+
+std::int16_t Quantifie16(std::int16_t v, int q) {
+    if (v >= 0) return static_cast<std::int16_t>(v / q * q);
+    const int r = -((-v) / q * q) - q;
+    return static_cast<std::int16_t>(std::max(r, -32768));
+}
+
+struct Paire8 {
+    std::uint8_t g, d;
+};
+struct Paire16 {
+    std::int16_t g, d;
+};
+
+}  // namespace
+
+int QuantumNumerisation(int nBits, int b) {
+    const double q = std::nearbyint(std::pow(2.0, nBits - b));
+    return static_cast<int>(std::clamp(q, 1.0, static_cast<double>(kQuantumMax)));
+}
+
+void NumeriseSon(const TvecteurSon& son, TvecteurSon& sousEch, std::int32_t nbrePoints, int q, int pas) {
+    pas = std::max(pas, 1);
+    q = std::clamp(q, 1, kQuantumMax);
+    nbrePoints = std::clamp(nbrePoints, 0, TramesMax(son.formatWave));
+    switch (son.formatWave) {
+        case TformatWave::f8:
+            Maintient(
+                nbrePoints, pas, [&](std::int32_t j) { return Quantifie8(son.son8(j), q); },
+                [&](std::int32_t i, std::uint8_t v) { sousEch.setSon8(i, v); });
+            break;
+        case TformatWave::f16:
+            Maintient(
+                nbrePoints, pas, [&](std::int32_t j) { return Quantifie16(son.son16(j), q); },
+                [&](std::int32_t i, std::int16_t v) { sousEch.setSon16(i, v); });
+            break;
+        case TformatWave::f8stereo:
+            Maintient(
+                nbrePoints, pas,
+                [&](std::int32_t j) { return Paire8{Quantifie8(son.son8s(j, 0), q), Quantifie8(son.son8s(j, 1), q)}; },
+                [&](std::int32_t i, Paire8 v) {
+                    sousEch.setSon8(2 * i, v.g);
+                    sousEch.setSon8(2 * i + 1, v.d);
+                });
+            break;
+        case TformatWave::f16stereo:
+            Maintient(
+                nbrePoints, pas,
+                [&](std::int32_t j) {
+                    return Paire16{Quantifie16(son.son16s(j, 0), q), Quantifie16(son.son16s(j, 1), q)};
+                },
+                [&](std::int32_t i, Paire16 v) {
+                    sousEch.setSon16(2 * i, v.g);
+                    sousEch.setSon16(2 * i + 1, v.d);
+                });
+            break;
+        case TformatWave::f24:
+        case TformatWave::f24stereo:
+            break;
+    }
+}
+
+TplageVerticale PlageVerticale(TformatWave format) {
+    if (EstHuitBits(format)) return {0, 256};
+    return {-32764, 32764};
+}
+
+std::string TexteLabelBits(int b) { return std::to_string(b) + " bits"; }
+
+std::string TexteLabelFreq(std::uint32_t freqEch, int pas) {
+    return std::to_string(freqEch / static_cast<std::uint32_t>(std::max(pas, 1))) + " Hz";
+}
+
+std::string TexteLabelBits0(int nBits) { return "(" + std::to_string(nBits) + " bits)"; }
+
+std::string TexteLabelFreq0(std::uint32_t freqEch) { return "(" + std::to_string(freqEch) + " Hz)"; }

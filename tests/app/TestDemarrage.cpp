@@ -1,0 +1,4 @@
+#include <QLabel>
+#include <gtest/gtest.h>
+
+#include "app/WaveForm.h"

@@ -1,0 +1,29 @@
+// Entry point of every test executable: isolates the process from the user's folders
+// and runs Qt offscreen, so no test touches real settings or opens a real window.
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+#include "support/FichiersTest.h"
+
+int main(int argc, char** argv) {
+    const std::filesystem::path home = DossierTemporaireProcessus();
+    setenv("HOME", home.c_str(), 1);
+    setenv("XDG_DATA_HOME", (home / ".local/share").c_str(), 1);
+    setenv("XDG_CONFIG_HOME", (home / ".config").c_str(), 1);
+    setenv("XDG_CACHE_HOME", (home / ".cache").c_str(), 1);
+    setenv("XDG_DOCUMENTS_DIR", (home / "Documents").c_str(), 1);
+    setenv("XDG_RUNTIME_DIR", (home / "run").c_str(), 1);
+    std::filesystem::create_directories(home / "run");
+    std::filesystem::permissions(home / "run", std::filesystem::perms::owner_all);
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    const int resultat = RUN_ALL_TESTS();
+    std::error_code ignore;
+    std::filesystem::remove_all(home, ignore);
+    return resultat;
+}
