@@ -1,4 +1,127 @@
+#include <QCheckBox>
+#include <QDir>
 #include <QLabel>
+#include <QProcess>
+#include <QProgressBar>
+#include <QSlider>
+#include <QStandardPaths>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
-#include "app/WaveForm.h"
+#include "app/PaintBox.h"
+#include "support/FichiersTest.h"
+#include "app/FenetreTest.h"
+
+namespace {
+
+std::filesystem::path DossierQuenvale() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString() + "/Quenvale";
+}
+
+}  // namespace
+
+TEST(Demarrage, CreeLesDossiersEtLesFichiersDeTravail) {
+    std::filesystem::remove_all(DossierQuenvale());
+    FenetreTest f;
+    EXPECT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();
+    EXPECT_EQ(f->appDataDir.toStdString(), DossierQuenvale().string() + "/");
+    EXPECT_EQ(f->nomFichierIni, f->appDataDir + "sampix.ini");
+    for (const char* nom : {"sampixSousEch.wav", "sampixRecord.wav"})
+        EXPECT_EQ(LitOctets(DossierQuenvale() / nom), (std::vector<std::uint8_t>{'R', 'I', 'F', 'F'})) << nom;
+    EXPECT_TRUE(QDir(f->MesDocsDir).exists());
+    EXPECT_TRUE(f->MesDocsDir.endsWith("/Quenvale/"));
+}
+
+TEST(Demarrage, LaisseIntactUnFichierDeTravailExistant) {
+    std::filesystem::create_directories(DossierQuenvale());
+    EcritOctets(DossierQuenvale() / "sampixSousEch.wav", {9, 8, 7});
+    FenetreTest f;
+    EXPECT_EQ(LitOctets(DossierQuenvale() / "sampixSousEch.wav"), (std::vector<std::uint8_t>{9, 8, 7}));
+}
+
+TEST(Demarrage, UnFichierDeTravailImpossibleACreerEstSignaleEtLaFenetreSOuvre) {
+    std::filesystem::remove_all(DossierQuenvale());
+    std::filesystem::create_directories(DossierQuenvale().parent_path());
+    EcritOctets(DossierQuenvale(), {1});  // a file where the folder should be
+    {
+        FenetreTest f;
+        ASSERT_EQ(f.messages.size(), 1);
+        EXPECT_TRUE(f.messages[0].startsWith("Impossible de créer le fichier")) << f.messages[0].toStdString();
+        f->show();
+        EXPECT_TRUE(f->isVisible());
+        EXPECT_TRUE(f->OpenFileBtn->isEnabled());
+    }
+    std::filesystem::remove(DossierQuenvale());
+}
+
+TEST(Demarrage, EtatInitialDesControles) {
+    FenetreTest f;
+    f->show();
+    EXPECT_EQ(f->windowTitle(), kTitreFenetre);
+    EXPECT_EQ(f->size(), QSize(1073, 350));
+    const QList<QToolButton*> boutons = f->ToolBar1->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly);
+    QStringList textes;
+    for (QToolButton* b : boutons)
+        if (b->isVisible()) textes << b->text();
+    EXPECT_EQ(textes.join(","), "Ouvrir,Velta,Volume,Enregistrer,Stop,Ecouter,Ecouter,Enregistrer,Stop,Animation,"
+                                "Aide,Options,A propos,Quitter");
+    for (QToolButton* b : {f->StopBtn, f->PlayBtn, f->PlaySousEchBtn, f->StopPlayBtn}) EXPECT_FALSE(b->isEnabled());
+    for (QToolButton* b : {f->OpenFileBtn, f->SaveBtn, f->AnimBtn, f->ExitBtn}) EXPECT_TRUE(b->isEnabled());
+    EXPECT_EQ(f->OpenFileBtn->size(), QSize(67, 42));
+    EXPECT_EQ(f->PlayBtn->toolTip(), "signal \"analogique\"");
+    EXPECT_EQ(f->PlaySousEchBtn->toolTip(), "signal \"échantillonné\"");
+    EXPECT_TRUE(f->SaveBtn->toolTip().startsWith("Enregistrer le fichier son courant ("));
+    EXPECT_EQ(f->BitsTB->value(), 8);
+    EXPECT_EQ(f->FechTB->value(), 8);
+    EXPECT_EQ(f->LabelBits->text(), "Bits");
+    EXPECT_EQ(f->LabelFreq->text(), "Fréquence");
+    EXPECT_FALSE(f->Gauge->isVisible());
+    EXPECT_EQ(f->Gauge->maximum(), 11025);
+    EXPECT_FALSE(f->Temps->isVisible());
+    EXPECT_FALSE(f->StopLabel->isVisible());
+    EXPECT_EQ(f->PaintBoxAll->height(), 50);
+    EXPECT_FALSE(f->BoucleCB->isChecked());
+    EXPECT_FALSE(f->tempsCB->isChecked());
+    EXPECT_EQ(f->entree, Tentree::eSon);
+    EXPECT_TRUE(f->nomFichier.isEmpty());
+}
+
+TEST(Demarrage, RaccourcisQuelQueSoitLeControleActif) {
+    FenetreTest f;
+    f->show();
+    f->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.fenetre.get()));
+    f->tempsCB->setFocus();
+    QTest::keyClick(f.fenetre.get(), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(f.demandes.size(), 1);
+    EXPECT_FALSE(f.demandes.value(0).enregistrement);
+    QTest::keyClick(f->BitsTB, Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(f.demandes.size(), 2);
+    EXPECT_TRUE(f.demandes[1].enregistrement);
+    EXPECT_EQ(f->BitsTB->value(), 8);
+    QTest::keyClick(f->FechTB, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(f->isVisible());
+}
+
+// The real program, started as a file manager's "Open with" would start it.
+TEST(Demarrage, SampixFichierOuvreLeFichier) {
+    std::filesystem::create_directories(DossierQuenvale());
+    const auto sousEch = DossierQuenvale() / "sampixSousEch.wav";
+    EcritOctets(sousEch, {'R', 'I', 'F', 'F'});
+    const auto son = NouveauDossier() / "voix.wav";
+    std::vector<std::uint8_t> donnees(2000);
+    for (std::size_t i = 0; i < donnees.size(); ++i) donnees[i] = static_cast<std::uint8_t>(i);
+    EcritOctets(son, ImageWav(1, 11025, 8, donnees));
+
+    QProcess sampix;
+    sampix.start(SAMPIX_EXECUTABLE, {QString::fromStdString(son.string())});
+    ASSERT_TRUE(sampix.waitForStarted());
+    // Opening a file writes its digitised version to the working file.
+    const auto attendu = ImageWav(1, 11025, 8, donnees);
+    for (int essai = 0; essai < 300 && LitOctets(sousEch) != attendu; ++essai) QTest::qWait(50);
+    sampix.kill();
+    sampix.waitForFinished();
+    EXPECT_EQ(LitOctets(sousEch), attendu);
+}
