@@ -120,7 +120,7 @@ void TWaveForm::CreeControles() {
     BoucleCB = new QCheckBox("en boucle", ToolBar1);
     ToolBar1->addWidget(BoucleCB);
     AnimBtn = Bouton(ToolBar1, "Animation", QStyle::SP_MediaSeekForward);
-    AideBtn = Bouton(ToolBar1, "Aide", QStyle::SP_DialogHelpButton);
+    AideBtn = Bouton(ToolBar1, "Aide", QStyle::SP_MessageBoxQuestion);
     OptionsBtn = Bouton(ToolBar1, "Options", QStyle::SP_FileDialogDetailedView);
     ToolButton2 = Bouton(ToolBar1, "A propos", QStyle::SP_MessageBoxInformation);
     ExitBtn = Bouton(ToolBar1, "Quitter", QStyle::SP_DialogCloseButton, "Quitter");
