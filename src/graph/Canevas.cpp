@@ -1,6 +1,8 @@
 #include "graph/Canevas.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 
 #include <QColor>
 #include <QLine>
@@ -10,20 +12,54 @@
 namespace {
 
 // The only place where a program colour ($BBGGRR) becomes a Qt colour.
-QColor EnQColor(TCouleur c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+QColor EnQColor(TCouleur c) {
+    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
 
 QPainter::CompositionMode Composition(TmodeStylo mode) {
     switch (mode) {
-        case TmodeStylo::pmXor: return QPainter::RasterOp_SourceXorDestination;
-        case TmodeStylo::pmNotXor: return QPainter::RasterOp_NotSourceXorDestination;
-        case TmodeStylo::pmCopy: break;
+        case TmodeStylo::pmXor:
+            return QPainter::RasterOp_SourceXorDestination;
+        case TmodeStylo::pmNotXor:
+            return QPainter::RasterOp_NotSourceXorDestination;
+        case TmodeStylo::pmCopy:
+            break;
     }
     return QPainter::CompositionMode_Source;
 }
 
 // A pen w pixels wide covers lo pixels before the thin line and hi after it.
-int AvantTrait(int largeur) { return (std::max(largeur, 1) - 1) / 2; }
-int ApresTrait(int largeur) { return std::max(largeur, 1) / 2; }
+int AvantTrait(int largeur) {
+    return (std::max(largeur, 1) - 1) / 2;
+}
+int ApresTrait(int largeur) {
+    return std::max(largeur, 1) / 2;
+}
+
+// Beyond this extent a slanted line is cut to the image before it is traced pixel by pixel;
+// only a degenerate scale produces one.
+constexpr std::int64_t kEtendueMax = 1 << 15;
+
+// Cuts the segment to the rectangle (Liang-Barsky); false when nothing of it is inside.
+bool Rogne(QPoint& depart, QPoint& arrivee, const QRect& cadre) {
+    const double x0 = depart.x(), y0 = depart.y();
+    const double dx = static_cast<double>(arrivee.x()) - x0, dy = static_cast<double>(arrivee.y()) - y0;
+    double t0 = 0, t1 = 1;
+    const auto borne = [&](double p, double q) {
+        if (p == 0) return q >= 0;
+        const double t = q / p;
+        if (p < 0) t0 = std::max(t0, t);
+        if (p > 0) t1 = std::min(t1, t);
+        return t0 <= t1;
+    };
+    if (!borne(-dx, x0 - cadre.left()) || !borne(dx, cadre.right() - x0) || !borne(-dy, y0 - cadre.top()) ||
+        !borne(dy, cadre.bottom() - y0))
+        return false;
+    depart = QPoint(static_cast<int>(std::lround(x0 + t0 * dx)), static_cast<int>(std::lround(y0 + t0 * dy)));
+    arrivee =
+        QPoint(static_cast<int>(std::lround(x0 + t1 * dx)), static_cast<int>(std::lround(y0 + t1 * dy)));
+    return depart != arrivee;
+}
 
 }  // namespace
 
@@ -36,7 +72,6 @@ TCanevas::Session::Session(TCanevas& canevas) : canevas_(canevas), proprietaire_
     canevas_.peintre_.setRenderHint(QPainter::Antialiasing, false);
     canevas_.peintre_.setCompositionMode(Composition(TmodeStylo::pmCopy));
     canevas_.modeApplique_ = TmodeStylo::pmCopy;
-    canevas_.styloAJour_ = false;
 }
 
 TCanevas::Session::~Session() {
@@ -51,9 +86,17 @@ QPainter& TCanevas::Peintre(TmodeStylo mode) {
     return peintre_;
 }
 
-void TCanevas::RemplitRect(int gauche, int haut, int droite, int bas, TCouleur couleur, TmodeStylo mode) {
+// Clipped to the image first, so that far-away coordinates never reach Qt's fixed-point maths.
+void TCanevas::RemplitRect(std::int64_t gauche, std::int64_t haut, std::int64_t droite, std::int64_t bas,
+                           TCouleur couleur, TmodeStylo mode) {
+    gauche = std::max<std::int64_t>(gauche, 0);
+    haut = std::max<std::int64_t>(haut, 0);
+    droite = std::min<std::int64_t>(droite, image_->width());
+    bas = std::min<std::int64_t>(bas, image_->height());
     if (droite <= gauche || bas <= haut) return;
-    Peintre(mode).fillRect(QRect(gauche, haut, droite - gauche, bas - haut), EnQColor(couleur));
+    const QRect r(static_cast<int>(gauche), static_cast<int>(haut), static_cast<int>(droite - gauche),
+                  static_cast<int>(bas - haut));
+    Peintre(mode).fillRect(r, EnQColor(couleur));
 }
 
 void TCanevas::LineTo(int x, int y) {
@@ -62,47 +105,73 @@ void TCanevas::LineTo(int x, int y) {
     if (depart == position_) return;
     Session session(*this);
     if (!session.Active()) return;
-    if (Pen.Width <= 1)
+    if (depart.x() == x || depart.y() == y)
+        LigneDroite(depart, position_);
+    else if (Pen.Width <= 1)
         LigneFine(depart, position_);
     else
         LigneEpaisse(depart, position_);
 }
 
-// Qt's aliased one-pixel line with a flat cap leaves out its end point, as GDI does.
-void TCanevas::LigneFine(QPoint depart, QPoint arrivee) {
-    QPainter& peintre = Peintre(Pen.Mode);
-    if (!styloAJour_ || styloApplique_.Color != Pen.Color || styloApplique_.Width != 1) {
-        QPen stylo(EnQColor(Pen.Color));
-        stylo.setWidth(1);
-        stylo.setCosmetic(true);
-        stylo.setCapStyle(Qt::FlatCap);
-        peintre.setPen(stylo);
-        styloApplique_ = TStylo{Pen.Color, 1, Pen.Mode};
-        styloAJour_ = true;
+// Horizontal or vertical, any width: one exact rectangle.
+void TCanevas::LigneDroite(QPoint depart, QPoint arrivee) {
+    const std::int64_t lo = AvantTrait(Pen.Width), hi = ApresTrait(Pen.Width);
+    const auto etendue = [](std::int64_t de, std::int64_t a) {  // de..a without a, in order
+        return a > de ? std::pair{de, a - 1} : std::pair{a + 1, de};
+    };
+    if (depart.y() == arrivee.y()) {
+        const auto [x0, x1] = etendue(depart.x(), arrivee.x());
+        RemplitRect(x0 - lo, depart.y() - lo, x1 + hi + 1, depart.y() + hi + 1, Pen.Color, Pen.Mode);
+    } else {
+        const auto [y0, y1] = etendue(depart.y(), arrivee.y());
+        RemplitRect(depart.x() - lo, y0 - lo, depart.x() + hi + 1, y1 + hi + 1, Pen.Color, Pen.Mode);
     }
-    peintre.drawLine(QLine(depart, arrivee));
 }
 
-// Horizontal and vertical wide lines (cursors, dashes) are exact rectangles; any other
-// slope is left to Qt's wide line, one primitive, so XOR still undoes it.
+// Qt's own thin line leaves out the right or bottom end whichever way it is drawn, so a
+// slanted line is traced here from its start (Bresenham, end point excluded) and drawn as
+// runs of pixels, one per step along the minor axis.
+void TCanevas::LigneFine(QPoint depart, QPoint arrivee) {
+    if (std::abs(std::int64_t{arrivee.x()} - depart.x()) > kEtendueMax ||
+        std::abs(std::int64_t{arrivee.y()} - depart.y()) > kEtendueMax) {
+        if (!Rogne(depart, arrivee, image_->rect().adjusted(-1, -1, 1, 1))) return;
+    }
+    const int dx = arrivee.x() - depart.x(), dy = arrivee.y() - depart.y();
+    const bool horizontale = std::abs(dx) >= std::abs(dy);
+    // Major axis u, minor axis v; a run is a stretch of constant v.
+    const int du = std::abs(horizontale ? dx : dy), dv = std::abs(horizontale ? dy : dx);
+    const int su = (horizontale ? dx : dy) < 0 ? -1 : 1, sv = (horizontale ? dy : dx) < 0 ? -1 : 1;
+    const int u0 = horizontale ? depart.x() : depart.y();
+    int v = horizontale ? depart.y() : depart.x();
+    const auto trace = [&](int de, int a) {
+        const int bas = std::min(de, a), haut = std::max(de, a) + 1;
+        if (horizontale)
+            RemplitRect(bas, v, haut, v + 1, Pen.Color, Pen.Mode);
+        else
+            RemplitRect(v, bas, v + 1, haut, Pen.Color, Pen.Mode);
+    };
+    int erreur = 2 * dv - du;
+    int debutRun = u0;
+    for (int i = 0; i < du; ++i) {
+        const int u = u0 + su * i;
+        if (erreur > 0) {
+            trace(debutRun, u);
+            v += sv;
+            erreur -= 2 * du;
+            debutRun = u + su;
+        }
+        erreur += 2 * dv;
+    }
+    const int dernier = u0 + su * (du - 1);
+    if ((dernier - debutRun) * su >= 0) trace(debutRun, dernier);
+}
+
+// Slanted wide lines are left to Qt, one primitive, so XOR still undoes them.
 void TCanevas::LigneEpaisse(QPoint depart, QPoint arrivee) {
-    const int lo = AvantTrait(Pen.Width);
-    const int hi = ApresTrait(Pen.Width);
-    if (depart.y() == arrivee.y()) {
-        const int x0 = arrivee.x() > depart.x() ? depart.x() : arrivee.x() + 1;
-        const int x1 = arrivee.x() > depart.x() ? arrivee.x() - 1 : depart.x();
-        RemplitRect(x0 - lo, depart.y() - lo, x1 + hi + 1, depart.y() + hi + 1, Pen.Color, Pen.Mode);
+    if (!Rogne(depart, arrivee, image_->rect().adjusted(-Pen.Width, -Pen.Width, Pen.Width, Pen.Width)))
         return;
-    }
-    if (depart.x() == arrivee.x()) {
-        const int y0 = arrivee.y() > depart.y() ? depart.y() : arrivee.y() + 1;
-        const int y1 = arrivee.y() > depart.y() ? arrivee.y() - 1 : depart.y();
-        RemplitRect(depart.x() - lo, y0 - lo, depart.x() + hi + 1, y1 + hi + 1, Pen.Color, Pen.Mode);
-        return;
-    }
     QPainter& peintre = Peintre(Pen.Mode);
     peintre.setPen(QPen(EnQColor(Pen.Color), Pen.Width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    styloAJour_ = false;
     peintre.drawLine(QLine(depart, arrivee));
 }
 
@@ -119,12 +188,11 @@ void TCanevas::Rectangle(const TRect& r) {
     if (r.Right <= r.Left || r.Bottom <= r.Top) return;
     Session session(*this);
     if (!session.Active()) return;
-    const int lo = AvantTrait(Pen.Width);
-    const int hi = ApresTrait(Pen.Width);
-    const int gauche = r.Left - lo, droite = r.Right + hi;  // outer band, Right excluded
-    const int haut = r.Top - lo, bas = r.Bottom + hi;
-    const int gaucheDedans = r.Left + hi + 1, droiteDedans = r.Right - 1 - lo;
-    const int hautDedans = r.Top + hi + 1, basDedans = r.Bottom - 1 - lo;
+    const std::int64_t lo = AvantTrait(Pen.Width), hi = ApresTrait(Pen.Width);
+    const std::int64_t gauche = r.Left - lo, droite = r.Right + hi;  // outer band, Right excluded
+    const std::int64_t haut = r.Top - lo, bas = r.Bottom + hi;
+    const std::int64_t gaucheDedans = r.Left + hi + 1, droiteDedans = r.Right - 1 - lo;
+    const std::int64_t hautDedans = r.Top + hi + 1, basDedans = r.Bottom - 1 - lo;
     if (droiteDedans <= gaucheDedans || basDedans <= hautDedans) {
         RemplitRect(gauche, haut, droite, bas, Pen.Color, Pen.Mode);
         return;
@@ -136,9 +204,9 @@ void TCanevas::Rectangle(const TRect& r) {
     RemplitRect(droiteDedans, hautDedans, droite, basDedans, Pen.Color, Pen.Mode);
 }
 
-TCouleur TCanevas::Pixel(int x, int y) const {
-    if (!image_ || !image_->valid(x, y)) return 0;
-    const QRgb p = image_->pixel(x, y);
+TCouleur CouleurPixel(const QImage& image, int x, int y) {
+    if (!image.valid(x, y)) return 0;
+    const QRgb p = image.pixel(x, y);
     return static_cast<TCouleur>(qRed(p)) | static_cast<TCouleur>(qGreen(p)) << 8 |
            static_cast<TCouleur>(qBlue(p)) << 16;
 }

@@ -29,8 +29,11 @@ struct TPinceau {
     TCouleur Color = clBlanc;
 };
 
+// Colour of a pixel, $BBGGRR; 0 outside the image.
+TCouleur CouleurPixel(const QImage& image, int x, int y);
+
 class TCanevas {
-public:
+  public:
     explicit TCanevas(QImage* image = nullptr);
     TCanevas(const TCanevas&) = delete;
     TCanevas& operator=(const TCanevas&) = delete;
@@ -46,7 +49,8 @@ public:
 
     // A line from the pen position to (x, y) without its end point, so that a zero-length
     // line draws nothing and a chain of LineTo touches every pixel once. The pen moves to (x, y).
-    // A pen wider than one pixel is a square of that width swept along the thin line.
+    // A wider pen, on a horizontal or vertical line, is a square of that width swept along
+    // the thin line; on a slanted one, Qt's wide line with round ends.
     void LineTo(int x, int y);
 
     // The brush over the rectangle, always in copy mode whatever the pen's mode.
@@ -56,29 +60,31 @@ public:
     // touched once, so a rectangle drawn twice in pmXor or pmNotXor leaves no trace.
     void Rectangle(const TRect& r);
 
-    // Colour of a pixel, $BBGGRR.
-    TCouleur Pixel(int x, int y) const;
+    // Colour of a pixel of the image, $BBGGRR; 0 outside it.
+    TCouleur Pixel(int x, int y) const { return image_ ? CouleurPixel(*image_, x, y) : 0; }
 
     // Keeps one QPainter open over many drawings, which is much faster than one per call.
     // Sessions nest; the outermost one ends the painting. Every drawing call opens its own
     // when none is open.
     class Session {
-    public:
+      public:
         explicit Session(TCanevas& canevas);
         ~Session();
         Session(const Session&) = delete;
         Session& operator=(const Session&) = delete;
         bool Active() const { return canevas_.peintre_.isActive(); }
 
-    private:
+      private:
         TCanevas& canevas_;
         bool proprietaire_;
     };
 
-private:
+  private:
     // The painter set for the current mode; the pen is set only for lines.
     QPainter& Peintre(TmodeStylo mode);
-    void RemplitRect(int gauche, int haut, int droite, int bas, TCouleur couleur, TmodeStylo mode);
+    void RemplitRect(std::int64_t gauche, std::int64_t haut, std::int64_t droite, std::int64_t bas,
+                     TCouleur couleur, TmodeStylo mode);
+    void LigneDroite(QPoint depart, QPoint arrivee);
     void LigneFine(QPoint depart, QPoint arrivee);
     void LigneEpaisse(QPoint depart, QPoint arrivee);
 
@@ -86,6 +92,4 @@ private:
     QPainter peintre_;
     QPoint position_;
     TmodeStylo modeApplique_ = TmodeStylo::pmCopy;
-    TStylo styloApplique_;
-    bool styloAJour_ = false;
 };

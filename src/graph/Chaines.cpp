@@ -10,7 +10,9 @@ constexpr char kChiffres[] = "0123456789ABCDEF";
 
 // Nearest integer to n/d (n >= 0, d > 0), halves upwards: the usual way of writing a
 // rounded decimal by hand.
-std::int64_t DivisionArrondie(std::int64_t n, std::int64_t d) { return (2 * n + d) / (2 * d); }
+std::int64_t DivisionArrondie(std::int64_t n, std::int64_t d) {
+    return (2 * n + d) / (2 * d);
+}
 
 // Nearest integer to n/d (n >= 0, d > 0), halves to even, like every other rounding of
 // the graphs.
@@ -54,7 +56,8 @@ QString ChaineHexa(std::int32_t niveau, int n) {
     n = std::clamp(n, 1, 16);
     const std::uint32_t w = static_cast<std::uint32_t>(niveau) & ((1u << n) - 1);
     QString texte;
-    for (int quartet = (n - 1) / 4; quartet >= 0; --quartet) texte += QChar(kChiffres[(w >> (4 * quartet)) & 0xF]);
+    for (int quartet = (n - 1) / 4; quartet >= 0; --quartet)
+        texte += QChar(kChiffres[(w >> (4 * quartet)) & 0xF]);
     return texte + QChar('h');
 }
 

@@ -78,9 +78,9 @@ void TgrapheSon::TraceToutMinMax() {
             const std::int64_t premier = (i - LimiteCourbe.Left) * k;
             if (premier > dernier) break;
             const std::int64_t borne = std::min(premier + k - 1, dernier);
-            int mn = lecteur(premier), mx = mn;
+            auto mn = lecteur(premier), mx = mn;
             for (std::int64_t j = premier + 1; j <= borne; ++j) {
-                const int v = lecteur(j);
+                const auto v = lecteur(j);
                 mn = std::min(mn, v);
                 mx = std::max(mx, v);
             }

@@ -19,7 +19,9 @@ void TgrapheSon::MondeXY(int xi, int yi, long double& xr, long double& yr) const
     yr = (static_cast<long double>(yi) - mondeY.b) / mondeY.a;
 }
 
-int TgrapheSon::Xecran(double xr) const { return Arrondi(static_cast<long double>(mondeX.a) * xr + mondeX.b); }
+int TgrapheSon::Xecran(double xr) const {
+    return Arrondi(static_cast<long double>(mondeX.a) * xr + mondeX.b);
+}
 
 // Four pixels per frame, never compressed; the value range only sets the vertical scale,
 // and a range of zero height is widened rather than divided by.

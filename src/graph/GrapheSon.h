@@ -20,26 +20,26 @@
 #include "sound/VecteurSon.h"
 
 class TgrapheSon {
-public:
+  public:
     TgrapheSon(PvecteurSon son, PvecteurSon sonBis);
 
-    TCanevas* Canvas = nullptr;  // borrowed; without it nothing is drawn
-    TRect rectPB;                // the whole paint box, (0, 0, width, height)
-    Tmonde mondeX;               // time axis: x is a frame index
-    Tmonde mondeY;               // value axis: y is a raw sample value
-    std::int32_t debut = 0;      // first frame shown; the overview keeps 0
-    std::int32_t fin = 0;        // last frame shown, set by ChercheMonde
-    std::int32_t NbreTot = 0;    // frames of the sound
-    TRect LimiteCourbe;          // curve area inside the paint box
-    PvecteurSon Son;             // main vector drawn
-    PvecteurSon SonBis;          // second vector drawn
-    std::int32_t repere = 0;       // frame of the main cursor
-    std::int32_t repereTemps = 0;  // frame of the duration cursor
-    std::int32_t pasFreq = 0;      // one sampling instant every pasFreq frames
-    std::int32_t NbreBits = 0;     // bits of the digitised signal
-    std::int32_t NbreBitsInit = 0;  // bits of the sound, 8 or 16
-    std::int32_t coeffBit = 0;      // quantisation step in raw units, set by DrawG
-    std::int32_t frequence = 0;     // sampling rate of the sound, Hz
+    TCanevas* Canvas = nullptr;       // borrowed; without it nothing is drawn
+    TRect rectPB;                     // the whole paint box, (0, 0, width, height)
+    Tmonde mondeX;                    // time axis: x is a frame index
+    Tmonde mondeY;                    // value axis: y is a raw sample value
+    std::int32_t debut = 0;           // first frame shown; the overview keeps 0
+    std::int32_t fin = 0;             // last frame shown, set by ChercheMonde
+    std::int32_t NbreTot = 0;         // frames of the sound
+    TRect LimiteCourbe;               // curve area inside the paint box
+    PvecteurSon Son;                  // main vector drawn
+    PvecteurSon SonBis;               // second vector drawn
+    std::int32_t repere = 0;          // frame of the main cursor
+    std::int32_t repereTemps = 0;     // frame of the duration cursor
+    std::int32_t pasFreq = 0;         // one sampling instant every pasFreq frames
+    std::int32_t NbreBits = 0;        // bits of the digitised signal
+    std::int32_t NbreBitsInit = 0;    // bits of the sound, 8 or 16
+    std::int32_t coeffBit = 0;        // quantisation step in raw units, set by DrawG
+    std::int32_t frequence = 0;       // sampling rate of the sound, Hz
     std::int32_t decalageCanvas = 0;  // top of the paint box within its parent
     bool avecTemps = false;           // the duration cursor is enabled
 
@@ -67,7 +67,7 @@ public:
     // The overview: the whole of Son fitted to the curve area.
     void DrawAll();
 
-private:
+  private:
     void TraceEchantillons();
     void TraceNiveaux();
     void TraceCourbe();

@@ -8,11 +8,14 @@
 
 #include "sound/VecteurSon.h"
 
-inline int Valeur24Bits(const std::uint8_t* zone, std::int64_t j) { return zone[j + 1] + 256 * zone[j + 2]; }
+inline int Valeur24Bits(const std::uint8_t* zone, std::int64_t j) {
+    return zone[j + 1] + 256 * zone[j + 2];
+}
 
-// One reader per layout, so that long scans choose the layout once and not per frame.
+// One reader per layout, so that long scans choose the layout once and not per frame. Each
+// returns the sample's own type, which lets a scan compare 8-bit samples 16 at a time.
 template <TformatWave F>
-inline int LitTrame(const TvecteurSon& v, std::int64_t i) {
+inline auto LitTrame(const TvecteurSon& v, std::int64_t i) {
     if constexpr (F == TformatWave::f8) return v.son8(i);
     if constexpr (F == TformatWave::f16) return v.son16(i);
     if constexpr (F == TformatWave::f16stereo) return v.son16s(i, 0);
@@ -25,21 +28,24 @@ inline int LitTrame(const TvecteurSon& v, std::int64_t i) {
 template <class Fonction>
 decltype(auto) AvecLecteur(const TvecteurSon& v, Fonction&& f) {
     switch (v.formatWave) {
-        case TformatWave::f16: return f([&v](std::int64_t i) { return LitTrame<TformatWave::f16>(v, i); });
+        case TformatWave::f16:
+            return f([&v](std::int64_t i) { return LitTrame<TformatWave::f16>(v, i); });
         case TformatWave::f16stereo:
             return f([&v](std::int64_t i) { return LitTrame<TformatWave::f16stereo>(v, i); });
         case TformatWave::f8stereo:
             return f([&v](std::int64_t i) { return LitTrame<TformatWave::f8stereo>(v, i); });
-        case TformatWave::f24: return f([&v](std::int64_t i) { return LitTrame<TformatWave::f24>(v, i); });
+        case TformatWave::f24:
+            return f([&v](std::int64_t i) { return LitTrame<TformatWave::f24>(v, i); });
         case TformatWave::f24stereo:
             return f([&v](std::int64_t i) { return LitTrame<TformatWave::f24stereo>(v, i); });
-        case TformatWave::f8: break;
+        case TformatWave::f8:
+            break;
     }
     return f([&v](std::int64_t i) { return LitTrame<TformatWave::f8>(v, i); });
 }
 
 inline int ValeurTrame(const TvecteurSon& v, std::int64_t i) {
-    return AvecLecteur(v, [i](auto lecteur) { return lecteur(i); });
+    return AvecLecteur(v, [i](auto lecteur) { return static_cast<int>(lecteur(i)); });
 }
 
 // Frames of v that a drawing may read: the sound's count, cut to what the sample area

@@ -12,7 +12,9 @@ namespace {
 constexpr int kHauteurPont = 20;  // the bridge between the cursors, below the top
 constexpr int kEcartEtiquette = 8;
 
-bool EstSeize(TformatWave f) { return f == TformatWave::f16 || f == TformatWave::f16stereo; }
+bool EstSeize(TformatWave f) {
+    return f == TformatWave::f16 || f == TformatWave::f16stereo;
+}
 
 }  // namespace
 
