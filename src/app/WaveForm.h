@@ -41,6 +41,9 @@ public:
     void ExitBtnClick();
     void BitsCBChange();
     void ChargeFichierWav(const QString& FileName);
+    // Decodes an MP3 file into the WAV file of the same name beside it, showing the progress
+    // in the caption. Returns that name, or an empty string once a failure has been shown.
+    QString ConvertitEnWav(const QString& source);
     void EcritFichierWav(const QString& FileName, const TvecteurSon& vecteur);
     void CalculeNumerique();
     void ArreteEcoute();
@@ -98,6 +101,7 @@ public:
     Tentree entree = Tentree::eSon;
     std::int32_t deviceID = 0;
     bool bassOK = false;
+    std::int32_t percentdone = 0;
 
     // Play selection, in frames.
     std::int32_t debutS = 0;

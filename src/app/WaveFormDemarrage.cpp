@@ -8,6 +8,7 @@
 
 #include "app/PaintBox.h"
 #include "app/WaveForm.h"
+#include "platform/DecodeurMp3.h"
 #include "platform/Dossiers.h"
 #include "platform/Messages.h"
 #include "sound/EcrivainWav.h"
@@ -28,6 +29,7 @@ void TWaveForm::FormCreate() {
     nomFichierRecord = appDataDir + "sampixRecord.wav";
     nomFichierSousEch = appDataDir + "sampixSousEch.wav";
     nomFichier.clear();
+    bassOK = DecodeurMp3Disponible();
     // The writer only overwrites existing files, so both working files must exist. A failure
     // is shown and the window still opens: files can still be opened and played.
     try {

@@ -34,7 +34,12 @@ void TWaveForm::OuvreFichier(const QString& FileName) {
         ChargeFichierWav(FileName);
         return;
     }
-    AfficheMessage(QStringLiteral("Décodeur MP3 non trouvé (libsndfile sans MP3)"));
+    if (!bassOK) {
+        AfficheMessage(QStringLiteral("Décodeur MP3 non trouvé (libsndfile sans MP3)"));
+        return;
+    }
+    const QString wavName = ConvertitEnWav(FileName);
+    if (!wavName.isEmpty()) ChargeFichierWav(wavName);
 }
 
 void TWaveForm::ChargeFichierWav(const QString& FileName) {

@@ -1,5 +1,6 @@
 // The detail view: four pixels per frame, the sound as a thin polyline, the digitised
 // sound as thick dashes, the sampling instants and the quantisation levels as fine lines.
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 

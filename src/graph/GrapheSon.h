@@ -1,9 +1,10 @@
 // A graph of a sound: bound to one canvas and two borrowed sample vectors, it maps frames
 // and sample values to pixels and draws the detail view (DrawG) or the overview (DrawAll).
 //
-// The window owns the vectors, the paint box image and the widgets; the graph borrows the
-// first two and never copies them. Before each draw the window sets rectPB, LimiteCourbe
-// and the other fields it is told to; the graph reads the vectors at every draw.
+// The window owns the vectors, each paint box's image with its TCanevas, and the widgets.
+// The graph borrows a canvas (Canvas) and the vectors (Son, SonBis) and never copies them;
+// it reads the vectors at every draw. Before each draw the window sets rectPB, LimiteCourbe
+// and the other fields it is told to.
 //
 // Read-outs: TraceRepere (run at the end of DrawG, and by the click handler) fills
 // `lectures` and then calls AfficheLectures, which the window sets to copy them into its
@@ -23,7 +24,7 @@ class TgrapheSon {
   public:
     TgrapheSon(PvecteurSon son, PvecteurSon sonBis);
 
-    TCanevas* Canvas = nullptr;       // borrowed; without it nothing is drawn
+    TCanevas* Canvas = nullptr;       // borrowed; without it nothing is drawn nor read out
     TRect rectPB;                     // the whole paint box, (0, 0, width, height)
     Tmonde mondeX;                    // time axis: x is a frame index
     Tmonde mondeY;                    // value axis: y is a raw sample value
@@ -72,6 +73,7 @@ class TgrapheSon {
     void TraceNiveaux();
     void TraceCourbe();
     void TraceCourbeBis();
+    void RenseigneNiveau();
 
     // Scales of the overview; true when more than five frames fall on a column.
     bool EchelleTout();

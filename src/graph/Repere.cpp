@@ -1,7 +1,6 @@
 // The two cursors of the detail view and their read-outs. Drawn in XOR, so that the click
 // handler moves a cursor by drawing the old picture again (erasing it) and then the new one.
 #include <algorithm>
-#include <optional>
 
 #include "graph/Chaines.h"
 #include "graph/GrapheSon.h"
@@ -12,69 +11,61 @@ namespace {
 constexpr int kHauteurPont = 20;  // the bridge between the cursors, below the top
 constexpr int kEcartEtiquette = 8;
 
-bool EstSeize(TformatWave f) {
-    return f == TformatWave::f16 || f == TformatWave::f16stereo;
+void VideNiveau(TlecturesRepere& l) {
+    l.decimal.clear();
+    l.binaire.clear();
+    l.hexa.clear();
 }
 
 }  // namespace
 
 void TgrapheSon::TraceRepere() {
-    if (NbreTot <= 0) return;
-    std::optional<TCanevas::Session> session;
-    if (Canvas) session.emplace(*Canvas);
+    if (NbreTot <= 0 || !Canvas) return;
+    TCanevas::Session session(*Canvas);
+    const auto dansLaBoite = [this](int x) { return rectPB.Left < x && x < rectPB.Right; };
     const auto trait = [this](int x0, int y0, int x1, int y1) {
-        if (!Canvas) return;
         Canvas->MoveTo(x0, y0);
         Canvas->LineTo(x1, y1);
     };
-    if (Canvas) {
-        Canvas->Pen.Color = clRouge;
-        Canvas->Pen.Mode = TmodeStylo::pmXor;
-        Canvas->Pen.Width = 3;
-    }
-    int x, y;
+    int x, x2, y;
     WindowXY(repere, 0, x, y);
-    if (!(rectPB.Left < x && x < rectPB.Right)) {
+    WindowXY(repereTemps, 0, x2, y);
+    if (!dansLaBoite(x)) {
         // A cursor that cannot be seen shows no value, and the duration goes with it.
-        lectures.decimal.clear();
-        lectures.binaire.clear();
-        lectures.hexa.clear();
+        VideNiveau(lectures);
         lectures.tempsVisible = false;
         if (AfficheLectures) AfficheLectures(lectures);
         return;
     }
+    Canvas->Pen = TStylo{clRouge, 3, TmodeStylo::pmXor};
     trait(x, 0, x, rectPB.Bottom);
+    RenseigneNiveau();
 
-    // Past the last frame there is no digitised value: the cursor is drawn, the level is not.
-    if (SonBis && repere >= 0 && repere < TramesLisibles(*SonBis, NbreTot)) {
-        int v = ValeurTrame(*SonBis, repere);
-        if (EstSeize((Son ? Son : SonBis)->formatWave)) v += 32768;
-        const int niveau = v / std::max(coeffBit, 1);
-        lectures.decimal = QString::number(niveau);
-        lectures.binaire = ChaineBinaire(niveau, NbreBits);
-        lectures.hexa = ChaineHexa(niveau, NbreBits);
-    } else {
-        lectures.decimal.clear();
-        lectures.binaire.clear();
-        lectures.hexa.clear();
-    }
-
-    if (Canvas) {
-        Canvas->Pen.Color = clJaune;
-        Canvas->Pen.Width = 1;
-    }
-    int x2;
-    WindowXY(repereTemps, 0, x2, y);
     // Without a known rate there is no duration to show.
-    if (avecTemps && frequence > 0 && rectPB.Left < x2 && x2 < rectPB.Right) {
+    lectures.tempsVisible = avecTemps && frequence > 0 && dansLaBoite(x2);
+    if (lectures.tempsVisible) {
+        Canvas->Pen = TStylo{clJaune, 1, TmodeStylo::pmXor};
         trait(x2, 0, x2, rectPB.Bottom);
         trait(x, kHauteurPont, x2, kHauteurPont);
         lectures.tempsLeft = std::min(x, x2) + kEcartEtiquette;
         lectures.tempsTop = kHauteurPont + decalageCanvas - kEcartEtiquette;
         lectures.tempsTexte = TexteDuree(std::int64_t{repereTemps} - repere, frequence);
-        lectures.tempsVisible = true;
-    } else {
-        lectures.tempsVisible = false;
     }
     if (AfficheLectures) AfficheLectures(lectures);
+}
+
+// The digitised level under the main cursor. Past the last frame nothing was digitised: the
+// cursor is drawn, the level is left empty.
+void TgrapheSon::RenseigneNiveau() {
+    if (!SonBis || repere < 0 || repere >= TramesLisibles(*SonBis, NbreTot)) {
+        VideNiveau(lectures);
+        return;
+    }
+    int v = ValeurTrame(*SonBis, repere);
+    const TformatWave format = (Son ? Son : SonBis)->formatWave;
+    if (format == TformatWave::f16 || format == TformatWave::f16stereo) v += 32768;
+    const int niveau = v / std::max(coeffBit, 1);
+    lectures.decimal = QString::number(niveau);
+    lectures.binaire = ChaineBinaire(niveau, NbreBits);
+    lectures.hexa = ChaineHexa(niveau, NbreBits);
 }

@@ -23,30 +23,12 @@ TbancGraphe::TbancGraphe(TformatWave format, int largeur, int hauteur)
     graphe.LimiteCourbe = graphe.rectPB;
 }
 
-void TbancGraphe::EcritTrame(TvecteurSon& v, std::int64_t i, int gauche, int droite) {
-    switch (v.formatWave) {
-        case TformatWave::f8:
-            v.setSon8(i, static_cast<std::uint8_t>(gauche));
-            break;
-        case TformatWave::f16:
-            v.setSon16(i, static_cast<std::int16_t>(gauche));
-            break;
-        case TformatWave::f16stereo:
-            v.setSon16(2 * i, static_cast<std::int16_t>(gauche));
-            v.setSon16(2 * i + 1, static_cast<std::int16_t>(droite));
-            break;
-        case TformatWave::f8stereo:
-            v.setSon8(2 * i, static_cast<std::uint8_t>(gauche));
-            v.setSon8(2 * i + 1, static_cast<std::uint8_t>(droite));
-            break;
-        case TformatWave::f24:
-        case TformatWave::f24stereo: {
-            const std::int64_t j = i * OctetsParTrame(v.formatWave);
-            v.zone[j] = 0;
-            v.zone[j + 1] = static_cast<std::uint8_t>(gauche & 0xFF);
-            v.zone[j + 2] = static_cast<std::uint8_t>((gauche >> 8) & 0xFF);
-            break;
-        }
+void TbancGraphe::Ecrit(TvecteurSon& v, std::int64_t debut, std::int64_t fin, int valeur) {
+    for (std::int64_t i = debut; i < fin; ++i) {
+        if (EstHuitBits(v.formatWave))
+            v.setSon8(i, static_cast<std::uint8_t>(valeur));
+        else
+            v.setSon16(i, static_cast<std::int16_t>(valeur));
     }
 }
 

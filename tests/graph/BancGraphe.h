@@ -11,21 +11,20 @@
 #include "graph/GrapheSon.h"
 #include "sound/VecteurSon.h"
 
+// A white 32-bit image, as the paint boxes keep.
+QImage ImageBlanche(int largeur, int hauteur);
+
 class TbancGraphe {
   public:
-    // Both vectors in `format`, filled with zero bytes; the curve area is the whole image.
+    // Both vectors in `format` (8 or 16-bit mono), zeroed; the curve area is the whole image.
     TbancGraphe(TformatWave format, int largeur, int hauteur);
 
-    // Writes frame i (left channel, and the right one for stereo layouts) of a vector.
-    static void EcritTrame(TvecteurSon& v, std::int64_t i, int gauche, int droite = 0);
-    void EcritSon(std::int64_t i, int valeur) { EcritTrame(*son, i, valeur); }
-    void EcritSonBis(std::int64_t i, int valeur) { EcritTrame(*sonBis, i, valeur); }
+    // Writes frames debut..fin-1 of a vector with one value.
+    static void Ecrit(TvecteurSon& v, std::int64_t debut, std::int64_t fin, int valeur);
 
-    // Rows of column x that hold the colour, top to bottom.
+    // Rows of column x, or columns of row y, that hold the colour.
     std::vector<int> Lignes(int x, TCouleur couleur) const;
-    // Columns of row y that hold the colour, left to right.
     std::vector<int> Colonnes(int y, TCouleur couleur) const;
-    // Pixels of the whole image that differ from white.
     int PixelsNonBlancs() const;
 
     std::unique_ptr<TvecteurSon> son;
@@ -34,6 +33,3 @@ class TbancGraphe {
     TCanevas canevas;
     TgrapheSon graphe;
 };
-
-// A white 32-bit image, as the paint boxes keep.
-QImage ImageBlanche(int largeur, int hauteur);

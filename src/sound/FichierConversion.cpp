@@ -1,0 +1,110 @@
+#include "sound/FichierConversion.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <bit>
+#include <cerrno>
+#include <cstring>
+#include <limits>
+#include <stdexcept>
+#include <utility>
+
+// Samples go to the file as they lie in memory.
+static_assert(std::endian::native == std::endian::little);
+
+namespace {
+
+constexpr std::uint32_t kTailleEnTete = 44;
+const char* const kCreation = "Impossible de créer le fichier";
+const char* const kEcriture = "Impossible d'écrire le fichier";
+
+void Pose16(std::uint8_t* p, std::uint16_t x) {
+    p[0] = x & 0xFF;
+    p[1] = x >> 8;
+}
+
+void Pose32(std::uint8_t* p, std::uint32_t x) {
+    for (int i = 0; i < 4; ++i) p[i] = (x >> (8 * i)) & 0xFF;
+}
+
+bool EcritA(int fd, const std::uint8_t* p, std::size_t taille, off_t position) {
+    while (taille > 0) {
+        const ssize_t r = ::pwrite(fd, p, taille, position);
+        if (r < 0 && errno == EINTR) continue;
+        if (r <= 0) {
+            if (r == 0) errno = EIO;
+            return false;
+        }
+        p += r;
+        taille -= static_cast<std::size_t>(r);
+        position += r;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::array<std::uint8_t, 44> EnTeteConversion(int canaux, std::uint32_t frequence) {
+    const std::uint16_t voies = canaux == 1 ? 1 : 2;
+    const std::uint16_t bloc = voies * 2;
+    std::array<std::uint8_t, 44> t{};
+    std::memcpy(&t[0], "RIFF", 4);
+    std::memcpy(&t[8], "WAVEfmt ", 8);
+    Pose32(&t[16], 16);
+    Pose16(&t[20], 1);
+    Pose16(&t[22], voies);
+    Pose32(&t[24], frequence);
+    Pose32(&t[28], bloc * frequence);
+    Pose16(&t[32], bloc);
+    Pose16(&t[34], 16);
+    std::memcpy(&t[36], "data", 4);
+    return t;
+}
+
+TfichierConversion::TfichierConversion(const std::string& nom, int canaux, std::uint32_t frequence)
+    : nom_(nom) {
+    const int fd = ::open(nom.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) Echoue(kCreation, errno);
+    const auto tete = EnTeteConversion(canaux, frequence);
+    if (!EcritA(fd, tete.data(), tete.size(), 0)) {
+        const int erreur = errno;
+        ::close(fd);
+        ::unlink(nom.c_str());
+        Echoue(kCreation, erreur);
+    }
+    fd_ = fd;
+}
+
+TfichierConversion::~TfichierConversion() {
+    if (fd_ < 0) return;
+    ::close(fd_);
+    ::unlink(nom_.c_str());
+}
+
+void TfichierConversion::Echoue(const std::string& quoi, int erreur) const {
+    throw std::runtime_error(quoi + " \"" + nom_ + "\". " + std::strerror(erreur));
+}
+
+void TfichierConversion::Ajoute(const std::int16_t* echantillons, std::size_t n) {
+    const std::size_t octets = 2 * n;
+    if (octets > std::numeric_limits<std::uint32_t>::max() - kTailleEnTete - tailleDonnees_)
+        Echoue(kEcriture, EFBIG);
+    if (!EcritA(fd_, reinterpret_cast<const std::uint8_t*>(echantillons), octets,
+                kTailleEnTete + tailleDonnees_))
+        Echoue(kEcriture, errno);
+    tailleDonnees_ += static_cast<std::uint32_t>(octets);
+}
+
+void TfichierConversion::Termine() {
+    std::uint8_t riff[4];
+    std::uint8_t donnees[4];
+    Pose32(riff, tailleDonnees_ + kTailleEnTete - 8);
+    Pose32(donnees, tailleDonnees_);
+    if (!EcritA(fd_, riff, 4, 4) || !EcritA(fd_, donnees, 4, 40)) Echoue(kEcriture, errno);
+    if (::close(std::exchange(fd_, -1)) != 0) {
+        const int erreur = errno;
+        ::unlink(nom_.c_str());
+        Echoue(kEcriture, erreur);
+    }
+}

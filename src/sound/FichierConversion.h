@@ -1,0 +1,40 @@
+// The WAV file that an imported sound is decoded into: the canonical 44-byte header (one
+// PCM format chunk, one data chunk) written with both sizes 0, the 16-bit samples as they
+// come, and the sizes patched once the last sample is in.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+// The header for 16-bit samples as first written, both sizes 0: channels 1 for a mono
+// stream, otherwise 2.
+std::array<std::uint8_t, 44> EnTeteConversion(int canaux, std::uint32_t frequence);
+
+class TfichierConversion {
+  public:
+    // Creates the file, or empties an existing one, and writes the header. Throws
+    // std::runtime_error "Impossible de créer le fichier "NOM". REASON" when it cannot.
+    TfichierConversion(const std::string& nom, int canaux, std::uint32_t frequence);
+    // A file left unfinished (an error, a damaged source) is removed: no partial sound
+    // may pass for a whole one.
+    ~TfichierConversion();
+    TfichierConversion(const TfichierConversion&) = delete;
+    TfichierConversion& operator=(const TfichierConversion&) = delete;
+
+    // Throws std::runtime_error when the write fails or the data would outgrow 32-bit sizes.
+    void Ajoute(const std::int16_t* echantillons, std::size_t n);
+    std::uint32_t TailleDonnees() const { return tailleDonnees_; }
+
+    // Patches the RIFF size (file size - 8) and the data size (file size - 44), then closes.
+    void Termine();
+
+  private:
+    // Throws the message for what failed, the name and the reason of the last system call.
+    [[noreturn]] void Echoue(const std::string& quoi, int erreur) const;
+
+    std::string nom_;
+    int fd_ = -1;
+    std::uint32_t tailleDonnees_ = 0;
+};
