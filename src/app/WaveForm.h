@@ -2,13 +2,17 @@
 // Handlers stay thin: they read the widgets, call window-free code and write back.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include <QString>
 #include <QWidget>
 
 #include "graph/GrapheSon.h"
+#include "platform/Enregistreur.h"
 #include "platform/LecteurAudio.h"
 #include "sound/EnregistrementSon.h"
 
@@ -47,6 +51,22 @@ public:
     void EcritFichierWav(const QString& FileName, const TvecteurSon& vecteur);
     void CalculeNumerique();
     void ArreteEcoute();
+
+    // Playback of the analog sound (PlayBtn) or the digitised one (PlaySousEchBtn).
+    void PlayBtnClick(QToolButton* sender);
+    void StopPlayBtnClick();
+    void MediaPlayerNotify(TnotificationLecteur notification);
+    void Timer1Timer();
+    std::int32_t PositionLecteur(std::int32_t n);
+
+    // Sound-card recording and the input survey.
+    void RecordBtnClick();
+    void StopBtnClick();
+    void LanceAcqSon();
+    void SauveEnregistrement();
+    void FermeEnregistrement();
+    void ListeEntreesSon();
+    void WaveInCBChange(int index);
 
     // Controls, in screen order.
     QToolBar* ToolBar1;
@@ -103,6 +123,18 @@ public:
     bool bassOK = false;
     std::int32_t percentdone = 0;
 
+    // Recording: the device, when it started, and the countdown after Stop.
+    TEnregistreur Enregistreur{kCapaciteSon};
+    std::chrono::steady_clock::time_point startRecord;
+    QString nomAvantEnregistrement;
+    bool stopEnCours = false;
+    bool decompteEnCours = false;  // the sound-card countdown runs; Timer1 ticks are its own
+    std::int32_t compteur = 0;
+    std::int32_t compteurMax = 0;
+    // What the survey found: each input device and the recording format it offers.
+    std::vector<TperipheriqueEntree> entreesSon;
+    std::vector<std::optional<TformatCarte>> formatsEntrees;
+
     // Play selection, in frames.
     std::int32_t debutS = 0;
     std::int32_t finS = -1;
@@ -124,5 +156,11 @@ private:
     void FormActivate();
     void FormDeactivate();
     void RefuseFichier(const QString& FileName, const QString& raison);
+    void EtatPret();
+    void EtatLecture();
+    void LanceLecture();
+    void FinDecompte();
+    void EnregistrementPlein();
+    void RetablitSonPrecedent();
     void MetVuesAuNouveauSon();
 };

@@ -111,7 +111,7 @@ void TWaveForm::CreeControles() {
     OpenFileBtn = Bouton(ToolBar1, "Ouvrir", QStyle::SP_DialogOpenButton, "Ouvrir");
     VeltaBtn = Bouton(ToolBar1, "Velta", QStyle::SP_DriveNetIcon);
     VolumeBtn = Bouton(ToolBar1, "Volume", QStyle::SP_MediaVolume);
-    RecordBtn = Bouton(ToolBar1, "Enregistrer");
+    RecordBtn = Bouton(ToolBar1, "Enregistrer", QStyle::SP_CustomBase, "Enregistrer");
     StopBtn = Bouton(ToolBar1, "Stop", QStyle::SP_MediaStop, "arrêt de l'enregistrement");
     PlayBtn = Bouton(ToolBar1, "Ecouter", QStyle::SP_MediaPlay, "signal \"analogique\"");
     PlaySousEchBtn = Bouton(ToolBar1, "Ecouter", QStyle::SP_MediaPlay, "signal \"échantillonné\"");
@@ -203,6 +203,15 @@ void TWaveForm::CreeControles() {
     connect(OpenFileBtn, &QToolButton::clicked, this, &TWaveForm::OpenFileBtnClick);
     connect(SaveBtn, &QToolButton::clicked, this, &TWaveForm::SaveBtnClick);
     connect(ExitBtn, &QToolButton::clicked, this, &TWaveForm::ExitBtnClick);
+    connect(PlayBtn, &QToolButton::clicked, this, [this] { PlayBtnClick(PlayBtn); });
+    connect(PlaySousEchBtn, &QToolButton::clicked, this, [this] { PlayBtnClick(PlaySousEchBtn); });
+    connect(StopPlayBtn, &QToolButton::clicked, this, &TWaveForm::StopPlayBtnClick);
+    connect(RecordBtn, &QToolButton::clicked, this, &TWaveForm::RecordBtnClick);
+    connect(StopBtn, &QToolButton::clicked, this, &TWaveForm::StopBtnClick);
+    connect(Timer1, &QTimer::timeout, this, &TWaveForm::Timer1Timer);
+    connect(WaveInCB, &QComboBox::activated, this, &TWaveForm::WaveInCBChange);
+    MediaPlayer.OnNotify = [this](TnotificationLecteur n) { MediaPlayerNotify(n); };
+    Enregistreur.OnPlein = [this] { EnregistrementPlein(); };
     connect(BitsTB, &QSlider::valueChanged, this, &TWaveForm::BitsCBChange);
     connect(FechTB, &QSlider::valueChanged, this, &TWaveForm::BitsCBChange);
     CreeRaccourcis();
@@ -218,6 +227,9 @@ void TWaveForm::CreeRaccourcis() {
         {QKeySequence(Qt::CTRL | Qt::Key_O), OpenFileBtn},
         {QKeySequence(Qt::CTRL | Qt::Key_S), SaveBtn},
         {QKeySequence(Qt::CTRL | Qt::Key_Q), ExitBtn},
+        {QKeySequence(Qt::Key_F5), PlayBtn},
+        {QKeySequence(Qt::Key_F6), PlaySousEchBtn},
+        {QKeySequence(Qt::CTRL | Qt::Key_R), RecordBtn},
     };
     for (const auto& r : raccourcis) {
         auto* raccourci = new QShortcut(r.touches, this);
@@ -228,4 +240,14 @@ void TWaveForm::CreeRaccourcis() {
         });
         bouton->setToolTip(bouton->toolTip() + " (" + r.touches.toString(QKeySequence::NativeText) + ")");
     }
+    // Escape stops whatever runs: a play or a recording, through the Stop button that is enabled.
+    auto* echap = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    echap->setContext(Qt::WindowShortcut);
+    connect(echap, &QShortcut::activated, this, [this] {
+        if (StopPlayBtn->isEnabled())
+            StopPlayBtn->click();
+        else if (StopBtn->isEnabled())
+            StopBtn->click();
+    });
+    for (QToolButton* stop : {StopPlayBtn, StopBtn}) stop->setToolTip(stop->toolTip() + " (Échap)");
 }

@@ -38,6 +38,7 @@ void TWaveForm::FormCreate() {
     } catch (const std::exception& e) {
         AfficheMessage(QString::fromStdString(e.what()));
     }
+    ListeEntreesSon();
 }
 
 // The graphs go before the vectors they borrow.
@@ -46,7 +47,10 @@ TWaveForm::~TWaveForm() {
     grapheAll.reset();
 }
 
-void TWaveForm::FormClose() { ArreteEcoute(); }
+void TWaveForm::FormClose() {
+    ArreteEcoute();
+    FermeEnregistrement();
+}
 
 void TWaveForm::closeEvent(QCloseEvent* evenement) {
     FormClose();

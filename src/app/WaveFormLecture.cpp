@@ -1,14 +1,113 @@
 // Playback of the analog or digitised sound through the media player.
+#include <cmath>
+
+#include <QCheckBox>
+#include <QScrollBar>
+#include <QSlider>
 #include <QTimer>
 #include <QToolButton>
 
 #include "app/WaveForm.h"
+#include "platform/Messages.h"
+
+std::int32_t TWaveForm::PositionLecteur(std::int32_t n) {
+    if (MediaPlayer.TimeFormat() != TformatTemps::tfMilliseconds || son.FreqEch == 0) return n;
+    return static_cast<std::int32_t>(std::nearbyint(n * 1000.0 / son.FreqEch));
+}
+
+void TWaveForm::PlayBtnClick(QToolButton* sender) {
+    const bool analogique = sender != PlaySousEchBtn;
+    const QString voulu = analogique ? nomFichier : nomFichierSousEch;
+    try {
+        if (MediaPlayer.FileName != voulu && (MediaPlayer.FileName == nomFichier || MediaPlayer.FileName == nomFichierSousEch)) {
+            MediaPlayer.Close();
+            MediaPlayer.FileName = voulu;
+        }
+        // A player released by another window, or never opened, is taken back before
+        // anything changes on screen: a play never starts on a closed player.
+        if (!MediaPlayer.EstOuvert()) MediaPlayer.Open();
+    } catch (const ELecteurErreur& e) {
+        AfficheMessage(QString::fromStdString(e.what()));
+        return;
+    }
+    EtatLecture();
+    Timer1->start();
+    LanceLecture();
+}
+
+// Plays the selection; a refusal says why once and leaves the window ready.
+void TWaveForm::LanceLecture() {
+    try {
+        MediaPlayer.SetNotify(true);
+        MediaPlayer.SetStartPos(PositionLecteur(debutS));
+        MediaPlayer.SetEndPos(PositionLecteur(finS));
+        MediaPlayer.Play();
+    } catch (const ELecteurErreur& e) {
+        EtatPret();
+        AfficheMessage(QString::fromStdString(e.what()));
+    }
+}
+
+void TWaveForm::EtatLecture() {
+    for (QWidget* w : {static_cast<QWidget*>(PlayBtn), static_cast<QWidget*>(AnimBtn),
+                       static_cast<QWidget*>(PlaySousEchBtn), static_cast<QWidget*>(BitsTB),
+                       static_cast<QWidget*>(FechTB), static_cast<QWidget*>(StopBtn)})
+        w->setEnabled(false);
+    StopPlayBtn->setEnabled(true);
+}
+
+// No play starts while the recording device is open, so the play buttons wait for it.
+void TWaveForm::EtatPret() {
+    const bool libre = !Enregistreur.EstOuvert();
+    PlayBtn->setEnabled(libre);
+    AnimBtn->setEnabled(libre);
+    PlaySousEchBtn->setEnabled(libre);
+    StopPlayBtn->setEnabled(false);
+    BitsTB->setEnabled(true);
+    FechTB->setEnabled(true);
+    if (!decompteEnCours) Timer1->stop();
+}
+
+// Each pass of a loop replays the selection; anything but a completed pass ends the play.
+void TWaveForm::MediaPlayerNotify(TnotificationLecteur notification) {
+    if (BoucleCB->isChecked() && StopPlayBtn->isEnabled() && notification == TnotificationLecteur::nvSuccessful &&
+        MediaPlayer.EstOuvert())
+        LanceLecture();
+    else
+        EtatPret();
+}
+
+void TWaveForm::StopPlayBtnClick() {
+    StopPlayBtn->setEnabled(false);
+    try {
+        MediaPlayer.SetNotify(true);
+        MediaPlayer.Stop();
+    } catch (const ELecteurErreur&) {
+        EtatPret();
+    }
+}
+
+void TWaveForm::Timer1Timer() {
+    if (decompteEnCours) {
+        if (++compteur > compteurMax) FinDecompte();
+        return;
+    }
+    if (MediaPlayer.FileName.isEmpty()) return;
+    if (!MediaPlayer.EstOuvert()) {
+        Timer1->stop();
+        return;
+    }
+    const std::int64_t longueur = MediaPlayer.Length();
+    if (longueur <= 0) return;
+    const double f = static_cast<double>(MediaPlayer.Position()) / static_cast<double>(longueur);
+    ScrollBar->setValue(static_cast<int>(std::nearbyint(ScrollBar->maximum() * f)));
+}
 
 // Releases the player when no play is under way (a play keeps it until its end).
 void TWaveForm::ArreteEcoute() {
     if (!PlayBtn->isEnabled()) return;
+    Timer1->stop();
     MediaPlayer.SetWait(true);
     MediaPlayer.SetNotify(false);
-    Timer1->stop();
     MediaPlayer.Close();
 }

@@ -1,5 +1,7 @@
 #include "platform/Dialogues.h"
 
+#include <utility>
+
 #include <QFileDialog>
 
 namespace {

@@ -1,9 +1,32 @@
 #include "platform/LecteurAudio.h"
 
+#include <algorithm>
 #include <cmath>
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFile>
 #include <sndfile.h>
+
+namespace {
+
+const QEvent::Type kEvenementNotification = static_cast<QEvent::Type>(QEvent::User + 1);
+const QEvent::Type kEvenementFinLecture = static_cast<QEvent::Type>(QEvent::User + 2);
+
+class EvenementNotification : public QEvent {
+public:
+    explicit EvenementNotification(TnotificationLecteur n) : QEvent(kEvenementNotification), notification(n) {}
+    TnotificationLecteur notification;
+};
+
+// Posted by the audio thread when a play has handed its last sample to the device.
+class EvenementFinLecture : public QEvent {
+public:
+    explicit EvenementFinLecture(std::uint64_t n) : QEvent(kEvenementFinLecture), numero(n) {}
+    std::uint64_t numero;
+};
+
+}  // namespace
 
 struct TLecteurAudio::Fichier {
     SNDFILE* sf = nullptr;
@@ -14,11 +37,14 @@ struct TLecteurAudio::Fichier {
 };
 
 TLecteurAudio::TLecteurAudio() = default;
-TLecteurAudio::~TLecteurAudio() = default;
+
+TLecteurAudio::~TLecteurAudio() { lecture_.Arrete(); }
 
 void TLecteurAudio::OublieOptions() {
     wait_ = true;
     notify_ = false;
+    debut_.reset();
+    fin_.reset();
 }
 
 void TLecteurAudio::Open() {
@@ -33,10 +59,14 @@ void TLecteurAudio::Open() {
                                  .toStdString());
     fichier_ = std::move(f);
     formatTemps_ = TformatTemps::tfMilliseconds;
+    position_ = 0;
 }
 
+// Closing the device ends a play under way, which reports itself as aborted.
 void TLecteurAudio::Close() {
     OublieOptions();
+    if (!fichier_) return;
+    InterromptLecture();
     fichier_.reset();
 }
 
@@ -45,6 +75,82 @@ bool TLecteurAudio::EstOuvert() const { return fichier_ != nullptr; }
 const TLecteurAudio::Fichier& TLecteurAudio::FichierOuvert() const {
     if (!fichier_) throw ELecteurErreur("Aucun périphérique MCI ouvert");
     return *fichier_;
+}
+
+std::int64_t TLecteurAudio::EnTrames(std::int64_t position) const {
+    if (formatTemps_ == TformatTemps::tfSamples) return position;
+    return static_cast<std::int64_t>(std::nearbyint(position * fichier_->info.samplerate / 1000.0));
+}
+
+std::int64_t TLecteurAudio::EnUnite(std::int64_t trames) const {
+    if (formatTemps_ == TformatTemps::tfSamples) return trames;
+    return static_cast<std::int64_t>(std::nearbyint(trames * 1000.0 / fichier_->info.samplerate));
+}
+
+void TLecteurAudio::Play() {
+    const Fichier& f = FichierOuvert();
+    const bool notifier = notify_;
+    const auto debut = debut_;
+    const auto fin = fin_;
+    OublieOptions();
+    InterromptLecture();
+    const std::int64_t total = f.info.frames;
+    if (!debut && !fin && AutoRewind && position_ >= total) position_ = 0;
+    const std::int64_t de = std::clamp<std::int64_t>(debut ? EnTrames(*debut) : position_, 0, total);
+    const std::int64_t a = std::clamp<std::int64_t>(fin ? EnTrames(*fin) : total, de, total);
+
+    std::vector<std::int16_t> echantillons(static_cast<std::size_t>((a - de) * f.info.channels));
+    sf_seek(f.sf, de, SEEK_SET);
+    const sf_count_t lues = sf_readf_short(f.sf, echantillons.data(), a - de);
+    echantillons.resize(static_cast<std::size_t>(std::max<sf_count_t>(lues, 0) * f.info.channels));
+
+    debutLecture_ = de;
+    position_ = de;
+    const std::uint64_t numero = ++numeroLecture_;
+    const auto refus = lecture_.Demarre(std::move(echantillons), f.info.channels, f.info.samplerate, [this, numero] {
+        QCoreApplication::postEvent(this, new EvenementFinLecture(numero));
+    });
+    if (refus) throw ELecteurErreur("Le périphérique son refuse la lecture (" + *refus + ")");
+    lectureOuverte_ = true;
+    lectureNotifie_ = notifier;
+}
+
+// Ends the play under way and reports it: aborted, or successful when it had already
+// reached its end and only the report was pending.
+void TLecteurAudio::InterromptLecture() {
+    if (!lectureOuverte_) return;
+    const bool finie = !lecture_.EnCours();
+    position_ = debutLecture_ + lecture_.TramesJouees();
+    lecture_.Arrete();
+    lectureOuverte_ = false;
+    if (lectureNotifie_) Notifie(finie ? TnotificationLecteur::nvSuccessful : TnotificationLecteur::nvAborted);
+}
+
+void TLecteurAudio::Stop() {
+    FichierOuvert();
+    const bool notifier = notify_;
+    OublieOptions();
+    InterromptLecture();
+    if (notifier) Notifie(TnotificationLecteur::nvSuccessful);
+}
+
+void TLecteurAudio::Notifie(TnotificationLecteur n) { QCoreApplication::postEvent(this, new EvenementNotification(n)); }
+
+bool TLecteurAudio::event(QEvent* evenement) {
+    if (evenement->type() == kEvenementNotification) {
+        if (OnNotify) OnNotify(static_cast<EvenementNotification*>(evenement)->notification);
+        return true;
+    }
+    if (evenement->type() == kEvenementFinLecture) {
+        // A report for a play that was stopped or replaced since is stale.
+        if (static_cast<EvenementFinLecture*>(evenement)->numero != numeroLecture_ || !lectureOuverte_) return true;
+        position_ = debutLecture_ + lecture_.TramesJouees();
+        lecture_.Arrete();
+        lectureOuverte_ = false;
+        if (lectureNotifie_ && OnNotify) OnNotify(TnotificationLecteur::nvSuccessful);
+        return true;
+    }
+    return QObject::event(evenement);
 }
 
 TformatTemps TLecteurAudio::TimeFormat() const {
@@ -57,8 +163,9 @@ void TLecteurAudio::SetTimeFormat(TformatTemps format) {
     formatTemps_ = format;
 }
 
-std::int64_t TLecteurAudio::Length() const {
-    const SF_INFO& info = FichierOuvert().info;
-    if (formatTemps_ == TformatTemps::tfSamples) return info.frames;
-    return static_cast<std::int64_t>(std::nearbyint(info.frames * 1000.0 / info.samplerate));
+std::int64_t TLecteurAudio::Length() const { return EnUnite(FichierOuvert().info.frames); }
+
+std::int64_t TLecteurAudio::Position() const {
+    FichierOuvert();
+    return EnUnite(lectureOuverte_ ? debutLecture_ + lecture_.TramesJouees() : position_);
 }

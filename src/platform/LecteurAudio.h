@@ -1,52 +1,85 @@
-// The media player: bound to one sound file at a time, read with libsndfile.
-// It mirrors the operations of the window's invisible player control: a file name,
-// open and close, a time format, the length, and one-shot wait/notify options.
+// The media player: bound to one sound file at a time, read with libsndfile and played
+// on the sound card. It mirrors the operations of the window's invisible player control:
+// a file name, open and close, play from/to, stop, position and length in its time
+// format, one-shot wait/notify options, and a notification on the UI thread.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 
+#include <QObject>
 #include <QString>
 
+#include "platform/FluxAudio.h"
+
 enum class TformatTemps { tfMilliseconds, tfSamples };
+
+// How the command that asked for a notification ended.
+enum class TnotificationLecteur { nvSuccessful, nvAborted };
 
 class ELecteurErreur : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
 
-class TLecteurAudio {
+class TLecteurAudio : public QObject {
 public:
     TLecteurAudio();
-    ~TLecteurAudio();
-    TLecteurAudio(const TLecteurAudio&) = delete;
-    TLecteurAudio& operator=(const TLecteurAudio&) = delete;
+    ~TLecteurAudio() override;
 
     QString FileName;
+    bool AutoRewind = true;
+    // Delivered on the UI thread, once for each notifying command that ends.
+    std::function<void(TnotificationLecteur)> OnNotify;
 
     // Options for the next command only; each command forgets them.
     void SetWait(bool attendre) { wait_ = attendre; }
     void SetNotify(bool notifier) { notify_ = notifier; }
+    void SetStartPos(std::int64_t position) { debut_ = position; }
+    void SetEndPos(std::int64_t position) { fin_ = position; }
 
     // Closes first when open; throws ELecteurErreur when the file cannot be read.
     void Open();
-    // Does nothing when closed.
+    // Does nothing when closed; ends a play under way.
     void Close();
     bool EstOuvert() const;
 
-    // Throw "Aucun périphérique MCI ouvert" while closed.
+    // These throw "Aucun périphérique MCI ouvert" while closed.
+    void Play();
+    void Stop();
     TformatTemps TimeFormat() const;
     void SetTimeFormat(TformatTemps format);
     std::int64_t Length() const;
+    std::int64_t Position() const;
+
+    bool EnLecture() const { return lectureOuverte_; }
+
+protected:
+    bool event(QEvent* evenement) override;
 
 private:
     struct Fichier;
     void OublieOptions();
     const Fichier& FichierOuvert() const;
+    std::int64_t EnTrames(std::int64_t position) const;
+    std::int64_t EnUnite(std::int64_t trames) const;
+    void Notifie(TnotificationLecteur n);
+    void InterromptLecture();
 
     std::unique_ptr<Fichier> fichier_;
+    TfluxSortie lecture_;
     TformatTemps formatTemps_ = TformatTemps::tfMilliseconds;
     bool wait_ = true;
     bool notify_ = false;
+    std::optional<std::int64_t> debut_;
+    std::optional<std::int64_t> fin_;
+    // Where the device stands, in frames, when no play is under way.
+    std::int64_t position_ = 0;
+    std::int64_t debutLecture_ = 0;
+    std::uint64_t numeroLecture_ = 0;
+    bool lectureOuverte_ = false;  // a play whose end has not been reported yet
+    bool lectureNotifie_ = false;
 };

@@ -1,5 +1,7 @@
 #include "platform/Messages.h"
 
+#include <utility>
+
 #include <QApplication>
 #include <QMessageBox>
 

@@ -69,12 +69,17 @@ std::vector<std::uint8_t> EnTeteWav(TformatWave format, std::int32_t nbrePoints,
 
 std::optional<std::string> EcritWav(const std::string& nom, const TvecteurSon& vecteur, std::int32_t nbrePoints,
                                     std::uint32_t freqEch) {
+    return EcritWavOctets(nom, vecteur.formatWave, vecteur.zone, nbrePoints, freqEch);
+}
+
+std::optional<std::string> EcritWavOctets(const std::string& nom, TformatWave format, const std::uint8_t* octets,
+                                          std::int32_t nbrePoints, std::uint32_t freqEch) {
     const int fd = ::open(nom.c_str(), O_WRONLY | O_CLOEXEC);
     if (fd < 0) return Erreur();
-    const std::vector<std::uint8_t> tete = EnTeteWav(vecteur.formatWave, nbrePoints, freqEch);
-    const std::size_t d = static_cast<std::size_t>(nbrePoints) * OctetsParTrame(vecteur.formatWave);
+    const std::vector<std::uint8_t> tete = EnTeteWav(format, nbrePoints, freqEch);
+    const std::size_t d = static_cast<std::size_t>(nbrePoints) * OctetsParTrame(format);
     std::optional<std::string> echec;
-    if (!EcritTout(fd, tete.data(), tete.size()) || !EcritTout(fd, vecteur.zone, d)) echec = Erreur();
+    if (!EcritTout(fd, tete.data(), tete.size()) || !EcritTout(fd, octets, d)) echec = Erreur();
     const std::size_t total = tete.size() + d;
     if (!echec && ::ftruncate(fd, static_cast<off_t>(total)) != 0) echec = Erreur();
     if (::close(fd) != 0 && !echec) echec = Erreur();

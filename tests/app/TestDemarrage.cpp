@@ -70,8 +70,8 @@ TEST(Demarrage, EtatInitialDesControles) {
     for (QToolButton* b : {f->StopBtn, f->PlayBtn, f->PlaySousEchBtn, f->StopPlayBtn}) EXPECT_FALSE(b->isEnabled());
     for (QToolButton* b : {f->OpenFileBtn, f->SaveBtn, f->AnimBtn, f->ExitBtn}) EXPECT_TRUE(b->isEnabled());
     EXPECT_EQ(f->OpenFileBtn->size(), QSize(67, 42));
-    EXPECT_EQ(f->PlayBtn->toolTip(), "signal \"analogique\"");
-    EXPECT_EQ(f->PlaySousEchBtn->toolTip(), "signal \"échantillonné\"");
+    EXPECT_EQ(f->PlayBtn->toolTip().toStdString(), "signal \"analogique\" (F5)");
+    EXPECT_EQ(f->PlaySousEchBtn->toolTip().toStdString(), "signal \"échantillonné\" (F6)");
     EXPECT_TRUE(f->SaveBtn->toolTip().startsWith("Enregistrer le fichier son courant ("));
     EXPECT_EQ(f->BitsTB->value(), 8);
     EXPECT_EQ(f->FechTB->value(), 8);

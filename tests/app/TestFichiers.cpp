@@ -175,6 +175,7 @@ TEST(Fichiers, EnregistrerLaOuCEstImpossibleLeDit) {
 
 TEST(Fichiers, UnMp3SansDecodeurEstSignale) {
     FenetreTest f;
+    f->bassOK = false;
     f->OuvreFichier("/tmp/chanson.Mp3");
     ASSERT_EQ(f.messages.size(), 1);
     EXPECT_EQ(f.messages[0], "Décodeur MP3 non trouvé (libsndfile sans MP3)");

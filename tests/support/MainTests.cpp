@@ -2,12 +2,21 @@
 // and runs Qt offscreen, so no test touches real settings or opens a real window.
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include <QApplication>
 #include <gtest/gtest.h>
 
 #include "support/FichiersTest.h"
+
+// The sound card of the tests: ALSA's file plugin. What is played lands in OUT.raw, what is
+// recorded comes from IN.raw (silence unless a test writes it before opening the device).
+void EcritConfigurationAlsa(const std::filesystem::path& home) {
+    EcritOctets(home / "IN.raw", std::vector<std::uint8_t>(1 << 20, 0));
+    std::ofstream(home / ".asoundrc") << "pcm.!default { type file; slave.pcm \"null\"; file \"" << (home / "OUT.raw").string()
+                                      << "\"; infile \"" << (home / "IN.raw").string() << "\"; format \"raw\" }\n";
+}
 
 int main(int argc, char** argv) {
     const std::filesystem::path home = DossierTemporaireProcessus();
@@ -20,6 +29,7 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(home / "run");
     std::filesystem::permissions(home / "run", std::filesystem::perms::owner_all);
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    EcritConfigurationAlsa(home);
     testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     const int resultat = RUN_ALL_TESTS();

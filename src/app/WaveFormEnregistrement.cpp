@@ -1,0 +1,126 @@
+// Sound-card recording: Record, Stop, the countdown after Stop, and the save.
+#include <cmath>
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QTimer>
+#include <QToolButton>
+
+#include "app/WaveForm.h"
+#include "platform/Messages.h"
+#include "sound/EcrivainWav.h"
+
+void TWaveForm::RecordBtnClick() {
+    nomAvantEnregistrement = nomFichier;
+    nomFichier.clear();
+    graphe->repere = 0;
+    graphe->repereTemps = 0;
+    // Closing the player ends a play under way before the recording device opens.
+    MediaPlayer.SetWait(true);
+    MediaPlayer.SetNotify(false);
+    MediaPlayer.Close();
+    PlayBtn->setEnabled(false);
+    AnimBtn->setEnabled(false);
+    PlaySousEchBtn->setEnabled(false);
+    StopPlayBtn->setEnabled(false);
+    StopBtn->setEnabled(true);
+    RecordBtn->setEnabled(false);
+    stopEnCours = false;
+    if (entree == Tentree::eSon) LanceAcqSon();
+}
+
+// A device that refuses to record says why and the window goes back to its previous sound.
+void TWaveForm::LanceAcqSon() {
+    const int choisi = deviceID >= 0 && deviceID < static_cast<int>(entreesSon.size())
+                           ? entreesSon[deviceID].index
+                           : PeripheriqueEntreeParDefaut();
+    std::optional<std::string> refus;
+    if (FreqEchCarte == 0)
+        refus = "Pas d'entrée son utilisable";
+    else
+        refus = Enregistreur.Ouvre(choisi, {FreqEchCarte, NbitsCarte});
+    if (refus) {
+        AfficheMessage(QStringLiteral("Enregistrement impossible : %1").arg(QString::fromStdString(*refus)));
+        StopBtn->setEnabled(false);
+        RecordBtn->setEnabled(true);
+        RetablitSonPrecedent();
+        return;
+    }
+    startRecord = std::chrono::steady_clock::now();
+}
+
+void TWaveForm::StopBtnClick() {
+    StopBtn->setEnabled(false);
+    stopEnCours = true;
+    if (entree != Tentree::eSon) return;
+    StopLabel->move((width() - StopLabel->width()) / 2, height() / 2);
+    StopLabel->show();
+    StopLabel->raise();
+    const auto ecoule = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - startRecord);
+    const double t = static_cast<double>(ecoule.count() % 3600000) / 1000.0;
+    compteurMax = CompteurMaxArret(t, Timer1->interval());
+    compteur = 0;
+    decompteEnCours = true;
+    Timer1->start();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void TWaveForm::FinDecompte() {
+    stopEnCours = false;
+    decompteEnCours = false;
+    RecordBtn->setEnabled(true);
+    QApplication::restoreOverrideCursor();
+    Timer1->stop();
+    SauveEnregistrement();
+    FermeEnregistrement();
+    StopLabel->hide();
+}
+
+// The recording goes to the record file, then becomes the current sound. A recording that
+// cannot be written is reported and the previous sound stays on screen.
+void TWaveForm::SauveEnregistrement() {
+    if (!Enregistreur.EstOuvert()) {
+        RetablitSonPrecedent();
+        return;
+    }
+    FermeEnregistrement();
+    const TformatCarte format = Enregistreur.Format();
+    const TformatWave disposition = format.bits == 8 ? TformatWave::f8 : TformatWave::f16;
+    const auto trames = static_cast<std::int32_t>(Enregistreur.Taille() / OctetsParTrame(disposition));
+    const std::string nom = QFile::encodeName(nomFichierRecord).toStdString();
+    std::optional<std::string> echec;
+    try {
+        CreeFichierSiAbsent(nom);
+        echec = EcritWavOctets(nom, disposition, Enregistreur.Octets(), trames, format.frequence);
+    } catch (const std::exception& e) {
+        echec = e.what();
+    }
+    if (echec) {
+        AfficheMessage(QStringLiteral("Impossible d'enregistrer dans %1\n(%2)")
+                           .arg(nomFichierRecord, QString::fromStdString(*echec)));
+        RetablitSonPrecedent();
+        return;
+    }
+    ChargeFichierWav(nomFichierRecord);
+}
+
+// The sound loaded before the recording is still in the vectors: show and play it again.
+void TWaveForm::RetablitSonPrecedent() {
+    nomFichier = nomAvantEnregistrement;
+    if (nomFichier.isEmpty()) return;
+    MediaPlayer.FileName = nomFichier;
+    try {
+        MediaPlayer.Open();
+    } catch (const ELecteurErreur& e) {
+        AfficheMessage(QString::fromStdString(e.what()));
+    }
+    EtatPret();
+    update();
+}
+
+void TWaveForm::FermeEnregistrement() { Enregistreur.Ferme(); }
+
+void TWaveForm::EnregistrementPlein() {
+    AfficheMessage(QStringLiteral("Durée maximale atteinte : l'enregistrement s'arrête là. Cliquez sur Stop pour le garder."));
+}

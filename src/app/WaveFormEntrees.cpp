@@ -1,0 +1,50 @@
+// The sound-input survey and the choice of the recording device.
+#include <QComboBox>
+
+#include "app/WaveForm.h"
+#include "platform/Messages.h"
+#include "platform/SondageEntrees.h"
+
+namespace {
+
+constexpr int kLongueurNomMax = 32;
+
+}  // namespace
+
+void TWaveForm::ListeEntreesSon() {
+    const TresultatSondage sondage = SondeEntreesSon();
+    entreesSon = sondage.entrees;
+    formatsEntrees = sondage.formats;
+    deviceID = -1;
+    WaveInCB->clear();
+    for (const TperipheriqueEntree& e : entreesSon)
+        WaveInCB->addItem(QString::fromStdString(e.nom).left(kLongueurNomMax));
+    WaveInCB->setCurrentIndex(-1);
+    WaveInCB->setVisible(entreesSon.size() > 1);
+    if (entreesSon.empty()) {
+        AfficheMessage(QStringLiteral("Pas d'entrée son"));
+        return;
+    }
+    // Until the user picks an entry, recording uses the system's default input.
+    const int position = sondage.parDefaut >= 0 ? sondage.parDefaut : 0;
+    const std::optional<TformatCarte> format = formatsEntrees[position];
+    if (!format) {
+        AfficheMessage(QStringLiteral("Pas d'entrée son utilisable"));
+        return;
+    }
+    FreqEchCarte = format->frequence;
+    NbitsCarte = format->bits;
+    son.FixeFormat(NbitsCarte == 8 ? TformatWave::f8 : TformatWave::f16);
+}
+
+void TWaveForm::WaveInCBChange(int index) {
+    deviceID = index;
+    if (index < 0 || index >= static_cast<int>(formatsEntrees.size())) return;
+    if (!formatsEntrees[index]) {
+        FreqEchCarte = 0;
+        AfficheMessage(QStringLiteral("Pas d'entrée son utilisable"));
+        return;
+    }
+    FreqEchCarte = formatsEntrees[index]->frequence;
+    NbitsCarte = formatsEntrees[index]->bits;
+}

@@ -1,0 +1,41 @@
+// The recorder: a mono recording from a sound-card input into a bounded buffer.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include <QObject>
+
+#include "platform/FluxAudio.h"
+
+class TEnregistreur : public QObject {
+public:
+    // Room for what the sound record can load; a longer recording stops growing.
+    explicit TEnregistreur(std::size_t capacite);
+
+    // Told on the UI thread, once, when the recording has filled its room.
+    std::function<void()> OnPlein;
+
+    // Returns the reason when the device cannot record in that format.
+    std::optional<std::string> Ouvre(int peripherique, TformatCarte format);
+    // Stops recording; what was recorded stays readable until the next Ouvre.
+    void Ferme();
+    bool EstOuvert() const { return flux_.EnCours(); }
+    const std::uint8_t* Octets() const { return flux_.Octets(); }
+    std::size_t Taille() const { return flux_.OctetsEnregistres(); }
+    TformatCarte Format() const { return format_; }
+
+protected:
+    bool event(QEvent* evenement) override;
+
+private:
+    std::size_t capacite_;
+    TformatCarte format_{0, 16};
+    TfluxEntree flux_;
+};
+
+// Ticks of the stop countdown for a recording that ran t seconds (the elapsed time modulo
+// one hour): Round((1000 t - Trunc(t)) / intervalle) + 1, halves to even.
+int CompteurMaxArret(double t, int intervalle);

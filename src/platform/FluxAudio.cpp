@@ -1,0 +1,163 @@
+#include "platform/FluxAudio.h"
+
+#include <alsa/asoundlib.h>
+#include <jack/jack.h>
+#include <portaudio.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+void AlsaMuet(const char*, int, const char*, int, const char*, ...) {}
+void JackMuet(const char*) {}
+
+std::string TexteErreur(PaError e) { return Pa_GetErrorText(e); }
+
+PaStream* Flux(void* f) { return static_cast<PaStream*>(f); }
+
+PaStreamParameters ParametresEntree(int peripherique, TformatCarte format) {
+    PaStreamParameters p{};
+    p.device = peripherique;
+    p.channelCount = 1;
+    p.sampleFormat = format.bits == 8 ? paUInt8 : paInt16;
+    const PaDeviceInfo* info = Pa_GetDeviceInfo(peripherique);
+    p.suggestedLatency = info ? info->defaultLowInputLatency : 0.05;
+    return p;
+}
+
+void FermeFlux(void*& flux) {
+    if (!flux) return;
+    Pa_AbortStream(Flux(flux));
+    Pa_CloseStream(Flux(flux));
+    flux = nullptr;
+}
+
+}  // namespace
+
+bool SystemeAudioPret() {
+    static const bool pret = [] {
+        snd_lib_error_set_handler(AlsaMuet);
+        jack_set_error_function(JackMuet);
+        jack_set_info_function(JackMuet);
+        return Pa_Initialize() == paNoError;
+    }();
+    return pret;
+}
+
+std::vector<TperipheriqueEntree> PeripheriquesEntree() {
+    std::vector<TperipheriqueEntree> liste;
+    if (!SystemeAudioPret()) return liste;
+    const PaHostApiIndex api = Pa_GetDefaultHostApi();
+    const PaHostApiInfo* infoApi = Pa_GetHostApiInfo(api);
+    if (!infoApi) return liste;
+    for (int i = 0; i < infoApi->deviceCount; ++i) {
+        const PaDeviceIndex index = Pa_HostApiDeviceIndexToDeviceIndex(api, i);
+        const PaDeviceInfo* info = Pa_GetDeviceInfo(index);
+        if (info && info->maxInputChannels > 0) liste.push_back({index, info->name});
+    }
+    return liste;
+}
+
+int PeripheriqueEntreeParDefaut() {
+    if (!SystemeAudioPret()) return -1;
+    const PaDeviceIndex d = Pa_GetDefaultInputDevice();
+    return d == paNoDevice ? -1 : d;
+}
+
+bool FormatEntreeAccepte(int peripherique, TformatCarte format) {
+    if (!SystemeAudioPret() || peripherique < 0) return false;
+    const PaStreamParameters p = ParametresEntree(peripherique, format);
+    return Pa_IsFormatSupported(&p, nullptr, format.frequence) == paFormatIsSupported;
+}
+
+TfluxSortie::~TfluxSortie() { Arrete(); }
+
+std::optional<std::string> TfluxSortie::Demarre(std::vector<std::int16_t> echantillons, int canaux, int frequence,
+                                                Tfin fin) {
+    Arrete();
+    if (!SystemeAudioPret()) return std::string("système audio indisponible");
+    echantillons_ = std::move(echantillons);
+    canaux_ = std::max(canaux, 1);
+    tramesTotal_ = static_cast<std::int64_t>(echantillons_.size()) / canaux_;
+    trames_.store(0);
+    interrompu_.store(false);
+    fin_ = std::move(fin);
+    PaStream* flux = nullptr;
+    PaError e = Pa_OpenDefaultStream(&flux, 0, canaux_, paInt16, frequence, paFramesPerBufferUnspecified,
+                                     &TfluxSortie::Rappel, this);
+    if (e == paNoError) e = Pa_SetStreamFinishedCallback(flux, &TfluxSortie::RappelFin);
+    if (e == paNoError) e = Pa_StartStream(flux);
+    if (e != paNoError) {
+        if (flux) Pa_CloseStream(flux);
+        return TexteErreur(e);
+    }
+    flux_ = flux;
+    return std::nullopt;
+}
+
+void TfluxSortie::Arrete() {
+    interrompu_.store(true);
+    FermeFlux(flux_);
+}
+
+bool TfluxSortie::EnCours() const { return flux_ && Pa_IsStreamActive(Flux(flux_)) == 1; }
+
+int TfluxSortie::Rappel(const void*, void* sortie, unsigned long trames, const PaStreamCallbackTimeInfo*, unsigned long,
+                        void* moi) {
+    auto* self = static_cast<TfluxSortie*>(moi);
+    const std::int64_t deja = self->trames_.load(std::memory_order_relaxed);
+    const std::int64_t n = std::min<std::int64_t>(static_cast<std::int64_t>(trames), self->tramesTotal_ - deja);
+    auto* dest = static_cast<std::int16_t*>(sortie);
+    std::memcpy(dest, self->echantillons_.data() + deja * self->canaux_, n * self->canaux_ * sizeof(std::int16_t));
+    std::fill(dest + n * self->canaux_, dest + trames * self->canaux_, 0);
+    self->trames_.store(deja + n, std::memory_order_release);
+    return deja + n >= self->tramesTotal_ ? paComplete : paContinue;
+}
+
+void TfluxSortie::RappelFin(void* moi) {
+    auto* self = static_cast<TfluxSortie*>(moi);
+    if (!self->interrompu_.load() && self->fin_) self->fin_();
+}
+
+TfluxEntree::~TfluxEntree() { Arrete(); }
+
+std::optional<std::string> TfluxEntree::Demarre(int peripherique, TformatCarte format, std::size_t capacite,
+                                                Tplein plein) {
+    Arrete();
+    if (!SystemeAudioPret()) return std::string("système audio indisponible");
+    if (peripherique < 0) return std::string("aucune entrée son");
+    octetsParTrame_ = format.bits == 8 ? 1 : 2;
+    tampon_.assign(capacite, 0);
+    remplis_.store(0);
+    pleinSignale_.store(false);
+    plein_ = std::move(plein);
+    const PaStreamParameters p = ParametresEntree(peripherique, format);
+    PaStream* flux = nullptr;
+    PaError e = Pa_OpenStream(&flux, &p, nullptr, format.frequence, paFramesPerBufferUnspecified, paNoFlag,
+                              &TfluxEntree::Rappel, this);
+    if (e == paNoError) e = Pa_StartStream(flux);
+    if (e != paNoError) {
+        if (flux) Pa_CloseStream(flux);
+        return TexteErreur(e);
+    }
+    flux_ = flux;
+    return std::nullopt;
+}
+
+void TfluxEntree::Arrete() { FermeFlux(flux_); }
+
+int TfluxEntree::Rappel(const void* entree, void*, unsigned long trames, const PaStreamCallbackTimeInfo*, unsigned long,
+                        void* moi) {
+    auto* self = static_cast<TfluxEntree*>(moi);
+    const std::size_t deja = self->remplis_.load(std::memory_order_relaxed);
+    const std::size_t place = self->tampon_.size() - deja;
+    const std::size_t n = std::min(place, trames * self->octetsParTrame_);
+    if (entree) std::memcpy(self->tampon_.data() + deja, entree, n);
+    self->remplis_.store(deja + n, std::memory_order_release);
+    if (n == place && !self->pleinSignale_.exchange(true)) {
+        if (self->plein_) self->plein_();
+        return paComplete;
+    }
+    return paContinue;
+}
