@@ -18,12 +18,23 @@ TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent), image_(ImageBlanche(siz
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void TPaintBox::Redessine() {
+    aRedessiner_ = true;
+    update();
+}
+
 void TPaintBox::resizeEvent(QResizeEvent* evenement) {
     image_ = ImageBlanche(evenement->size());
+    aRedessiner_ = true;
     QWidget::resizeEvent(evenement);
 }
 
+// A full redraw happens once per request, when the widget is painted; an expose from the
+// window system only shows the image again.
 void TPaintBox::paintEvent(QPaintEvent*) {
-    if (OnPaint) OnPaint();
+    if (aRedessiner_ && OnPaint) {
+        aRedessiner_ = false;
+        OnPaint();
+    }
     QPainter(this).drawImage(0, 0, image_);
 }

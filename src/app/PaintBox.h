@@ -1,5 +1,5 @@
 // A paint box keeps its picture: what a handler draws into the image stays on screen
-// until the next paint, as the XOR marks drawn from mouse handlers require.
+// until the next full redraw, as the XOR marks drawn from mouse handlers require.
 #pragma once
 
 #include <functional>
@@ -13,8 +13,13 @@ public:
 
     QImage& image() { return image_; }
 
-    // Draws into the image before it is shown; set by the window.
+    // Draws the whole picture into the image; set by the window.
     std::function<void()> OnPaint;
+
+    // Redraws the whole picture (OnPaint) and shows it.
+    void Redessine();
+    // Shows what handlers drew into the image since, without redrawing it.
+    void Affiche() { update(); }
 
 protected:
     void paintEvent(QPaintEvent* evenement) override;
@@ -22,4 +27,5 @@ protected:
 
 private:
     QImage image_;
+    bool aRedessiner_ = true;
 };

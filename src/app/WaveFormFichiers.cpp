@@ -93,7 +93,7 @@ void TWaveForm::MetVuesAuNouveauSon() {
     CalculeNumerique();
     debutS = 0;
     finS = son.NbrePoints - 1;
-    PaintBoxAll->update();
+    PaintBoxAll->Redessine();
 }
 
 void TWaveForm::SaveBtnClick() {

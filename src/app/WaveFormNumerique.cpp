@@ -29,5 +29,5 @@ void TWaveForm::CalculeNumerique() {
         MediaPlayer.Open();
     }
     graphe->mondeY.SetMinMax(plage.mini, plage.maxi);
-    PaintBox->update();
+    PaintBox->Redessine();
 }

@@ -68,12 +68,20 @@ class TgrapheSon {
     // The overview: the whole of Son fitted to the curve area.
     void DrawAll();
 
+    // The sampling animation: a white curve area, then one step per call over the view as
+    // it stands: the curve's segment from frame debut + N, its stem at a sampling instant,
+    // and the digitised dash.
+    void Efface();
+    void DrawPoint(std::int32_t N);
+
   private:
     void TraceEchantillons();
     void TraceNiveaux();
     void TraceCourbe();
     void TraceCourbeBis();
     void RenseigneNiveau();
+    void TracePointCourbe(std::int32_t i);
+    void TracePointBis(std::int32_t i);
 
     // Scales of the overview; true when more than five frames fall on a column.
     bool EchelleTout();

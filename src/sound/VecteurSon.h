@@ -56,9 +56,6 @@ struct TvecteurSon {
     // Frame i, channel c (0 = left) of the stereo views.
     std::int16_t son16s(std::int64_t i, int c) const { return son16(2 * i + c); }
     std::uint8_t son8s(std::int64_t i, int c) const { return zone[2 * i + c]; }
-
-    // Value of frame i as the graphs read it: the left sample, raw units of the layout.
-    int valeurTrame(std::int64_t i) const;
 };
 
 using PvecteurSon = TvecteurSon*;
