@@ -83,7 +83,9 @@ TfichierConversion::~TfichierConversion() {
 }
 
 void TfichierConversion::Echoue(const std::string& quoi, int erreur) const {
-    throw std::runtime_error(quoi + " \"" + nom_ + "\". " + std::strerror(erreur));
+    std::string message = quoi;
+    message.append(" \"").append(nom_).append("\". ").append(std::strerror(erreur));
+    throw std::runtime_error(message);
 }
 
 void TfichierConversion::Ajoute(const std::int16_t* echantillons, std::size_t n) {
