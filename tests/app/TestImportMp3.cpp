@@ -198,11 +198,13 @@ TEST(ImportMp3, UnFichierIndecodableEstNommeEtNeLaisseRien) {
     auto debut = LitOctets(dossier / "entier.mp3");
     debut.resize(300);
     EcritOctets(dossier / "coupe.mp3", debut);
+    FabriqueMp3SansSon(dossier / "silence.mp3");
     const std::pair<const char*, const char*> cas[] = {
-        {"texte", "Ce n'est pas un fichier son MP3."},
-        {"vide", "Ce n'est pas un fichier son MP3."},
-        {"coupe", "Ce n'est pas un fichier son MP3."},
-        {"binaire", "Ce n'est pas un son MPEG Layer III."},
+        {"texte", "Ce n'est pas un fichier son MP3."},       // plain text
+        {"vide", "Ce n'est pas un fichier son MP3."},        // no byte at all
+        {"coupe", "Ce n'est pas un fichier son MP3."},       // less than a frame
+        {"binaire", "Ce n'est pas un son MPEG Layer III."},  // opens as Layer I
+        {"silence", "Le fichier ne contient aucun son."},    // a tag frame and nothing else
     };
     FenetreTest f;
     const TetatAvant avant = ChargeUnSon(f);

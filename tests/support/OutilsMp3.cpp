@@ -51,6 +51,14 @@ void FabriqueMp3Lame(const std::filesystem::path& mp3, int frequence, int canaux
     std::filesystem::remove(wav);
 }
 
+void FabriqueMp3SansSon(const std::filesystem::path& mp3) {
+    auto wav = mp3;
+    wav.replace_extension(".source.wav");
+    Lance("sox", {"-n", "-r", "44100", "-c", "2", "-b", "16", Chemin(wav), "trim", "0", "0"});
+    Lance("lame", {"--quiet", Chemin(wav), Chemin(mp3)});
+    std::filesystem::remove(wav);
+}
+
 std::vector<std::uint8_t> BinaireCoucheI() {
     std::vector<std::uint8_t> v;
     for (int i = 0; i < 5000; ++i) v.insert(v.end(), {0xFF, 0xFE, 0x90, 0x00});

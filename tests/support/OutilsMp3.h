@@ -13,6 +13,9 @@ void FabriqueMp3Sox(const std::filesystem::path& mp3, int frequence, int canaux,
 // The same tone encoded by the lame command, which puts its own tag frame first.
 void FabriqueMp3Lame(const std::filesystem::path& mp3, int frequence, int canaux, double secondes);
 
+// A well-formed MP3 file that holds no sound: lame's tag frame alone.
+void FabriqueMp3SansSon(const std::filesystem::path& mp3);
+
 // Bytes that libmpg123 takes for MPEG Layer I, as with some binaries.
 std::vector<std::uint8_t> BinaireCoucheI();
 
