@@ -1,5 +1,6 @@
 #include "app/PaintBox.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
 
@@ -37,4 +38,16 @@ void TPaintBox::paintEvent(QPaintEvent*) {
         OnPaint();
     }
     QPainter(this).drawImage(0, 0, image_);
+}
+
+void TPaintBox::mousePressEvent(QMouseEvent* evenement) {
+    if (OnMouseDown) OnMouseDown(evenement);
+}
+
+void TPaintBox::mouseMoveEvent(QMouseEvent* evenement) {
+    if (OnMouseMove) OnMouseMove(evenement);
+}
+
+void TPaintBox::mouseReleaseEvent(QMouseEvent* evenement) {
+    if (OnMouseUp) OnMouseUp(evenement);
 }

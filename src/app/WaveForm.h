@@ -11,6 +11,7 @@
 #include <QString>
 #include <QWidget>
 
+#include "graph/CurseurTemps.h"
 #include "graph/GrapheSon.h"
 #include "platform/Enregistreur.h"
 #include "platform/LecteurAudio.h"
@@ -27,6 +28,7 @@ class QSplitter;
 class QTimer;
 class QToolBar;
 class QToolButton;
+class TFenetreAide;
 class TPaintBox;
 
 inline const QString kTitreFenetre = QStringLiteral("Tracson janvier 2014 version Dedariv et carte son");
@@ -59,6 +61,23 @@ public:
     void Timer1Timer();
     std::int32_t PositionLecteur(std::int32_t n);
 
+    // The two views: paints, scrolling, the play selection on the strip, the cursors.
+    void PaintBoxPaint();
+    void PaintBoxAllPaint();
+    void ScrollBarChange();
+    void PaintBoxAllMouseDown(int X);
+    void PaintBoxAllMouseMove(int X);
+    void PaintBoxAllMouseUp(int X);
+    void PaintBoxMouseUp(Qt::KeyboardModifiers Shift, int X, int Y);
+    void tempsCBClick();
+    void FormKeyDown(int Key, Qt::KeyboardModifiers Shift);
+    void DessineSelection();
+    void DessineFenetre();
+
+    // The sampling animation.
+    void AnimBtnClick();
+    void Timer2Timer();
+
     // Sound-card recording and the input survey.
     void RecordBtnClick();
     void StopBtnClick();
@@ -67,6 +86,14 @@ public:
     void FermeEnregistrement();
     void ListeEntreesSon();
     void WaveInCBChange(int index);
+
+    // Colours, options and the commands that lead outside the sound work.
+    void LitOptions();
+    void EcritOptions();
+    void OptionsBtnClick();
+    void AideBtnClick();
+    void ToolButton2Click();
+    void VolumeBtnClick();
 
     // Controls, in screen order.
     QToolBar* ToolBar1;
@@ -135,17 +162,30 @@ public:
     std::vector<TperipheriqueEntree> entreesSon;
     std::vector<std::optional<TformatCarte>> formatsEntrees;
 
+    // Animation steps drawn so far, and the frames in the view when it started.
+    std::int32_t NbreAnim = 0;
+    std::int32_t NbreMax = 0;
+
     // Play selection, in frames.
     std::int32_t debutS = 0;
     std::int32_t finS = -1;
+    // The bands on the strip, in its columns: the play selection and the detail view's window.
+    std::int32_t debutPB = 0;
+    std::int32_t finPB = 0;
+    std::int32_t debutSelect = 0;
+    std::int32_t finSelect = 0;
+    TcurseurTemps curseurT = TcurseurTemps::curNormal;
+    std::int32_t Xdeplace = 0;
 
     std::unique_ptr<TgrapheSon> graphe;
     std::unique_ptr<TgrapheSon> grapheAll;
+    TFenetreAide* FenetreAide = nullptr;  // made at the first call for help
 
 protected:
     void closeEvent(QCloseEvent* evenement) override;
     void resizeEvent(QResizeEvent* evenement) override;
     void changeEvent(QEvent* evenement) override;
+    void keyPressEvent(QKeyEvent* evenement) override;
 
 private:
     void CreeControles();
@@ -163,4 +203,8 @@ private:
     void EnregistrementPlein();
     void RetablitSonPrecedent();
     void MetVuesAuNouveauSon();
+    void PrepareVues();
+    void RegleScrollBar();
+    void PlaceFenetre();
+    void AfficheLectures(const TlecturesRepere& lectures);
 };

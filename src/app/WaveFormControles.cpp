@@ -111,7 +111,7 @@ void TWaveForm::CreeControles() {
     OpenFileBtn = Bouton(ToolBar1, "Ouvrir", QStyle::SP_DialogOpenButton, "Ouvrir");
     VeltaBtn = Bouton(ToolBar1, "Velta", QStyle::SP_DriveNetIcon);
     VolumeBtn = Bouton(ToolBar1, "Volume", QStyle::SP_MediaVolume);
-    RecordBtn = Bouton(ToolBar1, "Enregistrer", QStyle::SP_CustomBase, "Enregistrer");
+    RecordBtn = Bouton(ToolBar1, "Enregistrer");
     StopBtn = Bouton(ToolBar1, "Stop", QStyle::SP_MediaStop, "arrêt de l'enregistrement");
     PlayBtn = Bouton(ToolBar1, "Ecouter", QStyle::SP_MediaPlay, "signal \"analogique\"");
     PlaySousEchBtn = Bouton(ToolBar1, "Ecouter", QStyle::SP_MediaPlay, "signal \"échantillonné\"");
@@ -120,7 +120,7 @@ void TWaveForm::CreeControles() {
     BoucleCB = new QCheckBox("en boucle", ToolBar1);
     ToolBar1->addWidget(BoucleCB);
     AnimBtn = Bouton(ToolBar1, "Animation", QStyle::SP_MediaSeekForward);
-    AideBtn = Bouton(ToolBar1, "Aide", QStyle::SP_MessageBoxQuestion);
+    AideBtn = Bouton(ToolBar1, "Aide", QStyle::SP_MessageBoxQuestion, "Aide");
     OptionsBtn = Bouton(ToolBar1, "Options", QStyle::SP_FileDialogDetailedView);
     ToolButton2 = Bouton(ToolBar1, "A propos", QStyle::SP_MessageBoxInformation);
     ExitBtn = Bouton(ToolBar1, "Quitter", QStyle::SP_DialogCloseButton, "Quitter");
@@ -206,10 +206,17 @@ void TWaveForm::CreeControles() {
     connect(PlayBtn, &QToolButton::clicked, this, [this] { PlayBtnClick(PlayBtn); });
     connect(PlaySousEchBtn, &QToolButton::clicked, this, [this] { PlayBtnClick(PlaySousEchBtn); });
     connect(StopPlayBtn, &QToolButton::clicked, this, &TWaveForm::StopPlayBtnClick);
+    connect(BoucleCB, &QCheckBox::toggled, this, [this](bool boucle) { MediaPlayer.SetBoucle(boucle); });
     connect(RecordBtn, &QToolButton::clicked, this, &TWaveForm::RecordBtnClick);
     connect(StopBtn, &QToolButton::clicked, this, &TWaveForm::StopBtnClick);
     connect(Timer1, &QTimer::timeout, this, &TWaveForm::Timer1Timer);
+    connect(AnimBtn, &QToolButton::clicked, this, &TWaveForm::AnimBtnClick);
+    connect(Timer2, &QTimer::timeout, this, &TWaveForm::Timer2Timer);
     connect(WaveInCB, &QComboBox::activated, this, &TWaveForm::WaveInCBChange);
+    connect(OptionsBtn, &QToolButton::clicked, this, &TWaveForm::OptionsBtnClick);
+    connect(AideBtn, &QToolButton::clicked, this, &TWaveForm::AideBtnClick);
+    connect(ToolButton2, &QToolButton::clicked, this, &TWaveForm::ToolButton2Click);
+    connect(VolumeBtn, &QToolButton::clicked, this, &TWaveForm::VolumeBtnClick);
     MediaPlayer.OnNotify = [this](TnotificationLecteur n) { MediaPlayerNotify(n); };
     Enregistreur.OnPlein = [this] { EnregistrementPlein(); };
     connect(BitsTB, &QSlider::valueChanged, this, &TWaveForm::BitsCBChange);
@@ -230,6 +237,8 @@ void TWaveForm::CreeRaccourcis() {
         {QKeySequence(Qt::Key_F5), PlayBtn},
         {QKeySequence(Qt::Key_F6), PlaySousEchBtn},
         {QKeySequence(Qt::CTRL | Qt::Key_R), RecordBtn},
+        {QKeySequence(Qt::Key_F1), AideBtn},
+        {QKeySequence(Qt::Key_F7), AnimBtn},
     };
     for (const auto& r : raccourcis) {
         auto* raccourci = new QShortcut(r.touches, this);
@@ -238,7 +247,8 @@ void TWaveForm::CreeRaccourcis() {
         connect(raccourci, &QShortcut::activated, bouton, [bouton] {
             if (bouton->isEnabled()) bouton->click();
         });
-        bouton->setToolTip(bouton->toolTip() + " (" + r.touches.toString(QKeySequence::NativeText) + ")");
+        const QString bulle = bouton->toolTip().isEmpty() ? bouton->text() : bouton->toolTip();
+        bouton->setToolTip(bulle + " (" + r.touches.toString(QKeySequence::NativeText) + ")");
     }
     // Escape stops whatever runs: a play or a recording, through the Stop button that is enabled.
     auto* echap = new QShortcut(QKeySequence(Qt::Key_Escape), this);

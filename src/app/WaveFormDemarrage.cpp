@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QScrollBar>
 
 #include "app/PaintBox.h"
@@ -26,9 +27,11 @@ void TWaveForm::FormCreate() {
     son.FixeFormat(NbitsCarte == 8 ? TformatWave::f8 : TformatWave::f16);
     graphe = std::make_unique<TgrapheSon>(son.vecteurSon.get(), son.vecteurSonSousEch.get());
     grapheAll = std::make_unique<TgrapheSon>(son.vecteurSonSousEch.get(), son.vecteurSon.get());
+    PrepareVues();
     nomFichierRecord = appDataDir + "sampixRecord.wav";
     nomFichierSousEch = appDataDir + "sampixSousEch.wav";
     nomFichier.clear();
+    if (QFileInfo::exists(nomFichierIni)) LitOptions();
     bassOK = DecodeurMp3Disponible();
     // The writer only overwrites existing files, so both working files must exist. A failure
     // is shown and the window still opens: files can still be opened and played.
@@ -41,8 +44,9 @@ void TWaveForm::FormCreate() {
     ListeEntreesSon();
 }
 
-// The graphs go before the vectors they borrow.
+// The settings are saved first; the graphs go before the vectors they borrow.
 TWaveForm::~TWaveForm() {
+    EcritOptions();
     graphe.reset();
     grapheAll.reset();
 }

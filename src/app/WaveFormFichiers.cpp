@@ -1,9 +1,6 @@
 // Opening and saving sound files: the Open and Save buttons, the reader and the writer.
-#include <algorithm>
-
 #include <QFile>
 #include <QFileInfo>
-#include <QScrollBar>
 #include <QSlider>
 #include <QToolButton>
 
@@ -86,10 +83,7 @@ void TWaveForm::MetVuesAuNouveauSon() {
     graphe->repereTemps = 0;
     graphe->NbreTot = son.NbrePoints;
     grapheAll->NbreTot = son.NbrePoints;
-    const int grandPas = std::max(son.NbrePoints / 50, PaintBox->width());
-    ScrollBar->setMaximum(son.NbrePoints);
-    ScrollBar->setSingleStep(16);
-    if (grandPas <= ScrollBar->maximum()) ScrollBar->setPageStep(grandPas);
+    RegleScrollBar();
     CalculeNumerique();
     debutS = 0;
     finS = son.NbrePoints - 1;

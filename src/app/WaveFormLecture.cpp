@@ -35,9 +35,11 @@ void TWaveForm::PlayBtnClick(QToolButton* sender) {
     LanceLecture();
 }
 
-// Plays the selection; a refusal says why once and leaves the window ready.
+// Plays the selection; a refusal says why once and leaves the window ready. A loop replays
+// the selection, pass after pass without a gap, until Stop.
 void TWaveForm::LanceLecture() {
     try {
+        MediaPlayer.SetBoucle(BoucleCB->isChecked());
         MediaPlayer.SetNotify(true);
         MediaPlayer.SetStartPos(PositionLecteur(debutS));
         MediaPlayer.SetEndPos(PositionLecteur(finS));
@@ -68,8 +70,11 @@ void TWaveForm::EtatPret() {
     if (!decompteEnCours) Timer1->stop();
 }
 
-// Each pass of a loop replays the selection; anything but a completed pass ends the play.
+// A completed pass with the loop checked goes on: the player is still playing the next pass,
+// or plays the selection again when the loop was checked too late for it. Anything else
+// ends the play.
 void TWaveForm::MediaPlayerNotify(TnotificationLecteur notification) {
+    if (MediaPlayer.EnLecture()) return;
     if (BoucleCB->isChecked() && StopPlayBtn->isEnabled() && notification == TnotificationLecteur::nvSuccessful &&
         MediaPlayer.EstOuvert())
         LanceLecture();

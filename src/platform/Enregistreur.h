@@ -6,11 +6,10 @@
 #include <optional>
 #include <string>
 
-#include <QObject>
-
 #include "platform/FluxAudio.h"
+#include "platform/SignalAudio.h"
 
-class TEnregistreur : public QObject {
+class TEnregistreur {
 public:
     // Room for what the sound record can load; a longer recording stops growing.
     explicit TEnregistreur(std::size_t capacite);
@@ -27,12 +26,10 @@ public:
     std::size_t Taille() const { return flux_.OctetsEnregistres(); }
     TformatCarte Format() const { return format_; }
 
-protected:
-    bool event(QEvent* evenement) override;
-
 private:
     std::size_t capacite_;
     TformatCarte format_{0, 16};
+    TsignalAudio signal_;
     TfluxEntree flux_;
 };
 

@@ -74,15 +74,18 @@ bool FormatEntreeAccepte(int peripherique, TformatCarte format) {
 TfluxSortie::~TfluxSortie() { Arrete(); }
 
 std::optional<std::string> TfluxSortie::Demarre(std::vector<std::int16_t> echantillons, int canaux, int frequence,
-                                                Tfin fin) {
+                                                bool boucle, const TsignalAudio& signal, std::uint32_t numero) {
     Arrete();
     if (!SystemeAudioPret()) return std::string("système audio indisponible");
     echantillons_ = std::move(echantillons);
     canaux_ = std::max(canaux, 1);
     tramesTotal_ = static_cast<std::int64_t>(echantillons_.size()) / canaux_;
+    positionPassage_ = 0;
     trames_.store(0);
+    boucle_.store(boucle);
     interrompu_.store(false);
-    fin_ = std::move(fin);
+    signal_ = &signal;
+    numero_ = numero;
     PaStream* flux = nullptr;
     PaError e = Pa_OpenDefaultStream(&flux, 0, canaux_, paInt16, frequence, paFramesPerBufferUnspecified,
                                      &TfluxSortie::Rappel, this);
@@ -103,35 +106,46 @@ void TfluxSortie::Arrete() {
 
 bool TfluxSortie::EnCours() const { return flux_ && Pa_IsStreamActive(Flux(flux_)) == 1; }
 
+// Copies the next samples; at the end of the samples a loop starts again at once, so the
+// passes follow each other without a gap, and a single play completes.
 int TfluxSortie::Rappel(const void*, void* sortie, unsigned long trames, const PaStreamCallbackTimeInfo*, unsigned long,
                         void* moi) {
     auto* self = static_cast<TfluxSortie*>(moi);
-    const std::int64_t deja = self->trames_.load(std::memory_order_relaxed);
-    const std::int64_t n = std::min<std::int64_t>(static_cast<std::int64_t>(trames), self->tramesTotal_ - deja);
     auto* dest = static_cast<std::int16_t*>(sortie);
-    std::memcpy(dest, self->echantillons_.data() + deja * self->canaux_, n * self->canaux_ * sizeof(std::int16_t));
-    std::fill(dest + n * self->canaux_, dest + trames * self->canaux_, 0);
-    self->trames_.store(deja + n, std::memory_order_release);
-    return deja + n >= self->tramesTotal_ ? paComplete : paContinue;
+    const auto voulues = static_cast<std::int64_t>(trames);
+    std::int64_t faites = 0;
+    while (faites < voulues && self->tramesTotal_ > 0) {
+        const std::int64_t n = std::min(voulues - faites, self->tramesTotal_ - self->positionPassage_);
+        std::memcpy(dest + faites * self->canaux_, self->echantillons_.data() + self->positionPassage_ * self->canaux_,
+                    n * self->canaux_ * sizeof(std::int16_t));
+        faites += n;
+        self->positionPassage_ += n;
+        if (self->positionPassage_ < self->tramesTotal_) break;
+        if (!self->boucle_.load(std::memory_order_acquire)) break;
+        self->positionPassage_ = 0;
+        self->signal_->Emet(self->numero_, TtypeSignal::tsPassage);
+    }
+    std::fill(dest + faites * self->canaux_, dest + voulues * self->canaux_, 0);
+    self->trames_.fetch_add(faites, std::memory_order_release);
+    return self->positionPassage_ >= self->tramesTotal_ ? paComplete : paContinue;
 }
 
 void TfluxSortie::RappelFin(void* moi) {
     auto* self = static_cast<TfluxSortie*>(moi);
-    if (!self->interrompu_.load() && self->fin_) self->fin_();
+    if (!self->interrompu_.load()) self->signal_->Emet(self->numero_, TtypeSignal::tsFin);
 }
 
 TfluxEntree::~TfluxEntree() { Arrete(); }
 
 std::optional<std::string> TfluxEntree::Demarre(int peripherique, TformatCarte format, std::size_t capacite,
-                                                Tplein plein) {
+                                                const TsignalAudio& signal) {
     Arrete();
     if (!SystemeAudioPret()) return std::string("système audio indisponible");
     if (peripherique < 0) return std::string("aucune entrée son");
     octetsParTrame_ = format.bits == 8 ? 1 : 2;
     tampon_.assign(capacite, 0);
     remplis_.store(0);
-    pleinSignale_.store(false);
-    plein_ = std::move(plein);
+    signal_ = &signal;
     const PaStreamParameters p = ParametresEntree(peripherique, format);
     PaStream* flux = nullptr;
     PaError e = Pa_OpenStream(&flux, &p, nullptr, format.frequence, paFramesPerBufferUnspecified, paNoFlag,
@@ -155,9 +169,7 @@ int TfluxEntree::Rappel(const void* entree, void*, unsigned long trames, const P
     const std::size_t n = std::min(place, trames * self->octetsParTrame_);
     if (entree) std::memcpy(self->tampon_.data() + deja, entree, n);
     self->remplis_.store(deja + n, std::memory_order_release);
-    if (n == place && !self->pleinSignale_.exchange(true)) {
-        if (self->plein_) self->plein_();
-        return paComplete;
-    }
-    return paContinue;
+    if (n < place) return paContinue;
+    self->signal_->Emet(0, TtypeSignal::tsPlein);
+    return paComplete;
 }

@@ -5,10 +5,11 @@
 
 #include <atomic>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "platform/SignalAudio.h"
 
 struct PaStreamCallbackTimeInfo;
 
@@ -36,20 +37,23 @@ bool FormatEntreeAccepte(int peripherique, TformatCarte format);
 
 class TfluxSortie {
 public:
-    // Called once from the audio thread when the last sample has been handed to the device.
-    using Tfin = std::function<void()>;
-
     TfluxSortie() = default;
     ~TfluxSortie();
     TfluxSortie(const TfluxSortie&) = delete;
     TfluxSortie& operator=(const TfluxSortie&) = delete;
 
-    // Plays interleaved 16-bit samples on the default output device. Stops any play first.
-    // Returns the reason when the device refuses.
-    std::optional<std::string> Demarre(std::vector<std::int16_t> echantillons, int canaux, int frequence, Tfin fin);
-    // Aborts a play and waits for the device; `fin` is not called for an aborted play.
+    // Plays interleaved 16-bit samples on the default output device, stopping any play first.
+    // Each pass through the samples ends with a signal numbered `numero`: tsPassage when a
+    // loop goes on from the start without a gap, tsFin when the play is over. Returns the
+    // reason when the device refuses.
+    std::optional<std::string> Demarre(std::vector<std::int16_t> echantillons, int canaux, int frequence, bool boucle,
+                                       const TsignalAudio& signal, std::uint32_t numero);
+    // Whether the play under way goes on from the start at its end.
+    void SetBoucle(bool boucle) { boucle_.store(boucle, std::memory_order_release); }
+    // Aborts a play and waits for the device; no signal follows an aborted play.
     void Arrete();
     bool EnCours() const;
+    // Frames handed to the device since the start, all passes together.
     std::int64_t TramesJouees() const { return trames_.load(std::memory_order_acquire); }
 
 private:
@@ -61,23 +65,25 @@ private:
     std::vector<std::int16_t> echantillons_;
     int canaux_ = 1;
     std::int64_t tramesTotal_ = 0;
+    std::int64_t positionPassage_ = 0;  // audio thread only
     std::atomic<std::int64_t> trames_{0};
+    std::atomic<bool> boucle_{false};
     std::atomic<bool> interrompu_{false};
-    Tfin fin_;
+    const TsignalAudio* signal_ = nullptr;
+    std::uint32_t numero_ = 0;
 };
 
 class TfluxEntree {
 public:
-    // Called once from the audio thread when the buffer is full and recording stops growing.
-    using Tplein = std::function<void()>;
-
     TfluxEntree() = default;
     ~TfluxEntree();
     TfluxEntree(const TfluxEntree&) = delete;
     TfluxEntree& operator=(const TfluxEntree&) = delete;
 
-    // Records mono samples into a buffer of `capacite` bytes allocated here, before the stream starts.
-    std::optional<std::string> Demarre(int peripherique, TformatCarte format, std::size_t capacite, Tplein plein);
+    // Records mono samples into a buffer of `capacite` bytes allocated here, before the stream
+    // starts. When it is full, recording stops growing and `signal` gets tsPlein.
+    std::optional<std::string> Demarre(int peripherique, TformatCarte format, std::size_t capacite,
+                                       const TsignalAudio& signal);
     void Arrete();
     bool EnCours() const { return flux_ != nullptr; }
     // What was recorded, as PCM bytes (unsigned 8-bit or little-endian 16-bit).
@@ -92,6 +98,5 @@ private:
     std::vector<std::uint8_t> tampon_;
     std::size_t octetsParTrame_ = 2;
     std::atomic<std::size_t> remplis_{0};
-    std::atomic<bool> pleinSignale_{false};
-    Tplein plein_;
+    const TsignalAudio* signal_ = nullptr;
 };

@@ -11,19 +11,11 @@
 namespace {
 
 const QEvent::Type kEvenementNotification = static_cast<QEvent::Type>(QEvent::User + 1);
-const QEvent::Type kEvenementFinLecture = static_cast<QEvent::Type>(QEvent::User + 2);
 
 class EvenementNotification : public QEvent {
 public:
     explicit EvenementNotification(TnotificationLecteur n) : QEvent(kEvenementNotification), notification(n) {}
     TnotificationLecteur notification;
-};
-
-// Posted by the audio thread when a play has handed its last sample to the device.
-class EvenementFinLecture : public QEvent {
-public:
-    explicit EvenementFinLecture(std::uint64_t n) : QEvent(kEvenementFinLecture), numero(n) {}
-    std::uint64_t numero;
 };
 
 }  // namespace
@@ -36,7 +28,9 @@ struct TLecteurAudio::Fichier {
     }
 };
 
-TLecteurAudio::TLecteurAudio() = default;
+TLecteurAudio::TLecteurAudio() {
+    signal_.OnSignal = [this](std::uint32_t numero, TtypeSignal type) { SignalRecu(numero, type); };
+}
 
 TLecteurAudio::~TLecteurAudio() { lecture_.Arrete(); }
 
@@ -105,11 +99,10 @@ void TLecteurAudio::Play() {
     echantillons.resize(static_cast<std::size_t>(std::max<sf_count_t>(lues, 0) * f.info.channels));
 
     debutLecture_ = de;
+    longueurLecture_ = a - de;
     position_ = de;
-    const std::uint64_t numero = ++numeroLecture_;
-    const auto refus = lecture_.Demarre(std::move(echantillons), f.info.channels, f.info.samplerate, [this, numero] {
-        QCoreApplication::postEvent(this, new EvenementFinLecture(numero));
-    });
+    const auto refus = lecture_.Demarre(std::move(echantillons), f.info.channels, f.info.samplerate, boucle_, signal_,
+                                        ++numeroLecture_);
     if (refus) throw ELecteurErreur("Le périphérique son refuse la lecture (" + *refus + ")");
     lectureOuverte_ = true;
     lectureNotifie_ = notifier;
@@ -120,7 +113,7 @@ void TLecteurAudio::Play() {
 void TLecteurAudio::InterromptLecture() {
     if (!lectureOuverte_) return;
     const bool finie = !lecture_.EnCours();
-    position_ = debutLecture_ + lecture_.TramesJouees();
+    position_ = PositionLecture();
     lecture_.Arrete();
     lectureOuverte_ = false;
     if (lectureNotifie_) Notifie(finie ? TnotificationLecteur::nvSuccessful : TnotificationLecteur::nvAborted);
@@ -137,20 +130,33 @@ void TLecteurAudio::Stop() {
 void TLecteurAudio::Notifie(TnotificationLecteur n) { QCoreApplication::postEvent(this, new EvenementNotification(n)); }
 
 bool TLecteurAudio::event(QEvent* evenement) {
-    if (evenement->type() == kEvenementNotification) {
-        if (OnNotify) OnNotify(static_cast<EvenementNotification*>(evenement)->notification);
-        return true;
-    }
-    if (evenement->type() == kEvenementFinLecture) {
-        // A report for a play that was stopped or replaced since is stale.
-        if (static_cast<EvenementFinLecture*>(evenement)->numero != numeroLecture_ || !lectureOuverte_) return true;
-        position_ = debutLecture_ + lecture_.TramesJouees();
+    if (evenement->type() != kEvenementNotification) return QObject::event(evenement);
+    if (OnNotify) OnNotify(static_cast<EvenementNotification*>(evenement)->notification);
+    return true;
+}
+
+// Signals of a play that was stopped or replaced since are stale.
+void TLecteurAudio::SignalRecu(std::uint32_t numero, TtypeSignal type) {
+    if (numero != numeroLecture_ || !lectureOuverte_) return;
+    if (type == TtypeSignal::tsFin) {
+        position_ = debutLecture_ + longueurLecture_;
         lecture_.Arrete();
         lectureOuverte_ = false;
-        if (lectureNotifie_ && OnNotify) OnNotify(TnotificationLecteur::nvSuccessful);
-        return true;
     }
-    return QObject::event(evenement);
+    if (lectureNotifie_ && OnNotify) OnNotify(TnotificationLecteur::nvSuccessful);
+}
+
+void TLecteurAudio::SetBoucle(bool boucle) {
+    boucle_ = boucle;
+    lecture_.SetBoucle(boucle);
+}
+
+// Where the device stands in the play under way; a loop counts from the start of its pass.
+std::int64_t TLecteurAudio::PositionLecture() const {
+    const std::int64_t jouees = lecture_.TramesJouees();
+    if (longueurLecture_ <= 0) return debutLecture_;
+    if (jouees >= longueurLecture_ && !boucle_) return debutLecture_ + longueurLecture_;
+    return debutLecture_ + jouees % longueurLecture_;
 }
 
 TformatTemps TLecteurAudio::TimeFormat() const {
@@ -167,5 +173,5 @@ std::int64_t TLecteurAudio::Length() const { return EnUnite(FichierOuvert().info
 
 std::int64_t TLecteurAudio::Position() const {
     FichierOuvert();
-    return EnUnite(lectureOuverte_ ? debutLecture_ + lecture_.TramesJouees() : position_);
+    return EnUnite(lectureOuverte_ ? PositionLecture() : position_);
 }

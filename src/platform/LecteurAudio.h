@@ -14,6 +14,7 @@
 #include <QString>
 
 #include "platform/FluxAudio.h"
+#include "platform/SignalAudio.h"
 
 enum class TformatTemps { tfMilliseconds, tfSamples };
 
@@ -32,7 +33,8 @@ public:
 
     QString FileName;
     bool AutoRewind = true;
-    // Delivered on the UI thread, once for each notifying command that ends.
+    // Delivered on the UI thread, once for each notifying command that ends, and at the end
+    // of every pass of a looping play (which goes on by itself).
     std::function<void(TnotificationLecteur)> OnNotify;
 
     // Options for the next command only; each command forgets them.
@@ -40,6 +42,9 @@ public:
     void SetNotify(bool notifier) { notify_ = notifier; }
     void SetStartPos(std::int64_t position) { debut_ = position; }
     void SetEndPos(std::int64_t position) { fin_ = position; }
+    // Whether a play goes on from its start position at its end, without a gap. Applies to
+    // the play under way too.
+    void SetBoucle(bool boucle);
 
     // Closes first when open; throws ELecteurErreur when the file cannot be read.
     void Open();
@@ -68,8 +73,11 @@ private:
     std::int64_t EnUnite(std::int64_t trames) const;
     void Notifie(TnotificationLecteur n);
     void InterromptLecture();
+    void SignalRecu(std::uint32_t numero, TtypeSignal type);
+    std::int64_t PositionLecture() const;
 
     std::unique_ptr<Fichier> fichier_;
+    TsignalAudio signal_;
     TfluxSortie lecture_;
     TformatTemps formatTemps_ = TformatTemps::tfMilliseconds;
     bool wait_ = true;
@@ -79,7 +87,9 @@ private:
     // Where the device stands, in frames, when no play is under way.
     std::int64_t position_ = 0;
     std::int64_t debutLecture_ = 0;
-    std::uint64_t numeroLecture_ = 0;
+    std::int64_t longueurLecture_ = 0;
+    std::uint32_t numeroLecture_ = 0;
+    bool boucle_ = false;
     bool lectureOuverte_ = false;  // a play whose end has not been reported yet
     bool lectureNotifie_ = false;
 };

@@ -1,0 +1,74 @@
+#include "app/AboutBox.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "app/Ressources.h"
+#include "platform/Messages.h"
+
+QString AdresseMiseAJour() { return QStringLiteral(SAMPIX_ADRESSE_MISE_A_JOUR); }
+
+TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("A propos"));
+    setAttribute(Qt::WA_WindowPropagation);
+
+    auto* panneau = new QFrame(this);
+    panneau->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    ProgramIcon = new QLabel(panneau);
+    ProgramIcon->setPixmap(IconeSampix().pixmap(64, 64));
+    ProgramIcon->setAlignment(Qt::AlignCenter);
+    ProductName = new QLabel(QStringLiteral("Sampix : effet de l'échantillonnage et de la numérisation sur un son"),
+                             panneau);
+    ProductName->setAlignment(Qt::AlignCenter);
+    ProductName->setWordWrap(true);
+    QFont grasse = ProductName->font();
+    grasse.setBold(true);
+    ProductName->setFont(grasse);
+    Version = new QLabel(QStringLiteral("Version 2.01 du 20/04/2014"), panneau);
+    Version->setAlignment(Qt::AlignCenter);
+    Comments = new QLabel(QStringLiteral("Utilise :<br>"
+                                         "Qt : <a href=\"https://www.qt.io\">www.qt.io</a><br>"
+                                         "PortAudio : <a href=\"https://www.portaudio.com\">www.portaudio.com</a><br>"
+                                         "libsndfile : <a href=\"https://libsndfile.github.io/libsndfile/\">"
+                                         "libsndfile.github.io/libsndfile</a>"),
+                          panneau);
+    Comments->setAlignment(Qt::AlignCenter);
+    Comments->setOpenExternalLinks(true);
+    auto* colonne = new QVBoxLayout(panneau);
+    colonne->addWidget(ProgramIcon);
+    colonne->addWidget(ProductName);
+    colonne->addWidget(Version);
+    colonne->addWidget(Comments);
+
+    VersionBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton), QStringLiteral("Version à jour"),
+                                 this);
+    OKBtn = new QPushButton(QStringLiteral("&OK"), this);
+    OKBtn->setDefault(true);
+    auto* boutons = new QHBoxLayout;
+    boutons->addWidget(VersionBtn);
+    boutons->addStretch();
+    boutons->addWidget(OKBtn);
+
+    auto* principal = new QVBoxLayout(this);
+    principal->addWidget(panneau);
+    principal->addLayout(boutons);
+    setFixedSize(309, 262);
+    if (const QScreen* ecran = QApplication::primaryScreen())
+        move(ecran->availableGeometry().center() - rect().center());
+
+    connect(VersionBtn, &QPushButton::clicked, this, &TAboutBox::VersionBtnClick);
+    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TAboutBox::VersionBtnClick() {
+    if (!QDesktopServices::openUrl(QUrl(AdresseMiseAJour())))
+        AfficheMessage(QStringLiteral("Impossible d'accéder à ") + AdresseMiseAJour());
+}

@@ -1,0 +1,64 @@
+#include "app/FenetreAide.h"
+
+#include <QHBoxLayout>
+#include <QStyle>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "app/Ressources.h"
+
+namespace {
+
+const QUrl kSommaire(QStringLiteral("qrc:/aide/index.html"));
+
+QToolButton* Bouton(QWidget* parent, QHBoxLayout* ligne, const QString& texte, QStyle::StandardPixmap icone) {
+    auto* b = new QToolButton(parent);
+    b->setText(texte);
+    b->setIcon(parent->style()->standardIcon(icone));
+    b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    ligne->addWidget(b);
+    return b;
+}
+
+}  // namespace
+
+TFenetreAide::TFenetreAide(QWidget* parent) : QWidget(parent, Qt::Window) {
+    InitialiseRessources();
+    setWindowTitle(QStringLiteral("Aide de Sampix"));
+    setWindowIcon(IconeSampix());
+    setAttribute(Qt::WA_WindowPropagation);
+
+    auto* barre = new QHBoxLayout;
+    SommaireBtn = Bouton(this, barre, QStringLiteral("Sommaire"), QStyle::SP_DirHomeIcon);
+    PrecedentBtn = Bouton(this, barre, QStringLiteral("Précédent"), QStyle::SP_ArrowBack);
+    SuivantBtn = Bouton(this, barre, QStringLiteral("Suivant"), QStyle::SP_ArrowForward);
+    barre->addStretch();
+
+    Texte = new QTextBrowser(this);
+    Texte->setOpenExternalLinks(true);
+    QFont police = Texte->font();
+    police.setPixelSize(15);
+    Texte->setFont(police);
+
+    auto* principal = new QVBoxLayout(this);
+    principal->addLayout(barre);
+    principal->addWidget(Texte, 1);
+    resize(760, 600);
+
+    PrecedentBtn->setEnabled(false);
+    SuivantBtn->setEnabled(false);
+    connect(SommaireBtn, &QToolButton::clicked, this, &TFenetreAide::AfficheSommaire);
+    connect(PrecedentBtn, &QToolButton::clicked, Texte, &QTextBrowser::backward);
+    connect(SuivantBtn, &QToolButton::clicked, Texte, &QTextBrowser::forward);
+    connect(Texte, &QTextBrowser::backwardAvailable, PrecedentBtn, &QToolButton::setEnabled);
+    connect(Texte, &QTextBrowser::forwardAvailable, SuivantBtn, &QToolButton::setEnabled);
+}
+
+void TFenetreAide::AfficheSommaire() {
+    if (Texte->source() != kSommaire) Texte->setSource(kSommaire);
+    show();
+    raise();
+    activateWindow();
+}

@@ -1,0 +1,58 @@
+#include "app/FichierOptions.h"
+
+#include <algorithm>
+#include <utility>
+
+#include <QSettings>
+
+namespace {
+
+const QString kCleCourbe = QStringLiteral("Couleur/Courbe");
+const QString kCleBis = QStringLiteral("Couleur/Bis");
+const QString kCleNiveau = QStringLiteral("Couleur/Niveau");
+
+void LitCouleur(const QSettings& ini, const QString& cle, TCouleur& couleur) {
+    // A value with a comma comes back as a list, whose text is empty: it keeps the colour too.
+    if (const auto valeur = EntierIni(ini.value(cle).toString()))
+        couleur = static_cast<TCouleur>(*valeur);
+}
+
+}  // namespace
+
+std::optional<std::int32_t> EntierIni(const QString& texte) {
+    const QString t = texte.trimmed();
+    bool ok = false;
+    QString chiffres;
+    if (t.startsWith('$'))
+        chiffres = t.mid(1);
+    else if (t.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
+        chiffres = t.mid(2);
+    else {
+        const int decimal = t.toInt(&ok, 10);
+        return ok ? std::optional<std::int32_t>(decimal) : std::nullopt;
+    }
+    // Digits only: toUInt alone would also take a sign or a second prefix.
+    const bool chiffresSeuls = std::all_of(chiffres.cbegin(), chiffres.cend(), [](QChar c) {
+        return c.isDigit() || (c.toLower() >= 'a' && c.toLower() <= 'f');
+    });
+    const std::uint32_t hexa = chiffres.toUInt(&ok, 16);
+    if (!chiffresSeuls || !ok) return std::nullopt;
+    return static_cast<std::int32_t>(hexa);
+}
+
+TfichierOptions::TfichierOptions(QString nomFichier) : nomFichier_(std::move(nomFichier)) {}
+
+void TfichierOptions::LitCouleurs(TCouleur& courbe, TCouleur& bis, TCouleur& niveau) const {
+    const QSettings ini(nomFichier_, QSettings::IniFormat);
+    LitCouleur(ini, kCleCourbe, courbe);
+    LitCouleur(ini, kCleBis, bis);
+    LitCouleur(ini, kCleNiveau, niveau);
+}
+
+void TfichierOptions::EcritCouleurs(TCouleur courbe, TCouleur bis, TCouleur niveau) const {
+    QSettings ini(nomFichier_, QSettings::IniFormat);
+    ini.setValue(kCleCourbe, static_cast<std::int32_t>(courbe));
+    ini.setValue(kCleBis, static_cast<std::int32_t>(bis));
+    ini.setValue(kCleNiveau, static_cast<std::int32_t>(niveau));
+    ini.sync();
+}

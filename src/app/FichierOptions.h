@@ -1,0 +1,28 @@
+// The settings file "sampix.ini": the three drawing colours in section "Couleur", kept as
+// signed decimal integers, red in the lowest byte. The file is read whole and written back
+// whole, so sections and keys the program does not know survive a rewrite.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include <QString>
+
+#include "graph/Couleurs.h"
+
+// An INI integer: signed decimal, or hexadecimal after "$" or "0x" (up to 32 bits, kept as
+// a bit pattern). Nothing for an empty, non-numeric or out-of-range text.
+std::optional<std::int32_t> EntierIni(const QString& texte);
+
+class TfichierOptions {
+  public:
+    explicit TfichierOptions(QString nomFichier);
+
+    // Each colour takes its key's value; a missing or unreadable value leaves it as it was.
+    void LitCouleurs(TCouleur& courbe, TCouleur& bis, TCouleur& niveau) const;
+    // Any failure to write is ignored: the colours only get lost.
+    void EcritCouleurs(TCouleur courbe, TCouleur bis, TCouleur niveau) const;
+
+  private:
+    QString nomFichier_;
+};

@@ -1,0 +1,70 @@
+#include "app/OptionsDlg.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "app/BoiteCouleur.h"
+#include "graph/Couleurs.h"
+
+namespace {
+
+constexpr int kLargeurBoite = 140;
+
+}  // namespace
+
+TOptionsDlg::TOptionsDlg(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Options"));
+    // The main window's font (Carlito, 13 pixels) carries over to this window.
+    setAttribute(Qt::WA_WindowPropagation);
+
+    auto* grille = new QGridLayout;
+    const auto ligne = [&](int rang, const QString& texte, QLabel*& label, TboiteCouleur*& boite) {
+        label = new QLabel(texte, this);
+        boite = new TboiteCouleur(this);
+        boite->setFixedWidth(kLargeurBoite);
+        label->setBuddy(boite);
+        grille->addWidget(label, rang, 0);
+        grille->addWidget(boite, rang, 1);
+    };
+    ligne(0, QStringLiteral("Analogique"), Label1, CourbeCB);
+    ligne(1, QStringLiteral("Numérique"), Label2, CourbeBisCB);
+    ligne(2, QStringLiteral("Niveau"), Label3, NiveauCB);
+
+    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+    BitBtn1->setDefault(true);
+    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("Annuler"), this);
+    auto* boutons = new QVBoxLayout;
+    boutons->addWidget(BitBtn1);
+    boutons->addWidget(BitBtn2);
+    boutons->addStretch();
+
+    auto* principal = new QHBoxLayout(this);
+    principal->addLayout(grille);
+    principal->addStretch();
+    principal->addLayout(boutons);
+    setFixedSize(345, 136);
+
+    connect(BitBtn1, &QPushButton::clicked, this, &TOptionsDlg::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TOptionsDlg::showEvent(QShowEvent* evenement) {
+    FormActivate();
+    QDialog::showEvent(evenement);
+}
+
+void TOptionsDlg::FormActivate() {
+    CourbeCB->SetSelected(couleurCourbe);
+    CourbeBisCB->SetSelected(couleurBis);
+    NiveauCB->SetSelected(couleurNiveau);
+}
+
+void TOptionsDlg::BitBtn1Click() {
+    couleurCourbe = CourbeCB->Selected();
+    couleurBis = CourbeBisCB->Selected();
+    couleurNiveau = NiveauCB->Selected();
+    accept();
+}

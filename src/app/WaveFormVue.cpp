@@ -1,0 +1,281 @@
+// The two views: their paints, the scroll bar, the play selection dragged on the overview
+// strip, the cursors clicked on the detail view, and the keys that nudge the mouse pointer.
+#include <algorithm>
+
+#include <QCheckBox>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QToolTip>
+
+#include "app/PaintBox.h"
+#include "app/WaveForm.h"
+#include "graph/Arrondi.h"
+
+namespace {
+
+constexpr TCouleur kBleu = 0xFF0000;
+constexpr TCouleur kCyan = 0xFFFF00;
+constexpr int kMargeApercu = 2;   // the strip's curve stops short of both sides
+constexpr int kHautBandes = -2;   // the bands' top and bottom edges fall outside the strip
+constexpr int kPasEcran = 10;     // Page Up / Page Down nudge
+constexpr int kPasDefilement = 16;
+
+int Colonne(const QMouseEvent* e) { return e->position().toPoint().x(); }
+
+TCouleur EnCouleur(const QColor& c) {
+    return static_cast<TCouleur>(c.red()) | static_cast<TCouleur>(c.green()) << 8 |
+           static_cast<TCouleur>(c.blue()) << 16;
+}
+
+Qt::CursorShape Forme(TcurseurTemps prise) {
+    switch (prise) {
+        case TcurseurTemps::curDeplace:
+            return Qt::PointingHandCursor;
+        case TcurseurTemps::curDebut:
+        case TcurseurTemps::curFin:
+            return Qt::SplitHCursor;
+        case TcurseurTemps::curNormal:
+            break;
+    }
+    return Qt::ArrowCursor;
+}
+
+}  // namespace
+
+void TWaveForm::PrepareVues() {
+    graphe->Canvas = &PaintBox->Canvas();
+    grapheAll->Canvas = &PaintBoxAll->Canvas();
+    graphe->AfficheLectures = [this](const TlecturesRepere& l) { AfficheLectures(l); };
+    PaintBox->OnPaint = [this] { PaintBoxPaint(); };
+    PaintBoxAll->OnPaint = [this] { PaintBoxAllPaint(); };
+    PaintBox->OnMouseUp = [this](QMouseEvent* e) {
+        const QPoint p = e->position().toPoint();
+        PaintBoxMouseUp(e->modifiers(), p.x(), p.y());
+    };
+    // Moves without a button change the strip's mouse cursor over the selection's edges.
+    PaintBoxAll->setMouseTracking(true);
+    PaintBoxAll->OnMouseDown = [this](QMouseEvent* e) { PaintBoxAllMouseDown(Colonne(e)); };
+    PaintBoxAll->OnMouseMove = [this](QMouseEvent* e) { PaintBoxAllMouseMove(Colonne(e)); };
+    PaintBoxAll->OnMouseUp = [this](QMouseEvent* e) { PaintBoxAllMouseUp(Colonne(e)); };
+    // Without a sound there is nothing to scroll through.
+    ScrollBar->setRange(0, 0);
+    connect(ScrollBar, &QScrollBar::valueChanged, this, &TWaveForm::ScrollBarChange);
+    connect(tempsCB, &QCheckBox::toggled, this, &TWaveForm::tempsCBClick);
+}
+
+// Qt's scroll bar reaches its maximum itself, where the original control stopped a page
+// short of it and hid the last frames: the maximum is the last frame, so the end of any
+// sound can be brought into view, and the play follow-up (maximum times the played
+// fraction) still lands on the frame being played. Qt accepts a page larger than the
+// range, so every load applies both.
+void TWaveForm::RegleScrollBar() {
+    ScrollBar->setRange(0, std::max(son.NbrePoints - 1, 0));
+    ScrollBar->setSingleStep(kPasDefilement);
+    ScrollBar->setPageStep(std::max(son.NbrePoints / 50, PaintBox->width()));
+}
+
+void TWaveForm::AfficheLectures(const TlecturesRepere& l) {
+    EditDecimal->setText(l.decimal);
+    EditBinaire->setText(l.binaire);
+    EditBinaire->setToolTip(l.hexa);
+    if (!l.tempsVisible) {
+        Temps->hide();
+        return;
+    }
+    Temps->setText(l.tempsTexte);
+    Temps->adjustSize();
+    Temps->move(l.tempsLeft, l.tempsTop);
+    Temps->raise();
+    Temps->show();
+}
+
+// Without a sound the view is blank and shows no reading.
+void TWaveForm::PaintBoxPaint() {
+    if (nomFichier.isEmpty()) {
+        PaintBox->image().fill(Qt::white);
+        AfficheLectures({});
+        return;
+    }
+    graphe->NbreBitsInit = son.NBits;
+    graphe->avecTemps = tempsCB->isChecked();
+    graphe->rectPB = TRect{0, 0, PaintBox->width(), PaintBox->height()};
+    graphe->frequence = static_cast<std::int32_t>(son.FreqEch);
+    graphe->decalageCanvas = PaintBox->mapTo(this, QPoint(0, 0)).y();
+    graphe->LimiteCourbe = graphe->rectPB;
+    LabelBits0->setText(QStringLiteral("(%1 bits)").arg(int{son.NBits}));
+    LabelFreq0->setText(QStringLiteral("(%1 Hz)").arg(son.FreqEch));
+    graphe->DrawG();
+}
+
+// The overview clears only its curve area: the side columns are cleared here, or the
+// bands' edges over them would pile up from one paint to the next.
+void TWaveForm::PaintBoxAllPaint() {
+    PaintBoxAll->image().fill(Qt::white);
+    if (nomFichier.isEmpty()) return;
+    grapheAll->rectPB = TRect{0, 0, PaintBoxAll->width(), PaintBoxAll->height()};
+    grapheAll->LimiteCourbe = grapheAll->rectPB;
+    grapheAll->LimiteCourbe.Left += kMargeApercu;
+    grapheAll->LimiteCourbe.Right -= kMargeApercu;
+    grapheAll->decalageCanvas = PaintBoxAll->mapTo(this, QPoint(0, 0)).y();
+    grapheAll->DrawAll();
+    debutPB = grapheAll->Xecran(debutS);
+    finPB = grapheAll->Xecran(finS);
+    // The window's band follows the strip's new scale too (a load, a resize), not only
+    // the scroll bar.
+    PlaceFenetre();
+    DessineSelection();
+    DessineFenetre();
+}
+
+void TWaveForm::PlaceFenetre() {
+    debutSelect = grapheAll->Xecran(graphe->debut);
+    finSelect = grapheAll->Xecran(static_cast<double>(graphe->debut) + PaintBox->width() / 4);
+}
+
+void TWaveForm::DessineSelection() {
+    if (nomFichier.isEmpty()) return;
+    TCanevas& c = PaintBoxAll->Canvas();
+    c.Pen = TStylo{clJaune, 3, TmodeStylo::pmNotXor};
+    c.Brush.Color = EnCouleur(QToolTip::palette().color(QPalette::ToolTipBase));
+    c.Rectangle(TRect{debutPB, kHautBandes, finPB, height()});
+}
+
+void TWaveForm::DessineFenetre() {
+    if (nomFichier.isEmpty()) return;
+    TCanevas& c = PaintBoxAll->Canvas();
+    c.Pen = TStylo{kBleu, 1, TmodeStylo::pmNotXor};
+    c.Brush.Color = kCyan;
+    c.Rectangle(TRect{debutSelect, kHautBandes, finSelect, height()});
+}
+
+// Drawn at once, not at the next paint: the play follow-up scrolls on every tick.
+void TWaveForm::ScrollBarChange() {
+    DessineFenetre();
+    graphe->debut = ScrollBar->value();
+    PaintBoxPaint();
+    PaintBox->Affiche();
+    PlaceFenetre();
+    DessineFenetre();
+    PaintBoxAll->Affiche();
+}
+
+void TWaveForm::PaintBoxAllMouseDown(int X) {
+    if (nomFichier.isEmpty()) return;
+    curseurT = ChercheCurseurTemps(debutPB, finPB, X);
+    PaintBoxAll->setCursor(Forme(curseurT));
+    Xdeplace = X;
+}
+
+void TWaveForm::PaintBoxAllMouseMove(int X) {
+    if (nomFichier.isEmpty()) return;
+    if (curseurT == TcurseurTemps::curNormal) {
+        PaintBoxAll->setCursor(Forme(ChercheCurseurTemps(debutPB, finPB, X)));
+        return;
+    }
+    const auto pas = GlisseSelection(curseurT, {debutPB, finPB, Xdeplace}, X, grapheAll->LimiteCourbe.Left,
+                                     grapheAll->LimiteCourbe.Right);
+    if (!pas) return;
+    DessineSelection();
+    debutPB = pas->debutPB;
+    finPB = pas->finPB;
+    Xdeplace = pas->Xdeplace;
+    DessineSelection();
+    PaintBoxAll->Affiche();
+}
+
+// The selection's frames are taken back from the band's columns; a release beyond either
+// end of the strip stops at the sound's first or last frame.
+void TWaveForm::PaintBoxAllMouseUp(int X) {
+    if (nomFichier.isEmpty()) return;
+    PaintBoxAll->setCursor(Qt::ArrowCursor);
+    DessineSelection();
+    const auto trame = [this](int colonne) {
+        long double xr, yr;
+        grapheAll->MondeXY(colonne, 0, xr, yr);
+        return Arrondi(xr);
+    };
+    switch (curseurT) {
+        case TcurseurTemps::curDebut:
+            if (X < finPB) debutPB = X;
+            debutS = trame(debutPB);
+            break;
+        case TcurseurTemps::curFin:
+            if (X > debutPB) finPB = X;
+            finS = trame(finPB);
+            break;
+        case TcurseurTemps::curDeplace:
+            finS = trame(finPB);
+            debutS = trame(debutPB);
+            break;
+        case TcurseurTemps::curNormal:
+            break;
+    }
+    if (debutS < 0) {
+        debutS = 0;
+        debutPB = grapheAll->Xecran(0);
+    }
+    if (finS > son.NbrePoints - 1) {
+        finS = son.NbrePoints - 1;
+        finPB = grapheAll->Xecran(son.NbrePoints - 1);
+    }
+    curseurT = TcurseurTemps::curNormal;
+    DessineSelection();
+    PaintBoxAll->Affiche();
+}
+
+// The cursors are XOR lines: drawn again where they are, they go, and are drawn anew.
+void TWaveForm::PaintBoxMouseUp(Qt::KeyboardModifiers Shift, int X, int Y) {
+    if (nomFichier.isEmpty()) return;
+    graphe->TraceRepere();
+    long double xr, yr;
+    graphe->MondeXY(X, Y, xr, yr);
+    if (Shift & Qt::ShiftModifier)
+        graphe->repereTemps = Arrondi(xr);
+    else
+        graphe->repere = Arrondi(xr);
+    graphe->TraceRepere();
+    PaintBox->Affiche();
+    Temps->repaint();
+}
+
+void TWaveForm::tempsCBClick() { PaintBox->Redessine(); }
+
+void TWaveForm::FormKeyDown(int Key, Qt::KeyboardModifiers Shift) {
+    const bool maj = Shift & Qt::ShiftModifier;
+    QPoint p = QCursor::pos();
+    switch (Key) {
+        case Qt::Key_PageUp:
+            (maj ? p.rx() : p.ry()) -= kPasEcran;
+            break;
+        case Qt::Key_PageDown:
+            (maj ? p.rx() : p.ry()) += kPasEcran;
+            break;
+        case Qt::Key_Left:
+            p.rx() -= 1;
+            break;
+        case Qt::Key_Right:
+            p.rx() += 1;
+            break;
+        case Qt::Key_Up:
+            p.ry() -= 1;
+            break;
+        case Qt::Key_Down:
+            p.ry() += 1;
+            break;
+        case Qt::Key_Delete:
+            break;
+        default:
+            return;
+    }
+    QCursor::setPos(p);
+}
+
+// The key goes on to whatever else handles it.
+void TWaveForm::keyPressEvent(QKeyEvent* evenement) {
+    FormKeyDown(evenement->key(), evenement->modifiers());
+    QWidget::keyPressEvent(evenement);
+}

@@ -1,0 +1,257 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QScrollBar>
+#include <QSlider>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include "app/PaintBox.h"
+#include "app/FenetreTest.h"
+#include "platform/SondageEntrees.h"
+#include "sound/Numerisation.h"
+#include "support/CarteSon.h"
+#include "support/FichiersTest.h"
+
+namespace {
+
+std::vector<std::int16_t> Rampe(int n) {
+    std::vector<std::int16_t> v(n);
+    for (int i = 0; i < n; ++i) v[i] = static_cast<std::int16_t>(2000 + 7 * i);
+    return v;
+}
+
+QString FichierSon(const std::vector<std::int16_t>& v, std::uint32_t frequence) {
+    std::vector<std::uint8_t> o(v.size() * 2);
+    std::memcpy(o.data(), v.data(), o.size());
+    const auto chemin = NouveauDossier() / "son.wav";
+    EcritOctets(chemin, ImageWav(1, frequence, 16, o));
+    return QString::fromStdString(chemin.string());
+}
+
+std::vector<std::int16_t> Tranche(const std::vector<std::int16_t>& v, std::size_t debut, std::size_t fin) {
+    return {v.begin() + static_cast<std::ptrdiff_t>(debut), v.begin() + static_cast<std::ptrdiff_t>(fin)};
+}
+
+bool Pret(TWaveForm& f) {
+    return f.PlayBtn->isEnabled() && f.PlaySousEchBtn->isEnabled() && f.AnimBtn->isEnabled() &&
+           f.BitsTB->isEnabled() && f.FechTB->isEnabled() && !f.StopPlayBtn->isEnabled() && !f.Timer1->isActive();
+}
+
+}  // namespace
+
+TEST(Lecture, LesDeuxBoutonsJouentLaSelectionDuSonOuDeSaVersionNumerisee) {
+    FenetreTest f;
+    const auto son = Rampe(4000);
+    f->ChargeFichierWav(FichierSon(son, 8000));
+    f->debutS = 1000;
+    f->finS = 2999;
+    f->PlayBtn->click();
+    EXPECT_FALSE(f->PlayBtn->isEnabled());
+    EXPECT_TRUE(f->StopPlayBtn->isEnabled());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Pret(*f); }, 5000));
+    EXPECT_EQ(f->MediaPlayer.FileName, f->nomFichier);
+    EXPECT_EQ(SonJoue(), Tranche(son, 1000, 3000));
+
+    f->BitsTB->setValue(4);
+    f->PlaySousEchBtn->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Pret(*f); }, 5000));
+    EXPECT_EQ(f->MediaPlayer.FileName, f->nomFichierSousEch);
+    std::vector<std::int16_t> numerise(son.size());
+    for (std::size_t i = 0; i < son.size(); ++i) {
+        const int v = son[i];
+        numerise[i] = static_cast<std::int16_t>(v / 4096 * 4096);
+    }
+    const auto joue = SonJoue();
+    ASSERT_EQ(joue.size(), 2000u);
+    for (std::size_t i = 0; i < joue.size(); ++i) ASSERT_EQ(joue[i], numerise[1000 + i]) << i;
+
+    f->PlayBtn->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Pret(*f); }, 5000));
+    EXPECT_EQ(f->MediaPlayer.FileName, f->nomFichier);
+    EXPECT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();
+}
+
+TEST(Lecture, PositionEnMillisecondesArrondieAuPlusPres) {
+    FenetreTest f;
+    f->ChargeFichierWav(FichierSon(Rampe(50000), 44100));
+    EXPECT_EQ(f->PositionLecteur(22050), 500);
+    EXPECT_EQ(f->PositionLecteur(44099), 1000);
+}
+
+TEST(Lecture, UneBoucleRejoueLaSelectionJusquAStopPuisToutRevient) {
+    FenetreTest f;
+    const auto son = Rampe(4000);
+    f->ChargeFichierWav(FichierSon(son, 8000));
+    // 25 ms to 87 ms in the player's unit: frames 200 to 695.
+    f->debutS = 200;
+    f->finS = 695;
+    f->BoucleCB->setChecked(true);
+    f->PlayBtn->click();
+    // Let at least two passes reach the device while the play goes on.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return TailleSortieCarte() > 3000; }, 5000));
+    EXPECT_TRUE(f->StopPlayBtn->isEnabled());
+    f->StopPlayBtn->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Pret(*f); }, 5000));
+
+    const auto joue = SonJoue();
+    const auto selection = Tranche(son, 200, 696);
+    ASSERT_GE(joue.size(), 2 * selection.size());
+    EXPECT_TRUE(std::equal(selection.begin(), selection.end(), joue.begin()));
+    EXPECT_TRUE(std::equal(selection.begin(), selection.end(), joue.begin() + 496));
+    EXPECT_TRUE(f.messages.isEmpty());
+}
+
+TEST(Lecture, LaFenetreQuiPerdLeLecteurPendantUneLectureRevientPrete) {
+    FenetreTest f;
+    f->ChargeFichierWav(FichierSon(Rampe(4000), 8000));
+    f->BoucleCB->setChecked(true);
+    f->PlayBtn->click();
+    f->MediaPlayer.Close();  // what another of the program's windows taking the focus does
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Pret(*f); }, 5000));
+    QTest::qWait(300);
+    EXPECT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();
+    // The next play takes the player back.
+    f->BoucleCB->setChecked(false);
+    f->PlayBtn->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Pret(*f); }, 5000));
+    EXPECT_TRUE(f.messages.isEmpty());
+}
+
+TEST(Lecture, UneLectureImpossibleLeDitUneFoisEtLaisseLaFenetrePrete) {
+    FenetreTest f;
+    f.choix = QString::fromStdString((NouveauDossier() / "vide").string());
+    f->SaveBtnClick();  // with no sound, enables the play buttons
+    f->PlayBtn->click();
+    EXPECT_EQ(f.messages.size(), 1);
+    EXPECT_TRUE(f->PlayBtn->isEnabled());
+    EXPECT_FALSE(f->StopPlayBtn->isEnabled());
+    EXPECT_FALSE(f->Timer1->isActive());
+}
+
+TEST(Lecture, LaVueSuitLaPositionJouee) {
+    FenetreTest f;
+    f->ChargeFichierWav(FichierSon(Rampe(40000), 8000));
+    f->debutS = 10000;
+    f->finS = 30000;
+    f->BoucleCB->setChecked(true);
+    f->PlayBtn->click();
+    f->Timer1Timer();
+    const int valeur = f->ScrollBar->value();
+    f->StopPlayBtn->click();
+    EXPECT_GE(valeur, 10000);
+    EXPECT_LE(valeur, 30001);
+}
+
+TEST(Enregistrement, LEntreeDeLaCarteDevientLeSonCourant) {
+    FenetreTest f;
+    std::vector<std::uint8_t> entree(400000);
+    for (std::size_t i = 0; i < entree.size(); ++i) entree[i] = static_cast<std::uint8_t>(i * 7 + 1);
+    EntreeCarte(entree);
+    ASSERT_GT(f->FreqEchCarte, 0u);
+    f->RecordBtn->click();
+    EXPECT_FALSE(f->RecordBtn->isEnabled());
+    EXPECT_TRUE(f->StopBtn->isEnabled());
+    QTest::qWait(100);
+    f->StopBtn->click();
+    EXPECT_FALSE(f->StopLabel->isHidden());
+    EXPECT_TRUE(f->stopEnCours);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f->RecordBtn->isEnabled(); }, 10000));
+    EXPECT_FALSE(f->stopEnCours);
+    EXPECT_TRUE(f->StopLabel->isHidden());
+    EXPECT_EQ(f->nomFichier, f->nomFichierRecord);
+    EXPECT_EQ(f->son.FreqEch, f->FreqEchCarte);
+    EXPECT_EQ(f->son.NBits, f->NbitsCarte);
+    ASSERT_GT(f->son.NbrePoints, 100);
+    EXPECT_EQ(0, std::memcmp(f->son.vecteurSon->zone, entree.data(), 200));
+    EXPECT_TRUE(f->PlayBtn->isEnabled());
+}
+
+TEST(Enregistrement, UnEnregistrementQuiNePeutEtreEcritGardeLeSonPrecedent) {
+    FenetreTest f;
+    const QString precedent = FichierSon(Rampe(1000), 8000);
+    f->ChargeFichierWav(precedent);
+    f->nomFichierRecord = QString::fromStdString((NouveauDossier() / "manque" / "r.wav").string());
+    f->RecordBtn->click();
+    f->StopBtn->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f->RecordBtn->isEnabled(); }, 10000));
+    ASSERT_GE(f.messages.size(), 1);
+    EXPECT_TRUE(f.messages.last().contains("Impossible d'enregistrer")) << f.messages.last().toStdString();
+    EXPECT_EQ(f->nomFichier, precedent);
+    EXPECT_EQ(f->son.NbrePoints, 1000);
+    EXPECT_TRUE(f->PlayBtn->isEnabled());
+}
+
+TEST(Enregistrement, PendantUneLectureEnregistrerArreteLaLecture) {
+    FenetreTest f;
+    f->ChargeFichierWav(FichierSon(Rampe(4000), 8000));
+    f->BoucleCB->setChecked(true);
+    f->PlayBtn->click();
+    f->RecordBtn->click();
+    EXPECT_FALSE(f->MediaPlayer.EnLecture());
+    QTest::qWait(100);
+    // The play's end must not make the play buttons usable while the device records.
+    EXPECT_FALSE(f->PlayBtn->isEnabled());
+    EXPECT_FALSE(f->PlaySousEchBtn->isEnabled());
+    f->StopBtn->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f->RecordBtn->isEnabled(); }, 10000));
+}
+
+TEST(Entrees, SansEntreeSonLeProgrammeResteUtilisable) {
+    const auto ancienne = RemplaceSondeEntrees([] { return TresultatSondage{}; });
+    {
+        FenetreTest f;
+        EXPECT_EQ(f.messages, QStringList{"Pas d'entrée son"});
+        EXPECT_FALSE(f->WaveInCB->isVisible());
+        f->ChargeFichierWav(FichierSon(Rampe(100), 8000));
+        EXPECT_EQ(f->son.NbrePoints, 100);
+        f->RecordBtn->click();
+        EXPECT_TRUE(f.messages.last().startsWith("Enregistrement impossible"));
+        EXPECT_TRUE(f->RecordBtn->isEnabled());
+        EXPECT_TRUE(f->PlayBtn->isEnabled());
+    }
+    RemplaceSondeEntrees(ancienne);
+}
+
+TEST(Entrees, LeChoixDansLaListeDonneLeFormatDeCetteEntree) {
+    const auto ancienne = RemplaceSondeEntrees([] {
+        TresultatSondage r;
+        r.entrees = {{0, "Micro interne du portable avec un nom bien trop long"}, {1, "Carte USB"}};
+        r.formats = {TformatCarte{44100, 16}, TformatCarte{22050, 8}};
+        r.parDefaut = 0;
+        return r;
+    });
+    {
+        FenetreTest f;
+        f->show();
+        EXPECT_TRUE(f.messages.isEmpty());
+        EXPECT_TRUE(f->WaveInCB->isVisible());
+        ASSERT_EQ(f->WaveInCB->count(), 2);
+        EXPECT_EQ(f->WaveInCB->itemText(0).size(), 32);
+        EXPECT_EQ(f->FreqEchCarte, 44100u);
+        EXPECT_EQ(f->son.Format(), TformatWave::f16);
+        f->WaveInCBChange(1);
+        EXPECT_EQ(f->deviceID, 1);
+        EXPECT_EQ(f->FreqEchCarte, 22050u);
+        EXPECT_EQ(f->NbitsCarte, 8);
+    }
+    RemplaceSondeEntrees(ancienne);
+}
+
+TEST(Animation, UnSonPlusCourtQueLaVueDureNbreMaxPlusUnPas) {
+    FenetreTest f;
+    f->show();
+    f->ChargeFichierWav(FichierSon(Rampe(20), 8000));
+    f->AnimBtn->click();
+    EXPECT_FALSE(f->AnimBtn->isEnabled());
+    EXPECT_TRUE(f->Timer2->isActive());
+    int pas = 0;
+    while (!f->AnimBtn->isEnabled() && pas < 10000) {
+        f->Timer2Timer();
+        ++pas;
+    }
+    EXPECT_EQ(pas, f->PaintBox->width() / 4 + 1);
+    EXPECT_FALSE(f->Timer2->isActive());
+}

@@ -1,0 +1,346 @@
+// The two views in a shown window: paints, scrolling, the cursors and the play selection,
+// driven with real mouse and key events and checked on the paint boxes' images.
+#include <set>
+#include <string>
+
+#include <QCheckBox>
+#include <QCursor>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QScrollBar>
+#include <QSlider>
+#include <QSplitter>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "app/FenetreTest.h"
+#include "app/PaintBox.h"
+#include "support/FichiersTest.h"
+
+namespace {
+
+constexpr TCouleur kBlancXorRouge = 0xFFFF00;
+constexpr TCouleur kBlancXorJaune = 0xFF0000;
+
+std::vector<std::uint8_t> Seize(const std::vector<std::int16_t>& echantillons) {
+    std::vector<std::uint8_t> donnees;
+    for (std::int16_t e : echantillons) Ajoute16(donnees, static_cast<std::uint16_t>(e));
+    return donnees;
+}
+
+class Vue : public testing::Test {
+  protected:
+    void SetUp() override { QLocale::setDefault(QLocale::c()); }
+    void TearDown() override { QLocale::setDefault(locale_); }
+
+    // A 16-bit mono sound at 8000 Hz, opened in the shown window, both views painted.
+    void Ouvre(const std::vector<std::int16_t>& echantillons) { OuvreImage(ImageWav(1, 8000, 16, Seize(echantillons))); }
+    void OuvreImage(const std::vector<std::uint8_t>& image) {
+        const auto chemin = NouveauDossier() / "vue.wav";
+        EcritOctets(chemin, image);
+        f->OuvreFichier(QString::fromStdString(chemin.string()));
+        ASSERT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();
+        Montre();
+    }
+    void Montre() {
+        f->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(f.fenetre.get()));
+        QCoreApplication::processEvents();
+    }
+
+    // What a full paint of the box draws, to compare with what the handlers left.
+    static QImage Redessinee(TPaintBox* boite) {
+        boite->Redessine();
+        boite->repaint();
+        return boite->image().copy();
+    }
+    TCouleur Detail(int x, int y) { return f->PaintBox->Canvas().Pixel(x, y); }
+    void Clic(int x, Qt::KeyboardModifiers touches = {}) {
+        QTest::mouseClick(f->PaintBox, Qt::LeftButton, touches, QPoint(x, 100));
+    }
+    void Presse(int x) { QTest::mousePress(f->PaintBoxAll, Qt::LeftButton, {}, QPoint(x, 25)); }
+    void Glisse(int x) { QTest::mouseMove(f->PaintBoxAll, QPoint(x, 25)); }
+    void Lache(int x) { QTest::mouseRelease(f->PaintBoxAll, Qt::LeftButton, {}, QPoint(x, 25)); }
+    Qt::CursorShape Forme() { return f->PaintBoxAll->cursor().shape(); }
+
+    FenetreTest f;
+    QLocale locale_;
+};
+
+// 10,000 at frames 1000..1299 (digitised on 3 bits: level 5), -20,000 before frame 5000,
+// 20,000 from there on. With 10,691 frames the strip's 1,069 columns hold ten frames each.
+std::vector<std::int16_t> SonRepere() {
+    std::vector<std::int16_t> s(10691);
+    for (std::size_t i = 0; i < s.size(); ++i) s[i] = i < 5000 ? -20000 : 20000;
+    std::fill(s.begin() + 1000, s.begin() + 1300, std::int16_t{10000});
+    return s;
+}
+
+// Where two pictures first differ, to say it when they should not.
+std::string Difference(const QImage& a, const QImage& b) {
+    if (a.size() != b.size()) return "sizes differ";
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y))
+                return "(" + std::to_string(x) + ", " + std::to_string(y) + ") " + std::to_string(a.pixel(x, y)) +
+                       " vs " + std::to_string(b.pixel(x, y));
+    return {};
+}
+
+// Colours met down a column: one where nothing but a band or the background lies.
+int CouleursColonne(TPaintBox* boite, int x) {
+    std::set<TCouleur> couleurs;
+    for (int y = 0; y < boite->height(); ++y) couleurs.insert(boite->Canvas().Pixel(x, y));
+    return static_cast<int>(couleurs.size());
+}
+
+// Rows of a column in the colour of the digitised dashes.
+std::vector<int> RangeesBis(TPaintBox* boite, int x) {
+    std::vector<int> r;
+    for (int y = 0; y < boite->height(); ++y)
+        if (boite->Canvas().Pixel(x, y) == couleurBis) r.push_back(y);
+    return r;
+}
+
+}  // namespace
+
+TEST_F(Vue, SansSonRienNEstDessineEtLesGestesSontSansEffet) {
+    Montre();
+    Clic(100);
+    Presse(10);
+    Glisse(300);
+    Lache(300);
+    f->ScrollBar->setValue(50);
+    QCoreApplication::processEvents();
+    for (TPaintBox* b : {f->PaintBox, f->PaintBoxAll}) {
+        QImage blanche(b->image().size(), QImage::Format_RGB32);
+        blanche.fill(Qt::white);
+        EXPECT_EQ(b->image(), blanche);
+    }
+    EXPECT_EQ(f->ScrollBar->maximum(), 0);
+    EXPECT_EQ(f->graphe->repere, 0);
+    EXPECT_EQ(f->debutS, 0);
+    EXPECT_TRUE(f->EditDecimal->text().isEmpty());
+}
+
+TEST_F(Vue, ClicEnColonne4kDonneLaTrameDebutPlusKEtSonNiveauNumerise) {
+    f->BitsTB->setValue(3);
+    Ouvre(SonRepere());
+    EXPECT_EQ(f->LabelBits0->text(), "(16 bits)");
+    EXPECT_EQ(f->LabelFreq0->text(), "(8000 Hz)");
+    f->ScrollBar->setValue(1000);
+    Clic(100);
+    EXPECT_EQ(f->graphe->repere, 1025);
+    EXPECT_EQ(f->EditDecimal->text(), "5");
+    EXPECT_EQ(f->EditBinaire->text(), "101");
+    EXPECT_EQ(f->EditBinaire->toolTip(), "5h");
+    for (int x : {99, 100, 101}) EXPECT_EQ(Detail(x, 5), kBlancXorRouge) << x;
+    EXPECT_EQ(Detail(102, 5), clBlanc);
+}
+
+TEST_F(Vue, CurseursDeplacesNeLaissentAucuneTrace) {
+    Ouvre(SonRepere());
+    f->tempsCB->setChecked(true);
+    QCoreApplication::processEvents();
+    Clic(100);
+    Clic(160, Qt::ShiftModifier);
+    Clic(300);
+    Clic(40, Qt::ShiftModifier);
+    const QImage apresClics = f->PaintBox->image().copy();
+    EXPECT_EQ(Difference(apresClics, Redessinee(f->PaintBox)), "");
+    EXPECT_EQ(Detail(300, 5), kBlancXorRouge);
+    EXPECT_EQ(Detail(40, 5), kBlancXorJaune);
+}
+
+TEST_F(Vue, MajClicSansLaCaseDeplaceLeCurseurDeDureeSansLeDessiner) {
+    Ouvre(SonRepere());
+    Clic(100);
+    const QImage avant = f->PaintBox->image().copy();
+    Clic(300, Qt::ShiftModifier);
+    EXPECT_EQ(f->graphe->repereTemps, 75);
+    EXPECT_EQ(f->PaintBox->image(), avant);
+    EXPECT_FALSE(f->Temps->isVisible());
+
+    f->tempsCB->click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Detail(300, 5), kBlancXorJaune);
+    ASSERT_TRUE(f->Temps->isVisible());
+    EXPECT_EQ(f->Temps->text(), "6.25 ms=1/(160 Hz)");  // 50 frames at 8000 Hz
+    EXPECT_EQ(f->Temps->pos(), QPoint(108, f->PaintBox->mapTo(f.fenetre.get(), QPoint(0, 0)).y() + 12));
+}
+
+TEST_F(Vue, DeuxCurseursSurLaMemeTrameMontrentUneDureeNulle) {
+    Ouvre(SonRepere());
+    f->tempsCB->setChecked(true);
+    QCoreApplication::processEvents();
+    Clic(200);
+    Clic(201, Qt::ShiftModifier);
+    EXPECT_EQ(f->graphe->repere, f->graphe->repereTemps);
+    EXPECT_TRUE(f->Temps->isVisible());
+    EXPECT_EQ(f->Temps->text(), "0.00 ms");
+}
+
+TEST_F(Vue, UnCurseurAuDelaDeLaDerniereTrameVideLesLectures) {
+    Ouvre(std::vector<std::int16_t>(100, 10000));
+    Clic(40);
+    ASSERT_FALSE(f->EditDecimal->text().isEmpty());
+    Clic(600);
+    EXPECT_EQ(f->graphe->repere, 150);
+    EXPECT_TRUE(f->EditDecimal->text().isEmpty());
+    EXPECT_TRUE(f->EditBinaire->text().isEmpty());
+    EXPECT_TRUE(f->EditBinaire->toolTip().isEmpty());
+}
+
+TEST_F(Vue, LeDefilementDeplaceLaVueJusquALaDerniereTrame) {
+    Ouvre(SonRepere());
+    const int milieu = f->PaintBox->height() / 2;
+    ASSERT_FALSE(RangeesBis(f->PaintBox, 1).empty());
+    EXPECT_GT(RangeesBis(f->PaintBox, 1).front(), milieu);  // -20,000
+
+    f->ScrollBar->setValue(5000);
+    EXPECT_EQ(f->graphe->debut, 5000);
+    ASSERT_FALSE(RangeesBis(f->PaintBox, 1).empty());
+    EXPECT_LT(RangeesBis(f->PaintBox, 1).back(), milieu);  // 20,000
+    EXPECT_EQ(f->debutSelect, 502);
+    EXPECT_EQ(f->finSelect, f->grapheAll->Xecran(5000 + f->PaintBox->width() / 4));
+    const QImage bandes = f->PaintBoxAll->image().copy();
+    EXPECT_EQ(Difference(bandes, Redessinee(f->PaintBoxAll)), "");
+
+    f->ScrollBar->setValue(f->ScrollBar->maximum());
+    EXPECT_EQ(f->graphe->debut, 10690);
+    EXPECT_FALSE(RangeesBis(f->PaintBox, 1).empty());
+    EXPECT_TRUE(RangeesBis(f->PaintBox, 5).empty());
+}
+
+TEST_F(Vue, UnSonCourtApresUnLongSeCharge) {
+    Ouvre(SonRepere());
+    f->ScrollBar->setValue(f->ScrollBar->maximum());
+    Ouvre(std::vector<std::int16_t>(100, 20000));
+    EXPECT_EQ(f->ScrollBar->maximum(), 99);
+    EXPECT_EQ(f->ScrollBar->pageStep(), f->PaintBox->width());
+    EXPECT_EQ(f->graphe->debut, f->ScrollBar->value());
+    f->ScrollBar->setValue(0);
+    EXPECT_FALSE(RangeesBis(f->PaintBox, 4 * 99 + 1).empty());
+    EXPECT_EQ(f->finS, 99);
+}
+
+TEST_F(Vue, UneSelectionEtroiteSeDeplaceDepuisLInterieur) {
+    Ouvre(SonRepere());
+    f->debutS = 1000;
+    f->finS = 1400;
+    Redessinee(f->PaintBoxAll);
+    ASSERT_EQ(f->debutPB, 102);
+    ASSERT_EQ(f->finPB, 142);
+
+    Presse(105);  // 3 inside the start edge
+    EXPECT_EQ(f->curseurT, TcurseurTemps::curDeplace);
+    EXPECT_EQ(Forme(), Qt::PointingHandCursor);
+    Glisse(125);
+    Lache(125);
+    EXPECT_EQ(f->debutS, 1200);
+    EXPECT_EQ(f->finS, 1600);
+    EXPECT_EQ(Forme(), Qt::ArrowCursor);
+    const QImage apres = f->PaintBoxAll->image().copy();
+    EXPECT_EQ(Difference(apres, Redessinee(f->PaintBoxAll)), "");
+
+    Presse(119);  // 3 outside it
+    EXPECT_EQ(f->curseurT, TcurseurTemps::curDebut);
+    EXPECT_EQ(Forme(), Qt::SplitHCursor);
+    Glisse(90);
+    Lache(90);
+    EXPECT_EQ(f->debutS, 880);
+    EXPECT_EQ(f->finS, 1600);
+}
+
+TEST_F(Vue, UnBordSePrendADistanceZeroMaisPasCinq) {
+    Ouvre(SonRepere());
+    ASSERT_EQ(f->finPB, 1071);
+    Presse(1071);
+    EXPECT_EQ(f->curseurT, TcurseurTemps::curFin);
+    Lache(1071);
+    Presse(1066);
+    EXPECT_EQ(f->curseurT, TcurseurTemps::curDeplace);
+    Lache(1066);
+    Presse(7);
+    EXPECT_EQ(f->curseurT, TcurseurTemps::curDeplace);
+    Lache(7);
+    Presse(6);
+    EXPECT_EQ(f->curseurT, TcurseurTemps::curDebut);
+    Lache(6);
+    EXPECT_EQ(f->debutS, 40);
+    EXPECT_EQ(f->finS, 10690);
+
+    Glisse(1068);  // hovering, no button
+    EXPECT_EQ(Forme(), Qt::SplitHCursor);
+    Glisse(600);
+    EXPECT_EQ(Forme(), Qt::PointingHandCursor);
+}
+
+TEST_F(Vue, UnLacherAuDelaDeLaBandeSArreteAuxTramesExtremes) {
+    Ouvre(SonRepere());
+    Presse(1071);
+    Glisse(1000);
+    Glisse(1100);  // refused: the band stops at the last accepted column
+    EXPECT_EQ(f->finPB, 1000);
+    Lache(1100);
+    EXPECT_EQ(f->finS, 10690);
+    EXPECT_EQ(f->finPB, 1071);
+
+    Presse(2);
+    Glisse(50);
+    Lache(-30);
+    EXPECT_EQ(f->debutS, 0);
+    EXPECT_EQ(f->debutPB, 2);
+    const QImage apres = f->PaintBoxAll->image().copy();
+    EXPECT_EQ(Difference(apres, Redessinee(f->PaintBoxAll)), "");
+}
+
+TEST_F(Vue, UnSonDUneTrameSeDessineEtSeSelectionne) {
+    // The data block must end before the RIFF size: an empty chunk follows it.
+    std::vector<std::uint8_t> image = ImageWav(1, 8000, 16, Seize({20000}));
+    image[4] += 8;
+    AjouteTexte(image, "LIST");
+    Ajoute32(image, 0);
+    OuvreImage(image);
+    ASSERT_EQ(f->son.NbrePoints, 1);
+    EXPECT_EQ(CouleursColonne(f->PaintBoxAll, 500), 2);  // a flat line across the strip
+    Presse(f->finPB);
+    Lache(2000);
+    EXPECT_EQ(f->debutS, 0);
+    EXPECT_EQ(f->finS, 0);
+}
+
+TEST_F(Vue, LesVuesSuiventLaFenetre) {
+    Ouvre(SonRepere());
+    const int hauteurDetail = f->PaintBox->height();
+    f->resize(900, 500);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(f->PaintBoxAll->height(), 50);
+    EXPECT_EQ(f->PaintBox->height(), hauteurDetail + 150);
+    EXPECT_EQ(f->PaintBox->image().size(), f->PaintBox->size());
+    EXPECT_FALSE(RangeesBis(f->PaintBox, 897).empty());
+    EXPECT_EQ(f->finPB, 898);
+    const QImage bande = f->PaintBoxAll->image().copy();
+    EXPECT_EQ(Difference(bande, Redessinee(f->PaintBoxAll)), "");
+
+    f->Splitter1->setSizes({80, f->Splitter1->height() - 80});
+    f->resize(1000, 450);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(f->PaintBoxAll->height(), 80);
+    EXPECT_EQ(f->PaintBoxAll->image().size(), f->PaintBoxAll->size());
+    EXPECT_EQ(f->finPB, 998);
+}
+
+TEST_F(Vue, LesTouchesDeplacentLePointeurDeLaSouris) {
+    Montre();
+    QCursor::setPos(300, 200);
+    QTest::keyClick(f.fenetre.get(), Qt::Key_PageDown, Qt::ShiftModifier);
+    EXPECT_EQ(QCursor::pos(), QPoint(310, 200));
+    QTest::keyClick(f.fenetre.get(), Qt::Key_PageUp);
+    QTest::keyClick(f.fenetre.get(), Qt::Key_Left);
+    EXPECT_EQ(QCursor::pos(), QPoint(309, 190));
+    QTest::keyClick(f.fenetre.get(), Qt::Key_A);
+    QTest::keyClick(f.fenetre.get(), Qt::Key_Delete);
+    EXPECT_EQ(QCursor::pos(), QPoint(309, 190));
+}

@@ -1,0 +1,168 @@
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "platform/Enregistreur.h"
+#include "platform/LecteurAudio.h"
+#include "platform/SondageEntrees.h"
+#include "support/CarteSon.h"
+#include "support/FichiersTest.h"
+
+namespace {
+
+std::vector<std::int16_t> Echantillons(int n, int canaux = 1) {
+    std::vector<std::int16_t> v(n * canaux);
+    for (std::size_t i = 0; i < v.size(); ++i) v[i] = static_cast<std::int16_t>(1000 + 7 * i);
+    return v;
+}
+
+std::vector<std::uint8_t> Octets(const std::vector<std::int16_t>& v) {
+    std::vector<std::uint8_t> o(v.size() * 2);
+    std::memcpy(o.data(), v.data(), o.size());
+    return o;
+}
+
+QString FichierSon(const std::vector<std::int16_t>& v, int canaux, std::uint32_t frequence) {
+    const auto chemin = NouveauDossier() / "son.wav";
+    EcritOctets(chemin, ImageWav(canaux, frequence, 16, Octets(v)));
+    return QString::fromStdString(chemin.string());
+}
+
+std::vector<std::int16_t> Tranche(const std::vector<std::int16_t>& v, std::size_t debut, std::size_t fin) {
+    return {v.begin() + static_cast<std::ptrdiff_t>(debut), v.begin() + static_cast<std::ptrdiff_t>(fin)};
+}
+
+class CarteSon : public testing::Test {
+protected:
+    void Ouvre(const std::vector<std::int16_t>& v, int canaux, std::uint32_t frequence) {
+        lecteur.FileName = FichierSon(v, canaux, frequence);
+        lecteur.Open();
+        lecteur.OnNotify = [this](TnotificationLecteur n) { notifications.push_back(n); };
+    }
+    TLecteurAudio lecteur;
+    std::vector<TnotificationLecteur> notifications;
+};
+
+}  // namespace
+
+TEST_F(CarteSon, LaSelectionJoueeEstCelleDuFichier) {
+    const auto son = Echantillons(4000);
+    Ouvre(son, 1, 8000);
+    lecteur.SetTimeFormat(TformatTemps::tfSamples);
+    lecteur.SetStartPos(1000);
+    lecteur.SetEndPos(3000);
+    lecteur.SetNotify(true);
+    lecteur.Play();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !notifications.empty(); }, 5000));
+    EXPECT_EQ(notifications, std::vector{TnotificationLecteur::nvSuccessful});
+    EXPECT_FALSE(lecteur.EnLecture());
+    EXPECT_EQ(SonJoue(), Tranche(son, 1000, 3000));
+    EXPECT_EQ(lecteur.Position(), 3000);
+
+    // In milliseconds, 125 ms to 375 ms at 8000 Hz are the same frames.
+    notifications.clear();
+    lecteur.SetTimeFormat(TformatTemps::tfMilliseconds);
+    lecteur.SetStartPos(125);
+    lecteur.SetEndPos(375);
+    lecteur.SetNotify(true);
+    lecteur.Play();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !notifications.empty(); }, 5000));
+    EXPECT_EQ(SonJoue(), Tranche(son, 1000, 3000));
+}
+
+TEST_F(CarteSon, StereoEtRetourAuDebut) {
+    const auto son = Echantillons(500, 2);
+    Ouvre(son, 2, 22050);
+    lecteur.SetNotify(true);
+    lecteur.Play();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return notifications.size() == 1; }, 5000));
+    EXPECT_EQ(SonJoue(), son);
+    // At the end, a play without positions starts again from the beginning.
+    lecteur.SetNotify(true);
+    lecteur.Play();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return notifications.size() == 2; }, 5000));
+    EXPECT_EQ(SonJoue(), son);
+}
+
+TEST_F(CarteSon, UneBoucleEnchaineLesPassagesSansTrouJusquAStop) {
+    const auto son = Echantillons(3000);
+    Ouvre(son, 1, 8000);
+    lecteur.SetTimeFormat(TformatTemps::tfSamples);
+    lecteur.SetBoucle(true);
+    lecteur.SetStartPos(100);
+    lecteur.SetEndPos(600);
+    lecteur.SetNotify(true);
+    lecteur.Play();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return notifications.size() >= 3; }, 5000));
+    EXPECT_TRUE(lecteur.EnLecture());
+    const std::int64_t position = lecteur.Position();
+    EXPECT_GE(position, 100);
+    EXPECT_LT(position, 600);
+    lecteur.SetNotify(true);
+    lecteur.Stop();
+    EXPECT_FALSE(lecteur.EnLecture());
+    const std::size_t avant = notifications.size();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return notifications.size() == avant + 2; }, 5000));
+    EXPECT_EQ(notifications[avant], TnotificationLecteur::nvAborted);
+
+    const auto joue = SortieCarte();
+    const auto selection = Tranche(son, 100, 600);
+    const auto debut = std::search(joue.begin(), joue.end(), selection.begin(), selection.end());
+    ASSERT_NE(debut, joue.end());
+    const auto deuxieme = debut + static_cast<std::ptrdiff_t>(selection.size());
+    ASSERT_GE(joue.end() - deuxieme, static_cast<std::ptrdiff_t>(selection.size()));
+    EXPECT_TRUE(std::equal(selection.begin(), selection.end(), deuxieme));
+}
+
+TEST_F(CarteSon, FermerPendantUneLectureLaTermineSansErreur) {
+    Ouvre(Echantillons(3000), 1, 8000);
+    lecteur.SetBoucle(true);
+    lecteur.SetNotify(true);
+    lecteur.Play();
+    lecteur.Close();
+    EXPECT_FALSE(lecteur.EnLecture());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !notifications.empty(); }, 5000));
+    EXPECT_EQ(notifications.back(), TnotificationLecteur::nvAborted);
+    EXPECT_THROW(lecteur.Play(), ELecteurErreur);
+}
+
+TEST(Enregistreur, EnregistreCeQueDonneLEntreeEtSArreteQuandCEstPlein) {
+    const auto entree = Echantillons(20000);
+    EntreeCarte(Octets(entree));
+    TEnregistreur enregistreur(10000);
+    int pleins = 0;
+    enregistreur.OnPlein = [&] { ++pleins; };
+    const auto refus = enregistreur.Ouvre(PeripheriqueEntreeParDefaut(), {11025, 16});
+    ASSERT_FALSE(refus) << *refus;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pleins > 0; }, 5000));
+    QTest::qWait(50);
+    enregistreur.Ferme();
+    EXPECT_EQ(pleins, 1);
+    ASSERT_EQ(enregistreur.Taille(), 10000u);
+    EXPECT_EQ(0, std::memcmp(enregistreur.Octets(), Octets(entree).data(), 10000));
+}
+
+TEST(SondageEntrees, LePremierFormatAccepteDansLOrdre) {
+    const std::vector<TperipheriqueEntree> entrees = {{3, "tout"}, {5, "22050 Hz 8 bits"}, {7, "rien"}};
+    const TresultatSondage r = SondeEntrees(entrees, 5, [](int peripherique, TformatCarte f) {
+        if (peripherique == 3) return true;
+        if (peripherique == 5) return f == TformatCarte{22050, 8} || f == TformatCarte{44100, 8};
+        return false;
+    });
+    ASSERT_EQ(r.formats.size(), 3u);
+    EXPECT_EQ(r.formats[0], (TformatCarte{11025, 16}));
+    EXPECT_EQ(r.formats[1], (TformatCarte{22050, 8}));
+    EXPECT_FALSE(r.formats[2]);
+    EXPECT_EQ(r.parDefaut, 1);
+}
+
+TEST(SondageEntrees, LaCarteDesTestsEnregistreEnMono) {
+    const TresultatSondage r = SondeEntreesSon();
+    ASSERT_GE(r.parDefaut, 0);
+    EXPECT_TRUE(r.formats[r.parDefaut]);
+}
+
+TEST(Enregistreur, DecompteApresStop) {
+    EXPECT_EQ(CompteurMaxArret(5.5, 110), 51);
+    EXPECT_EQ(CompteurMaxArret(0.05, 110), 1);
+    EXPECT_EQ(CompteurMaxArret(2.0, 110), 19);
+}
