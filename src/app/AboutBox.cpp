@@ -23,7 +23,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     auto* panneau = new QFrame(this);
     panneau->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     ProgramIcon = new QLabel(panneau);
-    ProgramIcon->setPixmap(IconeSampix().pixmap(64, 64));
+    ProgramIcon->setPixmap(IconeSampix().pixmap(48, 48));
     ProgramIcon->setAlignment(Qt::AlignCenter);
     ProductName = new QLabel(QStringLiteral("Sampix : effet de l'échantillonnage et de la numérisation sur un son"),
                              panneau);
@@ -34,8 +34,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     ProductName->setFont(grasse);
     Version = new QLabel(QStringLiteral("Version 2.01 du 20/04/2014"), panneau);
     Version->setAlignment(Qt::AlignCenter);
-    Comments = new QLabel(QStringLiteral("Utilise :<br>"
-                                         "Qt : <a href=\"https://www.qt.io\">www.qt.io</a><br>"
+    Comments = new QLabel(QStringLiteral("Utilise Qt : <a href=\"https://www.qt.io\">www.qt.io</a><br>"
                                          "PortAudio : <a href=\"https://www.portaudio.com\">www.portaudio.com</a><br>"
                                          "libsndfile : <a href=\"https://libsndfile.github.io/libsndfile/\">"
                                          "libsndfile.github.io/libsndfile</a>"),
@@ -43,12 +42,14 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     Comments->setAlignment(Qt::AlignCenter);
     Comments->setOpenExternalLinks(true);
     auto* colonne = new QVBoxLayout(panneau);
+    colonne->setContentsMargins(6, 6, 6, 6);
+    colonne->setSpacing(4);
     colonne->addWidget(ProgramIcon);
     colonne->addWidget(ProductName);
     colonne->addWidget(Version);
     colonne->addWidget(Comments);
 
-    VersionBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton), QStringLiteral("Version à jour"),
+    VersionBtn = new QPushButton(style()->standardIcon(QStyle::SP_MessageBoxQuestion), QStringLiteral("Version à jour"),
                                  this);
     OKBtn = new QPushButton(QStringLiteral("&OK"), this);
     OKBtn->setDefault(true);
