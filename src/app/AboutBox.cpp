@@ -14,7 +14,9 @@
 #include "app/Ressources.h"
 #include "platform/Messages.h"
 
-QString AdresseMiseAJour() { return QStringLiteral(SAMPIX_ADRESSE_MISE_A_JOUR); }
+QString AdresseMiseAJour() {
+    return QStringLiteral(SAMPIX_ADRESSE_MISE_A_JOUR);
+}
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("A propos"));
@@ -25,8 +27,8 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     ProgramIcon = new QLabel(panneau);
     ProgramIcon->setPixmap(IconeSampix().pixmap(48, 48));
     ProgramIcon->setAlignment(Qt::AlignCenter);
-    ProductName = new QLabel(QStringLiteral("Sampix : effet de l'échantillonnage et de la numérisation sur un son"),
-                             panneau);
+    ProductName = new QLabel(
+        QStringLiteral("Sampix : effet de l'échantillonnage et de la numérisation sur un son"), panneau);
     ProductName->setAlignment(Qt::AlignCenter);
     ProductName->setWordWrap(true);
     QFont grasse = ProductName->font();
@@ -34,11 +36,12 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     ProductName->setFont(grasse);
     Version = new QLabel(QStringLiteral("Version 2.01 du 20/04/2014"), panneau);
     Version->setAlignment(Qt::AlignCenter);
-    Comments = new QLabel(QStringLiteral("Utilise Qt : <a href=\"https://www.qt.io\">www.qt.io</a><br>"
-                                         "PortAudio : <a href=\"https://www.portaudio.com\">www.portaudio.com</a><br>"
-                                         "libsndfile : <a href=\"https://libsndfile.github.io/libsndfile/\">"
-                                         "libsndfile.github.io/libsndfile</a>"),
-                          panneau);
+    Comments = new QLabel(
+        QStringLiteral("Utilise Qt : <a href=\"https://www.qt.io\">www.qt.io</a><br>"
+                       "PortAudio : <a href=\"https://www.portaudio.com\">www.portaudio.com</a><br>"
+                       "libsndfile : <a href=\"https://libsndfile.github.io/libsndfile/\">"
+                       "libsndfile.github.io/libsndfile</a>"),
+        panneau);
     Comments->setAlignment(Qt::AlignCenter);
     Comments->setOpenExternalLinks(true);
     auto* colonne = new QVBoxLayout(panneau);
@@ -49,8 +52,8 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     colonne->addWidget(Version);
     colonne->addWidget(Comments);
 
-    VersionBtn = new QPushButton(style()->standardIcon(QStyle::SP_MessageBoxQuestion), QStringLiteral("Version à jour"),
-                                 this);
+    VersionBtn = new QPushButton(style()->standardIcon(QStyle::SP_MessageBoxQuestion),
+                                 QStringLiteral("Version à jour"), this);
     OKBtn = new QPushButton(QStringLiteral("&OK"), this);
     OKBtn->setDefault(true);
     auto* boutons = new QHBoxLayout;

@@ -16,11 +16,11 @@ struct TcouleurNommee {
 
 // $BBGGRR, as everywhere in the program.
 constexpr TcouleurNommee kCouleurs[] = {
-    {"Noir", 0x000000},         {"Bordeaux", 0x000080},    {"Vert", 0x008000},      {"Olive", 0x008080},
-    {"Bleu marine", 0x800000},  {"Violet", 0x800080},      {"Sarcelle", 0x808000},  {"Gris", 0x808080},
-    {"Argent", 0xC0C0C0},       {"Rouge", 0x0000FF},       {"Citron vert", 0x00FF00}, {"Jaune", 0x00FFFF},
-    {"Bleu", 0xFF0000},         {"Fuchsia", 0xFF00FF},     {"Cyan", 0xFFFF00},      {"Blanc", 0xFFFFFF},
-    {"Vert monnaie", 0xC0DCC0}, {"Bleu ciel", 0xF0CAA6},   {"Crème", 0xF0FBFF},     {"Gris moyen", 0xA4A0A0},
+    {"Noir", 0x000000},         {"Bordeaux", 0x000080},  {"Vert", 0x008000},        {"Olive", 0x008080},
+    {"Bleu marine", 0x800000},  {"Violet", 0x800080},    {"Sarcelle", 0x808000},    {"Gris", 0x808080},
+    {"Argent", 0xC0C0C0},       {"Rouge", 0x0000FF},     {"Citron vert", 0x00FF00}, {"Jaune", 0x00FFFF},
+    {"Bleu", 0xFF0000},         {"Fuchsia", 0xFF00FF},   {"Cyan", 0xFFFF00},        {"Blanc", 0xFFFFFF},
+    {"Vert monnaie", 0xC0DCC0}, {"Bleu ciel", 0xF0CAA6}, {"Crème", 0xF0FBFF},       {"Gris moyen", 0xA4A0A0},
 };
 
 QIcon Echantillon(TCouleur couleur) {
@@ -32,7 +32,9 @@ QIcon Echantillon(TCouleur couleur) {
 
 }  // namespace
 
-QColor EnQColor(TCouleur couleur) { return QColor(couleur & 0xFF, (couleur >> 8) & 0xFF, (couleur >> 16) & 0xFF); }
+QColor EnQColor(TCouleur couleur) {
+    return QColor(couleur & 0xFF, (couleur >> 8) & 0xFF, (couleur >> 16) & 0xFF);
+}
 
 TCouleur DeQColor(const QColor& couleur) {
     return static_cast<TCouleur>(couleur.red()) | static_cast<TCouleur>(couleur.green()) << 8 |
@@ -47,7 +49,9 @@ TboiteCouleur::TboiteCouleur(QWidget* parent) : QComboBox(parent) {
     connect(this, &QComboBox::activated, this, &TboiteCouleur::Active);
 }
 
-TCouleur TboiteCouleur::Selected() const { return currentData().value<TCouleur>(); }
+TCouleur TboiteCouleur::Selected() const {
+    return currentData().value<TCouleur>();
+}
 
 void TboiteCouleur::SetSelected(TCouleur couleur) {
     // The named colours only: the first entry may hold the same colour as one of them.

@@ -3,8 +3,8 @@
 // A colour set that is not in the list shows in that first entry.
 #pragma once
 
-#include <QComboBox>
 #include <QColor>
+#include <QComboBox>
 
 #include "graph/Couleurs.h"
 

@@ -13,8 +13,7 @@ const QString kCleNiveau = QStringLiteral("Couleur/Niveau");
 
 void LitCouleur(const QSettings& ini, const QString& cle, TCouleur& couleur) {
     // A value with a comma comes back as a list, whose text is empty: it keeps the colour too.
-    if (const auto valeur = EntierIni(ini.value(cle).toString()))
-        couleur = static_cast<TCouleur>(*valeur);
+    if (const auto valeur = EntierIni(ini.value(cle).toString())) couleur = static_cast<TCouleur>(*valeur);
 }
 
 }  // namespace

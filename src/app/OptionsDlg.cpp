@@ -35,7 +35,8 @@ TOptionsDlg::TOptionsDlg(QWidget* parent) : QDialog(parent) {
 
     BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
     BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("Annuler"), this);
+    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("Annuler"),
+                              this);
     auto* boutons = new QVBoxLayout;
     boutons->addWidget(BitBtn1);
     boutons->addWidget(BitBtn2);

@@ -15,9 +15,13 @@
 #include "platform/Melangeur.h"
 #include "platform/Messages.h"
 
-void TWaveForm::LitOptions() { TfichierOptions(nomFichierIni).LitCouleurs(couleurCourbe, couleurBis, couleurNiveau); }
+void TWaveForm::LitOptions() {
+    TfichierOptions(nomFichierIni).LitCouleurs(couleurCourbe, couleurBis, couleurNiveau);
+}
 
-void TWaveForm::EcritOptions() { TfichierOptions(nomFichierIni).EcritCouleurs(couleurCourbe, couleurBis, couleurNiveau); }
+void TWaveForm::EcritOptions() {
+    TfichierOptions(nomFichierIni).EcritCouleurs(couleurCourbe, couleurBis, couleurNiveau);
+}
 
 // The overview keeps its colours until its next repaint.
 void TWaveForm::OptionsBtnClick() {

@@ -6,12 +6,15 @@
 #include <QTimer>
 
 #include "app/Application.h"
+#include "app/Ressources.h"
 #include "app/WaveForm.h"
 
 int main(int argc, char** argv) {
     TApplication app(argc, argv);
     TApplication::setApplicationName(QStringLiteral("sampix"));
     TApplication::setApplicationDisplayName(kTitreApplication);
+    TApplication::setDesktopFileName(QStringLiteral("sampix"));
+    TApplication::setWindowIcon(IconeSampix());
     const QStringList arguments = TApplication::arguments().mid(1);
     if (arguments.size() > 1) {
         std::fprintf(stderr, "usage : sampix [FICHIER]\n");

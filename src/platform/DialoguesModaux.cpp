@@ -21,12 +21,18 @@ TchoixCouleur& Choix() {
 
 }  // namespace
 
-int ExecuteDialogue(QDialog& dialogue) { return Execution()(dialogue); }
+int ExecuteDialogue(QDialog& dialogue) {
+    return Execution()(dialogue);
+}
 
 TexecutionDialogue RemplaceExecutionDialogue(TexecutionDialogue execution) {
     return std::exchange(Execution(), std::move(execution));
 }
 
-QColor ChoisitCouleur(QWidget* parent, const QColor& initiale) { return Choix()(parent, initiale); }
+QColor ChoisitCouleur(QWidget* parent, const QColor& initiale) {
+    return Choix()(parent, initiale);
+}
 
-TchoixCouleur RemplaceChoixCouleur(TchoixCouleur choix) { return std::exchange(Choix(), std::move(choix)); }
+TchoixCouleur RemplaceChoixCouleur(TchoixCouleur choix) {
+    return std::exchange(Choix(), std::move(choix));
+}

@@ -1,14 +1,16 @@
 // The settings file on its own: real files, read back as text.
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QString>
-#include <gtest/gtest.h>
 
 #include "app/FichierOptions.h"
 #include "support/FichiersTest.h"
 
 namespace {
 
-QString Chemin(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
+QString Chemin(const std::filesystem::path& p) {
+    return QString::fromStdString(p.string());
+}
 
 std::filesystem::path Ini(const std::string& contenu) {
     const auto chemin = NouveauDossier() / "sampix.ini";
@@ -45,8 +47,8 @@ TEST(EntierIni, DecimalSigneEtHexadecimalAvecDollarOu0x) {
 }
 
 TEST(EntierIni, RefuseCeQuiNEstPasUnEntier) {
-    for (const char* texte : {"", "rouge", "12a", "$", "0x", "$-5", "$+5", "0x0x5", "$1FFFFFFFF", "2147483648",
-                              "1.5", "FF00"})
+    for (const char* texte :
+         {"", "rouge", "12a", "$", "0x", "$-5", "$+5", "0x0x5", "$1FFFFFFFF", "2147483648", "1.5", "FF00"})
         EXPECT_FALSE(EntierIni(texte).has_value()) << texte;
 }
 
@@ -83,7 +85,8 @@ TEST(FichierOptions, LesSectionsEtClesInconnuesSurviventALaReecriture) {
     const auto chemin = Ini("[Eleves]\nClasse=4B\n[Couleur]\nBis=$00FF00\nEpaisseur=3\n");
     TfichierOptions(Chemin(chemin)).EcritCouleurs(1, 2, 3);
     const QStringList lignes = Lignes(chemin);
-    for (const char* attendue : {"[Eleves]", "Classe=4B", "[Couleur]", "Epaisseur=3", "Bis=2", "Courbe=1", "Niveau=3"})
+    for (const char* attendue :
+         {"[Eleves]", "Classe=4B", "[Couleur]", "Epaisseur=3", "Bis=2", "Courbe=1", "Niveau=3"})
         EXPECT_TRUE(lignes.contains(attendue)) << attendue << " dans " << lignes.join('|').toStdString();
     EXPECT_EQ(lignes.size(), 7);
 }

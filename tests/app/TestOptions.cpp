@@ -1,5 +1,6 @@
 // Colours, the options dialog, the about box, help and the volume command, on the real
 // window offscreen. Dialogs are driven without a modal loop through ExecuteDialogue.
+#include <gtest/gtest.h>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
@@ -11,7 +12,6 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
 #include "app/AboutBox.h"
 #include "app/BoiteCouleur.h"
@@ -30,7 +30,9 @@ std::filesystem::path Ini() {
            "/Quenvale/sampix.ini";
 }
 
-QString Chemin(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
+QString Chemin(const std::filesystem::path& p) {
+    return QString::fromStdString(p.string());
+}
 
 void EcritIni(const std::string& contenu) {
     std::filesystem::create_directories(Ini().parent_path());
@@ -89,7 +91,9 @@ void ChargeCarre(FenetreTest& f) {
     ASSERT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();
 }
 
-QImage VueDetail(FenetreTest& f) { return f->PaintBox->grab().toImage(); }
+QImage VueDetail(FenetreTest& f) {
+    return f->PaintBox->grab().toImage();
+}
 
 int Pixels(const QImage& image, TCouleur couleur) {
     const QColor c = EnQColor(couleur);
@@ -278,7 +282,8 @@ TEST_F(Options, LaBoiteAProposEtSonAdresseInjoignable) {
         d.show();
         EXPECT_EQ(d.windowTitle(), "A propos");
         EXPECT_EQ(d.size(), QSize(309, 262));
-        EXPECT_EQ(boite.ProductName->text(), "Sampix : effet de l'échantillonnage et de la numérisation sur un son");
+        EXPECT_EQ(boite.ProductName->text(),
+                  "Sampix : effet de l'échantillonnage et de la numérisation sur un son");
         EXPECT_TRUE(boite.Version->text().contains("2.01"));
         EXPECT_TRUE(boite.Version->text().contains("20/04/2014"));
         for (const char* bibliotheque : {"Qt", "PortAudio", "libsndfile"})
@@ -333,7 +338,8 @@ TEST_F(Options, AideOuvreSaPremierePage) {
     const QTextBrowser* texte = f->FenetreAide->Texte;
     EXPECT_EQ(texte->source(), QUrl("qrc:/aide/index.html"));
     EXPECT_EQ(texte->documentTitle(), "Aide de Sampix");
-    EXPECT_TRUE(texte->toPlainText().contains("échantillonne")) << texte->toPlainText().left(200).toStdString();
+    EXPECT_TRUE(texte->toPlainText().contains("échantillonne"))
+        << texte->toPlainText().left(200).toStdString();
 }
 
 TEST_F(Options, F1OuvreLAide) {
@@ -355,8 +361,8 @@ TEST_F(Options, LesLiensEtImagesDeLAideMenentTousQuelquePart) {
         ASSERT_TRUE(fichier.open(QIODevice::ReadOnly));
         const QString html = QString::fromUtf8(fichier.readAll());
         for (const auto& m : lien.globalMatch(html))
-            EXPECT_TRUE(QFile::exists(":/aide/" + m.captured(1))) << page.toStdString() << " -> "
-                                                                  << m.captured(1).toStdString();
+            EXPECT_TRUE(QFile::exists(":/aide/" + m.captured(1)))
+                << page.toStdString() << " -> " << m.captured(1).toStdString();
     }
 }
 
