@@ -23,7 +23,7 @@ constexpr TcouleurNommee kCouleurs[] = {
     {"Vert monnaie", 0xC0DCC0}, {"Bleu ciel", 0xF0CAA6}, {"Crème", 0xF0FBFF},       {"Gris moyen", 0xA4A0A0},
 };
 
-QIcon Echantillon(TCouleur couleur) {
+QIcon Pastille(TCouleur couleur) {
     QPixmap image(16, 12);
     image.fill(EnQColor(couleur));
     QPainter(&image).drawRect(0, 0, image.width() - 1, image.height() - 1);
@@ -43,8 +43,8 @@ TCouleur DeQColor(const QColor& couleur) {
 
 TboiteCouleur::TboiteCouleur(QWidget* parent) : QComboBox(parent) {
     setIconSize(QSize(16, 12));
-    addItem(Echantillon(0), QStringLiteral("Personnaliser..."), TCouleur{0});
-    for (const auto& c : kCouleurs) addItem(Echantillon(c.couleur), QString::fromUtf8(c.nom), c.couleur);
+    addItem(Pastille(0), QStringLiteral("Personnaliser..."), TCouleur{0});
+    for (const auto& c : kCouleurs) addItem(Pastille(c.couleur), QString::fromUtf8(c.nom), c.couleur);
     setMaxVisibleItems(count());
     connect(this, &QComboBox::activated, this, &TboiteCouleur::Active);
 }
@@ -65,7 +65,7 @@ void TboiteCouleur::SetSelected(TCouleur couleur) {
 
 void TboiteCouleur::PersonnaliseAvec(TCouleur couleur) {
     setItemData(0, couleur);
-    setItemIcon(0, Echantillon(couleur));
+    setItemIcon(0, Pastille(couleur));
 }
 
 void TboiteCouleur::Active(int index) {
