@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <benchmark/benchmark.h>
 
+#include "EnvironnementBanc.h"
 #include "app/WaveForm.h"
 #include "platform/Messages.h"
 
@@ -58,11 +59,7 @@ BENCHMARK(DemarrageJusquAFenetreAffichee)->Unit(benchmark::kMillisecond)->Repeti
 }  // namespace
 
 int main(int argc, char** argv) {
-    const auto home = std::filesystem::temp_directory_path() / "sampix-bench-home";
-    std::filesystem::create_directories(home);
-    setenv("HOME", home.c_str(), 1);
-    setenv("XDG_DATA_HOME", (home / "data").c_str(), 1);
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    PrepareEnvironnementBanc();
     QApplication app(argc, argv);
     RemplaceAfficheurMessage([](const QString&) {});
     benchmark::Initialize(&argc, argv);

@@ -23,6 +23,8 @@ std::string MajusculesAscii(std::string texte) {
 }
 
 std::string ChangeExtension(const std::string& nom, const std::string& extension) {
-    const auto p = PositionPoint(nom);
-    return (p == std::string::npos ? nom : nom.substr(0, p)) + extension;
+    std::string resultat = nom;
+    if (const auto p = PositionPoint(nom); p != std::string::npos) resultat.resize(p);
+    resultat.append(extension);
+    return resultat;
 }

@@ -1,0 +1,109 @@
+// The sound card: from a click on "Ecouter" to the first sample handed to the device, and
+// the processor time a play costs per second of sound.
+#include <sys/resource.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include <QApplication>
+#include <QScrollBar>
+#include <QToolButton>
+#include <benchmark/benchmark.h>
+
+#include "EnvironnementBanc.h"
+#include "app/WaveForm.h"
+#include "platform/Messages.h"
+
+namespace {
+
+std::filesystem::path gHome;
+
+// Ten seconds of a 16-bit mono tone at 44,100 Hz, a typical sound of a lesson.
+QString FichierDixSecondes() {
+    const auto chemin = gHome / "dix-secondes.wav";
+    const std::uint32_t trames = 441000, d = trames * 2;
+    std::vector<std::uint8_t> v;
+    auto ajoute = [&v](std::uint32_t x, int octets) {
+        for (int i = 0; i < octets; ++i) v.push_back((x >> (8 * i)) & 0xFF);
+    };
+    v.insert(v.end(), {'R', 'I', 'F', 'F'});
+    ajoute(36 + d, 4);
+    v.insert(v.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
+    ajoute(16, 4), ajoute(1, 2), ajoute(1, 2), ajoute(44100, 4), ajoute(88200, 4), ajoute(2, 2), ajoute(16, 2);
+    v.insert(v.end(), {'d', 'a', 't', 'a'});
+    ajoute(d, 4);
+    for (std::uint32_t i = 0; i < trames; ++i) ajoute(static_cast<std::uint16_t>(1000 + (i * 37) % 20000), 2);
+    std::ofstream(chemin, std::ios::binary).write(reinterpret_cast<const char*>(v.data()), v.size());
+    return QString::fromStdString(chemin.string());
+}
+
+std::uintmax_t OctetsSortis() {
+    std::error_code e;
+    const auto n = std::filesystem::file_size(gHome / "OUT.raw", e);
+    return e ? 0 : n;
+}
+
+double TempsProcesseur() {
+    rusage r{};
+    getrusage(RUSAGE_SELF, &r);
+    return r.ru_utime.tv_sec + r.ru_stime.tv_sec + (r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1e6;
+}
+
+void AttendFinDeLecture(TWaveForm& f) {
+    while (!f.PlayBtn->isEnabled()) QApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+// The device here does not keep real time, so the first samples reach it as soon as the
+// program hands them over.
+void ClicJusquAuPremierEchantillon(benchmark::State& state) {
+    TWaveForm f;
+    f.ChargeFichierWav(FichierDixSecondes());
+    for (auto _ : state) {
+        const auto debut = std::chrono::steady_clock::now();
+        f.PlayBtn->click();
+        while (OctetsSortis() == 0) {
+        }
+        state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count());
+        state.PauseTiming();
+        AttendFinDeLecture(f);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(ClicJusquAuPremierEchantillon)->UseManualTime()->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly();
+
+// The processor time of a whole play (reading, callbacks, the end) over the sound's length,
+// plus the view following the play at every tick, as a share of one core at real-time pace.
+void ProcesseurPendantLaLecture(benchmark::State& state) {
+    TWaveForm f;
+    f.show();
+    f.ChargeFichierWav(FichierDixSecondes());
+    for (auto _ : state) {
+        const double avant = TempsProcesseur();
+        f.PlayBtn->click();
+        AttendFinDeLecture(f);
+        const double lecture = TempsProcesseur() - avant;
+        const double avantSuivi = TempsProcesseur();
+        constexpr int kTops = 91;  // ten seconds of ticks at 110 ms
+        for (int i = 0; i < kTops; ++i) {
+            f.ScrollBar->setValue((i * 4409) % f.ScrollBar->maximum());
+            QApplication::processEvents();
+        }
+        const double suivi = TempsProcesseur() - avantSuivi;
+        state.counters["pour_cent_d_un_coeur"] = (lecture + suivi) / 10.0 * 100.0;
+    }
+}
+BENCHMARK(ProcesseurPendantLaLecture)->Iterations(1)->Repetitions(7)->ReportAggregatesOnly()->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    gHome = PrepareEnvironnementBanc();
+    QApplication app(argc, argv);
+    RemplaceAfficheurMessage([](const QString&) {});
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
