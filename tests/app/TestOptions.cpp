@@ -103,11 +103,10 @@ int Pixels(const QImage& image, TCouleur couleur) {
     return n;
 }
 
-FenetreTest* FenetreMontree(FenetreTest& f) {
+void MontreEtActive(FenetreTest& f) {
     f->show();
     f->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(f.fenetre.get()));
-    return &f;
 }
 
 }  // namespace
@@ -256,7 +255,7 @@ TEST_F(Options, TaperDansUneBoiteDeroulePuisVaAuNom) {
 TEST_F(Options, LeLecteurEstRenduPendantLeDialogueEtReprisApres) {
     FenetreTest f;
     ChargeCarre(f);
-    FenetreMontree(f);
+    MontreEtActive(f);
     ASSERT_TRUE(f->MediaPlayer.EstOuvert());
     bool ouvertPendant = true;
     DialoguesConduits conduite([&](QDialog& d) {
@@ -301,7 +300,7 @@ TEST_F(Options, LaBoiteAProposEtSonAdresseInjoignable) {
 
 TEST_F(Options, SansMelangeurVolumeDitImpossibleEtDisparait) {
     FenetreTest f;
-    FenetreMontree(f);
+    MontreEtActive(f);
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", "");
     f->VolumeBtn->click();
@@ -320,7 +319,7 @@ TEST_F(Options, VolumeLanceLeMelangeurTrouveSurLePath) {
     EcritOctets(script, std::vector<std::uint8_t>(texte.begin(), texte.end()));
     std::filesystem::permissions(script, std::filesystem::perms::owner_all);
     FenetreTest f;
-    FenetreMontree(f);
+    MontreEtActive(f);
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", QByteArray::fromStdString(dossier.string()));
     f->VolumeBtn->click();
@@ -344,7 +343,7 @@ TEST_F(Options, AideOuvreSaPremierePage) {
 
 TEST_F(Options, F1OuvreLAide) {
     FenetreTest f;
-    FenetreMontree(f);
+    MontreEtActive(f);
     QTest::keyClick(f.fenetre.get(), Qt::Key_F1);
     ASSERT_NE(f->FenetreAide, nullptr);
     EXPECT_TRUE(f->FenetreAide->isVisible());
