@@ -1,6 +1,7 @@
 #include "sound/FichierConversion.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <bit>
@@ -62,24 +63,27 @@ std::array<std::uint8_t, 44> EnTeteConversion(int canaux, std::uint32_t frequenc
     return t;
 }
 
+// The sound is written beside its final name and takes that name only once whole, so a
+// failed import never destroys a WAV file that was already there.
 TfichierConversion::TfichierConversion(const std::string& nom, int canaux, std::uint32_t frequence)
-    : nom_(nom) {
-    const int fd = ::open(nom.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    : nom_(nom), nomProvisoire_(nom + ".part") {
+    struct stat existant {};
+    if (::stat(nom.c_str(), &existant) == 0 && !S_ISREG(existant.st_mode)) Echoue(kCreation, EISDIR);
+    const int fd = ::open(nomProvisoire_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) Echoue(kCreation, errno);
     const auto tete = EnTeteConversion(canaux, frequence);
     if (!EcritA(fd, tete.data(), tete.size(), 0)) {
         const int erreur = errno;
         ::close(fd);
-        ::unlink(nom.c_str());
+        ::unlink(nomProvisoire_.c_str());
         Echoue(kCreation, erreur);
     }
     fd_ = fd;
 }
 
 TfichierConversion::~TfichierConversion() {
-    if (fd_ < 0) return;
-    ::close(fd_);
-    ::unlink(nom_.c_str());
+    if (fd_ >= 0) ::close(fd_);
+    if (!termine_) ::unlink(nomProvisoire_.c_str());
 }
 
 void TfichierConversion::Echoue(const std::string& quoi, int erreur) const {
@@ -104,9 +108,7 @@ void TfichierConversion::Termine() {
     Pose32(riff, tailleDonnees_ + kTailleEnTete - 8);
     Pose32(donnees, tailleDonnees_);
     if (!EcritA(fd_, riff, 4, 4) || !EcritA(fd_, donnees, 4, 40)) Echoue(kEcriture, errno);
-    if (::close(std::exchange(fd_, -1)) != 0) {
-        const int erreur = errno;
-        ::unlink(nom_.c_str());
-        Echoue(kEcriture, erreur);
-    }
+    if (::close(std::exchange(fd_, -1)) != 0) Echoue(kEcriture, errno);
+    if (::rename(nomProvisoire_.c_str(), nom_.c_str()) != 0) Echoue(kEcriture, errno);
+    termine_ = true;
 }

@@ -14,11 +14,11 @@ std::array<std::uint8_t, 44> EnTeteConversion(int canaux, std::uint32_t frequenc
 
 class TfichierConversion {
   public:
-    // Creates the file, or empties an existing one, and writes the header. Throws
+    // Starts the file under a provisional name beside `nom` and writes the header. Throws
     // std::runtime_error "Impossible de créer le fichier "NOM". REASON" when it cannot.
     TfichierConversion(const std::string& nom, int canaux, std::uint32_t frequence);
     // A file left unfinished (an error, a damaged source) is removed: no partial sound
-    // may pass for a whole one.
+    // may pass for a whole one, and a file already named `nom` stays as it was.
     ~TfichierConversion();
     TfichierConversion(const TfichierConversion&) = delete;
     TfichierConversion& operator=(const TfichierConversion&) = delete;
@@ -27,7 +27,8 @@ class TfichierConversion {
     void Ajoute(const std::int16_t* echantillons, std::size_t n);
     std::uint32_t TailleDonnees() const { return tailleDonnees_; }
 
-    // Patches the RIFF size (file size - 8) and the data size (file size - 44), then closes.
+    // Patches the RIFF size (file size - 8) and the data size (file size - 44), closes, and
+    // gives the file its name, replacing any file of that name.
     void Termine();
 
   private:
@@ -35,6 +36,8 @@ class TfichierConversion {
     [[noreturn]] void Echoue(const std::string& quoi, int erreur) const;
 
     std::string nom_;
+    std::string nomProvisoire_;
     int fd_ = -1;
+    bool termine_ = false;
     std::uint32_t tailleDonnees_ = 0;
 };
