@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QFile>
 #include <QFileInfo>
 #include <QScrollBar>
@@ -70,15 +71,15 @@ void TWaveForm::resizeEvent(QResizeEvent* evenement) {
     FormResize();
 }
 
-// The player lets go of the sound device while one of the program's own windows (a dialog,
-// a message box) has the focus, and takes it back afterwards. Another application taking
-// the focus leaves no active window of ours, and changes nothing.
+// The player lets go of the sound device while one of the program's own dialogs (options,
+// about box, a message box, a file dialog) has the focus, and takes it back afterwards. The help window, which
+// stays open beside the main window, and other applications leave a play alone.
 void TWaveForm::changeEvent(QEvent* evenement) {
     QWidget::changeEvent(evenement);
     if (evenement->type() != QEvent::ActivationChange) return;
     if (isActiveWindow())
         FormActivate();
-    else if (QApplication::activeWindow() != nullptr)
+    else if (qobject_cast<QDialog*>(QApplication::activeWindow()) != nullptr)
         FormDeactivate();
 }
 

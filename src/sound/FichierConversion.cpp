@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 #include <limits>
+#include <sstream>
 #include <stdexcept>
 #include <utility>
 
@@ -87,9 +88,9 @@ TfichierConversion::~TfichierConversion() {
 }
 
 void TfichierConversion::Echoue(const std::string& quoi, int erreur) const {
-    std::string message = quoi;
-    message.append(" \"").append(nom_).append("\". ").append(std::strerror(erreur));
-    throw std::runtime_error(message);
+    std::ostringstream message;
+    message << quoi << " \"" << nom_ << "\". " << std::strerror(erreur);
+    throw std::runtime_error(message.str());
 }
 
 void TfichierConversion::Ajoute(const std::int16_t* echantillons, std::size_t n) {

@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -257,4 +258,19 @@ TEST(Animation, UnSonPlusCourtQueLaVueDureNbreMaxPlusUnPas) {
     }
     EXPECT_EQ(pas, f->PaintBox->width() / 4 + 1);
     EXPECT_FALSE(f->Timer2->isActive());
+}
+
+TEST(Lecture, LAideOuverteLaisseLaLectureContinuer) {
+    FenetreTest f;
+    f->show();
+    f->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.fenetre.get()));
+    f->ChargeFichierWav(FichierSon(Rampe(4000), 8000));
+    f->BoucleCB->setChecked(true);
+    f->PlayBtn->click();
+    f->AideBtnClick();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() != f.fenetre.get(); }));
+    EXPECT_TRUE(f->MediaPlayer.EnLecture());
+    f->StopPlayBtn->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Pret(*f); }, 5000));
 }
