@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QScrollBar>
 
+#include "app/NomSysteme.h"
 #include "app/PaintBox.h"
 #include "app/WaveForm.h"
 #include "platform/DecodeurMp3.h"
@@ -38,7 +39,7 @@ void TWaveForm::FormCreate() {
     // is shown and the window still opens: files can still be opened and played.
     try {
         for (const QString& nom : {nomFichierSousEch, nomFichierRecord})
-            CreeFichierSiAbsent(QFile::encodeName(nom).toStdString());
+            CreeFichierSiAbsent(NomSysteme(nom));
     } catch (const std::exception& e) {
         AfficheMessage(QString::fromStdString(e.what()));
     }

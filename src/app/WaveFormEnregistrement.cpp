@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "app/NomSysteme.h"
 #include "app/WaveForm.h"
 #include "platform/Messages.h"
 #include "sound/EcrivainWav.h"
@@ -88,7 +89,7 @@ void TWaveForm::SauveEnregistrement() {
     const TformatCarte format = Enregistreur.Format();
     const TformatWave disposition = format.bits == 8 ? TformatWave::f8 : TformatWave::f16;
     const auto trames = static_cast<std::int32_t>(Enregistreur.Taille() / OctetsParTrame(disposition));
-    const std::string nom = QFile::encodeName(nomFichierRecord).toStdString();
+    const std::string nom = NomSysteme(nomFichierRecord);
     std::optional<std::string> echec;
     try {
         CreeFichierSiAbsent(nom);

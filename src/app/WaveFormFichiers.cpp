@@ -4,6 +4,7 @@
 #include <QSlider>
 #include <QToolButton>
 
+#include "app/NomSysteme.h"
 #include "app/PaintBox.h"
 #include "app/WaveForm.h"
 #include "platform/Dialogues.h"
@@ -15,8 +16,6 @@
 namespace {
 
 const char* const kMarqueTronque = "erTronque";
-
-std::string NomSysteme(const QString& nom) { return QFile::encodeName(nom).toStdString(); }
 
 }  // namespace
 

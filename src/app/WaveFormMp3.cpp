@@ -1,22 +1,14 @@
 // Importing an MP3 file: decoded into a WAV file beside it, which is then opened as usual.
 #include <QCoreApplication>
-#include <QFile>
 #include <QToolButton>
 
+#include "app/NomSysteme.h"
 #include "app/VerrouCommandes.h"
 #include "app/WaveForm.h"
 #include "platform/DecodeurMp3.h"
 #include "platform/Messages.h"
 #include "sound/FichierConversion.h"
 #include "sound/NomsFichiers.h"
-
-namespace {
-
-std::string NomSysteme(const QString& nom) {
-    return QFile::encodeName(nom).toStdString();
-}
-
-}  // namespace
 
 QString TWaveForm::ConvertitEnWav(const QString& source) {
     const QString wavName = QString::fromStdString(ChangeExtension(source.toStdString(), ".wav"));
