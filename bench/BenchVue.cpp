@@ -5,12 +5,10 @@
 #include <fstream>
 #include <vector>
 
+#include <benchmark/benchmark.h>
 #include <QApplication>
-#include <QDebug>
-#include "app/PaintBox.h"
 #include <QScrollBar>
 #include <QSlider>
-#include <benchmark/benchmark.h>
 
 #include "EnvironnementBanc.h"
 #include "app/WaveForm.h"
@@ -31,7 +29,8 @@ QString FichierAccord() {
     v.insert(v.end(), {'R', 'I', 'F', 'F'});
     ajoute(36 + d, 4);
     v.insert(v.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
-    ajoute(16, 4), ajoute(1, 2), ajoute(1, 2), ajoute(44100, 4), ajoute(88200, 4), ajoute(2, 2), ajoute(16, 2);
+    ajoute(16, 4), ajoute(1, 2), ajoute(1, 2), ajoute(44100, 4), ajoute(88200, 4), ajoute(2, 2),
+        ajoute(16, 2);
     v.insert(v.end(), {'d', 'a', 't', 'a'});
     ajoute(d, 4);
     for (std::uint32_t i = 0; i < trames; ++i) {
@@ -55,7 +54,6 @@ void ScrollBarChangeVueComplete(benchmark::State& state) {
     QApplication::processEvents();
     if (fenetre.nomFichier.isEmpty()) state.SkipWithError("son non chargé");
     int position = 0;
-    qDebug() << fenetre.PaintBox->size() << fenetre.ScrollBar->maximum() << fenetre.graphe->pasFreq << fenetre.graphe->NbreBits;
     for (auto _ : state) {
         position = (position + 1000) % fenetre.ScrollBar->maximum();
         fenetre.ScrollBar->setValue(position);

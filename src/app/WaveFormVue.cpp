@@ -19,12 +19,14 @@ namespace {
 
 constexpr TCouleur kBleu = 0xFF0000;
 constexpr TCouleur kCyan = 0xFFFF00;
-constexpr int kMargeApercu = 2;   // the strip's curve stops short of both sides
-constexpr int kHautBandes = -2;   // the bands' top and bottom edges fall outside the strip
-constexpr int kPasEcran = 10;     // Page Up / Page Down nudge
+constexpr int kMargeApercu = 2;  // the strip's curve stops short of both sides
+constexpr int kHautBandes = -2;  // the bands' top and bottom edges fall outside the strip
+constexpr int kPasEcran = 10;    // Page Up / Page Down nudge
 constexpr int kPasDefilement = 16;
 
-int Colonne(const QMouseEvent* e) { return e->position().toPoint().x(); }
+int Colonne(const QMouseEvent* e) {
+    return e->position().toPoint().x();
+}
 
 TCouleur EnCouleur(const QColor& c) {
     return static_cast<TCouleur>(c.red()) | static_cast<TCouleur>(c.green()) << 8 |
@@ -242,7 +244,9 @@ void TWaveForm::PaintBoxMouseUp(Qt::KeyboardModifiers Shift, int X, int Y) {
     Temps->repaint();
 }
 
-void TWaveForm::tempsCBClick() { PaintBox->Redessine(); }
+void TWaveForm::tempsCBClick() {
+    PaintBox->Redessine();
+}
 
 void TWaveForm::FormKeyDown(int Key, Qt::KeyboardModifiers Shift) {
     const bool maj = Shift & Qt::ShiftModifier;

@@ -1,10 +1,9 @@
 // The two views in a shown window: paints, scrolling, the cursors and the play selection,
 // driven with real mouse and key events and checked on the paint boxes' images.
 #include <set>
-#include <string>
 
+#include <gtest/gtest.h>
 #include <QCheckBox>
-#include <QCursor>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -12,7 +11,6 @@
 #include <QSlider>
 #include <QSplitter>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "app/FenetreTest.h"
 #include "app/PaintBox.h"
@@ -35,7 +33,9 @@ class Vue : public testing::Test {
     void TearDown() override { QLocale::setDefault(locale_); }
 
     // A 16-bit mono sound at 8000 Hz, opened in the shown window, both views painted.
-    void Ouvre(const std::vector<std::int16_t>& echantillons) { OuvreImage(ImageWav(1, 8000, 16, Seize(echantillons))); }
+    void Ouvre(const std::vector<std::int16_t>& echantillons) {
+        OuvreImage(ImageWav(1, 8000, 16, Seize(echantillons)));
+    }
     void OuvreImage(const std::vector<std::uint8_t>& image) {
         const auto chemin = NouveauDossier() / "vue.wav";
         EcritOctets(chemin, image);
@@ -77,17 +77,6 @@ std::vector<std::int16_t> SonRepere() {
     return s;
 }
 
-// Where two pictures first differ, to say it when they should not.
-std::string Difference(const QImage& a, const QImage& b) {
-    if (a.size() != b.size()) return "sizes differ";
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if (a.pixel(x, y) != b.pixel(x, y))
-                return "(" + std::to_string(x) + ", " + std::to_string(y) + ") " + std::to_string(a.pixel(x, y)) +
-                       " vs " + std::to_string(b.pixel(x, y));
-    return {};
-}
-
 // Colours met down a column: one where nothing but a band or the background lies.
 int CouleursColonne(TPaintBox* boite, int x) {
     std::set<TCouleur> couleurs;
@@ -113,14 +102,9 @@ TEST_F(Vue, SansSonRienNEstDessineEtLesGestesSontSansEffet) {
     Lache(300);
     f->ScrollBar->setValue(50);
     QCoreApplication::processEvents();
-    for (TPaintBox* b : {f->PaintBox, f->PaintBoxAll}) {
-        QImage blanche(b->image().size(), QImage::Format_RGB32);
-        blanche.fill(Qt::white);
-        EXPECT_EQ(b->image(), blanche);
-    }
-    EXPECT_EQ(f->ScrollBar->maximum(), 0);
-    EXPECT_EQ(f->graphe->repere, 0);
-    EXPECT_EQ(f->debutS, 0);
+    for (TPaintBox* b : {f->PaintBox, f->PaintBoxAll}) EXPECT_EQ(CouleursColonne(b, 100), 1);
+    EXPECT_EQ(f->PaintBox->Canvas().Pixel(100, 5), clBlanc);
+    EXPECT_EQ(f->graphe->debut, 0);
     EXPECT_TRUE(f->EditDecimal->text().isEmpty());
 }
 
@@ -143,14 +127,14 @@ TEST_F(Vue, CurseursDeplacesNeLaissentAucuneTrace) {
     Ouvre(SonRepere());
     f->tempsCB->setChecked(true);
     QCoreApplication::processEvents();
-    Clic(100);
-    Clic(160, Qt::ShiftModifier);
-    Clic(300);
-    Clic(40, Qt::ShiftModifier);
+    for (int x : {100, 300}) {
+        Clic(x);
+        Clic(x + 60, Qt::ShiftModifier);
+    }
     const QImage apresClics = f->PaintBox->image().copy();
-    EXPECT_EQ(Difference(apresClics, Redessinee(f->PaintBox)), "");
+    EXPECT_TRUE(apresClics == Redessinee(f->PaintBox));
     EXPECT_EQ(Detail(300, 5), kBlancXorRouge);
-    EXPECT_EQ(Detail(40, 5), kBlancXorJaune);
+    EXPECT_EQ(Detail(360, 5), kBlancXorJaune);
 }
 
 TEST_F(Vue, MajClicSansLaCaseDeplaceLeCurseurDeDureeSansLeDessiner) {
@@ -159,7 +143,7 @@ TEST_F(Vue, MajClicSansLaCaseDeplaceLeCurseurDeDureeSansLeDessiner) {
     const QImage avant = f->PaintBox->image().copy();
     Clic(300, Qt::ShiftModifier);
     EXPECT_EQ(f->graphe->repereTemps, 75);
-    EXPECT_EQ(f->PaintBox->image(), avant);
+    EXPECT_TRUE(f->PaintBox->image() == avant);
     EXPECT_FALSE(f->Temps->isVisible());
 
     f->tempsCB->click();
@@ -168,61 +152,38 @@ TEST_F(Vue, MajClicSansLaCaseDeplaceLeCurseurDeDureeSansLeDessiner) {
     ASSERT_TRUE(f->Temps->isVisible());
     EXPECT_EQ(f->Temps->text(), "6.25 ms=1/(160 Hz)");  // 50 frames at 8000 Hz
     EXPECT_EQ(f->Temps->pos(), QPoint(108, f->PaintBox->mapTo(f.fenetre.get(), QPoint(0, 0)).y() + 12));
-}
 
-TEST_F(Vue, DeuxCurseursSurLaMemeTrameMontrentUneDureeNulle) {
-    Ouvre(SonRepere());
-    f->tempsCB->setChecked(true);
-    QCoreApplication::processEvents();
-    Clic(200);
-    Clic(201, Qt::ShiftModifier);
-    EXPECT_EQ(f->graphe->repere, f->graphe->repereTemps);
+    Clic(101, Qt::ShiftModifier);  // the main cursor's frame
     EXPECT_TRUE(f->Temps->isVisible());
     EXPECT_EQ(f->Temps->text(), "0.00 ms");
 }
 
-TEST_F(Vue, UnCurseurAuDelaDeLaDerniereTrameVideLesLectures) {
-    Ouvre(std::vector<std::int16_t>(100, 10000));
-    Clic(40);
-    ASSERT_FALSE(f->EditDecimal->text().isEmpty());
-    Clic(600);
-    EXPECT_EQ(f->graphe->repere, 150);
-    EXPECT_TRUE(f->EditDecimal->text().isEmpty());
-    EXPECT_TRUE(f->EditBinaire->text().isEmpty());
-    EXPECT_TRUE(f->EditBinaire->toolTip().isEmpty());
-}
-
-TEST_F(Vue, LeDefilementDeplaceLaVueJusquALaDerniereTrame) {
+TEST_F(Vue, LeDefilementAtteintLaDerniereTrameEtUnSonCourtLeSuit) {
     Ouvre(SonRepere());
     const int milieu = f->PaintBox->height() / 2;
     ASSERT_FALSE(RangeesBis(f->PaintBox, 1).empty());
     EXPECT_GT(RangeesBis(f->PaintBox, 1).front(), milieu);  // -20,000
-
     f->ScrollBar->setValue(5000);
-    EXPECT_EQ(f->graphe->debut, 5000);
     ASSERT_FALSE(RangeesBis(f->PaintBox, 1).empty());
     EXPECT_LT(RangeesBis(f->PaintBox, 1).back(), milieu);  // 20,000
     EXPECT_EQ(f->debutSelect, 502);
-    EXPECT_EQ(f->finSelect, f->grapheAll->Xecran(5000 + f->PaintBox->width() / 4));
     const QImage bandes = f->PaintBoxAll->image().copy();
-    EXPECT_EQ(Difference(bandes, Redessinee(f->PaintBoxAll)), "");
+    EXPECT_TRUE(bandes == Redessinee(f->PaintBoxAll));
 
     f->ScrollBar->setValue(f->ScrollBar->maximum());
-    EXPECT_EQ(f->graphe->debut, 10690);
-    EXPECT_FALSE(RangeesBis(f->PaintBox, 1).empty());
+    EXPECT_FALSE(RangeesBis(f->PaintBox, 1).empty());  // the last frame
     EXPECT_TRUE(RangeesBis(f->PaintBox, 5).empty());
-}
 
-TEST_F(Vue, UnSonCourtApresUnLongSeCharge) {
-    Ouvre(SonRepere());
-    f->ScrollBar->setValue(f->ScrollBar->maximum());
     Ouvre(std::vector<std::int16_t>(100, 20000));
     EXPECT_EQ(f->ScrollBar->maximum(), 99);
-    EXPECT_EQ(f->ScrollBar->pageStep(), f->PaintBox->width());
-    EXPECT_EQ(f->graphe->debut, f->ScrollBar->value());
+    EXPECT_EQ(f->graphe->debut, 99);
     f->ScrollBar->setValue(0);
-    EXPECT_FALSE(RangeesBis(f->PaintBox, 4 * 99 + 1).empty());
-    EXPECT_EQ(f->finS, 99);
+    Clic(40);
+    EXPECT_FALSE(f->EditDecimal->text().isEmpty());
+    Clic(600);  // past the last frame
+    EXPECT_EQ(f->graphe->repere, 150);
+    EXPECT_TRUE(f->EditDecimal->text().isEmpty());
+    EXPECT_TRUE(f->EditBinaire->toolTip().isEmpty());
 }
 
 TEST_F(Vue, UneSelectionEtroiteSeDeplaceDepuisLInterieur) {
@@ -232,9 +193,7 @@ TEST_F(Vue, UneSelectionEtroiteSeDeplaceDepuisLInterieur) {
     Redessinee(f->PaintBoxAll);
     ASSERT_EQ(f->debutPB, 102);
     ASSERT_EQ(f->finPB, 142);
-
     Presse(105);  // 3 inside the start edge
-    EXPECT_EQ(f->curseurT, TcurseurTemps::curDeplace);
     EXPECT_EQ(Forme(), Qt::PointingHandCursor);
     Glisse(125);
     Lache(125);
@@ -242,10 +201,9 @@ TEST_F(Vue, UneSelectionEtroiteSeDeplaceDepuisLInterieur) {
     EXPECT_EQ(f->finS, 1600);
     EXPECT_EQ(Forme(), Qt::ArrowCursor);
     const QImage apres = f->PaintBoxAll->image().copy();
-    EXPECT_EQ(Difference(apres, Redessinee(f->PaintBoxAll)), "");
+    EXPECT_TRUE(apres == Redessinee(f->PaintBoxAll));
 
     Presse(119);  // 3 outside it
-    EXPECT_EQ(f->curseurT, TcurseurTemps::curDebut);
     EXPECT_EQ(Forme(), Qt::SplitHCursor);
     Glisse(90);
     Lache(90);
@@ -253,35 +211,19 @@ TEST_F(Vue, UneSelectionEtroiteSeDeplaceDepuisLInterieur) {
     EXPECT_EQ(f->finS, 1600);
 }
 
-TEST_F(Vue, UnBordSePrendADistanceZeroMaisPasCinq) {
+TEST_F(Vue, UnBordSePrendADistanceZeroEtUnLacherDehorsSArreteAuxTramesExtremes) {
     Ouvre(SonRepere());
     ASSERT_EQ(f->finPB, 1071);
-    Presse(1071);
-    EXPECT_EQ(f->curseurT, TcurseurTemps::curFin);
-    Lache(1071);
-    Presse(1066);
-    EXPECT_EQ(f->curseurT, TcurseurTemps::curDeplace);
-    Lache(1066);
-    Presse(7);
+    Presse(7);  // 5 from the start edge
     EXPECT_EQ(f->curseurT, TcurseurTemps::curDeplace);
     Lache(7);
-    Presse(6);
-    EXPECT_EQ(f->curseurT, TcurseurTemps::curDebut);
-    Lache(6);
-    EXPECT_EQ(f->debutS, 40);
-    EXPECT_EQ(f->finS, 10690);
-
     Glisse(1068);  // hovering, no button
     EXPECT_EQ(Forme(), Qt::SplitHCursor);
-    Glisse(600);
-    EXPECT_EQ(Forme(), Qt::PointingHandCursor);
-}
 
-TEST_F(Vue, UnLacherAuDelaDeLaBandeSArreteAuxTramesExtremes) {
-    Ouvre(SonRepere());
     Presse(1071);
+    EXPECT_EQ(f->curseurT, TcurseurTemps::curFin);
     Glisse(1000);
-    Glisse(1100);  // refused: the band stops at the last accepted column
+    Glisse(1100);  // refused: the band stays at the last accepted column
     EXPECT_EQ(f->finPB, 1000);
     Lache(1100);
     EXPECT_EQ(f->finS, 10690);
@@ -293,7 +235,7 @@ TEST_F(Vue, UnLacherAuDelaDeLaBandeSArreteAuxTramesExtremes) {
     EXPECT_EQ(f->debutS, 0);
     EXPECT_EQ(f->debutPB, 2);
     const QImage apres = f->PaintBoxAll->image().copy();
-    EXPECT_EQ(Difference(apres, Redessinee(f->PaintBoxAll)), "");
+    EXPECT_TRUE(apres == Redessinee(f->PaintBoxAll));
 }
 
 TEST_F(Vue, UnSonDUneTrameSeDessineEtSeSelectionne) {
@@ -318,29 +260,12 @@ TEST_F(Vue, LesVuesSuiventLaFenetre) {
     QCoreApplication::processEvents();
     EXPECT_EQ(f->PaintBoxAll->height(), 50);
     EXPECT_EQ(f->PaintBox->height(), hauteurDetail + 150);
-    EXPECT_EQ(f->PaintBox->image().size(), f->PaintBox->size());
     EXPECT_FALSE(RangeesBis(f->PaintBox, 897).empty());
     EXPECT_EQ(f->finPB, 898);
-    const QImage bande = f->PaintBoxAll->image().copy();
-    EXPECT_EQ(Difference(bande, Redessinee(f->PaintBoxAll)), "");
 
     f->Splitter1->setSizes({80, f->Splitter1->height() - 80});
     f->resize(1000, 450);
     QCoreApplication::processEvents();
     EXPECT_EQ(f->PaintBoxAll->height(), 80);
-    EXPECT_EQ(f->PaintBoxAll->image().size(), f->PaintBoxAll->size());
     EXPECT_EQ(f->finPB, 998);
-}
-
-TEST_F(Vue, LesTouchesDeplacentLePointeurDeLaSouris) {
-    Montre();
-    QCursor::setPos(300, 200);
-    QTest::keyClick(f.fenetre.get(), Qt::Key_PageDown, Qt::ShiftModifier);
-    EXPECT_EQ(QCursor::pos(), QPoint(310, 200));
-    QTest::keyClick(f.fenetre.get(), Qt::Key_PageUp);
-    QTest::keyClick(f.fenetre.get(), Qt::Key_Left);
-    EXPECT_EQ(QCursor::pos(), QPoint(309, 190));
-    QTest::keyClick(f.fenetre.get(), Qt::Key_A);
-    QTest::keyClick(f.fenetre.get(), Qt::Key_Delete);
-    EXPECT_EQ(QCursor::pos(), QPoint(309, 190));
 }
