@@ -69,11 +69,10 @@ void TWaveForm::PrepareVues() {
     connect(tempsCB, &QCheckBox::toggled, this, &TWaveForm::tempsCBClick);
 }
 
-// Qt's scroll bar reaches its maximum itself, where the original control stopped a page
-// short of it and hid the last frames: the maximum is the last frame, so the end of any
-// sound can be brought into view, and the play follow-up (maximum times the played
-// fraction) still lands on the frame being played. Qt accepts a page larger than the
-// range, so every load applies both.
+// The scroll bar's value reaches its maximum, whatever the page: with the last frame as
+// maximum, the end of any sound can be brought into view, and the play follow-up (maximum
+// times the played fraction) lands on the frame being played. A page larger than the range
+// is accepted, so every load sets both, in any order.
 void TWaveForm::RegleScrollBar() {
     ScrollBar->setRange(0, std::max(son.NbrePoints - 1, 0));
     ScrollBar->setSingleStep(kPasDefilement);
