@@ -1,6 +1,7 @@
 // Opening and saving sound files: the Open and Save buttons, the reader and the writer.
 #include <QFile>
 #include <QFileInfo>
+#include <QScrollBar>
 #include <QSlider>
 #include <QToolButton>
 
@@ -83,6 +84,7 @@ void TWaveForm::MetVuesAuNouveauSon() {
     graphe->NbreTot = son.NbrePoints;
     grapheAll->NbreTot = son.NbrePoints;
     RegleScrollBar();
+    ScrollBar->setValue(0);  // a new sound is shown from its start
     CalculeNumerique();
     debutS = 0;
     finS = son.NbrePoints - 1;

@@ -1,6 +1,7 @@
 #include <sndfile.h>
 
 #include <QLabel>
+#include <QScrollBar>
 #include <QSlider>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -179,4 +180,14 @@ TEST(Fichiers, UnMp3SansDecodeurEstSignale) {
     f->OuvreFichier("/tmp/chanson.Mp3");
     ASSERT_EQ(f.messages.size(), 1);
     EXPECT_EQ(f.messages[0], "Décodeur MP3 non trouvé (libsndfile sans MP3)");
+}
+
+TEST(Fichiers, UnNouveauSonSeMontreDepuisSonDebut) {
+    FenetreTest f;
+    f->ChargeFichierWav(Chemin(FichierSon(ImageWav(1, 8000, 8, std::vector<std::uint8_t>(100000, 100)))));
+    f->ScrollBar->setValue(90000);
+    EXPECT_EQ(f->graphe->debut, 90000);
+    f->ChargeFichierWav(Chemin(FichierSon(ImageWav(1, 8000, 8, std::vector<std::uint8_t>(50000, 100)))));
+    EXPECT_EQ(f->ScrollBar->value(), 0);
+    EXPECT_EQ(f->graphe->debut, 0);
 }
