@@ -7,10 +7,10 @@
 #include <fstream>
 #include <vector>
 
+#include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QScrollBar>
 #include <QToolButton>
-#include <benchmark/benchmark.h>
 
 #include "EnvironnementBanc.h"
 #include "app/WaveForm.h"
@@ -31,7 +31,8 @@ QString FichierDixSecondes() {
     v.insert(v.end(), {'R', 'I', 'F', 'F'});
     ajoute(36 + d, 4);
     v.insert(v.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
-    ajoute(16, 4), ajoute(1, 2), ajoute(1, 2), ajoute(44100, 4), ajoute(88200, 4), ajoute(2, 2), ajoute(16, 2);
+    ajoute(16, 4), ajoute(1, 2), ajoute(1, 2), ajoute(44100, 4), ajoute(88200, 4), ajoute(2, 2),
+        ajoute(16, 2);
     v.insert(v.end(), {'d', 'a', 't', 'a'});
     ajoute(d, 4);
     for (std::uint32_t i = 0; i < trames; ++i) ajoute(static_cast<std::uint16_t>(1000 + (i * 37) % 20000), 2);
@@ -65,13 +66,18 @@ void ClicJusquAuPremierEchantillon(benchmark::State& state) {
         f.PlayBtn->click();
         while (OctetsSortis() == 0) {
         }
-        state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count());
+        state.SetIterationTime(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count());
         state.PauseTiming();
         AttendFinDeLecture(f);
         state.ResumeTiming();
     }
 }
-BENCHMARK(ClicJusquAuPremierEchantillon)->UseManualTime()->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly();
+BENCHMARK(ClicJusquAuPremierEchantillon)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(15)
+    ->ReportAggregatesOnly();
 
 // The processor time of a whole play (reading, callbacks, the end) over the sound's length,
 // plus the view following the play at every tick, as a share of one core at real-time pace.
@@ -94,7 +100,11 @@ void ProcesseurPendantLaLecture(benchmark::State& state) {
         state.counters["pour_cent_d_un_coeur"] = (lecture + suivi) / 10.0 * 100.0;
     }
 }
-BENCHMARK(ProcesseurPendantLaLecture)->Iterations(1)->Repetitions(7)->ReportAggregatesOnly()->Unit(benchmark::kMillisecond);
+BENCHMARK(ProcesseurPendantLaLecture)
+    ->Iterations(1)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly()
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -4,9 +4,9 @@
 #include <fstream>
 #include <vector>
 
+#include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QProcess>
-#include <benchmark/benchmark.h>
 
 #include "EnvironnementBanc.h"
 #include "app/WaveForm.h"
@@ -24,7 +24,8 @@ std::filesystem::path FichierPleineCapacite() {
     v.insert(v.end(), {'R', 'I', 'F', 'F'});
     ajoute(36 + d, 4);
     v.insert(v.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
-    ajoute(16, 4), ajoute(1, 2), ajoute(1, 2), ajoute(44100, 4), ajoute(88200, 4), ajoute(2, 2), ajoute(16, 2);
+    ajoute(16, 4), ajoute(1, 2), ajoute(1, 2), ajoute(44100, 4), ajoute(88200, 4), ajoute(2, 2),
+        ajoute(16, 2);
     v.insert(v.end(), {'d', 'a', 't', 'a'});
     ajoute(d, 4);
     for (std::uint32_t i = 0; i < d / 2; ++i) ajoute(static_cast<std::uint16_t>(i * 7919), 2);
@@ -37,24 +38,34 @@ void ChargeFichierWavPleineCapacite(benchmark::State& state) {
     TWaveForm fenetre;
     for (auto _ : state) fenetre.ChargeFichierWav(nom);
 }
-BENCHMARK(ChargeFichierWavPleineCapacite)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly();
+BENCHMARK(ChargeFichierWavPleineCapacite)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(15)
+    ->ReportAggregatesOnly();
 
 void CalculeNumeriquePleineCapacite(benchmark::State& state) {
     TWaveForm fenetre;
     fenetre.ChargeFichierWav(QString::fromStdString(FichierPleineCapacite().string()));
     for (auto _ : state) fenetre.CalculeNumerique();
 }
-BENCHMARK(CalculeNumeriquePleineCapacite)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly();
+BENCHMARK(CalculeNumeriquePleineCapacite)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(15)
+    ->ReportAggregatesOnly();
 
 // A whole cold start, as the user sees it: a fresh process until its window is shown.
 void DemarrageJusquAFenetreAffichee(benchmark::State& state) {
     for (auto _ : state) {
         QProcess demarrage;
         demarrage.start(SAMPIX_DEMARRAGE, {});
-        if (!demarrage.waitForFinished() || demarrage.exitCode() != 0) state.SkipWithError("démarrage en échec");
+        if (!demarrage.waitForFinished() || demarrage.exitCode() != 0)
+            state.SkipWithError("démarrage en échec");
     }
 }
-BENCHMARK(DemarrageJusquAFenetreAffichee)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly();
+BENCHMARK(DemarrageJusquAFenetreAffichee)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(15)
+    ->ReportAggregatesOnly();
 
 }  // namespace
 

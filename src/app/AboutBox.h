@@ -12,7 +12,7 @@ class QPushButton;
 QString AdresseMiseAJour();
 
 class TAboutBox : public QDialog {
-  public:
+public:
     explicit TAboutBox(QWidget* parent = nullptr);
 
     void VersionBtnClick();

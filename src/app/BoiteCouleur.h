@@ -12,17 +12,17 @@ QColor EnQColor(TCouleur couleur);
 TCouleur DeQColor(const QColor& couleur);
 
 class TboiteCouleur : public QComboBox {
-  public:
+public:
     explicit TboiteCouleur(QWidget* parent = nullptr);
 
     TCouleur Selected() const;
     void SetSelected(TCouleur couleur);
 
-  protected:
+protected:
     // Typing drops the list first, then goes to the matching name in it.
     void keyPressEvent(QKeyEvent* evenement) override;
 
-  private:
+private:
     void Active(int index);
     void PersonnaliseAvec(TCouleur couleur);
 

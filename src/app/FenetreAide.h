@@ -8,7 +8,7 @@ class QTextBrowser;
 class QToolButton;
 
 class TFenetreAide : public QWidget {
-  public:
+public:
     explicit TFenetreAide(QWidget* parent = nullptr);
 
     // Shows the contents page and brings the window to the front.

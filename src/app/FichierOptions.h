@@ -15,7 +15,7 @@
 std::optional<std::int32_t> EntierIni(const QString& texte);
 
 class TfichierOptions {
-  public:
+public:
     explicit TfichierOptions(QString nomFichier);
 
     // Each colour takes its key's value; a missing or unreadable value leaves it as it was.
@@ -23,6 +23,6 @@ class TfichierOptions {
     // Any failure to write is ignored: the colours only get lost.
     void EcritCouleurs(TCouleur courbe, TCouleur bis, TCouleur niveau) const;
 
-  private:
+private:
     QString nomFichier_;
 };

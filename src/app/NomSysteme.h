@@ -6,4 +6,6 @@
 #include <QFile>
 #include <QString>
 
-inline std::string NomSysteme(const QString& nom) { return QFile::encodeName(nom).toStdString(); }
+inline std::string NomSysteme(const QString& nom) {
+    return QFile::encodeName(nom).toStdString();
+}

@@ -9,7 +9,7 @@ class QPushButton;
 class TboiteCouleur;
 
 class TOptionsDlg : public QDialog {
-  public:
+public:
     explicit TOptionsDlg(QWidget* parent = nullptr);
 
     // Each time the dialog is shown, the boxes take the colours in force.
@@ -25,7 +25,7 @@ class TOptionsDlg : public QDialog {
     QPushButton* BitBtn1;
     QPushButton* BitBtn2;
 
-  protected:
+protected:
     // On showing rather than on every activation: coming back from the colour chooser
     // would otherwise throw away the colour just chosen.
     void showEvent(QShowEvent* evenement) override;

@@ -11,16 +11,16 @@
 #include <QWidget>
 
 class TverrouCommandes : public QObject {
-  public:
+public:
     explicit TverrouCommandes(std::initializer_list<QWidget*> commandes);
     ~TverrouCommandes() override;
     TverrouCommandes(const TverrouCommandes&) = delete;
     TverrouCommandes& operator=(const TverrouCommandes&) = delete;
 
-  protected:
+protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
-  private:
+private:
     struct Tcommande {
         QPointer<QWidget> widget;
         bool actif;

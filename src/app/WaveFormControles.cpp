@@ -35,8 +35,8 @@ QFont PoliceDisponible(const QString& famille, QFontDatabase::SystemFont repli) 
     return QFontDatabase::systemFont(repli);
 }
 
-QToolButton* Bouton(QToolBar* barre, const QString& texte, QStyle::StandardPixmap icone = QStyle::SP_CustomBase,
-                    const QString& bulle = {}) {
+QToolButton* Bouton(QToolBar* barre, const QString& texte,
+                    QStyle::StandardPixmap icone = QStyle::SP_CustomBase, const QString& bulle = {}) {
     auto* b = new QToolButton(barre);
     b->setText(texte);
     b->setToolTip(bulle);
@@ -115,7 +115,8 @@ void TWaveForm::CreeControles() {
     StopBtn = Bouton(ToolBar1, "Stop", QStyle::SP_MediaStop, "arrêt de l'enregistrement");
     PlayBtn = Bouton(ToolBar1, "Ecouter", QStyle::SP_MediaPlay, "signal \"analogique\"");
     PlaySousEchBtn = Bouton(ToolBar1, "Ecouter", QStyle::SP_MediaPlay, "signal \"échantillonné\"");
-    SaveBtn = Bouton(ToolBar1, "Enregistrer", QStyle::SP_DialogSaveButton, "Enregistrer le fichier son courant");
+    SaveBtn =
+        Bouton(ToolBar1, "Enregistrer", QStyle::SP_DialogSaveButton, "Enregistrer le fichier son courant");
     StopPlayBtn = Bouton(ToolBar1, "Stop", QStyle::SP_MediaStop, "arrêt de l'écoute");
     BoucleCB = new QCheckBox("en boucle", ToolBar1);
     ToolBar1->addWidget(BoucleCB);

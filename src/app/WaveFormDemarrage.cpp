@@ -38,8 +38,7 @@ void TWaveForm::FormCreate() {
     // The writer only overwrites existing files, so both working files must exist. A failure
     // is shown and the window still opens: files can still be opened and played.
     try {
-        for (const QString& nom : {nomFichierSousEch, nomFichierRecord})
-            CreeFichierSiAbsent(NomSysteme(nom));
+        for (const QString& nom : {nomFichierSousEch, nomFichierRecord}) CreeFichierSiAbsent(NomSysteme(nom));
     } catch (const std::exception& e) {
         AfficheMessage(QString::fromStdString(e.what()));
     }
@@ -63,9 +62,13 @@ void TWaveForm::closeEvent(QCloseEvent* evenement) {
     evenement->accept();
 }
 
-void TWaveForm::ExitBtnClick() { close(); }
+void TWaveForm::ExitBtnClick() {
+    close();
+}
 
-void TWaveForm::FormResize() { ScrollBar->setPageStep(std::max(PaintBox->width(), 1)); }
+void TWaveForm::FormResize() {
+    ScrollBar->setPageStep(std::max(PaintBox->width(), 1));
+}
 
 void TWaveForm::resizeEvent(QResizeEvent* evenement) {
     QWidget::resizeEvent(evenement);
@@ -73,8 +76,8 @@ void TWaveForm::resizeEvent(QResizeEvent* evenement) {
 }
 
 // The player lets go of the sound device while one of the program's own dialogs (options,
-// about box, a message box, a file dialog) has the focus, and takes it back afterwards. The help window, which
-// stays open beside the main window, and other applications leave a play alone.
+// about box, a message box, a file dialog) has the focus, and takes it back afterwards. The help window,
+// which stays open beside the main window, and other applications leave a play alone.
 void TWaveForm::changeEvent(QEvent* evenement) {
     QWidget::changeEvent(evenement);
     if (evenement->type() != QEvent::ActivationChange) return;
@@ -84,7 +87,9 @@ void TWaveForm::changeEvent(QEvent* evenement) {
         FormDeactivate();
 }
 
-void TWaveForm::FormDeactivate() { MediaPlayer.Close(); }
+void TWaveForm::FormDeactivate() {
+    MediaPlayer.Close();
+}
 
 void TWaveForm::FormActivate() {
     if (!MediaPlayer.FileName.isEmpty() && !MediaPlayer.EstOuvert()) MediaPlayer.Open();

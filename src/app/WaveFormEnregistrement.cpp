@@ -58,7 +58,8 @@ void TWaveForm::StopBtnClick() {
     StopLabel->move((width() - StopLabel->width()) / 2, height() / 2);
     StopLabel->show();
     StopLabel->raise();
-    const auto ecoule = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - startRecord);
+    const auto ecoule =
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - startRecord);
     const double t = static_cast<double>(ecoule.count() % 3600000) / 1000.0;
     compteurMax = CompteurMaxArret(t, Timer1->interval());
     compteur = 0;
@@ -120,8 +121,11 @@ void TWaveForm::RetablitSonPrecedent() {
     update();
 }
 
-void TWaveForm::FermeEnregistrement() { Enregistreur.Ferme(); }
+void TWaveForm::FermeEnregistrement() {
+    Enregistreur.Ferme();
+}
 
 void TWaveForm::EnregistrementPlein() {
-    AfficheMessage(QStringLiteral("Durée maximale atteinte : l'enregistrement s'arrête là. Cliquez sur Stop pour le garder."));
+    AfficheMessage(QStringLiteral(
+        "Durée maximale atteinte : l'enregistrement s'arrête là. Cliquez sur Stop pour le garder."));
 }

@@ -21,8 +21,9 @@ const char* const kMarqueTronque = "erTronque";
 }  // namespace
 
 void TWaveForm::OpenFileBtnClick() {
-    const QString nom = ChoisitFichier(
-        {this, QStringLiteral("Fichiers sons (*.wav *.WAV);;Fichiers MP3 (*.mp3 *.MP3)"), QStringLiteral("wav"), false});
+    const QString nom =
+        ChoisitFichier({this, QStringLiteral("Fichiers sons (*.wav *.WAV);;Fichiers MP3 (*.mp3 *.MP3)"),
+                        QStringLiteral("wav"), false});
     if (!nom.isEmpty()) OuvreFichier(nom);
 }
 

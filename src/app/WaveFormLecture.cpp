@@ -19,7 +19,8 @@ void TWaveForm::PlayBtnClick(QToolButton* sender) {
     const bool analogique = sender != PlaySousEchBtn;
     const QString voulu = analogique ? nomFichier : nomFichierSousEch;
     try {
-        if (MediaPlayer.FileName != voulu && (MediaPlayer.FileName == nomFichier || MediaPlayer.FileName == nomFichierSousEch)) {
+        if (MediaPlayer.FileName != voulu &&
+            (MediaPlayer.FileName == nomFichier || MediaPlayer.FileName == nomFichierSousEch)) {
             MediaPlayer.Close();
             MediaPlayer.FileName = voulu;
         }
@@ -75,8 +76,8 @@ void TWaveForm::EtatPret() {
 // ends the play.
 void TWaveForm::MediaPlayerNotify(TnotificationLecteur notification) {
     if (MediaPlayer.EnLecture()) return;
-    if (BoucleCB->isChecked() && StopPlayBtn->isEnabled() && notification == TnotificationLecteur::nvSuccessful &&
-        MediaPlayer.EstOuvert())
+    if (BoucleCB->isChecked() && StopPlayBtn->isEnabled() &&
+        notification == TnotificationLecteur::nvSuccessful && MediaPlayer.EstOuvert())
         LanceLecture();
     else
         EtatPret();

@@ -33,7 +33,7 @@ struct TPinceau {
 TCouleur CouleurPixel(const QImage& image, int x, int y);
 
 class TCanevas {
-  public:
+public:
     explicit TCanevas(QImage* image = nullptr);
     TCanevas(const TCanevas&) = delete;
     TCanevas& operator=(const TCanevas&) = delete;
@@ -67,19 +67,19 @@ class TCanevas {
     // Sessions nest; the outermost one ends the painting. Every drawing call opens its own
     // when none is open.
     class Session {
-      public:
+    public:
         explicit Session(TCanevas& canevas);
         ~Session();
         Session(const Session&) = delete;
         Session& operator=(const Session&) = delete;
         bool Active() const { return canevas_.peintre_.isActive(); }
 
-      private:
+    private:
         TCanevas& canevas_;
         bool proprietaire_;
     };
 
-  private:
+private:
     // The painter set for the current mode; the pen is set only for lines.
     QPainter& Peintre(TmodeStylo mode);
     void RemplitRect(std::int64_t gauche, std::int64_t haut, std::int64_t droite, std::int64_t bas,

@@ -21,7 +21,7 @@
 #include "sound/VecteurSon.h"
 
 class TgrapheSon {
-  public:
+public:
     TgrapheSon(PvecteurSon son, PvecteurSon sonBis);
 
     TCanevas* Canvas = nullptr;       // borrowed; without it nothing is drawn nor read out
@@ -74,7 +74,7 @@ class TgrapheSon {
     void Efface();
     void DrawPoint(std::int32_t N);
 
-  private:
+private:
     void TraceEchantillons();
     void TraceNiveaux();
     void TraceCourbe();

@@ -2,7 +2,7 @@
 #pragma once
 
 class Tmonde {
-  public:
+public:
     double mini = 0.0;  // the range only sets the scale of the detail graph's value axis
     double maxi = 1.0;
     double a = 1.0;  // pixels per world unit

@@ -19,12 +19,12 @@ bool DecodeurMp3Disponible();
 
 // Why a file cannot be decoded; the message is plain French, ready to show to the user.
 class EDecodeurMp3 : public std::runtime_error {
-  public:
+public:
     using std::runtime_error::runtime_error;
 };
 
 class TdecodeurMp3 {
-  public:
+public:
     // Opens an MPEG Layer III file; anything else (other formats, MPEG Layer I or II, which
     // some binaries pass for) throws EDecodeurMp3.
     explicit TdecodeurMp3(const std::string& nom);
@@ -43,7 +43,7 @@ class TdecodeurMp3 {
     // many files: 0 to 100, never more.
     int Pourcentage() const;
 
-  private:
+private:
     sf_private_tag* sf_ = nullptr;
     int canaux_ = 0;
     std::uint32_t frequence_ = 0;

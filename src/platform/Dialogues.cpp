@@ -23,6 +23,10 @@ TchoixFichier& Choix() {
 
 }  // namespace
 
-QString ChoisitFichier(const TdemandeFichier& demande) { return Choix()(demande); }
+QString ChoisitFichier(const TdemandeFichier& demande) {
+    return Choix()(demande);
+}
 
-TchoixFichier RemplaceChoixFichier(TchoixFichier choix) { return std::exchange(Choix(), std::move(choix)); }
+TchoixFichier RemplaceChoixFichier(TchoixFichier choix) {
+    return std::exchange(Choix(), std::move(choix));
+}

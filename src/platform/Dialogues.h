@@ -9,9 +9,9 @@ class QWidget;
 
 struct TdemandeFichier {
     QWidget* parent;
-    QString filtre;           // Qt filter, "Fichiers sons (*.wav);;..."
-    QString suffixeDefaut;    // appended by the dialog when the user types no extension
-    bool enregistrement;      // a save dialog rather than an open dialog
+    QString filtre;         // Qt filter, "Fichiers sons (*.wav);;..."
+    QString suffixeDefaut;  // appended by the dialog when the user types no extension
+    bool enregistrement;    // a save dialog rather than an open dialog
 };
 
 // The chosen path, or an empty string when the user cancels.

@@ -20,6 +20,10 @@ QString AvecBarreFinale(const QString& chemin) {
     return chemin + '/';
 }
 
-QString DossierDonnees() { return DossierSous(QStandardPaths::GenericDataLocation); }
+QString DossierDonnees() {
+    return DossierSous(QStandardPaths::GenericDataLocation);
+}
 
-QString DossierDocuments() { return DossierSous(QStandardPaths::DocumentsLocation); }
+QString DossierDocuments() {
+    return DossierSous(QStandardPaths::DocumentsLocation);
+}

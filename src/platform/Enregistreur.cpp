@@ -13,7 +13,9 @@ std::optional<std::string> TEnregistreur::Ouvre(int peripherique, TformatCarte f
     return flux_.Demarre(peripherique, format, capacite_, signal_);
 }
 
-void TEnregistreur::Ferme() { flux_.Arrete(); }
+void TEnregistreur::Ferme() {
+    flux_.Arrete();
+}
 
 int CompteurMaxArret(double t, int intervalle) {
     return static_cast<int>(std::nearbyint((1000.0 * t - std::trunc(t)) / intervalle)) + 1;

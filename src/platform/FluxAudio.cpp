@@ -12,9 +12,13 @@ namespace {
 void AlsaMuet(const char*, int, const char*, int, const char*, ...) {}
 void JackMuet(const char*) {}
 
-std::string TexteErreur(PaError e) { return Pa_GetErrorText(e); }
+std::string TexteErreur(PaError e) {
+    return Pa_GetErrorText(e);
+}
 
-PaStream* Flux(void* f) { return static_cast<PaStream*>(f); }
+PaStream* Flux(void* f) {
+    return static_cast<PaStream*>(f);
+}
 
 PaStreamParameters ParametresEntree(int peripherique, TformatCarte format) {
     PaStreamParameters p{};
@@ -71,10 +75,13 @@ bool FormatEntreeAccepte(int peripherique, TformatCarte format) {
     return Pa_IsFormatSupported(&p, nullptr, format.frequence) == paFormatIsSupported;
 }
 
-TfluxSortie::~TfluxSortie() { Arrete(); }
+TfluxSortie::~TfluxSortie() {
+    Arrete();
+}
 
-std::optional<std::string> TfluxSortie::Demarre(std::vector<std::int16_t> echantillons, int canaux, int frequence,
-                                                bool boucle, const TsignalAudio& signal, std::uint32_t numero) {
+std::optional<std::string> TfluxSortie::Demarre(std::vector<std::int16_t> echantillons, int canaux,
+                                                int frequence, bool boucle, const TsignalAudio& signal,
+                                                std::uint32_t numero) {
     Arrete();
     if (!SystemeAudioPret()) return std::string("système audio indisponible");
     echantillons_ = std::move(echantillons);
@@ -104,19 +111,22 @@ void TfluxSortie::Arrete() {
     FermeFlux(flux_);
 }
 
-bool TfluxSortie::EnCours() const { return flux_ && Pa_IsStreamActive(Flux(flux_)) == 1; }
+bool TfluxSortie::EnCours() const {
+    return flux_ && Pa_IsStreamActive(Flux(flux_)) == 1;
+}
 
 // Copies the next samples; at the end of the samples a loop starts again at once, so the
 // passes follow each other without a gap, and a single play completes.
-int TfluxSortie::Rappel(const void*, void* sortie, unsigned long trames, const PaStreamCallbackTimeInfo*, unsigned long,
-                        void* moi) {
+int TfluxSortie::Rappel(const void*, void* sortie, unsigned long trames, const PaStreamCallbackTimeInfo*,
+                        unsigned long, void* moi) {
     auto* self = static_cast<TfluxSortie*>(moi);
     auto* dest = static_cast<std::int16_t*>(sortie);
     const auto voulues = static_cast<std::int64_t>(trames);
     std::int64_t faites = 0;
     while (faites < voulues && self->tramesTotal_ > 0) {
         const std::int64_t n = std::min(voulues - faites, self->tramesTotal_ - self->positionPassage_);
-        std::memcpy(dest + faites * self->canaux_, self->echantillons_.data() + self->positionPassage_ * self->canaux_,
+        std::memcpy(dest + faites * self->canaux_,
+                    self->echantillons_.data() + self->positionPassage_ * self->canaux_,
                     n * self->canaux_ * sizeof(std::int16_t));
         faites += n;
         self->positionPassage_ += n;
@@ -135,7 +145,9 @@ void TfluxSortie::RappelFin(void* moi) {
     if (!self->interrompu_.load()) self->signal_->Emet(self->numero_, TtypeSignal::tsFin);
 }
 
-TfluxEntree::~TfluxEntree() { Arrete(); }
+TfluxEntree::~TfluxEntree() {
+    Arrete();
+}
 
 std::optional<std::string> TfluxEntree::Demarre(int peripherique, TformatCarte format, std::size_t capacite,
                                                 const TsignalAudio& signal) {
@@ -159,10 +171,12 @@ std::optional<std::string> TfluxEntree::Demarre(int peripherique, TformatCarte f
     return std::nullopt;
 }
 
-void TfluxEntree::Arrete() { FermeFlux(flux_); }
+void TfluxEntree::Arrete() {
+    FermeFlux(flux_);
+}
 
-int TfluxEntree::Rappel(const void* entree, void*, unsigned long trames, const PaStreamCallbackTimeInfo*, unsigned long,
-                        void* moi) {
+int TfluxEntree::Rappel(const void* entree, void*, unsigned long trames, const PaStreamCallbackTimeInfo*,
+                        unsigned long, void* moi) {
     auto* self = static_cast<TfluxEntree*>(moi);
     const std::size_t deja = self->remplis_.load(std::memory_order_relaxed);
     const std::size_t place = self->tampon_.size() - deja;

@@ -46,8 +46,8 @@ public:
     // Each pass through the samples ends with a signal numbered `numero`: tsPassage when a
     // loop goes on from the start without a gap, tsFin when the play is over. Returns the
     // reason when the device refuses.
-    std::optional<std::string> Demarre(std::vector<std::int16_t> echantillons, int canaux, int frequence, bool boucle,
-                                       const TsignalAudio& signal, std::uint32_t numero);
+    std::optional<std::string> Demarre(std::vector<std::int16_t> echantillons, int canaux, int frequence,
+                                       bool boucle, const TsignalAudio& signal, std::uint32_t numero);
     // Whether the play under way goes on from the start at its end.
     void SetBoucle(bool boucle) { boucle_.store(boucle, std::memory_order_release); }
     // Aborts a play and waits for the device; no signal follows an aborted play.
@@ -57,8 +57,8 @@ public:
     std::int64_t TramesJouees() const { return trames_.load(std::memory_order_acquire); }
 
 private:
-    static int Rappel(const void*, void* sortie, unsigned long trames, const PaStreamCallbackTimeInfo*, unsigned long,
-                      void* moi);
+    static int Rappel(const void*, void* sortie, unsigned long trames, const PaStreamCallbackTimeInfo*,
+                      unsigned long, void* moi);
     static void RappelFin(void* moi);
 
     void* flux_ = nullptr;
@@ -91,8 +91,8 @@ public:
     std::size_t OctetsEnregistres() const { return remplis_.load(std::memory_order_acquire); }
 
 private:
-    static int Rappel(const void* entree, void*, unsigned long trames, const PaStreamCallbackTimeInfo*, unsigned long,
-                      void* moi);
+    static int Rappel(const void* entree, void*, unsigned long trames, const PaStreamCallbackTimeInfo*,
+                      unsigned long, void* moi);
 
     void* flux_ = nullptr;
     std::vector<std::uint8_t> tampon_;

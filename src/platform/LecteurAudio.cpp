@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include <sndfile.h>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
-#include <sndfile.h>
 
 namespace {
 
@@ -14,7 +14,8 @@ const QEvent::Type kEvenementNotification = static_cast<QEvent::Type>(QEvent::Us
 
 class EvenementNotification : public QEvent {
 public:
-    explicit EvenementNotification(TnotificationLecteur n) : QEvent(kEvenementNotification), notification(n) {}
+    explicit EvenementNotification(TnotificationLecteur n)
+        : QEvent(kEvenementNotification), notification(n) {}
     TnotificationLecteur notification;
 };
 
@@ -32,7 +33,9 @@ TLecteurAudio::TLecteurAudio() {
     signal_.OnSignal = [this](std::uint32_t numero, TtypeSignal type) { SignalRecu(numero, type); };
 }
 
-TLecteurAudio::~TLecteurAudio() { lecture_.Arrete(); }
+TLecteurAudio::~TLecteurAudio() {
+    lecture_.Arrete();
+}
 
 void TLecteurAudio::OublieOptions() {
     wait_ = true;
@@ -64,7 +67,9 @@ void TLecteurAudio::Close() {
     fichier_.reset();
 }
 
-bool TLecteurAudio::EstOuvert() const { return fichier_ != nullptr; }
+bool TLecteurAudio::EstOuvert() const {
+    return fichier_ != nullptr;
+}
 
 const TLecteurAudio::Fichier& TLecteurAudio::FichierOuvert() const {
     if (!fichier_) throw ELecteurErreur("Aucun périphérique MCI ouvert");
@@ -101,8 +106,8 @@ void TLecteurAudio::Play() {
     debutLecture_ = de;
     longueurLecture_ = a - de;
     position_ = de;
-    const auto refus = lecture_.Demarre(std::move(echantillons), f.info.channels, f.info.samplerate, boucle_, signal_,
-                                        ++numeroLecture_);
+    const auto refus = lecture_.Demarre(std::move(echantillons), f.info.channels, f.info.samplerate, boucle_,
+                                        signal_, ++numeroLecture_);
     if (refus) throw ELecteurErreur("Le périphérique son refuse la lecture (" + *refus + ")");
     lectureOuverte_ = true;
     lectureNotifie_ = notifier;
@@ -116,7 +121,8 @@ void TLecteurAudio::InterromptLecture() {
     position_ = PositionLecture();
     lecture_.Arrete();
     lectureOuverte_ = false;
-    if (lectureNotifie_) Notifie(finie ? TnotificationLecteur::nvSuccessful : TnotificationLecteur::nvAborted);
+    if (lectureNotifie_)
+        Notifie(finie ? TnotificationLecteur::nvSuccessful : TnotificationLecteur::nvAborted);
 }
 
 void TLecteurAudio::Stop() {
@@ -127,7 +133,9 @@ void TLecteurAudio::Stop() {
     if (notifier) Notifie(TnotificationLecteur::nvSuccessful);
 }
 
-void TLecteurAudio::Notifie(TnotificationLecteur n) { QCoreApplication::postEvent(this, new EvenementNotification(n)); }
+void TLecteurAudio::Notifie(TnotificationLecteur n) {
+    QCoreApplication::postEvent(this, new EvenementNotification(n));
+}
 
 bool TLecteurAudio::event(QEvent* evenement) {
     if (evenement->type() != kEvenementNotification) return QObject::event(evenement);
@@ -169,7 +177,9 @@ void TLecteurAudio::SetTimeFormat(TformatTemps format) {
     formatTemps_ = format;
 }
 
-std::int64_t TLecteurAudio::Length() const { return EnUnite(FichierOuvert().info.frames); }
+std::int64_t TLecteurAudio::Length() const {
+    return EnUnite(FichierOuvert().info.frames);
+}
 
 std::int64_t TLecteurAudio::Position() const {
     FichierOuvert();

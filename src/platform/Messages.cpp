@@ -18,7 +18,9 @@ TafficheurMessage& Afficheur() {
 
 }  // namespace
 
-void AfficheMessage(const QString& texte) { Afficheur()(texte); }
+void AfficheMessage(const QString& texte) {
+    Afficheur()(texte);
+}
 
 TafficheurMessage RemplaceAfficheurMessage(TafficheurMessage afficheur) {
     return std::exchange(Afficheur(), std::move(afficheur));

@@ -34,6 +34,10 @@ TresultatSondage SondeEntrees(std::vector<TperipheriqueEntree> entrees, int peri
     return r;
 }
 
-TresultatSondage SondeEntreesSon() { return Sonde()(); }
+TresultatSondage SondeEntreesSon() {
+    return Sonde()();
+}
 
-TsondeEntrees RemplaceSondeEntrees(TsondeEntrees sonde) { return std::exchange(Sonde(), std::move(sonde)); }
+TsondeEntrees RemplaceSondeEntrees(TsondeEntrees sonde) {
+    return std::exchange(Sonde(), std::move(sonde));
+}

@@ -18,9 +18,13 @@ void Ajoute32(std::vector<std::uint8_t>& v, std::uint32_t x) {
     for (int i = 0; i < 4; ++i) v.push_back((x >> (8 * i)) & 0xFF);
 }
 
-void AjouteTexte(std::vector<std::uint8_t>& v, const char (&texte)[5]) { v.insert(v.end(), texte, texte + 4); }
+void AjouteTexte(std::vector<std::uint8_t>& v, const char (&texte)[5]) {
+    v.insert(v.end(), texte, texte + 4);
+}
 
-std::string Erreur() { return std::strerror(errno); }
+std::string Erreur() {
+    return std::strerror(errno);
+}
 
 // Writes everything or reports the failure (a full disk shows up as ENOSPC).
 bool EcritTout(int fd, const std::uint8_t* p, std::size_t taille) {
@@ -67,13 +71,14 @@ std::vector<std::uint8_t> EnTeteWav(TformatWave format, std::int32_t nbrePoints,
     return v;
 }
 
-std::optional<std::string> EcritWav(const std::string& nom, const TvecteurSon& vecteur, std::int32_t nbrePoints,
-                                    std::uint32_t freqEch) {
+std::optional<std::string> EcritWav(const std::string& nom, const TvecteurSon& vecteur,
+                                    std::int32_t nbrePoints, std::uint32_t freqEch) {
     return EcritWavOctets(nom, vecteur.formatWave, vecteur.zone, nbrePoints, freqEch);
 }
 
-std::optional<std::string> EcritWavOctets(const std::string& nom, TformatWave format, const std::uint8_t* octets,
-                                          std::int32_t nbrePoints, std::uint32_t freqEch) {
+std::optional<std::string> EcritWavOctets(const std::string& nom, TformatWave format,
+                                          const std::uint8_t* octets, std::int32_t nbrePoints,
+                                          std::uint32_t freqEch) {
     const int fd = ::open(nom.c_str(), O_WRONLY | O_CLOEXEC);
     if (fd < 0) return Erreur();
     const std::vector<std::uint8_t> tete = EnTeteWav(format, nbrePoints, freqEch);
@@ -97,6 +102,7 @@ void CreeFichierSiAbsent(const std::string& nom) {
     ::close(fd);
     if (!ok) {
         ::unlink(nom.c_str());
-        throw std::runtime_error("Impossible de créer le fichier " + nom + " : " + std::strerror(erreurEcriture));
+        throw std::runtime_error("Impossible de créer le fichier " + nom + " : " +
+                                 std::strerror(erreurEcriture));
     }
 }

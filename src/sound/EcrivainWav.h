@@ -15,12 +15,13 @@ std::vector<std::uint8_t> EnTeteWav(TformatWave format, std::int32_t nbrePoints,
 // Writes the vector's first nbrePoints frames over an existing file, which is never
 // created here, and cuts the file to what was written. Returns the reason on failure
 // (the file cannot be opened for writing, or a write or the cut failed).
-std::optional<std::string> EcritWav(const std::string& nom, const TvecteurSon& vecteur, std::int32_t nbrePoints,
-                                    std::uint32_t freqEch);
+std::optional<std::string> EcritWav(const std::string& nom, const TvecteurSon& vecteur,
+                                    std::int32_t nbrePoints, std::uint32_t freqEch);
 
 // The same for samples held elsewhere than in a sample vector (a recording).
-std::optional<std::string> EcritWavOctets(const std::string& nom, TformatWave format, const std::uint8_t* octets,
-                                          std::int32_t nbrePoints, std::uint32_t freqEch);
+std::optional<std::string> EcritWavOctets(const std::string& nom, TformatWave format,
+                                          const std::uint8_t* octets, std::int32_t nbrePoints,
+                                          std::uint32_t freqEch);
 
 // Creates a missing working file holding the four bytes "RIFF"; an existing file is left
 // untouched. Throws std::runtime_error with a French message when it cannot be created.

@@ -13,7 +13,7 @@
 std::array<std::uint8_t, 44> EnTeteConversion(int canaux, std::uint32_t frequence);
 
 class TfichierConversion {
-  public:
+public:
     // Starts the file under a provisional name beside `nom` and writes the header. Throws
     // std::runtime_error "Impossible de créer le fichier "NOM". REASON" when it cannot.
     TfichierConversion(const std::string& nom, int canaux, std::uint32_t frequence);
@@ -31,7 +31,7 @@ class TfichierConversion {
     // gives the file its name, replacing any file of that name.
     void Termine();
 
-  private:
+private:
     // Throws the message for what failed, the name and the reason of the last system call.
     [[noreturn]] void Echoue(const std::string& quoi, int erreur) const;
 

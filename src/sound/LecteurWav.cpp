@@ -74,7 +74,8 @@ void LitEtRemplit(const std::string& nom, TenregistrementSon& rec, bool& tronque
     if (f.get() < 0) throw EWavError(std::string("Problème d'ouverture : ") + std::strerror(errno));
 
     std::uint8_t tete[40];
-    if (LitAuPlus(f.get(), tete, sizeof tete) < sizeof tete) throw EWavError("Format incorrect : en-tête incomplet");
+    if (LitAuPlus(f.get(), tete, sizeof tete) < sizeof tete)
+        throw EWavError("Format incorrect : en-tête incomplet");
 
     const auto tailleRiff = static_cast<std::int32_t>(Lit32(tete + 4));
     rec.FreqEch = Lit32(tete + 24);

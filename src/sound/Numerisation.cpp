@@ -16,7 +16,9 @@ void Maintient(std::int32_t nbrePoints, int pas, Lit lit, Ecrit ecrit) {
     }
 }
 
-std::uint8_t Quantifie8(std::uint8_t v, int q) { return static_cast<std::uint8_t>(v / q * q); }
+std::uint8_t Quantifie8(std::uint8_t v, int q) {
+    return static_cast<std::uint8_t>(v / q * q);
+}
 
 std::int16_t Quantifie16(std::int16_t v, int q) {
     if (v >= 0) return static_cast<std::int16_t>(v / q * q);
@@ -56,7 +58,9 @@ void NumeriseSon(const TvecteurSon& son, TvecteurSon& sousEch, std::int32_t nbre
         case TformatWave::f8stereo:
             Maintient(
                 nbrePoints, pas,
-                [&](std::int32_t j) { return Paire8{Quantifie8(son.son8s(j, 0), q), Quantifie8(son.son8s(j, 1), q)}; },
+                [&](std::int32_t j) {
+                    return Paire8{Quantifie8(son.son8s(j, 0), q), Quantifie8(son.son8s(j, 1), q)};
+                },
                 [&](std::int32_t i, Paire8 v) {
                     sousEch.setSon8(2 * i, v.g);
                     sousEch.setSon8(2 * i + 1, v.d);
@@ -84,12 +88,18 @@ TplageVerticale PlageVerticale(TformatWave format) {
     return {-32764, 32764};
 }
 
-std::string TexteLabelBits(int b) { return std::to_string(b) + " bits"; }
+std::string TexteLabelBits(int b) {
+    return std::to_string(b) + " bits";
+}
 
 std::string TexteLabelFreq(std::uint32_t freqEch, int pas) {
     return std::to_string(freqEch / static_cast<std::uint32_t>(std::max(pas, 1))) + " Hz";
 }
 
-std::string TexteLabelBits0(int nBits) { return "(" + std::to_string(nBits) + " bits)"; }
+std::string TexteLabelBits0(int nBits) {
+    return "(" + std::to_string(nBits) + " bits)";
+}
 
-std::string TexteLabelFreq0(std::uint32_t freqEch) { return "(" + std::to_string(freqEch) + " Hz)"; }
+std::string TexteLabelFreq0(std::uint32_t freqEch) {
+    return "(" + std::to_string(freqEch) + " Hz)";
+}

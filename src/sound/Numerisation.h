@@ -11,7 +11,9 @@
 int QuantumNumerisation(int nBits, int b);
 
 // Sampling step s from the position of the frequency track bar (maximum - position + 1).
-inline int PasEchantillonnage(int maximum, int position) { return maximum - position + 1; }
+inline int PasEchantillonnage(int maximum, int position) {
+    return maximum - position + 1;
+}
 
 // Frame i of `sousEch` gets frame i - (i mod pas) of `son`, each sample quantised down to a
 // multiple of q (negative 16-bit samples go one step further down, never below -32768).

@@ -6,7 +6,14 @@
 #include <cstring>
 #include <memory>
 
-enum class TformatWave : std::uint8_t { f8 = 0, f16 = 1, f16stereo = 2, f8stereo = 3, f24 = 4, f24stereo = 5 };
+enum class TformatWave : std::uint8_t {
+    f8 = 0,
+    f16 = 1,
+    f16stereo = 2,
+    f8stereo = 3,
+    f24 = 4,
+    f24stereo = 5
+};
 
 enum class Tentree : std::uint8_t { eSon = 0, eVQ = 1, eVX2 = 2, eVQ2 = 3 };
 
@@ -29,12 +36,18 @@ inline constexpr TdescriptionFormat kFormats[] = {
     {2, 3},  // f24stereo
 };
 
-constexpr const TdescriptionFormat& DescriptionFormat(TformatWave f) { return kFormats[static_cast<int>(f)]; }
+constexpr const TdescriptionFormat& DescriptionFormat(TformatWave f) {
+    return kFormats[static_cast<int>(f)];
+}
 constexpr int OctetsParTrame(TformatWave f) {
     return DescriptionFormat(f).echantillonsParTrame * DescriptionFormat(f).octetsParEchantillon;
 }
-constexpr bool EstStereo(TformatWave f) { return DescriptionFormat(f).echantillonsParTrame == 2; }
-constexpr bool EstHuitBits(TformatWave f) { return DescriptionFormat(f).octetsParEchantillon == 1; }
+constexpr bool EstStereo(TformatWave f) {
+    return DescriptionFormat(f).echantillonsParTrame == 2;
+}
+constexpr bool EstHuitBits(TformatWave f) {
+    return DescriptionFormat(f).octetsParEchantillon == 1;
+}
 
 // The sample area holds samples exactly as in a PCM WAV data chunk (little-endian,
 // interleaved). The views son8/son16/son16s/son8s are index helpers over it; reads
@@ -61,7 +74,11 @@ struct TvecteurSon {
 using PvecteurSon = TvecteurSon*;
 
 // Allocated once, never resized; contents left uninitialised as the loaders overwrite them.
-inline std::unique_ptr<TvecteurSon> AlloueVecteurSon() { return std::unique_ptr<TvecteurSon>(new TvecteurSon); }
+inline std::unique_ptr<TvecteurSon> AlloueVecteurSon() {
+    return std::unique_ptr<TvecteurSon>(new TvecteurSon);
+}
 
 // Frames that fit in the capacity for a layout.
-constexpr std::int32_t TramesMax(TformatWave f) { return kCapaciteSon / OctetsParTrame(f); }
+constexpr std::int32_t TramesMax(TformatWave f) {
+    return kCapaciteSon / OctetsParTrame(f);
+}

@@ -1,3 +1,4 @@
+#include <gtest/gtest.h>
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
@@ -8,11 +9,10 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
+#include "app/FenetreTest.h"
 #include "app/PaintBox.h"
 #include "support/FichiersTest.h"
-#include "app/FenetreTest.h"
 
 namespace {
 
@@ -48,7 +48,8 @@ TEST(Demarrage, UnFichierDeTravailImpossibleACreerEstSignaleEtLaFenetreSOuvre) {
     {
         FenetreTest f;
         ASSERT_EQ(f.messages.size(), 1);
-        EXPECT_TRUE(f.messages[0].startsWith("Impossible de créer le fichier")) << f.messages[0].toStdString();
+        EXPECT_TRUE(f.messages[0].startsWith("Impossible de créer le fichier"))
+            << f.messages[0].toStdString();
         f->show();
         EXPECT_TRUE(f->isVisible());
         EXPECT_TRUE(f->OpenFileBtn->isEnabled());
@@ -65,9 +66,11 @@ TEST(Demarrage, EtatInitialDesControles) {
     QStringList textes;
     for (QToolButton* b : boutons)
         if (b->isVisible()) textes << b->text();
-    EXPECT_EQ(textes.join(","), "Ouvrir,Velta,Volume,Enregistrer,Stop,Ecouter,Ecouter,Enregistrer,Stop,Animation,"
-                                "Aide,Options,A propos,Quitter");
-    for (QToolButton* b : {f->StopBtn, f->PlayBtn, f->PlaySousEchBtn, f->StopPlayBtn}) EXPECT_FALSE(b->isEnabled());
+    EXPECT_EQ(textes.join(","),
+              "Ouvrir,Velta,Volume,Enregistrer,Stop,Ecouter,Ecouter,Enregistrer,Stop,Animation,"
+              "Aide,Options,A propos,Quitter");
+    for (QToolButton* b : {f->StopBtn, f->PlayBtn, f->PlaySousEchBtn, f->StopPlayBtn})
+        EXPECT_FALSE(b->isEnabled());
     for (QToolButton* b : {f->OpenFileBtn, f->SaveBtn, f->AnimBtn, f->ExitBtn}) EXPECT_TRUE(b->isEnabled());
     EXPECT_EQ(f->OpenFileBtn->size(), QSize(67, 42));
     EXPECT_EQ(f->PlayBtn->toolTip().toStdString(), "signal \"analogique\" (F5)");

@@ -1,18 +1,20 @@
 #include <sndfile.h>
 
+#include <gtest/gtest.h>
 #include <QLabel>
 #include <QScrollBar>
 #include <QSlider>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
+#include "app/FenetreTest.h"
 #include "sound/Numerisation.h"
 #include "support/FichiersTest.h"
-#include "app/FenetreTest.h"
 
 namespace {
 
-QString Chemin(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
+QString Chemin(const std::filesystem::path& p) {
+    return QString::fromStdString(p.string());
+}
 
 std::vector<std::uint8_t> Seize(const std::vector<std::int16_t>& echantillons) {
     std::vector<std::uint8_t> v;

@@ -83,17 +83,17 @@ std::vector<std::uint32_t> EnTete(const std::vector<std::uint8_t>& v) {
 
 // Every caption the window takes, in order.
 class TitresVus : public QObject {
-  public:
+public:
     explicit TitresVus(QWidget* w) : w_(w) { w->installEventFilter(this); }
     QStringList titres;
 
-  protected:
+protected:
     bool eventFilter(QObject* o, QEvent* e) override {
         if (o == w_ && e->type() == QEvent::WindowTitleChange) titres.append(w_->windowTitle());
         return false;
     }
 
-  private:
+private:
     QWidget* w_;
 };
 

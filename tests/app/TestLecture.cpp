@@ -1,3 +1,4 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -7,10 +8,9 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
-#include "app/PaintBox.h"
 #include "app/FenetreTest.h"
+#include "app/PaintBox.h"
 #include "platform/SondageEntrees.h"
 #include "sound/Numerisation.h"
 #include "support/CarteSon.h"
@@ -38,7 +38,8 @@ std::vector<std::int16_t> Tranche(const std::vector<std::int16_t>& v, std::size_
 
 bool Pret(TWaveForm& f) {
     return f.PlayBtn->isEnabled() && f.PlaySousEchBtn->isEnabled() && f.AnimBtn->isEnabled() &&
-           f.BitsTB->isEnabled() && f.FechTB->isEnabled() && !f.StopPlayBtn->isEnabled() && !f.Timer1->isActive();
+           f.BitsTB->isEnabled() && f.FechTB->isEnabled() && !f.StopPlayBtn->isEnabled() &&
+           !f.Timer1->isActive();
 }
 
 }  // namespace

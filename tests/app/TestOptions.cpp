@@ -42,7 +42,7 @@ void EcritIni(const std::string& contenu) {
 // Every test starts without a settings file and gives the colours back, since the window
 // writes the file when it goes and the colours belong to the whole process.
 class Options : public testing::Test {
-  protected:
+protected:
     void SetUp() override { std::filesystem::remove(Ini()); }
     void TearDown() override {
         couleurCourbe = courbe_;
@@ -51,23 +51,23 @@ class Options : public testing::Test {
         std::filesystem::remove(Ini());
     }
 
-  private:
+private:
     TCouleur courbe_ = couleurCourbe, bis_ = couleurBis, niveau_ = couleurNiveau;
 };
 
 // Runs the dialogs a handler opens with `conduite` instead of a modal loop.
 class DialoguesConduits {
-  public:
+public:
     explicit DialoguesConduits(std::function<int(QDialog&)> conduite)
         : ancien_(RemplaceExecutionDialogue(std::move(conduite))) {}
     ~DialoguesConduits() { RemplaceExecutionDialogue(ancien_); }
 
-  private:
+private:
     TexecutionDialogue ancien_;
 };
 
 class CouleurChoisie {
-  public:
+public:
     explicit CouleurChoisie(QColor reponse)
         : ancien_(RemplaceChoixCouleur([this, reponse](QWidget*, const QColor& initiale) {
               initiales.append(initiale);
@@ -76,7 +76,7 @@ class CouleurChoisie {
     ~CouleurChoisie() { RemplaceChoixCouleur(ancien_); }
     QList<QColor> initiales;
 
-  private:
+private:
     TchoixCouleur ancien_;
 };
 

@@ -28,7 +28,7 @@ std::vector<std::uint8_t> Seize(const std::vector<std::int16_t>& echantillons) {
 }
 
 class Vue : public testing::Test {
-  protected:
+protected:
     void SetUp() override { QLocale::setDefault(QLocale::c()); }
     void TearDown() override { QLocale::setDefault(locale_); }
 

@@ -15,7 +15,7 @@
 QImage ImageBlanche(int largeur, int hauteur);
 
 class TbancGraphe {
-  public:
+public:
     // Both vectors in `format` (8 or 16-bit mono), zeroed; the curve area is the whole image.
     TbancGraphe(TformatWave format, int largeur, int hauteur);
 

@@ -11,7 +11,7 @@ constexpr int kHauteur = 250;
 
 // A detail view of a 16-bit sound of `trames` frames of one value, cursors on frame 0 (not drawn).
 class DessinDetail : public testing::Test {
-  protected:
+protected:
     TgrapheSon& Prepare(std::int32_t trames, int bits, int pas, int valeur = 0) {
         banc_ = std::make_unique<TbancGraphe>(TformatWave::f16, kLargeur, kHauteur);
         TgrapheSon& g = banc_->graphe;

@@ -7,7 +7,7 @@ namespace {
 // An overview strip 104 x 50 as the window sets it up: the curve area two pixels inside on
 // each side, so R - L = 100.
 class DessinTout : public testing::Test {
-  protected:
+protected:
     TgrapheSon& Prepare(std::int32_t trames) {
         banc_ = std::make_unique<TbancGraphe>(TformatWave::f8, 104, 50);
         banc_->graphe.LimiteCourbe = TRect{2, 0, 102, 50};

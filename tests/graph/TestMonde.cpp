@@ -7,7 +7,7 @@ namespace {
 
 // A detail graph of a long sound, scales computed, on a curve area 1,073 x 172.
 class Monde : public testing::Test {
-  protected:
+protected:
     TgrapheSon& Prepare(TformatWave format, std::int32_t debut) {
         banc_ = std::make_unique<TbancGraphe>(format, 1073, 172);
         TgrapheSon& g = banc_->graphe;

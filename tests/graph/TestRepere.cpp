@@ -11,7 +11,7 @@ constexpr TCouleur kBlancXorJaune = 0xFF0000;
 // A detail view of a long sound whose read-outs land in `vues_`, as the window's widgets
 // would receive them.
 class Repere : public testing::Test {
-  protected:
+protected:
     void SetUp() override { QLocale::setDefault(QLocale::c()); }
     void TearDown() override { QLocale::setDefault(locale_); }
 

@@ -1,5 +1,5 @@
-#include <QTest>
 #include <gtest/gtest.h>
+#include <QTest>
 
 #include "platform/Enregistreur.h"
 #include "platform/LecteurAudio.h"

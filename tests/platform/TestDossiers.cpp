@@ -1,6 +1,6 @@
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QStandardPaths>
-#include <gtest/gtest.h>
 
 #include "platform/Dossiers.h"
 

@@ -5,7 +5,9 @@
 
 namespace {
 
-QString Chemin(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
+QString Chemin(const std::filesystem::path& p) {
+    return QString::fromStdString(p.string());
+}
 
 }  // namespace
 

@@ -108,7 +108,8 @@ TEST(EcrivainWav, HuitBitsMonoEtStereo) {
         ASSERT_FALSE(EcritWav(chemin.string(), *v, 333, 11025));
         const int canaux = EstStereo(format) ? 2 : 1;
         const auto octets = LitOctets(chemin);
-        EXPECT_EQ(octets, ImageWav(canaux, 11025, 8, std::vector<std::uint8_t>(v->zone, v->zone + 333 * canaux)));
+        EXPECT_EQ(octets,
+                  ImageWav(canaux, 11025, 8, std::vector<std::uint8_t>(v->zone, v->zone + 333 * canaux)));
 
         const LuParSndfile lu = RelitAvecSndfile(chemin);
         EXPECT_EQ(lu.info.format, SF_FORMAT_WAV | SF_FORMAT_PCM_U8);

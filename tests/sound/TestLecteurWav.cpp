@@ -58,7 +58,8 @@ std::vector<std::uint8_t> Debut(std::vector<std::uint8_t> image, std::size_t tai
 }
 
 // A file whose format chunk is followed by another chunk before the data chunk.
-std::vector<std::uint8_t> AvecBlocAvant(const char* tag, std::size_t tailleBloc, const std::vector<std::uint8_t>& donnees) {
+std::vector<std::uint8_t> AvecBlocAvant(const char* tag, std::size_t tailleBloc,
+                                        const std::vector<std::uint8_t>& donnees) {
     std::vector<std::uint8_t> base = ImageWav(1, 8000, 8, donnees);
     std::vector<std::uint8_t> bloc;
     AjouteTexte(bloc, tag);

@@ -1,7 +1,7 @@
 #include "support/CarteSon.h"
 
-#include <cstdlib>
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -10,7 +10,9 @@
 
 namespace {
 
-std::filesystem::path Home() { return std::getenv("HOME"); }
+std::filesystem::path Home() {
+    return std::getenv("HOME");
+}
 
 }  // namespace
 
@@ -34,4 +36,6 @@ std::vector<std::int16_t> SonJoue() {
     return debut < fin ? std::vector<std::int16_t>(debut, fin) : std::vector<std::int16_t>{};
 }
 
-void EntreeCarte(const std::vector<std::uint8_t>& octets) { EcritOctets(Home() / "IN.raw", octets); }
+void EntreeCarte(const std::vector<std::uint8_t>& octets) {
+    EcritOctets(Home() / "IN.raw", octets);
+}

@@ -49,7 +49,8 @@ void AjouteTexte(std::vector<std::uint8_t>& v, const char* texte) {
 
 std::vector<std::uint8_t> ImageWav(int canaux, std::uint32_t frequence, int bits,
                                    const std::vector<std::uint8_t>& donnees, std::int64_t tailleDonnees) {
-    const std::uint32_t taille = tailleDonnees < 0 ? donnees.size() : static_cast<std::uint32_t>(tailleDonnees);
+    const std::uint32_t taille =
+        tailleDonnees < 0 ? donnees.size() : static_cast<std::uint32_t>(tailleDonnees);
     const int bloc = canaux * bits / 8;
     std::vector<std::uint8_t> v;
     AjouteTexte(v, "RIFF");

@@ -5,8 +5,8 @@
 #include <fstream>
 #include <string>
 
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 #include "support/FichiersTest.h"
 
@@ -14,8 +14,9 @@
 // recorded comes from IN.raw (silence unless a test writes it before opening the device).
 void EcritConfigurationAlsa(const std::filesystem::path& home) {
     EcritOctets(home / "IN.raw", std::vector<std::uint8_t>(1 << 20, 0));
-    std::ofstream(home / ".asoundrc") << "pcm.!default { type file; slave.pcm \"null\"; file \"" << (home / "OUT.raw").string()
-                                      << "\"; infile \"" << (home / "IN.raw").string() << "\"; format \"raw\" }\n";
+    std::ofstream(home / ".asoundrc")
+        << "pcm.!default { type file; slave.pcm \"null\"; file \"" << (home / "OUT.raw").string()
+        << "\"; infile \"" << (home / "IN.raw").string() << "\"; format \"raw\" }\n";
 }
 
 int main(int argc, char** argv) {
