@@ -18,31 +18,16 @@
 
 namespace {
 
-std::filesystem::path gHome;
-
 // Ten seconds of a 16-bit mono tone at 44,100 Hz, a typical sound of a lesson.
 QString FichierDixSecondes() {
-    const auto chemin = gHome / "dix-secondes.wav";
-    const std::uint32_t trames = 441000, d = trames * 2;
-    std::vector<std::uint8_t> v;
-    auto ajoute = [&v](std::uint32_t x, int octets) {
-        for (int i = 0; i < octets; ++i) v.push_back((x >> (8 * i)) & 0xFF);
-    };
-    v.insert(v.end(), {'R', 'I', 'F', 'F'});
-    ajoute(36 + d, 4);
-    v.insert(v.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
-    ajoute(16, 4), ajoute(1, 2), ajoute(1, 2), ajoute(44100, 4), ajoute(88200, 4), ajoute(2, 2),
-        ajoute(16, 2);
-    v.insert(v.end(), {'d', 'a', 't', 'a'});
-    ajoute(d, 4);
-    for (std::uint32_t i = 0; i < trames; ++i) ajoute(static_cast<std::uint16_t>(1000 + (i * 37) % 20000), 2);
-    std::ofstream(chemin, std::ios::binary).write(reinterpret_cast<const char*>(v.data()), v.size());
-    return QString::fromStdString(chemin.string());
+    std::vector<std::int16_t> v(441000);
+    for (std::size_t i = 0; i < v.size(); ++i) v[i] = static_cast<std::int16_t>(1000 + (i * 37) % 20000);
+    return FichierWavBanc("dix-secondes.wav", v, 44100);
 }
 
 std::uintmax_t OctetsSortis() {
     std::error_code e;
-    const auto n = std::filesystem::file_size(gHome / "OUT.raw", e);
+    const auto n = std::filesystem::file_size(DossierBanc() / "OUT.raw", e);
     return e ? 0 : n;
 }
 
@@ -109,11 +94,5 @@ BENCHMARK(ProcesseurPendantLaLecture)
 }  // namespace
 
 int main(int argc, char** argv) {
-    gHome = PrepareEnvironnementBanc();
-    QApplication app(argc, argv);
-    RemplaceAfficheurMessage([](const QString&) {});
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return ExecuteBancs(argc, argv);
 }

@@ -14,27 +14,14 @@
 
 namespace {
 
-std::filesystem::path FichierPleineCapacite() {
-    const auto chemin = std::filesystem::temp_directory_path() / "sampix-bench-16bits.wav";
-    const std::uint32_t d = kCapaciteSon;
-    std::vector<std::uint8_t> v;
-    auto ajoute = [&v](std::uint32_t x, int octets) {
-        for (int i = 0; i < octets; ++i) v.push_back((x >> (8 * i)) & 0xFF);
-    };
-    v.insert(v.end(), {'R', 'I', 'F', 'F'});
-    ajoute(36 + d, 4);
-    v.insert(v.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
-    ajoute(16, 4), ajoute(1, 2), ajoute(1, 2), ajoute(44100, 4), ajoute(88200, 4), ajoute(2, 2),
-        ajoute(16, 2);
-    v.insert(v.end(), {'d', 'a', 't', 'a'});
-    ajoute(d, 4);
-    for (std::uint32_t i = 0; i < d / 2; ++i) ajoute(static_cast<std::uint16_t>(i * 7919), 2);
-    std::ofstream(chemin, std::ios::binary).write(reinterpret_cast<const char*>(v.data()), v.size());
-    return chemin;
+QString FichierPleineCapacite() {
+    std::vector<std::int16_t> v(kCapaciteSon / 2);
+    for (std::size_t i = 0; i < v.size(); ++i) v[i] = static_cast<std::int16_t>(i * 7919);
+    return FichierWavBanc("pleine-capacite-16bits.wav", v, 44100);
 }
 
 void ChargeFichierWavPleineCapacite(benchmark::State& state) {
-    const QString nom = QString::fromStdString(FichierPleineCapacite().string());
+    const QString nom = FichierPleineCapacite();
     TWaveForm fenetre;
     for (auto _ : state) fenetre.ChargeFichierWav(nom);
 }
@@ -45,7 +32,7 @@ BENCHMARK(ChargeFichierWavPleineCapacite)
 
 void CalculeNumeriquePleineCapacite(benchmark::State& state) {
     TWaveForm fenetre;
-    fenetre.ChargeFichierWav(QString::fromStdString(FichierPleineCapacite().string()));
+    fenetre.ChargeFichierWav(FichierPleineCapacite());
     for (auto _ : state) fenetre.CalculeNumerique();
 }
 BENCHMARK(CalculeNumeriquePleineCapacite)
@@ -70,11 +57,5 @@ BENCHMARK(DemarrageJusquAFenetreAffichee)
 }  // namespace
 
 int main(int argc, char** argv) {
-    PrepareEnvironnementBanc();
-    QApplication app(argc, argv);
-    RemplaceAfficheurMessage([](const QString&) {});
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return ExecuteBancs(argc, argv);
 }

@@ -12,6 +12,7 @@
 #include <benchmark/benchmark.h>
 #include <QApplication>
 
+#include "EnvironnementBanc.h"
 #include "app/WaveForm.h"
 #include "platform/Messages.h"
 
@@ -78,15 +79,5 @@ BENCHMARK(ConversionMp3ContreMpg123)
 }  // namespace
 
 int main(int argc, char** argv) {
-    const auto home = kDossier / "home";
-    std::filesystem::create_directories(home);
-    setenv("HOME", home.c_str(), 1);
-    setenv("XDG_DATA_HOME", (home / "data").c_str(), 1);
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    RemplaceAfficheurMessage([](const QString&) {});
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return ExecuteBancs(argc, argv);
 }

@@ -2,10 +2,31 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <vector>
+
+#include <benchmark/benchmark.h>
+#include <QApplication>
+
+#include "platform/Messages.h"
+#include "sound/EcrivainWav.h"
+
+std::filesystem::path DossierBanc() {
+    return std::filesystem::temp_directory_path() / "sampix-bench-home";
+}
+
+QString FichierWavBanc(const char* nom, const std::vector<std::int16_t>& echantillons,
+                       std::uint32_t frequence) {
+    const auto chemin = DossierBanc() / nom;
+    const auto trames = static_cast<std::int32_t>(echantillons.size());
+    const std::vector<std::uint8_t> tete = EnTeteWav(TformatWave::f16, trames, frequence);
+    std::ofstream f(chemin, std::ios::binary);
+    f.write(reinterpret_cast<const char*>(tete.data()), static_cast<std::streamsize>(tete.size()));
+    f.write(reinterpret_cast<const char*>(echantillons.data()),
+            static_cast<std::streamsize>(2 * echantillons.size()));
+    return QString::fromStdString(chemin.string());
+}
 
 std::filesystem::path PrepareEnvironnementBanc() {
-    const auto home = std::filesystem::temp_directory_path() / "sampix-bench-home";
+    const auto home = DossierBanc();
     std::filesystem::create_directories(home);
     setenv("HOME", home.c_str(), 1);
     setenv("XDG_DATA_HOME", (home / "data").c_str(), 1);
@@ -18,4 +39,14 @@ std::filesystem::path PrepareEnvironnementBanc() {
         << "pcm.!default { type file; slave.pcm \"null\"; file \"" << (home / "OUT.raw").string()
         << "\"; infile \"" << (home / "IN.raw").string() << "\"; format \"raw\" }\n";
     return home;
+}
+
+int ExecuteBancs(int argc, char** argv) {
+    PrepareEnvironnementBanc();
+    QApplication app(argc, argv);
+    RemplaceAfficheurMessage([](const QString&) {});
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
 }

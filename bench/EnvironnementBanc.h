@@ -2,6 +2,19 @@
 // the sound card (what is played lands in HOME/OUT.raw), so no figure depends on a user's setup.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <vector>
 
+#include <QString>
+
+// Sets up the environment above; returns the benchmark's HOME.
 std::filesystem::path PrepareEnvironnementBanc();
+std::filesystem::path DossierBanc();
+
+// A 16-bit mono WAV file in the benchmark's HOME.
+QString FichierWavBanc(const char* nom, const std::vector<std::int16_t>& echantillons,
+                       std::uint32_t frequence);
+
+// Prepares the environment, starts the application with messages muted, runs the benchmarks.
+int ExecuteBancs(int argc, char** argv);

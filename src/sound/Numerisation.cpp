@@ -88,18 +88,19 @@ TplageVerticale PlageVerticale(TformatWave format) {
     return {-32764, 32764};
 }
 
+// Texts are built by appending: GCC 12 warns wrongly about "literal" + std::string.
 std::string TexteLabelBits(int b) {
-    return std::to_string(b) + " bits";
+    return std::to_string(b).append(" bits");
 }
 
 std::string TexteLabelFreq(std::uint32_t freqEch, int pas) {
-    return std::to_string(freqEch / static_cast<std::uint32_t>(std::max(pas, 1))) + " Hz";
+    return std::to_string(freqEch / static_cast<std::uint32_t>(std::max(pas, 1))).append(" Hz");
 }
 
 std::string TexteLabelBits0(int nBits) {
-    return "(" + std::to_string(nBits) + " bits)";
+    return std::string("(").append(std::to_string(nBits)).append(" bits)");
 }
 
 std::string TexteLabelFreq0(std::uint32_t freqEch) {
-    return "(" + std::to_string(freqEch) + " Hz)";
+    return std::string("(").append(std::to_string(freqEch)).append(" Hz)");
 }
