@@ -30,6 +30,18 @@ PaStreamParameters ParametresEntree(int peripherique, TformatCarte format) {
     return p;
 }
 
+// Starts a stream that opened without error (e), and keeps it in `garde`; a stream that
+// cannot start is closed and the reason returned.
+std::optional<std::string> Lance(PaStream* flux, PaError e, void*& garde) {
+    if (e == paNoError) e = Pa_StartStream(flux);
+    if (e != paNoError) {
+        if (flux) Pa_CloseStream(flux);
+        return TexteErreur(e);
+    }
+    garde = flux;
+    return std::nullopt;
+}
+
 void FermeFlux(void*& flux) {
     if (!flux) return;
     Pa_AbortStream(Flux(flux));
@@ -97,13 +109,7 @@ std::optional<std::string> TfluxSortie::Demarre(std::vector<std::int16_t> echant
     PaError e = Pa_OpenDefaultStream(&flux, 0, canaux_, paInt16, frequence, paFramesPerBufferUnspecified,
                                      &TfluxSortie::Rappel, this);
     if (e == paNoError) e = Pa_SetStreamFinishedCallback(flux, &TfluxSortie::RappelFin);
-    if (e == paNoError) e = Pa_StartStream(flux);
-    if (e != paNoError) {
-        if (flux) Pa_CloseStream(flux);
-        return TexteErreur(e);
-    }
-    flux_ = flux;
-    return std::nullopt;
+    return Lance(flux, e, flux_);
 }
 
 void TfluxSortie::Arrete() {
@@ -160,15 +166,9 @@ std::optional<std::string> TfluxEntree::Demarre(int peripherique, TformatCarte f
     signal_ = &signal;
     const PaStreamParameters p = ParametresEntree(peripherique, format);
     PaStream* flux = nullptr;
-    PaError e = Pa_OpenStream(&flux, &p, nullptr, format.frequence, paFramesPerBufferUnspecified, paNoFlag,
-                              &TfluxEntree::Rappel, this);
-    if (e == paNoError) e = Pa_StartStream(flux);
-    if (e != paNoError) {
-        if (flux) Pa_CloseStream(flux);
-        return TexteErreur(e);
-    }
-    flux_ = flux;
-    return std::nullopt;
+    const PaError e = Pa_OpenStream(&flux, &p, nullptr, format.frequence, paFramesPerBufferUnspecified,
+                                    paNoFlag, &TfluxEntree::Rappel, this);
+    return Lance(flux, e, flux_);
 }
 
 void TfluxEntree::Arrete() {
