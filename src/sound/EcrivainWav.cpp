@@ -7,6 +7,8 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "sound/EcritureFichier.h"
+
 namespace {
 
 void Ajoute16(std::vector<std::uint8_t>& v, std::uint16_t x) {
@@ -24,21 +26,6 @@ void AjouteTexte(std::vector<std::uint8_t>& v, const char (&texte)[5]) {
 
 std::string Erreur() {
     return std::strerror(errno);
-}
-
-// Writes everything or reports the failure (a full disk shows up as ENOSPC).
-bool EcritTout(int fd, const std::uint8_t* p, std::size_t taille) {
-    while (taille > 0) {
-        const ssize_t r = ::write(fd, p, taille);
-        if (r < 0 && errno == EINTR) continue;
-        if (r <= 0) {
-            if (r == 0) errno = EIO;
-            return false;
-        }
-        p += r;
-        taille -= static_cast<std::size_t>(r);
-    }
-    return true;
 }
 
 }  // namespace
@@ -84,7 +71,8 @@ std::optional<std::string> EcritWavOctets(const std::string& nom, TformatWave fo
     const std::vector<std::uint8_t> tete = EnTeteWav(format, nbrePoints, freqEch);
     const std::size_t d = static_cast<std::size_t>(nbrePoints) * OctetsParTrame(format);
     std::optional<std::string> echec;
-    if (!EcritTout(fd, tete.data(), tete.size()) || !EcritTout(fd, octets, d)) echec = Erreur();
+    if (!EcritA(fd, tete.data(), tete.size(), 0) || !EcritA(fd, octets, d, static_cast<off_t>(tete.size())))
+        echec = Erreur();
     const std::size_t total = tete.size() + d;
     if (!echec && ::ftruncate(fd, static_cast<off_t>(total)) != 0) echec = Erreur();
     if (::close(fd) != 0 && !echec) echec = Erreur();

@@ -15,6 +15,8 @@
 // Samples go to the file as they lie in memory.
 static_assert(std::endian::native == std::endian::little);
 
+#include "sound/EcritureFichier.h"
+
 namespace {
 
 constexpr std::uint32_t kTailleEnTete = 44;
@@ -28,21 +30,6 @@ void Pose16(std::uint8_t* p, std::uint16_t x) {
 
 void Pose32(std::uint8_t* p, std::uint32_t x) {
     for (int i = 0; i < 4; ++i) p[i] = (x >> (8 * i)) & 0xFF;
-}
-
-bool EcritA(int fd, const std::uint8_t* p, std::size_t taille, off_t position) {
-    while (taille > 0) {
-        const ssize_t r = ::pwrite(fd, p, taille, position);
-        if (r < 0 && errno == EINTR) continue;
-        if (r <= 0) {
-            if (r == 0) errno = EIO;
-            return false;
-        }
-        p += r;
-        taille -= static_cast<std::size_t>(r);
-        position += r;
-    }
-    return true;
 }
 
 }  // namespace
