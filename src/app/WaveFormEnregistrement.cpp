@@ -18,7 +18,6 @@ void TWaveForm::RecordBtnClick() {
     graphe->repere = 0;
     graphe->repereTemps = 0;
     // Closing the player ends a play under way before the recording device opens.
-    MediaPlayer.SetWait(true);
     MediaPlayer.SetNotify(false);
     MediaPlayer.Close();
     PlayBtn->setEnabled(false);

@@ -72,7 +72,6 @@ void TWaveForm::ChargeFichierWav(const QString& FileName) {
 void TWaveForm::RefuseFichier(const QString& FileName, const QString& raison) {
     nomFichier.clear();
     son.NbrePoints = 0;
-    MediaPlayer.SetWait(true);
     MediaPlayer.SetNotify(false);
     MediaPlayer.Close();
     MediaPlayer.FileName.clear();

@@ -113,7 +113,6 @@ void TWaveForm::Timer1Timer() {
 void TWaveForm::ArreteEcoute() {
     if (!PlayBtn->isEnabled()) return;
     Timer1->stop();
-    MediaPlayer.SetWait(true);
     MediaPlayer.SetNotify(false);
     MediaPlayer.Close();
 }

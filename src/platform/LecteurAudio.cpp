@@ -38,7 +38,6 @@ TLecteurAudio::~TLecteurAudio() {
 }
 
 void TLecteurAudio::OublieOptions() {
-    wait_ = true;
     notify_ = false;
     debut_.reset();
     fin_.reset();

@@ -1,7 +1,8 @@
 // The media player: bound to one sound file at a time, read with libsndfile and played
 // on the sound card. It mirrors the operations of the window's invisible player control:
 // a file name, open and close, play from/to, stop, position and length in its time
-// format, one-shot wait/notify options, and a notification on the UI thread.
+// format, one-shot notify and position options, and a notification on the UI thread. Open,
+// close and stop always complete before they return; a play never waits.
 #pragma once
 
 #include <cstdint>
@@ -38,7 +39,6 @@ public:
     std::function<void(TnotificationLecteur)> OnNotify;
 
     // Options for the next command only; each command forgets them.
-    void SetWait(bool attendre) { wait_ = attendre; }
     void SetNotify(bool notifier) { notify_ = notifier; }
     void SetStartPos(std::int64_t position) { debut_ = position; }
     void SetEndPos(std::int64_t position) { fin_ = position; }
@@ -80,7 +80,6 @@ private:
     TsignalAudio signal_;
     TfluxSortie lecture_;
     TformatTemps formatTemps_ = TformatTemps::tfMilliseconds;
-    bool wait_ = true;
     bool notify_ = false;
     std::optional<std::int64_t> debut_;
     std::optional<std::int64_t> fin_;
