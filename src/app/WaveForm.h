@@ -11,6 +11,7 @@
 #include <QString>
 #include <QWidget>
 
+#include "acquisition/InterfaceVelta.h"
 #include "graph/CurseurTemps.h"
 #include "graph/GrapheSon.h"
 #include "platform/Enregistreur.h"
@@ -82,10 +83,17 @@ public:
     void RecordBtnClick();
     void StopBtnClick();
     void LanceAcqSon();
+    void LanceAcqInterface();
     void SauveEnregistrement();
     void FermeEnregistrement();
     void ListeEntreesSon();
     void WaveInCBChange(int index);
+
+    // The VELTA interfaces: the search, the end of an acquisition, Stop and a lost line.
+    void VeltaBtnClick();
+    void FinAcquisition();
+    void StopInterface();
+    void CoupureInterface(const QString& raison);
 
     // Colours, options and the commands that lead outside the sound work.
     void LitOptions();
@@ -145,7 +153,6 @@ public:
     QString appDataDir;
     std::uint32_t FreqEchCarte = 0;
     std::uint8_t NbitsCarte = 16;
-    Tentree entree = Tentree::eSon;
     std::int32_t deviceID = 0;
     bool bassOK = false;
     std::int32_t percentdone = 0;
@@ -161,6 +168,11 @@ public:
     // What the survey found: each input device and the recording format it offers.
     std::vector<TperipheriqueEntree> entreesSon;
     std::vector<std::optional<TformatCarte>> formatsEntrees;
+
+    // The measurement interface, its serial port, and the input source it decides (entree).
+    TinterfaceVelta velta;
+    bool arretInterfaceEnCours = false;  // Stop's handler runs: it gives Record back itself
+    bool fermetureDemandee = false;      // the window was closed while the search ran
 
     // Animation steps drawn so far, and the frames in the view when it started.
     std::int32_t NbreAnim = 0;
@@ -202,6 +214,8 @@ private:
     void FinDecompte();
     void EnregistrementPlein();
     void RetablitSonPrecedent();
+    void EnregistreEtOuvre(TformatWave disposition, const std::uint8_t* octets, std::int32_t trames,
+                           std::uint32_t frequence);
     void MetVuesAuNouveauSon();
     void PrepareVues();
     void RegleScrollBar();

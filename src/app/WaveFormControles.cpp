@@ -109,7 +109,7 @@ void TWaveForm::CreeControles() {
     ToolBar1 = new QToolBar(this);
     ToolBar1->setIconSize(QSize(20, 20));
     OpenFileBtn = Bouton(ToolBar1, "Ouvrir", QStyle::SP_DialogOpenButton, "Ouvrir");
-    VeltaBtn = Bouton(ToolBar1, "Velta", QStyle::SP_DriveNetIcon);
+    VeltaBtn = Bouton(ToolBar1, "Velta", QStyle::SP_DriveNetIcon, "test de la présence d'Velta VX2 ou VXQ");
     VolumeBtn = Bouton(ToolBar1, "Volume", QStyle::SP_MediaVolume);
     RecordBtn = Bouton(ToolBar1, "Enregistrer");
     StopBtn = Bouton(ToolBar1, "Stop", QStyle::SP_MediaStop, "arrêt de l'enregistrement");
@@ -218,6 +218,7 @@ void TWaveForm::CreeControles() {
     connect(AideBtn, &QToolButton::clicked, this, &TWaveForm::AideBtnClick);
     connect(ToolButton2, &QToolButton::clicked, this, &TWaveForm::ToolButton2Click);
     connect(VolumeBtn, &QToolButton::clicked, this, &TWaveForm::VolumeBtnClick);
+    connect(VeltaBtn, &QToolButton::clicked, this, &TWaveForm::VeltaBtnClick);
     MediaPlayer.OnNotify = [this](TnotificationLecteur n) { MediaPlayerNotify(n); };
     Enregistreur.OnPlein = [this] { EnregistrementPlein(); };
     connect(BitsTB, &QSlider::valueChanged, this, &TWaveForm::BitsCBChange);
@@ -240,6 +241,7 @@ void TWaveForm::CreeRaccourcis() {
         {QKeySequence(Qt::CTRL | Qt::Key_R), RecordBtn},
         {QKeySequence(Qt::Key_F1), AideBtn},
         {QKeySequence(Qt::Key_F7), AnimBtn},
+        {QKeySequence(Qt::Key_F8), VeltaBtn},
     };
     for (const auto& r : raccourcis) {
         auto* raccourci = new QShortcut(r.touches, this);

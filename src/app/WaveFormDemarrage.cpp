@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QFileInfo>
+#include <QProgressBar>
 #include <QScrollBar>
 
 #include "app/NomSysteme.h"
@@ -25,7 +26,11 @@ void TWaveForm::FormCreate() {
     MesDocsDir = DossierDocuments();
     appDataDir = DossierDonnees();
     nomFichierIni = appDataDir + "sampix.ini";
-    entree = Tentree::eSon;
+    velta.entree = Tentree::eSon;
+    velta.VoieSerie.TraceName = appDataDir + "Sampix.TRC";
+    velta.OnProgression = [this](std::int32_t n) { Gauge->setValue(n); };
+    velta.OnFinAcquisition = [this] { FinAcquisition(); };
+    velta.OnCoupure = [this](const QString& raison) { CoupureInterface(raison); };
     son.FixeFormat(NbitsCarte == 8 ? TformatWave::f8 : TformatWave::f16);
     graphe = std::make_unique<TgrapheSon>(son.vecteurSon.get(), son.vecteurSonSousEch.get());
     grapheAll = std::make_unique<TgrapheSon>(son.vecteurSonSousEch.get(), son.vecteurSon.get());
@@ -55,9 +60,18 @@ TWaveForm::~TWaveForm() {
 void TWaveForm::FormClose() {
     ArreteEcoute();
     FermeEnregistrement();
+    velta.FermeInterface();
 }
 
+// A search or a stop processes events while it waits: a closing then ends it early, and the
+// window closes once it has returned.
 void TWaveForm::closeEvent(QCloseEvent* evenement) {
+    if (velta.Occupe()) {
+        velta.Abandonne();
+        fermetureDemandee = true;
+        evenement->ignore();
+        return;
+    }
     FormClose();
     evenement->accept();
 }

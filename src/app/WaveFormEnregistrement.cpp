@@ -27,7 +27,10 @@ void TWaveForm::RecordBtnClick() {
     StopBtn->setEnabled(true);
     RecordBtn->setEnabled(false);
     stopEnCours = false;
-    if (entree == Tentree::eSon) LanceAcqSon();
+    if (velta.entree == Tentree::eSon)
+        LanceAcqSon();
+    else
+        LanceAcqInterface();
 }
 
 // A device that refuses to record says why and the window goes back to its previous sound.
@@ -53,7 +56,10 @@ void TWaveForm::LanceAcqSon() {
 void TWaveForm::StopBtnClick() {
     StopBtn->setEnabled(false);
     stopEnCours = true;
-    if (entree != Tentree::eSon) return;
+    if (velta.entree != Tentree::eSon) {
+        StopInterface();
+        return;
+    }
     StopLabel->move((width() - StopLabel->width()) / 2, height() / 2);
     StopLabel->show();
     StopLabel->raise();
@@ -78,8 +84,6 @@ void TWaveForm::FinDecompte() {
     StopLabel->hide();
 }
 
-// The recording goes to the record file, then becomes the current sound. A recording that
-// cannot be written is reported and the previous sound stays on screen.
 void TWaveForm::SauveEnregistrement() {
     if (!Enregistreur.EstOuvert()) {
         RetablitSonPrecedent();
@@ -89,11 +93,18 @@ void TWaveForm::SauveEnregistrement() {
     const TformatCarte format = Enregistreur.Format();
     const TformatWave disposition = format.bits == 8 ? TformatWave::f8 : TformatWave::f16;
     const auto trames = static_cast<std::int32_t>(Enregistreur.Taille() / OctetsParTrame(disposition));
+    EnregistreEtOuvre(disposition, Enregistreur.Octets(), trames, format.frequence);
+}
+
+// A recording or an acquisition goes to the record file, then becomes the current sound. One
+// that cannot be written is reported and the previous sound stays on screen.
+void TWaveForm::EnregistreEtOuvre(TformatWave disposition, const std::uint8_t* octets, std::int32_t trames,
+                                  std::uint32_t frequence) {
     const std::string nom = NomSysteme(nomFichierRecord);
     std::optional<std::string> echec;
     try {
         CreeFichierSiAbsent(nom);
-        echec = EcritWavOctets(nom, disposition, Enregistreur.Octets(), trames, format.frequence);
+        echec = EcritWavOctets(nom, disposition, octets, trames, frequence);
     } catch (const std::exception& e) {
         echec = e.what();
     }

@@ -1,0 +1,86 @@
+// The VELTA interfaces in the window: the search button, an acquisition's start and end,
+// the interface branch of Stop, and a line lost during an acquisition.
+#include <QApplication>
+#include <QProgressBar>
+#include <QToolButton>
+
+#include "app/VerrouCommandes.h"
+#include "app/WaveForm.h"
+#include "platform/Messages.h"
+
+namespace {
+
+// The hourglass for as long as an object lives, also when an error ends the work early.
+class Tsablier {
+public:
+    Tsablier() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~Tsablier() { QApplication::restoreOverrideCursor(); }
+    Tsablier(const Tsablier&) = delete;
+    Tsablier& operator=(const Tsablier&) = delete;
+};
+
+}  // namespace
+
+void TWaveForm::VeltaBtnClick() {
+    if (velta.entree != Tentree::eSon) return;
+    {
+        const TverrouCommandes verrou{VeltaBtn, RecordBtn, OpenFileBtn, PlayBtn, PlaySousEchBtn, AnimBtn};
+        const Tsablier sablier;
+        try {
+            velta.ChercheInterface();
+        } catch (const EPortSerie& e) {
+            AfficheMessage(QString::fromStdString(e.what()));
+        }
+    }
+    Gauge->setVisible(velta.entree != Tentree::eSon);
+    if (velta.entree != Tentree::eSon) VeltaBtn->setToolTip(velta.Description() + " (F8)");
+    if (fermetureDemandee) close();
+}
+
+// A port that no longer opens ends the acquisition before it began.
+void TWaveForm::LanceAcqInterface() {
+    try {
+        velta.LanceAcquisition();
+    } catch (const EPortSerie& e) {
+        AfficheMessage(QString::fromStdString(e.what()));
+        StopBtn->setEnabled(false);
+        RecordBtn->setEnabled(true);
+        RetablitSonPrecedent();
+    }
+}
+
+// An acquisition worth keeping becomes the record file and the current sound; one too short
+// leaves the previous sound, which no acquisition overwrites, on screen. Record comes back
+// whenever the acquisition ended, also late after Stop, unless Stop's handler still runs.
+void TWaveForm::FinAcquisition() {
+    const TdecodeurAcquisition& d = velta.decodeur;
+    if (d.AGarder()) {
+        Gauge->setValue(d.NbreCourant);
+        EnregistreEtOuvre(TformatWave::f16, d.Octets(), d.NbreCourant, kFrequenceAcquisition);
+    } else if (!arretInterfaceEnCours && nomFichier.isEmpty()) {
+        RetablitSonPrecedent();
+    }
+    RecordBtn->setEnabled(!arretInterfaceEnCours);
+    StopBtn->setEnabled(false);
+}
+
+void TWaveForm::StopInterface() {
+    setCursor(Qt::WaitCursor);
+    arretInterfaceEnCours = true;
+    velta.StopInterface();
+    arretInterfaceEnCours = false;
+    RecordBtn->setEnabled(true);
+    if (nomFichier.isEmpty()) RetablitSonPrecedent();
+    unsetCursor();
+    if (fermetureDemandee) close();
+}
+
+void TWaveForm::CoupureInterface(const QString& raison) {
+    const std::int32_t recus = velta.decodeur.NbreCourant;
+    AfficheMessage(
+        QStringLiteral("La liaison avec l'interface s'est interrompue (%1).\n%2")
+            .arg(raison,
+                 velta.decodeur.AGarder()
+                     ? QStringLiteral("Les %1 échantillons reçus sont gardés.").arg(recus)
+                     : QStringLiteral("%1 échantillons reçus : trop peu pour être gardés.").arg(recus)));
+}
