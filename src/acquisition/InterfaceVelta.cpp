@@ -42,7 +42,7 @@ void TinterfaceVelta::ChercheInterface() {
         VoieSerie.SetComNumber(n, numerotation);
         VoieSerie.SetOpen(true);
         TesteVX2();
-        if (entree != Tentree::eVX2) TesteVQ();
+        if (entree != Tentree::eVX2 && !Abandon()) TesteVQ();
         if (entree != Tentree::eSon) break;
         VoieSerie.SetOpen(false);
     }

@@ -75,6 +75,7 @@ TEST(Demarrage, EtatInitialDesControles) {
     EXPECT_EQ(f->OpenFileBtn->size(), QSize(67, 42));
     EXPECT_EQ(f->PlayBtn->toolTip().toStdString(), "signal \"analogique\" (F5)");
     EXPECT_EQ(f->PlaySousEchBtn->toolTip().toStdString(), "signal \"échantillonné\" (F6)");
+    EXPECT_EQ(f->VeltaBtn->toolTip().toStdString(), "test de la présence d'Velta VX2 ou VXQ (F8)");
     EXPECT_TRUE(f->SaveBtn->toolTip().startsWith("Enregistrer le fichier son courant ("));
     EXPECT_EQ(f->BitsTB->value(), 8);
     EXPECT_EQ(f->FechTB->value(), 8);
@@ -87,7 +88,7 @@ TEST(Demarrage, EtatInitialDesControles) {
     EXPECT_EQ(f->PaintBoxAll->height(), 50);
     EXPECT_FALSE(f->BoucleCB->isChecked());
     EXPECT_FALSE(f->tempsCB->isChecked());
-    EXPECT_EQ(f->entree, Tentree::eSon);
+    EXPECT_EQ(f->velta.entree, Tentree::eSon);
     EXPECT_TRUE(f->nomFichier.isEmpty());
 }
 
