@@ -1,7 +1,5 @@
 // The sound card: from a click on "Ecouter" to the first sample handed to the device, and
 // the processor time a play costs per second of sound.
-#include <sys/resource.h>
-
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -29,12 +27,6 @@ std::uintmax_t OctetsSortis() {
     std::error_code e;
     const auto n = std::filesystem::file_size(DossierBanc() / "OUT.raw", e);
     return e ? 0 : n;
-}
-
-double TempsProcesseur() {
-    rusage r{};
-    getrusage(RUSAGE_SELF, &r);
-    return r.ru_utime.tv_sec + r.ru_stime.tv_sec + (r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1e6;
 }
 
 void AttendFinDeLecture(TWaveForm& f) {

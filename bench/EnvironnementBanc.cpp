@@ -1,5 +1,7 @@
 #include "EnvironnementBanc.h"
 
+#include <sys/resource.h>
+
 #include <cstdlib>
 #include <fstream>
 
@@ -23,6 +25,12 @@ QString FichierWavBanc(const char* nom, const std::vector<std::int16_t>& echanti
     f.write(reinterpret_cast<const char*>(echantillons.data()),
             static_cast<std::streamsize>(2 * echantillons.size()));
     return QString::fromStdString(chemin.string());
+}
+
+double TempsProcesseur() {
+    rusage r{};
+    getrusage(RUSAGE_SELF, &r);
+    return r.ru_utime.tv_sec + r.ru_stime.tv_sec + (r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1e6;
 }
 
 std::filesystem::path PrepareEnvironnementBanc() {

@@ -16,5 +16,8 @@ std::filesystem::path DossierBanc();
 QString FichierWavBanc(const char* nom, const std::vector<std::int16_t>& echantillons,
                        std::uint32_t frequence);
 
+// Processor time this process has used, in seconds.
+double TempsProcesseur();
+
 // Prepares the environment, starts the application with messages muted, runs the benchmarks.
 int ExecuteBancs(int argc, char** argv);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QFileInfo>
 #include <QSerialPort>
 #include <QSerialPortInfo>
 
@@ -22,7 +23,8 @@ QString TnumerotationPorts::Chemin(int n) const {
 
 bool TnumerotationPorts::PortExiste(int n) const {
     const QString chemin = Chemin(n);
-    if (chemin.isEmpty()) return false;
+    // A missing device needs no opening attempt, which would first write a lock file.
+    if (chemin.isEmpty() || !QFileInfo::exists(chemin)) return false;
     QSerialPort port(chemin);
     if (port.open(QIODevice::ReadWrite)) {
         port.close();
