@@ -46,12 +46,15 @@ void TinterfaceVelta::ChercheInterface() {
         if (entree != Tentree::eSon) break;
         VoieSerie.SetOpen(false);
     }
+    if (InterfaceVQ2 != nullptr && entree == Tentree::eSon && !Abandon()) TesteVQ2();
     // A search given up (the window is closing) leaves no half-prepared interface behind.
     if (Abandon()) entree = Tentree::eSon;
     if (entree == Tentree::eVQ)
         PrepareVQ();
     else if (entree == Tentree::eVX2)
         PrepareVX2();
+    else if (entree == Tentree::eVQ2)
+        PrepareVQ2();
     VoieSerie.SetOpen(false);
 }
 
@@ -72,6 +75,15 @@ void TinterfaceVelta::TesteVX2() {
 void TinterfaceVelta::TesteVQ() {
     Sonde("YERR\r", 3);
     if (ReponseVQ(collecteur.ChaineLue)) entree = Tentree::eVQ;
+}
+
+void TinterfaceVelta::TesteVQ2() {
+    if (!InterfaceVQ2->Open()) return;
+    collecteur.ChaineLue = InterfaceVQ2->Version();
+    if (ReponseVQ2(collecteur.ChaineLue))
+        entree = Tentree::eVQ2;
+    else
+        InterfaceVQ2->Close();
 }
 
 void TinterfaceVelta::TriggerAvailAsc(TPortSerie* CP, std::uint16_t Count) {
@@ -104,11 +116,19 @@ void TinterfaceVelta::PrepareVX2() {
     OrdresW(ordres);
 }
 
+void TinterfaceVelta::PrepareVQ2() {
+    InterfaceVQ2->output("WRESET");
+    DelaiEnTraitant(3, [this] { return Abandon(); });
+    OrdresW(ordres);
+}
+
 void TinterfaceVelta::LanceAcquisition() {
     if (entree == Tentree::eVX2)
         LanceAcqVX2();
     else if (entree == Tentree::eVQ)
         LanceAcqVQ();
+    else if (entree == Tentree::eVQ2)
+        LanceAcqVQ2();
 }
 
 // The sound's layout is not touched here: the sound on screen stays whole until an
@@ -116,7 +136,10 @@ void TinterfaceVelta::LanceAcquisition() {
 void TinterfaceVelta::DemarreAcquisition() {
     decodeur.attente = false;
     stopEnCours = false;
-    VoieSerie.OnTriggerAvail = [this](TPortSerie* CP, std::uint16_t Count) { TriggerAvailBin(CP, Count); };
+    if (entree != Tentree::eVQ2)
+        VoieSerie.OnTriggerAvail = [this](TPortSerie* CP, std::uint16_t Count) {
+            TriggerAvailBin(CP, Count);
+        };
     decodeur.Demarre();
     if (OnProgression) OnProgression(0);
 }
@@ -148,17 +171,43 @@ void TinterfaceVelta::LanceAcqVQ() {
     VoieSerie.PutString(ordres.ordreResulVQ + "\r");
 }
 
-void TinterfaceVelta::TriggerAvailBin(TPortSerie* CP, std::uint16_t Count) {
+void TinterfaceVelta::LanceAcqVQ2() {
+    DemarreAcquisition();
+    InterfaceVQ2->output(ordres.ordreProgramme);
+    InterfaceVQ2->output(ordres.ordreLance);
+    InterfaceVQ2->LanceThreadZresul(2 * kPointsAcquisition);
+}
+
+void TinterfaceVelta::MessageDonneesVQ2(std::int32_t wParam) {
+    TriggerAvailBin(nullptr, static_cast<std::uint16_t>(wParam & 0xFFFF));
+}
+
+// The result thread ended by itself: normally every byte has come. One that ended because
+// the link went away leaves an acquisition short of samples, which then ends as after a
+// lost serial line.
+void TinterfaceVelta::MessageFinVQ2() {
+    if (InterfaceVQ2 == nullptr) return;
+    const bool complet = InterfaceVQ2->TransfertComplet();
+    InterfaceVQ2->StopThreadZresul(false);
+    if (!complet && !InterfaceVQ2->LienActif()) Coupure(QStringLiteral("liaison avec la VQ2 perdue"));
+}
+
+// CP is the serial port, or none for the VQ2's bytes.
+void TinterfaceVelta::TriggerAvailBin(TPortSerie*, std::uint16_t Count) {
     for (std::uint16_t i = 0; i < Count; ++i) {
         if (decodeur.attente)
             LitOctet();
         else
-            CP->GetChar();
+            LitSource();
     }
 }
 
+std::uint8_t TinterfaceVelta::LitSource() {
+    return entree == Tentree::eVQ2 ? InterfaceVQ2->getChar() : VoieSerie.GetChar();
+}
+
 void TinterfaceVelta::LitOctet() {
-    if (!decodeur.LitOctet(VoieSerie.GetChar())) return;
+    if (!decodeur.LitOctet(LitSource())) return;
     if (OnProgression) OnProgression(decodeur.NbreCourant - 1);
     if (decodeur.Complete() || stopEnCours) FinAcquisition();
 }
@@ -174,10 +223,15 @@ void TinterfaceVelta::StopInterface() {
     stopEnCours = true;
     DelaiSansTraiter(2);
     QCoreApplication::processEvents();
-    if (entree == Tentree::eVQ)
+    if (entree == Tentree::eVQ) {
         VoieSerie.PutString("YHALT\r");
-    else if (entree == Tentree::eVX2)
+    } else if (entree == Tentree::eVX2) {
         VoieSerie.PutString("WPE\r");
+    } else if (entree == Tentree::eVQ2) {
+        InterfaceVQ2->output("WPE");
+        InterfaceVQ2->StopThreadZresul(true);
+        return;
+    }
     const TminuterieTicks limite(kTicksVidangeMax);
     do {
         VoieSerie.FlushInBuffer();
@@ -210,6 +264,8 @@ void TinterfaceVelta::Coupure(const QString& raison) {
 }
 
 QString TinterfaceVelta::Description() const {
+    if (entree == Tentree::eVQ2)
+        return QStringLiteral("Velta VQ2 par son pilote (%1)").arg(kNomBibliothequeVQ2);
     const char* modele = entree == Tentree::eVX2 ? "VX2" : entree == Tentree::eVQ ? "VQ" : nullptr;
     if (modele == nullptr) return {};
     return QStringLiteral("Velta %1 sur le port %2 (%3)")

@@ -11,6 +11,7 @@
 #include "acquisition/CollecteurReponse.h"
 #include "acquisition/DecodeurAcquisition.h"
 #include "acquisition/OrdresVelta.h"
+#include "acquisition/VQ2.h"
 #include "platform/PortSerie.h"
 #include "sound/VecteurSon.h"
 
@@ -20,14 +21,17 @@ class TinterfaceVelta {
 public:
     TinterfaceVelta();
 
-    // Looks at ports 1 to 50 for a VX2, then a VQ, prepares the one found and leaves the
-    // port closed at 38400 bauds. A port that is present but cannot be opened throws
-    // EPortSerie and ends the search there.
+    // Looks at ports 1 to 50 for a VX2, then a VQ, then for a VQ2 through its driver when
+    // one is loaded; prepares the one found and leaves the serial port closed at 38400
+    // bauds. A port that is present but cannot be opened throws EPortSerie and ends the
+    // search there.
     void ChercheInterface();
     void TesteVX2();
     void TesteVQ();
+    void TesteVQ2();
     void PrepareVX2();
     void PrepareVQ();
+    void PrepareVQ2();
     void TriggerAvailAsc(TPortSerie* CP, std::uint16_t Count);
 
     // Starts an acquisition on the interface found; throws EPortSerie if its port no
@@ -35,6 +39,10 @@ public:
     void LanceAcquisition();
     void LanceAcqVX2();
     void LanceAcqVQ();
+    void LanceAcqVQ2();
+    // The two events of the VQ2's result thread: bytes stored, and the thread's end.
+    void MessageDonneesVQ2(std::int32_t wParam);
+    void MessageFinVQ2();
     void TriggerAvailBin(TPortSerie* CP, std::uint16_t Count);
     void LitOctet();
     void FinAcquisition();
@@ -58,6 +66,8 @@ public:
     TordresAcquisition ordres;
     TdecodeurAcquisition decodeur;
     bool stopEnCours = false;
+    // The VQ2 object, there when its driver library was loaded (vq2OK).
+    TVQ2* InterfaceVQ2 = nullptr;
 
     // The window's part: the progress of an acquisition (samples stored), its end (the
     // decoder holds what arrived), and a line that went away during one.
@@ -69,6 +79,7 @@ private:
     void Sonde(const char* commande, std::int32_t lignes);
     void Coupure(const QString& raison);
     void DemarreAcquisition();
+    std::uint8_t LitSource();
     bool Abandon() const { return abandon_; }
 
     bool occupe_ = false;

@@ -171,6 +171,7 @@ public:
 
     // The measurement interface, its serial port, and the input source it decides (entree).
     TinterfaceVelta velta;
+    std::unique_ptr<TVQ2> InterfaceVQ2;  // made at start-up when the VQ2 driver was loaded
     bool arretInterfaceEnCours = false;  // Stop's handler runs: it gives Record back itself
     bool fermetureDemandee = false;      // the window was closed while the search ran
 
@@ -198,6 +199,7 @@ protected:
     void resizeEvent(QResizeEvent* evenement) override;
     void changeEvent(QEvent* evenement) override;
     void keyPressEvent(QKeyEvent* evenement) override;
+    bool event(QEvent* evenement) override;
 
 private:
     void CreeControles();

@@ -15,6 +15,7 @@
 #include "platform/DecodeurMp3.h"
 #include "platform/Dossiers.h"
 #include "platform/Messages.h"
+#include "platform/PiloteVQ2.h"
 #include "sound/EcrivainWav.h"
 
 TWaveForm::TWaveForm(QWidget* parent) : QWidget(parent) {
@@ -31,6 +32,10 @@ void TWaveForm::FormCreate() {
     velta.OnProgression = [this](std::int32_t n) { Gauge->setValue(n); };
     velta.OnFinAcquisition = [this] { FinAcquisition(); };
     velta.OnCoupure = [this](const QString& raison) { CoupureInterface(raison); };
+    if (const TpiloteVQ2* pilote = PiloteVQ2(); pilote != nullptr && pilote->vq2OK()) {
+        InterfaceVQ2 = std::make_unique<TVQ2>(pilote->Points(), this);
+        velta.InterfaceVQ2 = InterfaceVQ2.get();
+    }
     son.FixeFormat(NbitsCarte == 8 ? TformatWave::f8 : TformatWave::f16);
     graphe = std::make_unique<TgrapheSon>(son.vecteurSon.get(), son.vecteurSonSousEch.get());
     grapheAll = std::make_unique<TgrapheSon>(son.vecteurSonSousEch.get(), son.vecteurSon.get());
@@ -50,9 +55,12 @@ void TWaveForm::FormCreate() {
     ListeEntreesSon();
 }
 
-// The settings are saved first; the graphs go before the vectors they borrow.
+// The settings are saved first; the VQ2 link and its result thread end before the driver
+// library can go; the graphs go before the vectors they borrow.
 TWaveForm::~TWaveForm() {
     EcritOptions();
+    velta.InterfaceVQ2 = nullptr;
+    InterfaceVQ2.reset();
     graphe.reset();
     grapheAll.reset();
 }

@@ -75,6 +75,18 @@ void TWaveForm::StopInterface() {
     if (fermetureDemandee) close();
 }
 
+bool TWaveForm::event(QEvent* evenement) {
+    if (evenement->type() == WM_DONNEES_VQ2) {
+        velta.MessageDonneesVQ2(static_cast<TevenementVQ2*>(evenement)->wParam);
+        return true;
+    }
+    if (evenement->type() == WM_FIN_VQ2) {
+        velta.MessageFinVQ2();
+        return true;
+    }
+    return QWidget::event(evenement);
+}
+
 void TWaveForm::CoupureInterface(const QString& raison) {
     const std::int32_t recus = velta.decodeur.NbreCourant;
     AfficheMessage(

@@ -8,6 +8,7 @@
 #include "app/Application.h"
 #include "app/Ressources.h"
 #include "app/WaveForm.h"
+#include "platform/PiloteVQ2.h"
 
 int main(int argc, char** argv) {
     TApplication app(argc, argv);
@@ -20,6 +21,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage : sampix [FICHIER]\n");
         return 2;
     }
+    // Loaded before the window exists and unloaded after it has closed the VQ2 link.
+    TpiloteVQ2 piloteVQ2(TApplication::applicationDirPath());
+    InstallePiloteVQ2(&piloteVQ2);
     TWaveForm fenetre;
     fenetre.show();
     // Opened from the event loop, where an unforeseen error is shown like any other.

@@ -10,6 +10,7 @@
 #include <QToolButton>
 
 #include "app/FenetreTest.h"
+#include "platform/PiloteVQ2.h"
 #include "support/FichiersTest.h"
 #include "support/LigneVelta.h"
 
@@ -145,4 +146,31 @@ TEST(Interfaces, FermerPendantLaRecherche) {
     EXPECT_EQ(f->velta.entree, Tentree::eSon);
     EXPECT_EQ(muet.Commandes().size(), 1u);
     EXPECT_TRUE(vx2.Commandes().empty());
+}
+
+// The VQ2 through its driver: a Stop after 2048 samples keeps them, even when they are
+// decoded after Stop's handler has returned, and Record comes back.
+TEST(Interfaces, VQ2StopTardifGardeLesEchantillonsEtRendEnregistrer) {
+    TsimulateurTest vq2({"--modele", "vq2"});
+    const TportsTest ports({""});
+    setenv("VQCOMMX_DEVICES", vq2.Chemin().toLocal8Bit().constData(), 1);
+    TpiloteVQ2 pilote(SAMPIX_DOSSIER_VQCOMMX);
+    InstallePiloteVQ2(&pilote);
+    {
+        FenetreTest f;
+        f->VeltaBtn->click();
+        EXPECT_TRUE(f->VeltaBtn->toolTip().startsWith("Velta VQ2"));
+        f->RecordBtn->click();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return f->velta.decodeur.NbreCourant > 2100; }, 5000));
+        f->StopBtn->click();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return f->nomFichier == f->nomFichierRecord; }, 2000));
+        EXPECT_TRUE(Termine(*f));
+        EXPECT_GT(f->son.NbrePoints, 2100);
+        EXPECT_LT(f->son.NbrePoints, 11025);
+        f->close();
+        EXPECT_EQ(vq2.Commandes().back().second, "WPE");
+        EXPECT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();
+    }
+    InstallePiloteVQ2(nullptr);
+    unsetenv("VQCOMMX_DEVICES");
 }

@@ -38,7 +38,7 @@ int VitesseY(long code) {
 }  // namespace
 
 TsimulateurVelta::TsimulateurVelta(Tmodele modele, std::vector<std::int16_t> signal, Tdefauts defauts)
-    : modele_(modele), signal_(std::move(signal)), defauts_(std::move(defauts)) {}
+    : modele_(modele), signal_(std::move(signal)), defauts_(std::move(defauts)), vitesse_(VitesseDepart()) {}
 
 std::string TsimulateurVelta::Commande(const std::string& commande) {
     remarque_.clear();
@@ -93,7 +93,7 @@ void TsimulateurVelta::CommandeW(const std::vector<std::string>& mots) {
     } else if (c == "WRESET") {
         transfert_.clear();
         binaire_ = false;
-        vitesse_ = 9600;
+        vitesse_ = VitesseDepart();
     } else if (c == "WBAUDS") {
         const int v = VitesseW(Entier(mots, 1).value_or(-1));
         if (v == 0)

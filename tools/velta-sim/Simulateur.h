@@ -43,7 +43,9 @@ private:
     Tmodele modele_;
     std::vector<std::int16_t> signal_;
     Tdefauts defauts_;
-    int vitesse_ = 9600;
+    int VitesseDepart() const { return modele_ == Tmodele::vq2 ? 38400 : 9600; }
+
+    int vitesse_;
     bool binaire_ = false;
     std::size_t points_ = 0;
     bool mesure_ = false;
