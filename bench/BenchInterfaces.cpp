@@ -2,6 +2,7 @@
 // the line's real pace, and the time from the last sample to the sound drawn.
 #include <chrono>
 #include <cstdlib>
+#include <string_view>
 
 #include <benchmark/benchmark.h>
 #include <QApplication>
@@ -13,19 +14,25 @@
 #include "acquisition/InterfaceVelta.h"
 #include "app/PaintBox.h"
 #include "app/WaveForm.h"
+#include "platform/PiloteVQ2.h"
 
 namespace {
 
-// velta-sim as a VX2 on a pseudo-terminal, named port 1 for the program.
+// velta-sim on a pseudo-terminal: a VX2 as serial port 1, or a VQ2 as the driver's first
+// device (and no serial port).
 class Tsimulateur {
 public:
-    explicit Tsimulateur(const QStringList& options) {
-        processus_.start(QStringLiteral(SAMPIX_VELTA_SIM), QStringList{"--modele", "vx2"} + options);
+    explicit Tsimulateur(const QStringList& options, const char* modele = "vx2") {
+        processus_.start(QStringLiteral(SAMPIX_VELTA_SIM), QStringList{"--modele", modele} + options);
         processus_.waitForReadyRead(5000);
-        setenv("SAMPIX_PORTS", processus_.readLine().trimmed().constData(), 1);
+        const QByteArray chemin = processus_.readLine().trimmed();
+        const bool vq2 = std::string_view(modele) == "vq2";
+        setenv("SAMPIX_PORTS", vq2 ? "" : chemin.constData(), 1);
+        if (vq2) setenv("VQCOMMX_DEVICES", chemin.constData(), 1);
     }
     ~Tsimulateur() {
         unsetenv("SAMPIX_PORTS");
+        unsetenv("VQCOMMX_DEVICES");
         processus_.terminate();
         processus_.waitForFinished(3000);
     }
@@ -58,9 +65,13 @@ BENCHMARK(RechercheSansPort)
     ->Repetitions(15)
     ->ReportAggregatesOnly();
 
-// One acquisition at 38400 bauds (about 5.7 s), the window drawing the progress bar.
+// One acquisition at 38400 bauds (about 5.7 s), the window drawing the progress bar; for the
+// VQ2, the driver's link thread and the result thread are counted too.
 void ProcesseurPendantUneAcquisition(benchmark::State& state) {
-    const Tsimulateur vx2({"--signal", "chirp:100:3000"});
+    const bool vq2 = state.range(0) == 1;
+    const Tsimulateur simulateur({"--signal", "chirp:100:3000"}, vq2 ? "vq2" : "vx2");
+    TpiloteVQ2 pilote(SAMPIX_DOSSIER_VQCOMMX);
+    InstallePiloteVQ2(vq2 ? &pilote : nullptr);
     TWaveForm f;
     f.show();
     f.VeltaBtnClick();
@@ -73,8 +84,9 @@ void ProcesseurPendantUneAcquisition(benchmark::State& state) {
         state.counters["pour_cent_d_un_coeur"] = (TempsProcesseur() - avant) / duree * 100.0;
         state.counters["duree_s"] = duree;
     }
+    InstallePiloteVQ2(nullptr);
 }
-BENCHMARK(ProcesseurPendantUneAcquisition)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly();
+BENCHMARK(ProcesseurPendantUneAcquisition)->Arg(0)->Arg(1)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly();
 
 // From the moment the last sample is decoded to the end of the paint that shows the new sound:
 // the record file written, read back, digitised, and both views drawn.
