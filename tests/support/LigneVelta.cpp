@@ -4,6 +4,10 @@
 #include <fstream>
 
 #include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -14,17 +18,34 @@
 
 TsimulateurTest::TsimulateurTest(const QStringList& options) {
     journal_ = QString::fromStdString((NouveauDossier() / "journal.txt").string());
-    processus_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    processus_.start(QStringLiteral(SAMPIX_VELTA_SIM), QStringList{"--journal", journal_} + options);
-    if (processus_.waitForStarted(5000) && processus_.waitForReadyRead(5000))
-        chemin_ = QString::fromLocal8Bit(processus_.readLine()).trimmed();
+    // Tied to the test process, so that a test that crashes or times out leaves none behind.
+    std::vector<std::string> mots{SAMPIX_VELTA_SIM, "--lie-au-parent", "--journal", journal_.toStdString()};
+    for (const QString& o : options) mots.push_back(o.toStdString());
+    std::vector<char*> argv;
+    for (std::string& m : mots) argv.push_back(m.data());
+    argv.push_back(nullptr);
+    int tube[2];
+    if (pipe2(tube, O_CLOEXEC) != 0) return;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, tube[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    if (posix_spawn(&pid_, SAMPIX_VELTA_SIM, &actions, nullptr, argv.data(), environ) != 0) pid_ = -1;
+    posix_spawn_file_actions_destroy(&actions);
+    close(tube[1]);
+    // The first line it prints is the path of its line.
+    std::string ligne;
+    pollfd p{tube[0], POLLIN, 0};
+    char c = 0;
+    while (pid_ > 0 && poll(&p, 1, 5000) > 0 && read(tube[0], &c, 1) == 1 && c != '\n') ligne += c;
+    close(tube[0]);
+    chemin_ = QString::fromStdString(ligne);
 }
 
 TsimulateurTest::~TsimulateurTest() {
-    if (processus_.state() == QProcess::NotRunning) return;
-    processus_.terminate();
-    if (!processus_.waitForFinished(3000)) processus_.kill();
-    processus_.waitForFinished(1000);
+    if (pid_ <= 0) return;
+    kill(pid_, SIGTERM);
+    waitpid(pid_, nullptr, 0);
 }
 
 std::vector<std::pair<int, std::string>> TsimulateurTest::Commandes() const {
@@ -47,7 +68,10 @@ std::vector<std::string> TsimulateurTest::Remarques() const {
 }
 
 bool TsimulateurTest::AttendFin(int millisecondes) {
-    return QTest::qWaitFor([this] { return processus_.state() == QProcess::NotRunning; }, millisecondes);
+    const bool fini = QTest::qWaitFor([this] { return pid_ <= 0 || waitpid(pid_, nullptr, WNOHANG) == pid_; },
+                                      millisecondes);
+    if (fini) pid_ = -1;
+    return fini;
 }
 
 TligneNue::TligneNue() {

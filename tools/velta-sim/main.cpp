@@ -14,6 +14,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/prctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -35,6 +36,7 @@ void Usage() {
            "  --lien CHEMIN     crée un lien symbolique CHEMIN vers la ligne\n"
            "  --rapide          envoie les acquisitions sans attendre le rythme de la ligne\n"
            "  --journal FICHIER écrit chaque commande reçue avec la vitesse de la ligne (sinon sur stderr)\n"
+           "  --lie-au-parent   s'arrête quand le programme qui l'a lancé s'arrête\n"
            "Défauts simulés :\n"
            "  --muet            ne répond à aucune question\n"
            "  --sans-retour     réponses sans retour chariot\n"
@@ -133,6 +135,7 @@ struct Toptions {
     std::string lien;
     std::string journal;
     bool rapide = false;
+    bool lieAuParent = false;
     std::optional<std::size_t> coupure;
     int pauseLignes = 0;
     Tdefauts defauts;
@@ -165,6 +168,8 @@ Toptions LitOptions(int argc, char** argv) {
             o.journal = valeur();
         else if (a == "--rapide")
             o.rapide = true;
+        else if (a == "--lie-au-parent")
+            o.lieAuParent = true;
         else if (a == "--muet")
             o.defauts.muet = true;
         else if (a == "--sans-retour")
@@ -232,6 +237,7 @@ int main(int argc, char** argv) {
         unlink(o.lien.c_str());
         if (symlink(nom.c_str(), o.lien.c_str()) != 0) Erreur(o.lien + " : " + std::strerror(errno));
     }
+    if (o.lieAuParent) prctl(PR_SET_PDEATHSIG, SIGTERM);
     std::signal(SIGINT, [](int) { arret = 1; });
     std::signal(SIGTERM, [](int) { arret = 1; });
     std::signal(SIGPIPE, SIG_IGN);
