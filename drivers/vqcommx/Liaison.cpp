@@ -10,9 +10,6 @@
 
 namespace {
 
-// A program that stops reading loses the oldest bytes past this, never memory.
-constexpr std::size_t kReceptionMax = 1 << 20;
-
 speed_t Vitesse(int bauds) {
     switch (bauds) {
         case 9600:
@@ -59,9 +56,7 @@ void Tliaison::Ferme() {
     close(reveil_[0]);
     close(reveil_[1]);
     fd_ = reveil_[0] = reveil_[1] = -1;
-    const std::lock_guard<std::mutex> garde(verrou_);
-    envoi_.clear();
-    reception_.clear();
+    files.VideTout();
 }
 
 bool Tliaison::FixeVitesse(int bauds) {
@@ -91,48 +86,18 @@ void Tliaison::ArreteFil() {
 }
 
 void Tliaison::Envoie(const std::uint8_t* octets, std::size_t n) {
-    {
-        const std::lock_guard<std::mutex> garde(verrou_);
-        envoi_.insert(envoi_.end(), octets, octets + n);
-    }
+    files.AjouteEnvoi(octets, n);
     if (reveil_[1] >= 0) {
         const char c = 0;
         [[maybe_unused]] const ssize_t e = write(reveil_[1], &c, 1);
     }
 }
 
-bool Tliaison::EnvoiVide() {
-    const std::lock_guard<std::mutex> garde(verrou_);
-    return envoi_.empty();
-}
-
-std::size_t Tliaison::EnAttente() {
-    const std::lock_guard<std::mutex> garde(verrou_);
-    return reception_.size();
-}
-
-std::size_t Tliaison::Prend(std::uint8_t* tampon, std::size_t n) {
-    const std::lock_guard<std::mutex> garde(verrou_);
-    n = std::min(n, reception_.size());
-    std::copy_n(reception_.begin(), n, tampon);
-    reception_.erase(reception_.begin(), reception_.begin() + static_cast<std::ptrdiff_t>(n));
-    return n;
-}
-
-void Tliaison::VideReception() {
-    const std::lock_guard<std::mutex> garde(verrou_);
-    reception_.clear();
-}
-
 // Runs until asked to stop or until the line goes away (the device unplugged).
 void Tliaison::Fil() {
     std::uint8_t tampon[4096];
     while (!arret_) {
-        bool aEnvoyer;
-        {
-            const std::lock_guard<std::mutex> garde(verrou_);
-            aEnvoyer = !envoi_.empty();
-        }
+        const bool aEnvoyer = !files.EnvoiVide();
         pollfd p[2] = {{fd_, static_cast<short>(POLLIN | (aEnvoyer ? POLLOUT : 0)), 0},
                        {reveil_[0], POLLIN, 0}};
         if (poll(p, 2, 100) < 0 && errno != EINTR) break;
@@ -142,27 +107,16 @@ void Tliaison::Fil() {
         if (p[0].revents & (POLLIN | POLLHUP | POLLERR)) {
             const ssize_t n = read(fd_, tampon, sizeof tampon);
             if (n > 0) {
-                const std::lock_guard<std::mutex> garde(verrou_);
-                reception_.insert(reception_.end(), tampon, tampon + n);
-                if (reception_.size() > kReceptionMax)
-                    reception_.erase(
-                        reception_.begin(),
-                        reception_.begin() + static_cast<std::ptrdiff_t>(reception_.size() - kReceptionMax));
+                files.AjouteReception(tampon, static_cast<std::size_t>(n));
             } else if (n == 0 || (errno != EAGAIN && errno != EINTR)) {
                 break;
             }
         }
         if (p[0].revents & POLLOUT) {
-            std::size_t n;
-            {
-                const std::lock_guard<std::mutex> garde(verrou_);
-                n = std::min(envoi_.size(), sizeof tampon);
-                std::copy_n(envoi_.begin(), n, tampon);
-            }
+            const std::size_t n = files.CopieEnvoi(tampon, sizeof tampon);
             const ssize_t e = write(fd_, tampon, n);
             if (e > 0) {
-                const std::lock_guard<std::mutex> garde(verrou_);
-                envoi_.erase(envoi_.begin(), envoi_.begin() + e);
+                files.RetireEnvoi(static_cast<std::size_t>(e));
             } else if (e < 0 && errno != EAGAIN && errno != EINTR) {
                 break;
             }

@@ -1,13 +1,13 @@
-// One link to a VQ2: its device, the two byte queues and the thread that moves bytes
-// between them and the line. The queues are shared with the caller's threads under a lock.
+// One link to a VQ2: its device, its two byte queues and the thread that moves bytes
+// between them and the line.
 #pragma once
 
 #include <atomic>
 #include <cstdint>
-#include <deque>
-#include <mutex>
 #include <string>
 #include <thread>
+
+#include "FilesOctets.h"
 
 class Tliaison {
 public:
@@ -26,11 +26,9 @@ public:
     void ArreteFil();
     bool FilEnCours() const { return enCours_.load(std::memory_order_acquire); }
 
+    // Queues bytes to send and wakes the link thread.
     void Envoie(const std::uint8_t* octets, std::size_t n);
-    bool EnvoiVide();
-    std::size_t EnAttente();
-    std::size_t Prend(std::uint8_t* tampon, std::size_t n);
-    void VideReception();
+    TfilesOctets files;
 
 private:
     void Fil();
@@ -40,7 +38,4 @@ private:
     std::thread fil_;
     std::atomic<bool> enCours_{false};
     std::atomic<bool> arret_{false};
-    std::mutex verrou_;
-    std::deque<std::uint8_t> envoi_;
-    std::deque<std::uint8_t> reception_;
 };

@@ -98,20 +98,20 @@ int32_t _SendH8(const uint8_t* octets, int32_t nombre) {
 }
 
 int32_t _EmptyBuffer(void) {
-    return Lien().EnvoiVide() ? 0 : 1;
+    return Lien().files.EnvoiVide() ? 0 : 1;
 }
 
 int32_t _GetLenH8(void) {
-    return static_cast<int32_t>(std::min<std::size_t>(Lien().EnAttente(), INT32_MAX));
+    return static_cast<int32_t>(std::min<std::size_t>(Lien().files.EnAttente(), INT32_MAX));
 }
 
 int32_t _GetH8(uint8_t* tampon, int32_t nombre, int32_t) {
     if (tampon == nullptr || nombre <= 0) return 0;
-    return static_cast<int32_t>(Lien().Prend(tampon, static_cast<std::size_t>(nombre)));
+    return static_cast<int32_t>(Lien().files.Prend(tampon, static_cast<std::size_t>(nombre)));
 }
 
 int32_t _StopAcquiLENTE(void) {
-    Lien().VideReception();
+    Lien().files.VideReception();
     return 1;
 }
 
