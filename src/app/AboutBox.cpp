@@ -34,7 +34,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     QFont grasse = ProductName->font();
     grasse.setBold(true);
     ProductName->setFont(grasse);
-    Version = new QLabel(QStringLiteral("Version 2.01 du 20/04/2014"), panneau);
+    Version = new QLabel(QStringLiteral("Version " SAMPIX_VERSION " du " SAMPIX_DATE_VERSION), panneau);
     Version->setAlignment(Qt::AlignCenter);
     Comments = new QLabel(
         QStringLiteral("Utilise Qt : <a href=\"https://www.qt.io\">www.qt.io</a><br>"
