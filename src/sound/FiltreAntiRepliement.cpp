@@ -1,0 +1,94 @@
+#include "sound/FiltreAntiRepliement.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <numbers>
+
+namespace {
+
+constexpr double kAttenuationDb = 60;
+constexpr double kDebutTransition = 0.75;  // of the new Nyquist frequency
+
+template <typename Lit, typename Ecrit>
+void FiltreCanal(const std::vector<float>& h, std::vector<float>& canal, std::int32_t nbrePoints, int pas,
+                 Lit lit, Ecrit ecrit) {
+    const std::size_t m = h.size() / 2;
+    canal.assign(static_cast<std::size_t>(nbrePoints) + 2 * m, 0.0f);
+    for (std::int32_t i = 0; i < nbrePoints; ++i) canal[m + static_cast<std::size_t>(i)] = lit(i);
+    const float* coefficients = h.data();
+    const int taille = static_cast<int>(h.size());
+    for (std::int32_t j = 0; j < nbrePoints; j += pas) {
+        // Output j is centred on input j, which sits at j + m in the padded channel.
+        const float* x = canal.data() + j;
+        float somme = 0;
+#pragma omp simd reduction(+ : somme)
+        for (int k = 0; k < taille; ++k) somme += coefficients[k] * x[k];
+        ecrit(j, somme);
+    }
+}
+
+std::int16_t En16(float v) {
+    return static_cast<std::int16_t>(std::clamp(std::nearbyint(v), -32768.0f, 32767.0f));
+}
+
+std::uint8_t En8(float v) {
+    return static_cast<std::uint8_t>(std::clamp(std::nearbyint(v) + 128.0f, 0.0f, 255.0f));
+}
+
+}  // namespace
+
+std::vector<float> TfiltreAntiRepliement::Noyau(int pas) {
+    pas = std::max(pas, 1);
+    // Frequencies in cycles per frame.
+    const double arret = 0.5 / pas;
+    const double transition = arret * (1 - kDebutTransition);
+    const double coupure = arret - transition / 2;
+    // Kaiser's estimates of the window's shape and of the length for that attenuation.
+    const double beta = 0.1102 * (kAttenuationDb - 8.7);
+    int ordre =
+        static_cast<int>(std::ceil((kAttenuationDb - 8) / (2.285 * 2 * std::numbers::pi * transition)));
+    ordre += ordre % 2;
+    std::vector<double> h(static_cast<std::size_t>(ordre) + 1);
+    double somme = 0;
+    for (int n = 0; n <= ordre; ++n) {
+        const double t = n - ordre / 2.0;
+        const double sinc =
+            t == 0 ? 2 * coupure : std::sin(2 * std::numbers::pi * coupure * t) / (std::numbers::pi * t);
+        const double r = 2.0 * n / ordre - 1;
+        h[n] = sinc * std::cyl_bessel_i(0.0, beta * std::sqrt(1 - r * r)) / std::cyl_bessel_i(0.0, beta);
+        somme += h[n];
+    }
+    std::vector<float> noyau(h.size());
+    for (std::size_t n = 0; n < h.size(); ++n) noyau[n] = static_cast<float>(h[n] / somme);
+    return noyau;
+}
+
+void TfiltreAntiRepliement::Applique(const TvecteurSon& son, std::int32_t nbrePoints, int pas,
+                                     TvecteurSon& filtre) {
+    const TformatWave f = son.formatWave;
+    filtre.formatWave = f;
+    nbrePoints = std::clamp(nbrePoints, 0, TramesMax(f));
+    if (pas <= 1 || f == TformatWave::f24 || f == TformatWave::f24stereo) {
+        std::memcpy(filtre.zone, son.zone, static_cast<std::size_t>(nbrePoints) * OctetsParTrame(f));
+        return;
+    }
+    if (pas != pasNoyau_) {
+        noyau_ = Noyau(pas);
+        pasNoyau_ = pas;
+    }
+    const int canaux = DescriptionFormat(f).echantillonsParTrame;
+    for (int c = 0; c < canaux; ++c) {
+        // Sample c of frame i sits at index canaux·i + c in every layout's view.
+        const auto indice = [canaux, c](std::int32_t i) { return std::int64_t{canaux} * i + c; };
+        if (EstHuitBits(f))
+            FiltreCanal(
+                noyau_, canal_, nbrePoints, pas, [&](std::int32_t i) { return son.son8(indice(i)) - 128.0f; },
+                [&](std::int32_t j, float v) { filtre.setSon8(indice(j), En8(v)); });
+        else
+            FiltreCanal(
+                noyau_, canal_, nbrePoints, pas,
+                [&](std::int32_t i) { return static_cast<float>(son.son16(indice(i))); },
+                [&](std::int32_t j, float v) { filtre.setSon16(indice(j), En16(v)); });
+    }
+}

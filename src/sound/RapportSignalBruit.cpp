@@ -1,0 +1,84 @@
+#include "sound/RapportSignalBruit.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// Sums of a series of integers, enough for its mean square about its mean.
+struct Tsommes {
+    std::int64_t somme = 0;
+    std::int64_t carres = 0;
+    int mini = std::numeric_limits<int>::max();
+    int maxi = std::numeric_limits<int>::min();
+
+    void Ajoute(int v) {
+        somme += v;
+        carres += std::int64_t{v} * v;
+        mini = std::min(mini, v);
+        maxi = std::max(maxi, v);
+    }
+    bool Constante() const { return mini == maxi; }
+    long double Variance(std::int64_t n) const {
+        const long double moyenne = static_cast<long double>(somme) / n;
+        return std::max(0.0L, static_cast<long double>(carres) / n - moyenne * moyenne);
+    }
+};
+
+template <typename Lit>
+std::optional<double> Rapport(std::int64_t echantillons, Lit lit) {
+    if (echantillons < 1) return std::nullopt;
+    Tsommes signal, difference;
+    for (std::int64_t k = 0; k < echantillons; ++k) {
+        const auto [original, numerise] = lit(k);
+        signal.Ajoute(original);
+        difference.Ajoute(numerise - original);
+    }
+    if (signal.Constante()) return std::nullopt;
+    if (difference.Constante()) return std::numeric_limits<double>::infinity();
+    const long double ps = signal.Variance(echantillons), pe = difference.Variance(echantillons);
+    if (pe <= 0) return std::numeric_limits<double>::infinity();
+    return static_cast<double>(10 * std::log10(ps / pe));
+}
+
+}  // namespace
+
+std::optional<double> RapportSignalBruitMesure(const TvecteurSon& son, const TvecteurSon& sousEch,
+                                               std::int32_t nbrePoints) {
+    const TformatWave f = son.formatWave;
+    const std::int64_t echantillons =
+        std::int64_t{std::clamp(nbrePoints, 0, TramesMax(f))} * DescriptionFormat(f).echantillonsParTrame;
+    struct Paire {
+        int original, numerise;
+    };
+    if (EstHuitBits(f))
+        return Rapport(echantillons, [&](std::int64_t k) { return Paire{son.son8(k), sousEch.son8(k)}; });
+    if (f == TformatWave::f16 || f == TformatWave::f16stereo)
+        return Rapport(echantillons, [&](std::int64_t k) { return Paire{son.son16(k), sousEch.son16(k)}; });
+    return std::nullopt;
+}
+
+double RapportSignalBruitTheorique(int b) {
+    return 6.02 * b + 1.76;
+}
+
+std::string DecimaleFrancaise(double valeur) {
+    const long long dixiemes = std::llround(valeur * 10);
+    const long long absolu = dixiemes < 0 ? -dixiemes : dixiemes;
+    std::string texte = dixiemes < 0 ? "-" : "";
+    return texte.append(std::to_string(absolu / 10)).append(",").append(std::to_string(absolu % 10));
+}
+
+std::string TexteRapportSignalBruit(std::optional<double> mesure, int b) {
+    std::string texte;
+    if (!mesure)
+        texte = "RSB : —";
+    else if (std::isinf(*mesure))
+        texte = "RSB mesuré : ∞";
+    else
+        texte = std::string("RSB mesuré : ").append(DecimaleFrancaise(*mesure)).append(" dB");
+    return texte.append(", théorie 6,02·b + 1,76 = ")
+        .append(DecimaleFrancaise(RapportSignalBruitTheorique(b)))
+        .append(" dB");
+}
