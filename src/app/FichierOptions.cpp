@@ -10,6 +10,8 @@ namespace {
 const QString kCleCourbe = QStringLiteral("Couleur/Courbe");
 const QString kCleBis = QStringLiteral("Couleur/Bis");
 const QString kCleNiveau = QStringLiteral("Couleur/Niveau");
+const QString kCleErreur = QStringLiteral("Couleur/Erreur");
+const QString kCleEchelleSpectre = QStringLiteral("Spectre/Logarithmique");
 
 void LitCouleur(const QSettings& ini, const QString& cle, TCouleur& couleur) {
     // A value with a comma comes back as a list, whose text is empty: it keeps the colour too.
@@ -53,5 +55,27 @@ void TfichierOptions::EcritCouleurs(TCouleur courbe, TCouleur bis, TCouleur nive
     ini.setValue(kCleCourbe, static_cast<std::int32_t>(courbe));
     ini.setValue(kCleBis, static_cast<std::int32_t>(bis));
     ini.setValue(kCleNiveau, static_cast<std::int32_t>(niveau));
+    ini.sync();
+}
+
+void TfichierOptions::LitCouleurErreur(TCouleur& erreur) const {
+    LitCouleur(QSettings(nomFichier_, QSettings::IniFormat), kCleErreur, erreur);
+}
+
+void TfichierOptions::EcritCouleurErreur(TCouleur erreur) const {
+    QSettings ini(nomFichier_, QSettings::IniFormat);
+    ini.setValue(kCleErreur, static_cast<std::int32_t>(erreur));
+    ini.sync();
+}
+
+void TfichierOptions::LitEchelleSpectre(bool& logarithmique) const {
+    const QSettings ini(nomFichier_, QSettings::IniFormat);
+    const auto valeur = EntierIni(ini.value(kCleEchelleSpectre).toString());
+    if (valeur == 0 || valeur == 1) logarithmique = *valeur == 1;
+}
+
+void TfichierOptions::EcritEchelleSpectre(bool logarithmique) const {
+    QSettings ini(nomFichier_, QSettings::IniFormat);
+    ini.setValue(kCleEchelleSpectre, logarithmique ? 1 : 0);
     ini.sync();
 }

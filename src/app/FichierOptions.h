@@ -23,6 +23,15 @@ public:
     // Any failure to write is ignored: the colours only get lost.
     void EcritCouleurs(TCouleur courbe, TCouleur bis, TCouleur niveau) const;
 
+    // The error curve's colour, key "Erreur" beside the three others: a file written before it
+    // existed has no such key, and the colour stays as it was.
+    void LitCouleurErreur(TCouleur& erreur) const;
+    void EcritCouleurErreur(TCouleur erreur) const;
+    // Whether the spectrum's frequency axis is logarithmic: key "Logarithmique" (0 or 1) of
+    // section "Spectre". A missing or unreadable value leaves the choice as it was.
+    void LitEchelleSpectre(bool& logarithmique) const;
+    void EcritEchelleSpectre(bool logarithmique) const;
+
 private:
     QString nomFichier_;
 };

@@ -1,5 +1,6 @@
 #include "app/OptionsDlg.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -32,6 +33,9 @@ TOptionsDlg::TOptionsDlg(QWidget* parent) : QDialog(parent) {
     ligne(0, QStringLiteral("Analogique"), Label1, CourbeCB);
     ligne(1, QStringLiteral("Numérique"), Label2, CourbeBisCB);
     ligne(2, QStringLiteral("Niveau"), Label3, NiveauCB);
+    ligne(3, QStringLiteral("Erreur"), Label4, ErreurCB);
+    AvecErreurCB = new QCheckBox(QStringLiteral("Courbe d'erreur sur la vue détaillée"), this);
+    grille->addWidget(AvecErreurCB, 4, 0, 1, 2);
 
     BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
     BitBtn1->setDefault(true);
@@ -46,7 +50,7 @@ TOptionsDlg::TOptionsDlg(QWidget* parent) : QDialog(parent) {
     principal->addLayout(grille);
     principal->addStretch();
     principal->addLayout(boutons);
-    setFixedSize(345, 136);
+    setFixedSize(345, 196);
 
     connect(BitBtn1, &QPushButton::clicked, this, &TOptionsDlg::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
@@ -61,11 +65,13 @@ void TOptionsDlg::FormActivate() {
     CourbeCB->SetSelected(couleurCourbe);
     CourbeBisCB->SetSelected(couleurBis);
     NiveauCB->SetSelected(couleurNiveau);
+    ErreurCB->SetSelected(couleurErreur);
 }
 
 void TOptionsDlg::BitBtn1Click() {
     couleurCourbe = CourbeCB->Selected();
     couleurBis = CourbeBisCB->Selected();
     couleurNiveau = NiveauCB->Selected();
+    couleurErreur = ErreurCB->Selected();
     accept();
 }

@@ -1,9 +1,11 @@
-// The options dialog: the three drawing colours. OK applies them to the graphs; Cancel
-// changes nothing. They reach the settings file only at shutdown.
+// The options dialog: the drawing colours, and whether the detail view shows the error curve.
+// OK applies the colours to the graphs; Cancel changes nothing. The colours reach the
+// settings file only at shutdown; the error curve's box is the window's to set and read.
 #pragma once
 
 #include <QDialog>
 
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class TboiteCouleur;
@@ -22,6 +24,9 @@ public:
     TboiteCouleur* CourbeBisCB;
     QLabel* Label3;
     TboiteCouleur* NiveauCB;
+    QLabel* Label4;
+    TboiteCouleur* ErreurCB;
+    QCheckBox* AvecErreurCB;
     QPushButton* BitBtn1;
     QPushButton* BitBtn2;
 

@@ -17,6 +17,7 @@
 #include "platform/Enregistreur.h"
 #include "platform/LecteurAudio.h"
 #include "sound/EnregistrementSon.h"
+#include "sound/FiltreAntiRepliement.h"
 
 class QCheckBox;
 class QComboBox;
@@ -30,6 +31,7 @@ class QTimer;
 class QToolBar;
 class QToolButton;
 class TFenetreAide;
+class TFenetreSpectre;
 class TPaintBox;
 
 inline const QString kTitreFenetre = QStringLiteral("Tracson janvier 2014 version Dedariv et carte son");
@@ -103,6 +105,20 @@ public:
     void ToolButton2Click();
     void VolumeBtnClick();
 
+    // For the lesson: hearing the error, the noise ratio, the spectrum, the anti-aliasing
+    // filter, pictures of the views (WaveFormLecon.cpp).
+    void ErreurBtnClick();
+    void SpectreBtnClick();
+    void ExporteImageBtnClick();
+    void FiltreCBClick();
+    // The sound the sampling step holds: the sound itself, or its filtered version.
+    const TvecteurSon& SourceNumerisation(int pas);
+    // The noise ratio and an open spectrum window follow the digitised sound and the selection.
+    void MetAJourLecon();
+    void MetAJourSpectre();
+    // A new sound (or none) is in the record.
+    void NouveauSonLecon();
+
     // Controls, in screen order.
     QToolBar* ToolBar1;
     QToolButton* OpenFileBtn;
@@ -129,6 +145,11 @@ public:
     QSlider* FechTB;
     QLabel* LabelFreq;
     QLabel* LabelFreq0;
+    QLabel* LabelRSB;
+    QToolButton* ErreurBtn;
+    QToolButton* SpectreBtn;
+    QToolButton* ExporteImageBtn;
+    QCheckBox* FiltreCB;
     QComboBox* WaveInCB;
     TPaintBox* PaintBoxAll;
     QSplitter* Splitter1;
@@ -194,6 +215,16 @@ public:
     std::unique_ptr<TgrapheSon> grapheAll;
     TFenetreAide* FenetreAide = nullptr;  // made at the first call for help
 
+    // The lesson's additions: the error signal and its file, the filter, the spectrum window
+    // (made when first asked for) and its axis choice, and a count of the sounds loaded.
+    QString nomFichierErreur;
+    std::unique_ptr<TvecteurSon> vecteurErreur;
+    std::unique_ptr<TvecteurSon> vecteurFiltre;
+    TfiltreAntiRepliement filtre;
+    TFenetreSpectre* FenetreSpectre = nullptr;
+    bool spectreLogarithmique = false;
+    std::uint64_t generationSon = 0;
+
 protected:
     void closeEvent(QCloseEvent* evenement) override;
     void resizeEvent(QResizeEvent* evenement) override;
@@ -204,6 +235,7 @@ protected:
 private:
     void CreeControles();
     void CreeRaccourcis();
+    void CreeControlesLecon();
     void FormCreate();
     void FormClose();
     void FormResize();

@@ -136,16 +136,25 @@ void TWaveForm::CreeControles() {
     ligne->setContentsMargins(4, 2, 4, 2);
     EditDecimal = EditAvecLabel(ligne, ToolBar2, "Decimal", 80);
     EditBinaire = EditAvecLabel(ligne, ToolBar2, "Binaire", 120);
+    // The two track bars with their labels, and the noise ratio under them.
+    auto* reglages = new QVBoxLayout;
+    reglages->setSpacing(0);
+    auto* barres = new QHBoxLayout;
+    barres->setSpacing(ligne->spacing());
     BitsTB = BarreReglage(ToolBar2);
-    ligne->addWidget(BitsTB);
+    barres->addWidget(BitsTB);
     LabelBits = new QLabel("Bits", ToolBar2);
     LabelBits0 = new QLabel("Bits", ToolBar2);
-    ligne->addLayout(ColonneLabels(LabelBits, LabelBits0));
+    barres->addLayout(ColonneLabels(LabelBits, LabelBits0));
     FechTB = BarreReglage(ToolBar2);
-    ligne->addWidget(FechTB);
+    barres->addWidget(FechTB);
     LabelFreq = new QLabel("Fréquence", ToolBar2);
     LabelFreq0 = new QLabel("Fréquence", ToolBar2);
-    ligne->addLayout(ColonneLabels(LabelFreq, LabelFreq0));
+    barres->addLayout(ColonneLabels(LabelFreq, LabelFreq0));
+    reglages->addLayout(barres);
+    LabelRSB = new QLabel(ToolBar2);
+    reglages->addWidget(LabelRSB);
+    ligne->addLayout(reglages);
     WaveInCB = new QComboBox(ToolBar2);
     WaveInCB->setPlaceholderText("WaveInCB");
     WaveInCB->hide();
@@ -223,6 +232,7 @@ void TWaveForm::CreeControles() {
     Enregistreur.OnPlein = [this] { EnregistrementPlein(); };
     connect(BitsTB, &QSlider::valueChanged, this, &TWaveForm::BitsCBChange);
     connect(FechTB, &QSlider::valueChanged, this, &TWaveForm::BitsCBChange);
+    CreeControlesLecon();
     CreeRaccourcis();
 }
 
@@ -242,6 +252,8 @@ void TWaveForm::CreeRaccourcis() {
         {QKeySequence(Qt::Key_F1), AideBtn},
         {QKeySequence(Qt::Key_F7), AnimBtn},
         {QKeySequence(Qt::Key_F8), VeltaBtn},
+        {QKeySequence(Qt::Key_F9), ErreurBtn},
+        {QKeySequence(Qt::Key_F10), SpectreBtn},
     };
     for (const auto& r : raccourcis) {
         auto* raccourci = new QShortcut(r.touches, this);

@@ -42,6 +42,7 @@ void TWaveForm::FormCreate() {
     PrepareVues();
     nomFichierRecord = appDataDir + "sampixRecord.wav";
     nomFichierSousEch = appDataDir + "sampixSousEch.wav";
+    nomFichierErreur = appDataDir + "sampixErreur.wav";
     nomFichier.clear();
     if (QFileInfo::exists(nomFichierIni)) LitOptions();
     bassOK = DecodeurMp3Disponible();

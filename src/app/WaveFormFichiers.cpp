@@ -89,6 +89,7 @@ void TWaveForm::MetVuesAuNouveauSon() {
     debutS = 0;
     finS = son.NbrePoints - 1;
     PaintBoxAll->Redessine();
+    NouveauSonLecon();
 }
 
 void TWaveForm::SaveBtnClick() {

@@ -16,11 +16,13 @@ std::int32_t TWaveForm::PositionLecteur(std::int32_t n) {
 }
 
 void TWaveForm::PlayBtnClick(QToolButton* sender) {
-    const bool analogique = sender != PlaySousEchBtn;
-    const QString voulu = analogique ? nomFichier : nomFichierSousEch;
+    const QString voulu = sender == PlaySousEchBtn ? nomFichierSousEch
+                          : sender == ErreurBtn    ? nomFichierErreur
+                                                   : nomFichier;
     try {
         if (MediaPlayer.FileName != voulu &&
-            (MediaPlayer.FileName == nomFichier || MediaPlayer.FileName == nomFichierSousEch)) {
+            (MediaPlayer.FileName == nomFichier || MediaPlayer.FileName == nomFichierSousEch ||
+             MediaPlayer.FileName == nomFichierErreur)) {
             MediaPlayer.Close();
             MediaPlayer.FileName = voulu;
         }

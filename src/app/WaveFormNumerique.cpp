@@ -21,7 +21,7 @@ void TWaveForm::CalculeNumerique() {
     graphe->pasFreq = s;
     LabelFreq->setText(QString::fromStdString(TexteLabelFreq(son.FreqEch, s)));
     const TplageVerticale plage = PlageVerticale(son.Format());
-    NumeriseSon(*son.vecteurSon, *son.vecteurSonSousEch, son.NbrePoints, q, s);
+    NumeriseSon(SourceNumerisation(s), *son.vecteurSonSousEch, son.NbrePoints, q, s);
     // Without a sound the player has no file to take back: only the settings change.
     if (!nomFichier.isEmpty()) {
         MediaPlayer.Close();
@@ -30,4 +30,5 @@ void TWaveForm::CalculeNumerique() {
     }
     graphe->mondeY.SetMinMax(plage.mini, plage.maxi);
     PaintBox->Redessine();
+    MetAJourLecon();
 }

@@ -1,11 +1,13 @@
 // The colours' settings file, the options dialog, and the commands that lead outside the
 // sound work: help, the about box and the volume mixer.
 #include <QAction>
+#include <QCheckBox>
 #include <QToolBar>
 #include <QToolButton>
 
 #include "app/AboutBox.h"
 #include "app/FenetreAide.h"
+#include "app/FenetreSpectre.h"
 #include "app/FichierOptions.h"
 #include "app/OptionsDlg.h"
 #include "app/PaintBox.h"
@@ -16,18 +18,29 @@
 #include "platform/Messages.h"
 
 void TWaveForm::LitOptions() {
-    TfichierOptions(nomFichierIni).LitCouleurs(couleurCourbe, couleurBis, couleurNiveau);
+    const TfichierOptions ini(nomFichierIni);
+    ini.LitCouleurs(couleurCourbe, couleurBis, couleurNiveau);
+    ini.LitCouleurErreur(couleurErreur);
+    ini.LitEchelleSpectre(spectreLogarithmique);
 }
 
 void TWaveForm::EcritOptions() {
-    TfichierOptions(nomFichierIni).EcritCouleurs(couleurCourbe, couleurBis, couleurNiveau);
+    const TfichierOptions ini(nomFichierIni);
+    ini.EcritCouleurs(couleurCourbe, couleurBis, couleurNiveau);
+    ini.EcritCouleurErreur(couleurErreur);
+    if (FenetreSpectre) spectreLogarithmique = FenetreSpectre->Logarithmique();
+    ini.EcritEchelleSpectre(spectreLogarithmique);
 }
 
-// The overview keeps its colours until its next repaint.
+// The overview keeps its colours until its next repaint. The error curve is not saved: each
+// lesson starts without it.
 void TWaveForm::OptionsBtnClick() {
     TOptionsDlg dialogue(this);
-    ExecuteDialogue(dialogue);
+    dialogue.AvecErreurCB->setChecked(graphe->avecErreur);
+    if (ExecuteDialogue(dialogue) == QDialog::Accepted)
+        graphe->avecErreur = dialogue.AvecErreurCB->isChecked();
     PaintBox->Redessine();
+    if (FenetreSpectre) FenetreSpectre->update();
 }
 
 void TWaveForm::AideBtnClick() {

@@ -14,14 +14,11 @@
 #include "app/PaintBox.h"
 #include "app/WaveForm.h"
 #include "graph/Arrondi.h"
+#include "graph/Vues.h"
 
 namespace {
 
-constexpr TCouleur kBleu = 0xFF0000;
-constexpr TCouleur kCyan = 0xFFFF00;
-constexpr int kMargeApercu = 2;  // the strip's curve stops short of both sides
-constexpr int kHautBandes = -2;  // the bands' top and bottom edges fall outside the strip
-constexpr int kPasEcran = 10;    // Page Up / Page Down nudge
+constexpr int kPasEcran = 10;  // Page Up / Page Down nudge
 constexpr int kPasDefilement = 16;
 
 int Colonne(const QMouseEvent* e) {
@@ -101,12 +98,9 @@ void TWaveForm::PaintBoxPaint() {
         AfficheLectures({});
         return;
     }
-    graphe->NbreBitsInit = son.NBits;
+    PrepareDetail(*graphe, PaintBox->width(), PaintBox->height(), son.NBits, son.FreqEch);
     graphe->avecTemps = tempsCB->isChecked();
-    graphe->rectPB = TRect{0, 0, PaintBox->width(), PaintBox->height()};
-    graphe->frequence = static_cast<std::int32_t>(son.FreqEch);
     graphe->decalageCanvas = PaintBox->mapTo(this, QPoint(0, 0)).y();
-    graphe->LimiteCourbe = graphe->rectPB;
     LabelBits0->setText(QStringLiteral("(%1 bits)").arg(int{son.NBits}));
     LabelFreq0->setText(QStringLiteral("(%1 Hz)").arg(son.FreqEch));
     graphe->DrawG();
@@ -117,10 +111,7 @@ void TWaveForm::PaintBoxPaint() {
 void TWaveForm::PaintBoxAllPaint() {
     PaintBoxAll->image().fill(Qt::white);
     if (nomFichier.isEmpty()) return;
-    grapheAll->rectPB = TRect{0, 0, PaintBoxAll->width(), PaintBoxAll->height()};
-    grapheAll->LimiteCourbe = grapheAll->rectPB;
-    grapheAll->LimiteCourbe.Left += kMargeApercu;
-    grapheAll->LimiteCourbe.Right -= kMargeApercu;
+    PrepareApercu(*grapheAll, PaintBoxAll->width(), PaintBoxAll->height());
     grapheAll->decalageCanvas = PaintBoxAll->mapTo(this, QPoint(0, 0)).y();
     grapheAll->DrawAll();
     debutPB = grapheAll->Xecran(debutS);
@@ -139,18 +130,13 @@ void TWaveForm::PlaceFenetre() {
 
 void TWaveForm::DessineSelection() {
     if (nomFichier.isEmpty()) return;
-    TCanevas& c = PaintBoxAll->Canvas();
-    c.Pen = TStylo{clJaune, 3, TmodeStylo::pmNotXor};
-    c.Brush.Color = EnCouleur(QToolTip::palette().color(QPalette::ToolTipBase));
-    c.Rectangle(TRect{debutPB, kHautBandes, finPB, height()});
+    DessineBandeSelection(PaintBoxAll->Canvas(), debutPB, finPB, PaintBoxAll->height(),
+                          EnCouleur(QToolTip::palette().color(QPalette::ToolTipBase)));
 }
 
 void TWaveForm::DessineFenetre() {
     if (nomFichier.isEmpty()) return;
-    TCanevas& c = PaintBoxAll->Canvas();
-    c.Pen = TStylo{kBleu, 1, TmodeStylo::pmNotXor};
-    c.Brush.Color = kCyan;
-    c.Rectangle(TRect{debutSelect, kHautBandes, finSelect, height()});
+    DessineBandeFenetre(PaintBoxAll->Canvas(), debutSelect, finSelect, PaintBoxAll->height());
 }
 
 // Drawn at once, not at the next paint: the play follow-up scrolls on every tick.
@@ -226,6 +212,7 @@ void TWaveForm::PaintBoxAllMouseUp(int X) {
     curseurT = TcurseurTemps::curNormal;
     DessineSelection();
     PaintBoxAll->Affiche();
+    MetAJourSpectre();
 }
 
 // The cursors are XOR lines: drawn again where they are, they go, and are drawn anew.

@@ -6,11 +6,13 @@
 #include <QTimer>
 
 #include "app/Application.h"
+#include "app/LigneCommande.h"
 #include "app/Ressources.h"
 #include "app/WaveForm.h"
 #include "platform/PiloteVQ2.h"
 
 int main(int argc, char** argv) {
+    if (EstLigneDeCommande(argc, argv)) return ExecuteLigneDeCommande(argc, argv);
     TApplication app(argc, argv);
     TApplication::setApplicationName(QStringLiteral("sampix"));
     TApplication::setApplicationDisplayName(kTitreApplication);

@@ -13,3 +13,4 @@ inline constexpr TCouleur clJaune = 0x00FFFF;
 extern TCouleur couleurCourbe;  // the sound's curve in the detail view
 extern TCouleur couleurBis;     // the digitised sound's dashes, and the whole overview
 extern TCouleur couleurNiveau;  // sampling-instant and quantisation-level lines
+extern TCouleur couleurErreur;  // the error curve of the detail view, when it is shown

@@ -7,6 +7,7 @@
 #include "graph/Arrondi.h"
 #include "graph/GrapheSon.h"
 #include "graph/LectureSon.h"
+#include "sound/SignalErreur.h"
 
 void TgrapheSon::DrawG() {
     if (!Canvas) return;
@@ -22,6 +23,7 @@ void TgrapheSon::DrawG() {
     TraceNiveaux();
     TraceCourbe();
     TraceCourbeBis();
+    if (avecErreur) TraceErreur();
     TraceRepere();
 }
 
@@ -91,4 +93,24 @@ void TgrapheSon::TraceCourbeBis() {
             Canvas->LineTo(x + 3, y);
         }
     });
+}
+
+// The error at the scale of the sound, around the silence line (0, or 128 for 8-bit sounds):
+// it stays within one quantisation step of it while the step is 1.
+void TgrapheSon::TraceErreur() {
+    Canvas->Pen.Width = 1;
+    Canvas->Pen.Color = couleurErreur;
+    if (!Son || !SonBis) return;
+    const std::int32_t premier = std::max(debut, 0);
+    const std::int32_t dernier =
+        std::min({fin, TramesLisibles(*Son, NbreTot) - 1, TramesLisibles(*SonBis, NbreTot) - 1});
+    if (dernier < premier) return;
+    const double silence = EstHuitBits(Son->formatWave) ? 128 : 0;
+    int x, y;
+    WindowXY(premier, silence + ErreurTrame(*Son, *SonBis, premier, 0), x, y);
+    Canvas->MoveTo(x, y);
+    for (std::int32_t i = premier; i <= dernier; ++i) {
+        WindowXY(i, silence + ErreurTrame(*Son, *SonBis, i, 0), x, y);
+        Canvas->LineTo(x, y);
+    }
 }

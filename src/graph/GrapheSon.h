@@ -43,6 +43,7 @@ public:
     std::int32_t frequence = 0;       // sampling rate of the sound, Hz
     std::int32_t decalageCanvas = 0;  // top of the paint box within its parent
     bool avecTemps = false;           // the duration cursor is enabled
+    bool avecErreur = false;          // the error curve (SonBis - Son) is drawn too
 
     TlecturesRepere lectures;
     std::function<void(const TlecturesRepere&)> AfficheLectures;
@@ -61,7 +62,8 @@ public:
     int valeur24bits(std::int32_t j) const;
     double valeur24(std::int32_t j) const;
 
-    // The detail view: background, sampling and level lines, both curves, the cursors.
+    // The detail view: background, sampling and level lines, both curves, the error curve
+    // when asked for, the cursors.
     void DrawG();
     // Both cursors in XOR (so that drawing them again removes them) and the read-outs.
     void TraceRepere();
@@ -79,6 +81,7 @@ private:
     void TraceNiveaux();
     void TraceCourbe();
     void TraceCourbeBis();
+    void TraceErreur();
     void RenseigneNiveau();
     void TracePointCourbe(std::int32_t i);
     void TracePointBis(std::int32_t i);

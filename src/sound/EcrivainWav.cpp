@@ -1,6 +1,7 @@
 #include "sound/EcrivainWav.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -76,6 +77,23 @@ std::optional<std::string> EcritWavOctets(const std::string& nom, TformatWave fo
     const std::size_t total = tete.size() + d;
     if (!echec && ::ftruncate(fd, static_cast<off_t>(total)) != 0) echec = Erreur();
     if (::close(fd) != 0 && !echec) echec = Erreur();
+    return echec;
+}
+
+std::optional<std::string> EcritWavNeuf(const std::string& nom, const TvecteurSon& vecteur,
+                                        std::int32_t nbrePoints, std::uint32_t freqEch) {
+    std::string temporaire = nom + ".XXXXXX";
+    const int fd = ::mkstemp(temporaire.data());
+    if (fd < 0) return Erreur();
+    // mkstemp makes the file private; a new file gets the usual permissions.
+    const mode_t masque = ::umask(0);
+    ::umask(masque);
+    std::optional<std::string> echec;
+    if (::fchmod(fd, 0666 & ~masque) != 0) echec = Erreur();
+    ::close(fd);
+    if (!echec) echec = EcritWav(temporaire, vecteur, nbrePoints, freqEch);
+    if (!echec && ::rename(temporaire.c_str(), nom.c_str()) != 0) echec = Erreur();
+    if (echec) ::unlink(temporaire.c_str());
     return echec;
 }
 

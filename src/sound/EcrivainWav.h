@@ -18,6 +18,12 @@ std::vector<std::uint8_t> EnTeteWav(TformatWave format, std::int32_t nbrePoints,
 std::optional<std::string> EcritWav(const std::string& nom, const TvecteurSon& vecteur,
                                     std::int32_t nbrePoints, std::uint32_t freqEch);
 
+// Writes a whole new file under `nom`: into a temporary file beside it, renamed over `nom`
+// once complete, so that a failure leaves no half-written file and any file of that name as
+// it was. The bytes are those EcritWav writes.
+std::optional<std::string> EcritWavNeuf(const std::string& nom, const TvecteurSon& vecteur,
+                                        std::int32_t nbrePoints, std::uint32_t freqEch);
+
 // The same for samples held elsewhere than in a sample vector (a recording).
 std::optional<std::string> EcritWavOctets(const std::string& nom, TformatWave format,
                                           const std::uint8_t* octets, std::int32_t nbrePoints,

@@ -48,11 +48,12 @@ protected:
         couleurCourbe = courbe_;
         couleurBis = bis_;
         couleurNiveau = niveau_;
+        couleurErreur = erreur_;
         std::filesystem::remove(Ini());
     }
 
 private:
-    TCouleur courbe_ = couleurCourbe, bis_ = couleurBis, niveau_ = couleurNiveau;
+    TCouleur courbe_ = couleurCourbe, bis_ = couleurBis, niveau_ = couleurNiveau, erreur_ = couleurErreur;
 };
 
 // Runs the dialogs a handler opens with `conduite` instead of a modal loop.
@@ -123,7 +124,8 @@ TEST_F(Options, PremierLancementCouleursParDefautPuisFichierEcritALaFermeture) {
     const QStringList lignes = QString::fromUtf8(QByteArray(reinterpret_cast<const char*>(octets.data()),
                                                             static_cast<qsizetype>(octets.size())))
                                    .split('\n', Qt::SkipEmptyParts);
-    EXPECT_EQ(lignes, QStringList({"[Couleur]", "Bis=255", "Courbe=8421504", "Niveau=14737632"}));
+    EXPECT_EQ(lignes, QStringList({"[Couleur]", "Bis=255", "Courbe=8421504", "Erreur=16711680",
+                                   "Niveau=14737632", "[Spectre]", "Logarithmique=0"}));
 }
 
 TEST_F(Options, BisEnHexadecimalDonneUneCourbeNumeriqueVerte) {
@@ -163,17 +165,19 @@ TEST_F(Options, LeDialogueMontreLesCouleursEnCoursLaNonListeeDansPersonnaliser) 
         auto& dlg = dynamic_cast<TOptionsDlg&>(d);
         d.show();
         EXPECT_EQ(d.windowTitle(), "Options");
-        EXPECT_EQ(d.size(), QSize(345, 136));
+        EXPECT_EQ(d.size(), QSize(345, 196));
         EXPECT_EQ(dlg.CourbeCB->width(), 140);
-        for (QLabel* l : {dlg.Label1, dlg.Label2, dlg.Label3}) vues << l->text();
-        for (TboiteCouleur* b : {dlg.CourbeCB, dlg.CourbeBisCB, dlg.NiveauCB}) vues << b->currentText();
+        for (QLabel* l : {dlg.Label1, dlg.Label2, dlg.Label3, dlg.Label4}) vues << l->text();
+        for (TboiteCouleur* b : {dlg.CourbeCB, dlg.CourbeBisCB, dlg.NiveauCB, dlg.ErreurCB})
+            vues << b->currentText();
         EXPECT_EQ(dlg.NiveauCB->Selected(), 0xE0E0E0u);
         EXPECT_EQ(dlg.NiveauCB->count(), 21);
         dlg.BitBtn2->click();
         return d.result();
     });
     f->OptionsBtn->click();
-    EXPECT_EQ(vues, QStringList({"Analogique", "Numérique", "Niveau", "Gris", "Rouge", "Personnaliser..."}));
+    EXPECT_EQ(vues, QStringList({"Analogique", "Numérique", "Niveau", "Erreur", "Gris", "Rouge",
+                                 "Personnaliser...", "Bleu"}));
 }
 
 TEST_F(Options, AnnulerNeChangeNiLesCouleursNiLaVue) {

@@ -1,0 +1,228 @@
+#include "app/LigneCommande.h"
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPalette>
+#include <QStandardPaths>
+#include <QStringList>
+
+#include "app/FichierOptions.h"
+#include "app/NomSysteme.h"
+#include "graph/Couleurs.h"
+#include "graph/DessinSpectre.h"
+#include "graph/ExportImage.h"
+#include "graph/Vues.h"
+#include "sound/EcrivainWav.h"
+#include "sound/EnregistrementSon.h"
+#include "sound/LecteurWav.h"
+#include "sound/Numerisation.h"
+#include "sound/RapportSignalBruit.h"
+#include "sound/Spectre.h"
+
+namespace {
+
+enum TcodeSortie { kReussi = 0, kEchecFichier = 1, kEchecCommande = 2 };
+
+// The views at the window's size once it opens, the spectrum at its window's.
+constexpr QSize kApercu(1073, 50);
+constexpr QSize kDetail(1073, 220);
+constexpr QSize kSpectre(900, 500);
+
+void Ecrit(std::FILE* flux, const QString& texte) {
+    const QByteArray octets = (texte + '\n').toUtf8();
+    std::fwrite(octets.constData(), 1, static_cast<std::size_t>(octets.size()), flux);
+}
+
+int Erreur(int code, const QString& texte) {
+    Ecrit(stderr, QStringLiteral("sampix : ") + texte);
+    return code;
+}
+
+// An option's whole number from 1 to 8, as the track bars give.
+std::optional<int> Reglage(const QCommandLineParser& p, const QString& nom, int defaut) {
+    if (!p.isSet(nom)) return defaut;
+    bool ok = false;
+    const int v = p.value(nom).toInt(&ok);
+    if (!ok || v < 1 || v > 8) return std::nullopt;
+    return v;
+}
+
+// Qt's own headings come in English without its translations.
+QString AideEnFrancais(QString texte) {
+    return texte.replace(QLatin1String("Usage:"), QLatin1String("Utilisation :"))
+        .replace(QLatin1String("Options:"), QLatin1String("Options :"))
+        .replace(QLatin1String("Arguments:"), QLatin1String("Arguments :"));
+}
+
+bool MemeFichier(const QString& a, const QString& b) {
+    std::error_code e;
+    if (std::filesystem::equivalent(NomSysteme(a), NomSysteme(b), e)) return true;
+    return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
+}
+
+// The colours and the spectrum's axis that the window would use, from its settings file when
+// there is one; nothing is created when there is none.
+bool LitReglagesFenetre() {
+    bool logarithmique = false;
+    const QString ini = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                        QStringLiteral("/Quenvale/sampix.ini");
+    if (!QFileInfo::exists(ini)) return logarithmique;
+    const TfichierOptions options(ini);
+    options.LitCouleurs(couleurCourbe, couleurBis, couleurNiveau);
+    options.LitCouleurErreur(couleurErreur);
+    options.LitEchelleSpectre(logarithmique);
+    return logarithmique;
+}
+
+TCouleur EnCouleur(const QColor& c) {
+    return static_cast<TCouleur>(c.red()) | static_cast<TCouleur>(c.green()) << 8 |
+           static_cast<TCouleur>(c.blue()) << 16;
+}
+
+}  // namespace
+
+bool EstLigneDeCommande(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        if (std::strncmp(argv[i], "--", 2) == 0 || std::strcmp(argv[i], "-h") == 0) return true;
+    return false;
+}
+
+int ExecuteLigneDeCommande(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("sampix"));
+
+    QCommandLineParser p;
+    p.setApplicationDescription(QStringLiteral(
+        "Sampix sans fenêtre : numérise un son WAV sur B bits avec un pas d'échantillonnage S,\n"
+        "écrit le son numérisé et, si on les demande, les images des vues et du spectre (PNG ou SVG),\n"
+        "puis affiche sur une ligne le RSB mesuré et le RSB théorique."));
+    const QCommandLineOption aide({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Affiche cette aide."));
+    const QCommandLineOption bits(
+        QStringLiteral("bits"), QStringLiteral("Bits gardés, de 1 à 8 (8 par défaut)."), QStringLiteral("B"));
+    const QCommandLineOption pas(
+        QStringLiteral("pas"),
+        QStringLiteral("Pas d'échantillonnage : une valeur sur S, de 1 à 8 (1 par défaut)."),
+        QStringLiteral("S"));
+    const QCommandLineOption sortie(QStringLiteral("sortie"),
+                                    QStringLiteral("Le son numérisé, fichier WAV à écrire (obligatoire)."),
+                                    QStringLiteral("OUT.wav"));
+    const QCommandLineOption image(QStringLiteral("image"),
+                                   QStringLiteral("Image des deux vues à l'ouverture du son (.png ou .svg)."),
+                                   QStringLiteral("VUE.png"));
+    const QCommandLineOption spectre(
+        QStringLiteral("spectre"),
+        QStringLiteral("Image du spectre de tout le son et du son numérisé (.png ou .svg)."),
+        QStringLiteral("SPECTRE.png"));
+    p.addOption(aide);
+    for (const auto* o : {&bits, &pas, &sortie, &image, &spectre}) p.addOption(*o);
+    p.addPositionalArgument(QStringLiteral("SON"), QStringLiteral("Le son à numériser, fichier WAV."));
+
+    if (!p.parse(QGuiApplication::arguments())) {
+        if (!p.unknownOptionNames().isEmpty()) {
+            QStringList noms;
+            for (const QString& nom : p.unknownOptionNames()) noms << (nom.size() > 1 ? "--" : "-") + nom;
+            return Erreur(kEchecCommande,
+                          QStringLiteral("option inconnue : %1 (voir sampix --help)").arg(noms.join(", ")));
+        }
+        return Erreur(kEchecCommande, QStringLiteral("ligne de commande incorrecte (%1)").arg(p.errorText()));
+    }
+    if (p.isSet(aide)) {
+        Ecrit(stdout, AideEnFrancais(p.helpText()).trimmed());
+        return kReussi;
+    }
+
+    // Everything is checked before anything is read or written.
+    const auto b = Reglage(p, bits.names().first(), 8);
+    if (!b)
+        return Erreur(kEchecCommande,
+                      QStringLiteral("--bits attend un nombre de 1 à 8, pas « %1 »").arg(p.value(bits)));
+    const auto s = Reglage(p, pas.names().first(), 1);
+    if (!s)
+        return Erreur(kEchecCommande,
+                      QStringLiteral("--pas attend un nombre de 1 à 8, pas « %1 »").arg(p.value(pas)));
+    if (!p.isSet(sortie) || p.value(sortie).isEmpty())
+        return Erreur(kEchecCommande, QStringLiteral("--sortie manque : le fichier WAV à écrire"));
+    if (p.positionalArguments().size() != 1)
+        return Erreur(kEchecCommande,
+                      QStringLiteral("il faut un et un seul son à numériser (voir sampix --help)"));
+    const QString entree = p.positionalArguments().first();
+    QStringList fichiers{entree, p.value(sortie)};
+    for (const auto* o : {&image, &spectre}) {
+        if (!p.isSet(*o)) continue;
+        if (FormatImage(p.value(*o)) == TformatImage::fiInconnu)
+            return Erreur(kEchecCommande, QStringLiteral("--%1 : le nom doit finir par .png ou .svg (%2)")
+                                              .arg(o->names().first(), p.value(*o)));
+        fichiers << p.value(*o);
+    }
+    for (int i = 0; i < fichiers.size(); ++i)
+        for (int j = i + 1; j < fichiers.size(); ++j)
+            if (MemeFichier(fichiers[i], fichiers[j]))
+                return Erreur(
+                    kEchecCommande,
+                    QStringLiteral(
+                        "%1 servirait deux fois : le son et les fichiers écrits doivent être distincts")
+                        .arg(fichiers[j]));
+
+    TenregistrementSon son;
+    try {
+        if (LitFichierWav(NomSysteme(entree), son))
+            Ecrit(
+                stderr,
+                QStringLiteral(
+                    "sampix : attention, %1 dépasse la capacité : seules ses %2 premières trames sont prises")
+                    .arg(entree)
+                    .arg(son.NbrePoints));
+    } catch (const EWavError& e) {
+        return Erreur(
+            kEchecFichier,
+            QStringLiteral("impossible d'ouvrir %1 : %2").arg(entree, QString::fromStdString(e.what())));
+    }
+    NumeriseSon(*son.vecteurSon, *son.vecteurSonSousEch, son.NbrePoints, QuantumNumerisation(son.NBits, *b),
+                *s);
+    if (const auto echec =
+            EcritWavNeuf(NomSysteme(p.value(sortie)), *son.vecteurSonSousEch, son.NbrePoints, son.FreqEch))
+        return Erreur(kEchecFichier, QStringLiteral("impossible d'écrire %1 : %2")
+                                         .arg(p.value(sortie), QString::fromStdString(*echec)));
+
+    const bool logarithmique = LitReglagesFenetre();
+    if (p.isSet(image)) {
+        const TimagesVues vues =
+            DessineVuesOuverture(son, *b, *s, kApercu, kDetail,
+                                 EnCouleur(QGuiApplication::palette().color(QPalette::ToolTipBase)));
+        const QImage assemblee = AssembleVues(vues.apercu, vues.detail);
+        if (const auto echec =
+                EnregistreImage(p.value(image), assemblee.size(), QStringLiteral("Sampix : vues"),
+                                [&](QPainter& peintre) { peintre.drawImage(0, 0, assemblee); }))
+            return Erreur(kEchecFichier, *echec);
+    }
+    if (p.isSet(spectre)) {
+        TanalyseurSpectre analyseur;
+        TvueSpectre vue;
+        vue.analogique =
+            analyseur.Calcule(*son.vecteurSon, son.NbrePoints, 0, son.NbrePoints - 1, son.FreqEch);
+        vue.numerique =
+            analyseur.Calcule(*son.vecteurSonSousEch, son.NbrePoints, 0, son.NbrePoints - 1, son.FreqEch);
+        vue.freqEch = son.FreqEch;
+        vue.pas = *s;
+        vue.logarithmique = logarithmique;
+        vue.couleurAnalogique = couleurCourbe;
+        vue.couleurNumerique = couleurBis;
+        const QRect zone(QPoint(0, 0), kSpectre);
+        if (const auto echec =
+                EnregistreImage(p.value(spectre), kSpectre, QStringLiteral("Sampix : spectre"),
+                                [&](QPainter& peintre) { DessineSpectre(peintre, zone, vue); }))
+            return Erreur(kEchecFichier, *echec);
+    }
+    const auto rsb = RapportSignalBruitMesure(*son.vecteurSon, *son.vecteurSonSousEch, son.NbrePoints);
+    Ecrit(stdout, QString::fromStdString(TexteRapportSignalBruit(rsb, *b)));
+    return kReussi;
+}

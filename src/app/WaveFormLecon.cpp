@@ -1,0 +1,158 @@
+// What the lesson adds to the window: the error signal played like the two sounds, the noise
+// ratio under the track bars, the spectrum window, the anti-aliasing filter and the pictures
+// of the views. With the filter off and the two windows closed, the window behaves as before.
+#include <QCheckBox>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSlider>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "app/FenetreSpectre.h"
+#include "app/NomSysteme.h"
+#include "app/PaintBox.h"
+#include "app/WaveForm.h"
+#include "graph/ExportImage.h"
+#include "graph/Vues.h"
+#include "platform/Dialogues.h"
+#include "platform/Messages.h"
+#include "sound/EcrivainWav.h"
+#include "sound/RapportSignalBruit.h"
+#include "sound/SignalErreur.h"
+
+namespace {
+
+constexpr QSize kTailleBouton(67, 42);
+
+// Keeps a control enabled exactly when another one is: the error's play button follows the
+// digitised sound's, the filter follows the step's track bar, through every state the play,
+// the recording and the conversions give them.
+class TmiroirActivation : public QObject {
+public:
+    TmiroirActivation(QWidget* modele, QWidget* copie) : QObject(copie), copie_(copie) {
+        copie->setEnabled(modele->isEnabled());
+        modele->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override {
+        if (evenement->type() == QEvent::EnabledChange)
+            copie_->setEnabled(static_cast<QWidget*>(objet)->isEnabled());
+        return QObject::eventFilter(objet, evenement);
+    }
+
+private:
+    QWidget* copie_;
+};
+
+QToolButton* Bouton(QToolBar* barre, const QString& texte, QStyle::StandardPixmap icone, const QString& bulle,
+                    int largeur = kTailleBouton.width()) {
+    auto* b = new QToolButton(barre);
+    b->setText(texte);
+    b->setToolTip(bulle);
+    b->setIcon(barre->style()->standardIcon(icone));
+    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    b->setFixedSize(largeur, kTailleBouton.height());
+    barre->addWidget(b);
+    return b;
+}
+
+const QString kFiltreImages = QStringLiteral("Images PNG (*.png);;Images SVG (*.svg)");
+
+}  // namespace
+
+// In a tool bar of their own at the end of the second row: on a narrow screen it folds into
+// its extension menu rather than widening the window.
+void TWaveForm::CreeControlesLecon() {
+    auto* barre = new QToolBar(ToolBar2);
+    barre->setIconSize(QSize(20, 20));
+    ErreurBtn = Bouton(barre, "Erreur", QStyle::SP_MediaPlay,
+                       "Ecouter l'erreur de quantification : numérique moins analogique");
+    SpectreBtn = Bouton(barre, "Spectre", QStyle::SP_FileDialogContentsView,
+                        "Spectre du son et du son numérisé sur la sélection");
+    ExporteImageBtn = Bouton(barre, "Exporter l'image…", QStyle::SP_DialogSaveButton,
+                             "Enregistrer les deux vues en image PNG ou SVG", 104);
+    FiltreCB = new QCheckBox("Filtre anti-repliement", barre);
+    FiltreCB->setToolTip(
+        "Coupe les fréquences au-dessus de la nouvelle fréquence de Nyquist avant l'échantillonnage");
+    barre->addWidget(FiltreCB);
+    auto* ligne = static_cast<QHBoxLayout*>(ToolBar2->layout());
+    ligne->insertWidget(ligne->count() - 1, barre, 1);  // before the stretch
+    new TmiroirActivation(PlaySousEchBtn, ErreurBtn);
+    new TmiroirActivation(FechTB, FiltreCB);
+    LabelRSB->setText(QString::fromStdString(TexteRapportSignalBruit(std::nullopt, BitsTB->value())));
+
+    connect(ErreurBtn, &QToolButton::clicked, this, &TWaveForm::ErreurBtnClick);
+    connect(SpectreBtn, &QToolButton::clicked, this, &TWaveForm::SpectreBtnClick);
+    connect(ExporteImageBtn, &QToolButton::clicked, this, &TWaveForm::ExporteImageBtnClick);
+    connect(FiltreCB, &QCheckBox::toggled, this, &TWaveForm::FiltreCBClick);
+}
+
+// The error file is written at each press, from the digitised sound on screen; the player may
+// still hold it from the previous press, and lets go of it meanwhile.
+void TWaveForm::ErreurBtnClick() {
+    if (!vecteurErreur) vecteurErreur = AlloueVecteurSon();
+    CalculeSignalErreur(*son.vecteurSon, *son.vecteurSonSousEch, son.NbrePoints, *vecteurErreur);
+    if (MediaPlayer.FileName == nomFichierErreur) MediaPlayer.Close();
+    try {
+        CreeFichierSiAbsent(NomSysteme(nomFichierErreur));
+    } catch (const std::exception& e) {
+        AfficheMessage(QString::fromStdString(e.what()));
+        return;
+    }
+    if (const auto echec =
+            EcritWav(NomSysteme(nomFichierErreur), *vecteurErreur, son.NbrePoints, son.FreqEch)) {
+        AfficheMessage(QStringLiteral("Impossible d'écrire le signal d'erreur\n%1\n(%2)")
+                           .arg(nomFichierErreur, QString::fromStdString(*echec)));
+        return;
+    }
+    PlayBtnClick(ErreurBtn);
+}
+
+void TWaveForm::SpectreBtnClick() {
+    if (!FenetreSpectre) {
+        FenetreSpectre = new TFenetreSpectre(this);
+        FenetreSpectre->SetLogarithmique(spectreLogarithmique);
+        FenetreSpectre->MetAJour(son, debutS, finS, graphe->pasFreq, generationSon);
+    }
+    FenetreSpectre->show();
+    FenetreSpectre->raise();
+    FenetreSpectre->activateWindow();
+}
+
+void TWaveForm::ExporteImageBtnClick() {
+    const QString nom = ChoisitFichier({this, kFiltreImages, QStringLiteral("png"), true});
+    if (nom.isEmpty()) return;
+    const QImage image = AssembleVues(PaintBoxAll->image(), PaintBox->image());
+    if (const auto echec = EnregistreImage(nom, image.size(), QStringLiteral("Sampix : vues"),
+                                           [&image](QPainter& p) { p.drawImage(0, 0, image); }))
+        AfficheMessage(QStringLiteral("Impossible d'exporter l'image\n%1").arg(*echec));
+}
+
+void TWaveForm::FiltreCBClick() {
+    CalculeNumerique();
+}
+
+const TvecteurSon& TWaveForm::SourceNumerisation(int pas) {
+    if (!FiltreCB->isChecked() || pas <= 1) return *son.vecteurSon;
+    if (!vecteurFiltre) vecteurFiltre = AlloueVecteurSon();
+    filtre.Applique(*son.vecteurSon, son.NbrePoints, pas, *vecteurFiltre);
+    return *vecteurFiltre;
+}
+
+void TWaveForm::MetAJourLecon() {
+    const auto rsb = RapportSignalBruitMesure(*son.vecteurSon, *son.vecteurSonSousEch, son.NbrePoints);
+    LabelRSB->setText(QString::fromStdString(TexteRapportSignalBruit(rsb, graphe->NbreBits)));
+    MetAJourSpectre();
+}
+
+void TWaveForm::MetAJourSpectre() {
+    if (FenetreSpectre) FenetreSpectre->MetAJour(son, debutS, finS, graphe->pasFreq, generationSon);
+}
+
+void TWaveForm::NouveauSonLecon() {
+    ++generationSon;
+    MetAJourSpectre();
+}

@@ -1,0 +1,47 @@
+#include "graph/ExportImage.h"
+
+#include <QImage>
+#include <QImageWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+TformatImage FormatImage(const QString& nom) {
+    if (nom.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) return TformatImage::fiPng;
+    if (nom.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) return TformatImage::fiSvg;
+    return TformatImage::fiInconnu;
+}
+
+std::optional<QString> EnregistreImage(const QString& nom, QSize taille, const QString& titre,
+                                       const std::function<void(QPainter&)>& dessin) {
+    const TformatImage format = FormatImage(nom);
+    if (format == TformatImage::fiInconnu)
+        return QStringLiteral("format d'image inconnu (le nom doit finir par .png ou .svg) : %1").arg(nom);
+    QSaveFile fichier(nom);
+    if (!fichier.open(QIODevice::WriteOnly))
+        return QStringLiteral("impossible d'écrire %1 (%2)").arg(nom, fichier.errorString());
+    if (format == TformatImage::fiPng) {
+        QImage image(taille, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter peintre(&image);
+            dessin(peintre);
+        }
+        QImageWriter ecrivain(&fichier, "png");
+        if (!ecrivain.write(image)) {
+            fichier.cancelWriting();
+            return QStringLiteral("impossible d'écrire %1 (%2)").arg(nom, ecrivain.errorString());
+        }
+    } else {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&fichier);
+        svg.setSize(taille);
+        svg.setViewBox(QRect(QPoint(0, 0), taille));
+        svg.setTitle(titre);
+        svg.setDescription(QStringLiteral("Sampix"));
+        QPainter peintre(&svg);
+        dessin(peintre);
+    }
+    if (!fichier.commit())
+        return QStringLiteral("impossible d'écrire %1 (%2)").arg(nom, fichier.errorString());
+    return std::nullopt;
+}
