@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include <QFontDatabase>
-#include <QPainterPath>
 
 namespace {
 
@@ -59,22 +59,37 @@ double Y(const QRect& courbes, double db) {
     return courbes.top() + t * courbes.height();
 }
 
+// One vertex per bin while bins are wider than a pixel column; beyond, each column gets its
+// lowest and highest level only, so that a plot costs the same whatever the segment length.
 void TraceCourbe(QPainter& p, const QRect& courbes, const TaxeFrequence& axe, const Tspectre& s, TCouleur c) {
-    QPainterPath chemin;
-    bool premier = true;
+    std::vector<QPointF> points;
+    points.reserve(2 * static_cast<std::size_t>(courbes.width()) + 2);
+    int colonne = std::numeric_limits<int>::min();
+    double haut = 0, bas = 0;
+    const auto ferme = [&] {
+        if (colonne == std::numeric_limits<int>::min()) return;
+        points.emplace_back(colonne, haut);
+        if (bas != haut) points.emplace_back(colonne, bas);
+    };
     for (std::size_t k = 0; k < s.niveaux.size(); ++k) {
         const double f = static_cast<double>(k) * s.pasFrequence;
         if (f < axe.Minimum()) continue;
-        const QPointF point(axe.X(f), Y(courbes, s.niveaux[k]));
-        if (premier)
-            chemin.moveTo(point);
-        else
-            chemin.lineTo(point);
-        premier = false;
+        const double x = axe.X(f), y = Y(courbes, s.niveaux[k]);
+        const int ici = static_cast<int>(std::floor(x));
+        if (ici != colonne) {
+            ferme();
+            colonne = ici;
+            haut = bas = y;
+        } else {
+            haut = std::min(haut, y);
+            bas = std::max(bas, y);
+        }
     }
-    p.setPen(QPen(EnQColor(c), 1.5));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(chemin);
+    ferme();
+    QPen stylo(EnQColor(c), 0);
+    stylo.setCosmetic(true);
+    p.setPen(stylo);
+    p.drawPolyline(points.data(), static_cast<int>(points.size()));
 }
 
 void TraceLegende(QPainter& p, const QRect& courbes, const TvueSpectre& vue) {

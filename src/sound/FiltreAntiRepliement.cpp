@@ -29,11 +29,11 @@ void FiltreCanal(const std::vector<float>& h, std::vector<float>& canal, std::in
 }
 
 std::int16_t En16(float v) {
-    return static_cast<std::int16_t>(std::clamp(std::nearbyint(v), -32768.0f, 32767.0f));
+    return static_cast<std::int16_t>(std::clamp(std::rint(v), -32768.0f, 32767.0f));
 }
 
 std::uint8_t En8(float v) {
-    return static_cast<std::uint8_t>(std::clamp(std::nearbyint(v) + 128.0f, 0.0f, 255.0f));
+    return static_cast<std::uint8_t>(std::clamp(std::rint(v) + 128.0f, 0.0f, 255.0f));
 }
 
 }  // namespace

@@ -6,23 +6,18 @@
 
 namespace {
 
-// Sums of a series of integers, enough for its mean square about its mean.
+// Sums of a series of integers, enough for its mean square about its mean, exactly.
 struct Tsommes {
     std::int64_t somme = 0;
     std::int64_t carres = 0;
-    int mini = std::numeric_limits<int>::max();
-    int maxi = std::numeric_limits<int>::min();
 
-    void Ajoute(int v) {
-        somme += v;
-        carres += std::int64_t{v} * v;
-        mini = std::min(mini, v);
-        maxi = std::max(maxi, v);
+    // n·Σx² − (Σx)², which is 0 exactly when the series is constant; it fits in 128 bits
+    // (n ≤ 2^21, Σx² ≤ 2^52).
+    __int128 EcartNul(std::int64_t n) const {
+        return static_cast<__int128>(n) * carres - static_cast<__int128>(somme) * somme;
     }
-    bool Constante() const { return mini == maxi; }
     long double Variance(std::int64_t n) const {
-        const long double moyenne = static_cast<long double>(somme) / n;
-        return std::max(0.0L, static_cast<long double>(carres) / n - moyenne * moyenne);
+        return static_cast<long double>(EcartNul(n)) / (static_cast<long double>(n) * n);
     }
 };
 
@@ -32,14 +27,16 @@ std::optional<double> Rapport(std::int64_t echantillons, Lit lit) {
     Tsommes signal, difference;
     for (std::int64_t k = 0; k < echantillons; ++k) {
         const auto [original, numerise] = lit(k);
-        signal.Ajoute(original);
-        difference.Ajoute(numerise - original);
+        const std::int64_t x = original, e = numerise - original;
+        signal.somme += x;
+        signal.carres += x * x;
+        difference.somme += e;
+        difference.carres += e * e;
     }
-    if (signal.Constante()) return std::nullopt;
-    if (difference.Constante()) return std::numeric_limits<double>::infinity();
-    const long double ps = signal.Variance(echantillons), pe = difference.Variance(echantillons);
-    if (pe <= 0) return std::numeric_limits<double>::infinity();
-    return static_cast<double>(10 * std::log10(ps / pe));
+    if (signal.EcartNul(echantillons) == 0) return std::nullopt;
+    if (difference.EcartNul(echantillons) == 0) return std::numeric_limits<double>::infinity();
+    return static_cast<double>(10 *
+                               std::log10(signal.Variance(echantillons) / difference.Variance(echantillons)));
 }
 
 }  // namespace
