@@ -341,7 +341,7 @@ TEST(Lecon, LesImagesExporteesSontCellesDeLEcran) {
     f.choix = Chemin(dossier / "spectre.SVG");
     f->FenetreSpectre->ExporterBtn->click();
     const std::string svg = Texte(dossier / "spectre.SVG");
-    EXPECT_NE(svg.find("<path"), std::string::npos);
+    EXPECT_NE(svg.find("<polyline"), std::string::npos);
     EXPECT_EQ(svg.find("<image"), std::string::npos);
     f.choix = Chemin(dossier / "spectre.gif");
     f->FenetreSpectre->ExporterBtn->click();
