@@ -133,14 +133,21 @@ TEST(Interfaces, PortOccupeLeDitEtRendLaMain) {
     EXPECT_FALSE(f->Gauge->isVisible());
 }
 
-// Closing the window during the search ends the search at once, then the window.
+// Closing the window during the search ends the search at once, then the window: the close
+// comes while the first probe waits for a reply that never comes.
 TEST(Interfaces, FermerPendantLaRecherche) {
     TsimulateurTest muet({"--modele", "vx2", "--muet"});
     TsimulateurTest vx2({"--modele", "vx2"});
     const TportsTest ports({muet.Chemin(), vx2.Chemin()});
     FenetreTest f;
     f->show();
-    QTimer::singleShot(300, f.fenetre.get(), [&] { f->close(); });
+    QTimer guet;
+    QObject::connect(&guet, &QTimer::timeout, [&] {
+        if (muet.Commandes().empty()) return;
+        guet.stop();
+        f->close();
+    });
+    guet.start(10);
     f->VeltaBtn->click();
     EXPECT_FALSE(f->isVisible());
     EXPECT_EQ(f->velta.entree, Tentree::eSon);
