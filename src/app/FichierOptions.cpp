@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include <QFileInfo>
 #include <QSettings>
 
 namespace {
@@ -39,6 +40,11 @@ std::optional<std::int32_t> EntierIni(const QString& texte) {
     const std::uint32_t hexa = chiffres.toUInt(&ok, 16);
     if (!chiffresSeuls || !ok) return std::nullopt;
     return static_cast<std::int32_t>(hexa);
+}
+
+bool FichierOptionsUtilisable(const QString& nomFichier) {
+    const QFileInfo info(nomFichier);
+    return !info.exists() || (info.isFile() && info.size() <= (1 << 20));
 }
 
 TfichierOptions::TfichierOptions(QString nomFichier) : nomFichier_(std::move(nomFichier)) {}

@@ -14,6 +14,11 @@
 // a bit pattern). Nothing for an empty, non-numeric or out-of-range text.
 std::optional<std::int32_t> EntierIni(const QString& texte);
 
+// Whether a settings file may be read and written: absent (it will be made), or a plain file
+// of at most 1 MiB. A folder, a device or a large file in its place is none of ours and is
+// left alone: the colours keep their defaults.
+bool FichierOptionsUtilisable(const QString& nomFichier);
+
 class TfichierOptions {
 public:
     explicit TfichierOptions(QString nomFichier);

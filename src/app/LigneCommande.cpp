@@ -73,7 +73,7 @@ bool LitReglagesFenetre() {
     bool logarithmique = false;
     const QString ini = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                         QStringLiteral("/Quenvale/sampix.ini");
-    if (!QFileInfo::exists(ini)) return logarithmique;
+    if (!QFileInfo::exists(ini) || !FichierOptionsUtilisable(ini)) return logarithmique;
     const TfichierOptions options(ini);
     options.LitCouleurs(couleurCourbe, couleurBis, couleurNiveau);
     options.LitCouleurErreur(couleurErreur);

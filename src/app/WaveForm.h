@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include <QString>
@@ -242,6 +243,7 @@ private:
     void FormActivate();
     void FormDeactivate();
     void RefuseFichier(const QString& FileName, const QString& raison);
+    void SignaleEcriture(const QString& FileName, const std::optional<std::string>& echec);
     void EtatPret();
     void EtatLecture();
     void LanceLecture();

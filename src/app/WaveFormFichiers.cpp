@@ -96,17 +96,17 @@ void TWaveForm::SaveBtnClick() {
     const QString choisi = ChoisitFichier({this, QString(), QStringLiteral("sav"), true});
     if (choisi.isEmpty()) return;
     const QString nom = QString::fromStdString(ChangeExtension(choisi.toStdString(), ".WAV"));
-    try {
-        CreeFichierSiAbsent(NomSysteme(nom));
-    } catch (const std::exception& e) {
-        AfficheMessage(QString::fromStdString(e.what()));
-        return;
-    }
-    EcritFichierWav(nom, *son.vecteurSonSousEch);
+    // Written beside and renamed when whole: a save that fails (a full disk, a pulled stick)
+    // leaves a file already there as it was, and no part of a file where there was none.
+    SignaleEcriture(nom, EcritWavNeuf(NomSysteme(nom), *son.vecteurSonSousEch, son.NbrePoints, son.FreqEch));
 }
 
 void TWaveForm::EcritFichierWav(const QString& FileName, const TvecteurSon& vecteur) {
-    if (const auto echec = EcritWav(NomSysteme(FileName), vecteur, son.NbrePoints, son.FreqEch)) {
+    SignaleEcriture(FileName, EcritWav(NomSysteme(FileName), vecteur, son.NbrePoints, son.FreqEch));
+}
+
+void TWaveForm::SignaleEcriture(const QString& FileName, const std::optional<std::string>& echec) {
+    if (echec) {
         AfficheMessage(QStringLiteral("Impossible de sauver le fichier simulé\n%1\n(%2)")
                            .arg(FileName, QString::fromStdString(*echec)));
         return;

@@ -18,6 +18,7 @@
 #include "platform/Messages.h"
 
 void TWaveForm::LitOptions() {
+    if (!FichierOptionsUtilisable(nomFichierIni)) return;
     const TfichierOptions ini(nomFichierIni);
     ini.LitCouleurs(couleurCourbe, couleurBis, couleurNiveau);
     ini.LitCouleurErreur(couleurErreur);
@@ -25,6 +26,7 @@ void TWaveForm::LitOptions() {
 }
 
 void TWaveForm::EcritOptions() {
+    if (!FichierOptionsUtilisable(nomFichierIni)) return;
     const TfichierOptions ini(nomFichierIni);
     ini.EcritCouleurs(couleurCourbe, couleurBis, couleurNiveau);
     ini.EcritCouleurErreur(couleurErreur);

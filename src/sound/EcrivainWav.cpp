@@ -76,6 +76,9 @@ std::optional<std::string> EcritWavOctets(const std::string& nom, TformatWave fo
         echec = Erreur();
     const std::size_t total = tete.size() + d;
     if (!echec && ::ftruncate(fd, static_cast<off_t>(total)) != 0) echec = Erreur();
+    // A write that failed part-way leaves no header announcing bytes the file does not hold:
+    // the file goes back to the working files' placeholder, which the reader refuses.
+    if (echec && ::ftruncate(fd, 0) == 0) EcritA(fd, reinterpret_cast<const std::uint8_t*>("RIFF"), 4, 0);
     if (::close(fd) != 0 && !echec) echec = Erreur();
     return echec;
 }

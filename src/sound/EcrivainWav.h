@@ -14,7 +14,8 @@ std::vector<std::uint8_t> EnTeteWav(TformatWave format, std::int32_t nbrePoints,
 
 // Writes the vector's first nbrePoints frames over an existing file, which is never
 // created here, and cuts the file to what was written. Returns the reason on failure
-// (the file cannot be opened for writing, or a write or the cut failed).
+// (the file cannot be opened for writing, or a write or the cut failed); a file whose writing
+// failed is left holding the four bytes "RIFF", never a header without its samples.
 std::optional<std::string> EcritWav(const std::string& nom, const TvecteurSon& vecteur,
                                     std::int32_t nbrePoints, std::uint32_t freqEch);
 

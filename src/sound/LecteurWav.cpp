@@ -1,6 +1,7 @@
 #include "sound/LecteurWav.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -70,8 +71,14 @@ std::int64_t ChercheBlocDonnees(int fd, const std::uint8_t* fenetreInitiale, std
 }
 
 void LitEtRemplit(const std::string& nom, TenregistrementSon& rec, bool& tronque) {
-    const Descripteur f(::open(nom.c_str(), O_RDONLY | O_CLOEXEC));
+    // Opened without waiting, so that a pipe or a device among the files is refused instead
+    // of holding the window; only a plain file is read.
+    const Descripteur f(::open(nom.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (f.get() < 0) throw EWavError(std::string("Problème d'ouverture : ") + std::strerror(errno));
+    struct stat etat {};
+    if (::fstat(f.get(), &etat) != 0 || !S_ISREG(etat.st_mode))
+        throw EWavError("Ce n'est pas un fichier : un dossier, un tube ou un périphérique ne s'ouvre pas");
+    ::fcntl(f.get(), F_SETFL, 0);
 
     std::uint8_t tete[40];
     if (LitAuPlus(f.get(), tete, sizeof tete) < sizeof tete)

@@ -173,7 +173,8 @@ TEST(Fichiers, EnregistrerLaOuCEstImpossibleLeDit) {
     f.choix = Chemin(dossier / "manque" / "y.sav");
     f->SaveBtnClick();
     ASSERT_EQ(f.messages.size(), 1);
-    EXPECT_TRUE(f.messages[0].startsWith("Impossible de créer le fichier"));
+    EXPECT_TRUE(f.messages[0].startsWith("Impossible de sauver le fichier simulé"));
+    EXPECT_TRUE(f.messages[0].contains("manque/y.WAV"));
 }
 
 TEST(Fichiers, UnMp3SansDecodeurEstSignale) {

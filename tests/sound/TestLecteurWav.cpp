@@ -194,7 +194,7 @@ TEST_F(LecteurWav, FichierAbsentOuIlisible) {
 
     l = LitChemin(NouveauDossier());
     EXPECT_FALSE(l.accepte);
-    EXPECT_EQ(l.message.rfind("Erreur de lecture", 0), 0u) << l.message;
+    EXPECT_EQ(l.message.rfind("Ce n'est pas un fichier", 0), 0u) << l.message;
 }
 
 TEST_F(LecteurWav, OctetsAuHasardNeFontJamaisLirePlusQueLaCapacite) {
