@@ -137,19 +137,19 @@ void TPortSerie::ProcessCommunications() {
         Erreur();
         return;
     }
-    const QByteArray octets = port_->readAll();
-    if (octets.isEmpty()) return;
-    recus_.insert(recus_.end(), octets.begin(), octets.end());
-    Trace('<', octets);
-    AnnonceDifferee();
+    if (PrendLesOctets()) AnnonceDifferee();
 }
 
 void TPortSerie::Recoit() {
+    if (PrendLesOctets()) Annonce();
+}
+
+bool TPortSerie::PrendLesOctets() {
     const QByteArray octets = port_->readAll();
-    if (octets.isEmpty()) return;
+    if (octets.isEmpty()) return false;
     recus_.insert(recus_.end(), octets.begin(), octets.end());
     Trace('<', octets);
-    Annonce();
+    return true;
 }
 
 // The handler runs at once, but never inside itself: bytes that arrive while it runs (it may

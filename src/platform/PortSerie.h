@@ -67,6 +67,8 @@ public:
 
 private:
     void Recoit();
+    // Moves what Qt has read into the received bytes; false when nothing came.
+    bool PrendLesOctets();
     void Annonce();
     void AnnonceDifferee();
     void Erreur();
