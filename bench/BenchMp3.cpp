@@ -57,7 +57,7 @@ void ConversionMp3ContreMpg123(benchmark::State& state) {
     double reference = 0;
     for (auto _ : state) {
         const auto t0 = std::chrono::steady_clock::now();
-        if (fenetre.ConvertitEnWav(source).isEmpty()) state.SkipWithError("conversion refusée");
+        if (fenetre.ConvertitEnWav(source, TrouteFichier::rMp3).isEmpty()) state.SkipWithError("conversion refusée");
         const auto t1 = std::chrono::steady_clock::now();
         if (Lance({"mpg123", "-q", "-w", sortieMpg123.c_str(), mp3.c_str()}) != 0)
             state.SkipWithError("mpg123 a échoué");

@@ -19,6 +19,7 @@
 #include "platform/LecteurAudio.h"
 #include "sound/EnregistrementSon.h"
 #include "sound/FiltreAntiRepliement.h"
+#include "sound/RouteFichier.h"
 
 class QCheckBox;
 class QComboBox;
@@ -51,9 +52,10 @@ public:
     void ExitBtnClick();
     void BitsCBChange();
     void ChargeFichierWav(const QString& FileName);
-    // Decodes an MP3 file into the WAV file of the same name beside it, showing the progress
-    // in the caption. Returns that name, or an empty string once a failure has been shown.
-    QString ConvertitEnWav(const QString& source);
+    // Decodes a compressed file (the MP3 or the other road) into the WAV file of the same name
+    // beside it, showing the progress in the caption. Returns that name, or an empty string
+    // once a failure has been shown.
+    QString ConvertitEnWav(const QString& source, TrouteFichier route);
     void EcritFichierWav(const QString& FileName, const TvecteurSon& vecteur);
     void CalculeNumerique();
     void ArreteEcoute();

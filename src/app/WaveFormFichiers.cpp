@@ -1,8 +1,11 @@
 // Opening and saving sound files: the Open and Save buttons, the reader and the writer.
+#include <initializer_list>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QScrollBar>
 #include <QSlider>
+#include <QStringList>
 #include <QToolButton>
 
 #include "app/NomSysteme.h"
@@ -18,25 +21,52 @@ namespace {
 
 const char* const kMarqueTronque = "erTronque";
 
+// The first filter offers every sound the program opens; the extensions are given in both
+// cases because the dialog matches them as written.
+QString FiltreOuverture() {
+    const auto motifs = [](std::initializer_list<const char*> extensions) {
+        QStringList m;
+        for (const char* e : extensions)
+            m << QStringLiteral("*.%1").arg(e) << QStringLiteral("*.%1").arg(e).toUpper();
+        return m.join(' ');
+    };
+    return QStringLiteral(
+               "Fichiers sons (%1);;Fichiers WAV (%2);;Fichiers MP3 (%3);;FLAC, Ogg, Opus, AIFF (%4);;"
+               "Tous les fichiers (*)")
+        .arg(motifs({"wav", "mp3", "flac", "ogg", "oga", "opus", "aif", "aiff", "aifc"}), motifs({"wav"}),
+             motifs({"mp3"}), motifs({"flac", "ogg", "oga", "opus", "aif", "aiff", "aifc"}));
+}
+
 }  // namespace
 
 void TWaveForm::OpenFileBtnClick() {
-    const QString nom =
-        ChoisitFichier({this, QStringLiteral("Fichiers sons (*.wav *.WAV);;Fichiers MP3 (*.mp3 *.MP3)"),
-                        QStringLiteral("wav"), false});
+    const QString nom = ChoisitFichier({this, FiltreOuverture(), QStringLiteral("wav"), false});
     if (!nom.isEmpty()) OuvreFichier(nom);
 }
 
 void TWaveForm::OuvreFichier(const QString& FileName) {
-    if (MajusculesAscii(ExtensionFichier(FileName.toStdString())) != ".MP3") {
-        ChargeFichierWav(FileName);
-        return;
+    const TchoixRoute choix = ChoisitRoute(NomSysteme(FileName));
+    switch (choix.route) {
+        case TrouteFichier::rWav:
+            ChargeFichierWav(FileName);
+            return;
+        case TrouteFichier::rNomWav:
+            AfficheMessage(
+                QStringLiteral("Impossible d'ouvrir le fichier\n%1\n\nSon nom finit par .wav, mais il "
+                               "contient un son %2 : donnez-lui l'extension de ce format pour que "
+                               "Sampix le convertisse.")
+                    .arg(FileName, QString::fromStdString(choix.contenu)));
+            return;
+        case TrouteFichier::rMp3:
+            if (!bassOK) {
+                AfficheMessage(QStringLiteral("Décodeur MP3 non trouvé (libmpg123)"));
+                return;
+            }
+            break;
+        case TrouteFichier::rAutreFormat:
+            break;
     }
-    if (!bassOK) {
-        AfficheMessage(QStringLiteral("Décodeur MP3 non trouvé (libsndfile sans MP3)"));
-        return;
-    }
-    const QString wavName = ConvertitEnWav(FileName);
+    const QString wavName = ConvertitEnWav(FileName, choix.route);
     if (!wavName.isEmpty()) ChargeFichierWav(wavName);
 }
 

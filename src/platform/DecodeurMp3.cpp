@@ -1,59 +1,133 @@
 #include "platform/DecodeurMp3.h"
 
-#include <algorithm>
-#include <cmath>
+#include <sys/types.h>
 
-#include <sndfile.h>
+#include <cstring>
+
+#include <mpg123.h>
+
+namespace {
+
+const char* const kPasMp3 = "Ce n'est pas un fichier son MP3.";
+
+bool InitialiseMpg123() {
+    static const bool ok = mpg123_init() == MPG123_OK;
+    return ok;
+}
+
+mpg123_ssize_t Lit(void* source, void* p, size_t n) {
+    return static_cast<TfichierSource*>(source)->Lit(p, n);
+}
+
+off_t Cherche(void* source, off_t decalage, int origine) {
+    return static_cast<TfichierSource*>(source)->Cherche(decalage, origine);
+}
+
+std::string Description(long frequence, int canaux) {
+    return std::to_string(frequence) + " Hz " + (canaux == 1 ? "mono" : "stéréo");
+}
+
+// After the last whole frame only tags may follow: an APE tag, then an ID3v1 tag ("TAG",
+// 128 bytes). A frame header there starts a frame that the file no longer holds whole.
+bool FinCoupee(const TfichierSource& f, std::int64_t finTrames) {
+    std::int64_t bout = f.Taille();
+    char tag[3];
+    if (bout - finTrames >= 128 && f.LitA(bout - 128, tag, 3) && std::memcmp(tag, "TAG", 3) == 0) bout -= 128;
+    unsigned char pied[32];
+    // APE footer: "APETAGEX", version, size of items and footer, item count, flags (bit 31:
+    // a 32-byte header comes first), all 32-bit little-endian.
+    if (bout - finTrames >= 32 && f.LitA(bout - 32, pied, 32) && std::memcmp(pied, "APETAGEX", 8) == 0) {
+        auto mot = [&](int i) {
+            return std::uint32_t(pied[i]) | std::uint32_t(pied[i + 1]) << 8 |
+                   std::uint32_t(pied[i + 2]) << 16 | std::uint32_t(pied[i + 3]) << 24;
+        };
+        const std::int64_t taille = std::int64_t(mot(12)) + ((mot(20) & 0x80000000u) ? 32 : 0);
+        if (taille <= bout - finTrames) bout -= taille;
+    }
+    unsigned char entete[2] = {0, 0};
+    if (bout - finTrames <= 0 || !f.LitA(finTrames, entete, bout - finTrames >= 2 ? 2 : 1)) return false;
+    return entete[0] == 0xFF && (bout - finTrames == 1 || (entete[1] & 0xE0) == 0xE0);
+}
+
+}  // namespace
 
 bool DecodeurMp3Disponible() {
-    int nombre = 0;
-    sf_command(nullptr, SFC_GET_FORMAT_MAJOR_COUNT, &nombre, sizeof nombre);
-    for (int i = 0; i < nombre; ++i) {
-        SF_FORMAT_INFO format{};
-        format.format = i;
-        if (sf_command(nullptr, SFC_GET_FORMAT_MAJOR, &format, sizeof format) == 0 &&
-            (format.format & SF_FORMAT_TYPEMASK) == SF_FORMAT_MPEG)
-            return true;
+    const char** decodeurs = mpg123_supported_decoders();
+    return InitialiseMpg123() && decodeurs && decodeurs[0];
+}
+
+void TdecodeurMp3::TfermeMpg123::operator()(mpg123_handle_struct* mh) const {
+    mpg123_close(mh);
+    mpg123_delete(mh);
+}
+
+TdecodeurMp3::TdecodeurMp3(const std::string& nom) : TdecodeurSon(nom) {
+    int erreur = MPG123_OK;
+    if (InitialiseMpg123()) mh_.reset(mpg123_new(nullptr, &erreur));
+    if (!mh_)
+        throw EDecodeurSon(std::string("Le décodeur MP3 ne démarre pas : ") + mpg123_plain_strerror(erreur));
+    // Nothing on stderr; 16-bit samples at the stream's own rate and channel count, never
+    // resampled or remixed, so that a change in mid-stream comes as a new format.
+    mpg123_param(mh_.get(), MPG123_ADD_FLAGS, MPG123_QUIET, 0);
+    mpg123_format_none(mh_.get());
+    const long* frequences = nullptr;
+    size_t nombre = 0;
+    mpg123_rates(&frequences, &nombre);
+    for (size_t i = 0; i < nombre; ++i)
+        mpg123_format(mh_.get(), frequences[i], MPG123_MONO | MPG123_STEREO, MPG123_ENC_SIGNED_16);
+    mpg123_replace_reader_handle(mh_.get(), Lit, Cherche, nullptr);
+    if (mpg123_open_handle(mh_.get(), &source_) != MPG123_OK) throw EDecodeurSon(kPasMp3);
+    long frequence = 0;
+    int canaux = 0;
+    int codage = 0;
+    if (mpg123_getformat(mh_.get(), &frequence, &canaux, &codage) != MPG123_OK) {
+        source_.SignaleErreurLecture();
+        throw EDecodeurSon(kPasMp3);
     }
-    return false;
+    VerifieCouche();
+    canaux_ = canaux;
+    frequence_ = static_cast<std::uint32_t>(frequence);
 }
 
-TdecodeurMp3::TdecodeurMp3(const std::string& nom) {
-    SF_INFO info{};
-    sf_ = sf_open(nom.c_str(), SFM_READ, &info);
-    // libsndfile's own text for a refused file is misleading ("does not exist"), so it is not shown.
-    if (!sf_) throw EDecodeurMp3("Ce n'est pas un fichier son MP3.");
-    const bool mpeg = (info.format & SF_FORMAT_TYPEMASK) == SF_FORMAT_MPEG;
-    const bool coucheIII = (info.format & SF_FORMAT_SUBMASK) == SF_FORMAT_MPEG_LAYER_III;
-    if (!mpeg || !coucheIII || info.channels < 1 || info.channels > 2 || info.samplerate <= 0) {
-        sf_close(sf_);
-        throw EDecodeurMp3(mpeg ? "Ce n'est pas un son MPEG Layer III." : "Ce n'est pas un fichier son MP3.");
+void TdecodeurMp3::VerifieFormat() {
+    long frequence = 0;
+    int canaux = 0;
+    int codage = 0;
+    mpg123_getformat(mh_.get(), &frequence, &canaux, &codage);
+    if (frequence != static_cast<long>(frequence_) || canaux != canaux_)
+        throw EDecodeurSon("Le format du son change en cours de fichier (" +
+                           Description(frequence_, canaux_) + ", puis " + Description(frequence, canaux) +
+                           ") : un seul son est converti, d'un bout à l'autre du même format.");
+}
+
+void TdecodeurMp3::VerifieCouche() {
+    mpg123_frameinfo2 info{};
+    if (mpg123_info2(mh_.get(), &info) != MPG123_OK || info.layer != 3)
+        throw EDecodeurSon("Ce n'est pas un son MPEG Layer III.");
+}
+
+std::span<const std::int16_t> TdecodeurMp3::LitBloc() {
+    for (;;) {
+        off_t trame = 0;
+        unsigned char* audio = nullptr;
+        size_t octets = 0;
+        const int r = mpg123_decode_frame(mh_.get(), &trame, &audio, &octets);
+        if (r == MPG123_NEW_FORMAT) {
+            VerifieFormat();
+        } else if (r == MPG123_DONE) {
+            source_.SignaleErreurLecture();
+            mpg123_frameinfo2 info{};
+            mpg123_info2(mh_.get(), &info);
+            finEndommagee_ = FinCoupee(source_, mpg123_framepos(mh_.get()) + info.framesize);
+            return {};
+        } else if (r != MPG123_OK) {
+            source_.SignaleErreurLecture();
+            throw EDecodeurSon("Le fichier est endommagé : erreur de décodage à " +
+                               std::to_string(Pourcentage()) + " %.");
+        } else {
+            VerifieCouche();
+        }
+        // mpg123 hands out its own buffer of 16-bit samples, whole frames of them.
+        if (octets > 0) return {reinterpret_cast<const std::int16_t*>(audio), octets / 2};
     }
-    canaux_ = info.channels;
-    frequence_ = static_cast<std::uint32_t>(info.samplerate);
-    tramesAnnoncees_ = info.frames;
-}
-
-TdecodeurMp3::~TdecodeurMp3() {
-    sf_close(sf_);
-}
-
-std::size_t TdecodeurMp3::LitBloc(TblocMp3& bloc) {
-    const sf_count_t trames = sf_readf_float(sf_, flottants_.data(), kEchantillonsParBloc / canaux_);
-    if (sf_error(sf_) != SF_ERR_NO_ERROR)
-        throw EDecodeurMp3("Le fichier est endommagé : erreur de décodage à " +
-                           std::to_string(Pourcentage()) + " %.");
-    if (trames <= 0) return 0;
-    tramesLues_ += trames;
-    const std::size_t n = static_cast<std::size_t>(trames) * canaux_;
-    // Round to nearest, as mpg123 does when it writes 16-bit samples.
-    std::transform(flottants_.begin(), flottants_.begin() + n, bloc.begin(), [](float x) {
-        return static_cast<std::int16_t>(std::lrint(std::clamp(x * 32768.0f, -32768.0f, 32767.0f)));
-    });
-    return n;
-}
-
-int TdecodeurMp3::Pourcentage() const {
-    if (tramesAnnoncees_ <= 0) return 0;
-    return static_cast<int>(std::min<std::int64_t>(100, tramesLues_ * 100 / tramesAnnoncees_));
 }

@@ -6,8 +6,10 @@
 
 #include <bit>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <limits>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 #include <utility>
@@ -20,6 +22,7 @@ static_assert(std::endian::native == std::endian::little);
 namespace {
 
 constexpr std::uint32_t kTailleEnTete = 44;
+constexpr std::size_t kTailleTampon = 1 << 20;
 const char* const kCreation = "Impossible de créer le fichier";
 const char* const kEcriture = "Impossible d'écrire le fichier";
 
@@ -52,12 +55,25 @@ std::array<std::uint8_t, 44> EnTeteConversion(int canaux, std::uint32_t frequenc
 }
 
 // The sound is written beside its final name and takes that name only once whole, so a
-// failed import never destroys a WAV file that was already there.
+// failed import never destroys a WAV file that was already there. The temporary name is
+// hidden, and new each time: a file of the user's, or a second import running meanwhile,
+// is never written over.
 TfichierConversion::TfichierConversion(const std::string& nom, int canaux, std::uint32_t frequence)
-    : nom_(nom), nomProvisoire_(nom + ".part") {
+    : nom_(nom) {
     struct stat existant {};
     if (::stat(nom.c_str(), &existant) == 0 && !S_ISREG(existant.st_mode)) Echoue(kCreation, EISDIR);
-    const int fd = ::open(nomProvisoire_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const auto slash = nom.find_last_of('/');
+    const std::string dossier = slash == std::string::npos ? std::string() : nom.substr(0, slash + 1);
+    const std::string base = nom.substr(dossier.size());
+    std::random_device alea;
+    int fd = -1;
+    for (int essai = 0; essai < 100 && fd < 0; ++essai) {
+        char suffixe[16];
+        std::snprintf(suffixe, sizeof suffixe, ".%06x", static_cast<unsigned>(alea() & 0xFFFFFF));
+        nomProvisoire_ = dossier + "." + base + suffixe;
+        fd = ::open(nomProvisoire_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) break;
+    }
     if (fd < 0) Echoue(kCreation, errno);
     const auto tete = EnTeteConversion(canaux, frequence);
     if (!EcritA(fd, tete.data(), tete.size(), 0)) {
@@ -67,6 +83,7 @@ TfichierConversion::TfichierConversion(const std::string& nom, int canaux, std::
         Echoue(kCreation, erreur);
     }
     fd_ = fd;
+    tampon_.reserve(kTailleTampon);
 }
 
 TfichierConversion::~TfichierConversion() {
@@ -84,13 +101,25 @@ void TfichierConversion::Ajoute(const std::int16_t* echantillons, std::size_t n)
     const std::size_t octets = 2 * n;
     if (octets > std::numeric_limits<std::uint32_t>::max() - kTailleEnTete - tailleDonnees_)
         Echoue(kEcriture, EFBIG);
-    if (!EcritA(fd_, reinterpret_cast<const std::uint8_t*>(echantillons), octets,
-                kTailleEnTete + tailleDonnees_))
-        Echoue(kEcriture, errno);
+    const auto* p = reinterpret_cast<const std::uint8_t*>(echantillons);
+    if (tampon_.size() + octets > kTailleTampon) Vide();
+    if (octets >= kTailleTampon) {
+        if (!EcritA(fd_, p, octets, kTailleEnTete + ecrits_)) Echoue(kEcriture, errno);
+        ecrits_ += static_cast<std::uint32_t>(octets);
+    } else {
+        tampon_.insert(tampon_.end(), p, p + octets);
+    }
     tailleDonnees_ += static_cast<std::uint32_t>(octets);
 }
 
+void TfichierConversion::Vide() {
+    if (!EcritA(fd_, tampon_.data(), tampon_.size(), kTailleEnTete + ecrits_)) Echoue(kEcriture, errno);
+    ecrits_ += static_cast<std::uint32_t>(tampon_.size());
+    tampon_.clear();
+}
+
 void TfichierConversion::Termine() {
+    Vide();
     std::uint8_t riff[4];
     std::uint8_t donnees[4];
     Pose32(riff, tailleDonnees_ + kTailleEnTete - 8);

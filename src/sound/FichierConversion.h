@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The header for 16-bit samples as first written, both sizes 0: channels 1 for a mono
 // stream, otherwise 2.
@@ -14,8 +15,9 @@ std::array<std::uint8_t, 44> EnTeteConversion(int canaux, std::uint32_t frequenc
 
 class TfichierConversion {
 public:
-    // Starts the file under a provisional name beside `nom` and writes the header. Throws
-    // std::runtime_error "Impossible de créer le fichier "NOM". REASON" when it cannot.
+    // Starts the file under a temporary name of its own in the folder of `nom` and writes
+    // the header. Throws std::runtime_error "Impossible de créer le fichier "NOM". REASON"
+    // when it cannot.
     TfichierConversion(const std::string& nom, int canaux, std::uint32_t frequence);
     // A file left unfinished (an error, a damaged source) is removed: no partial sound
     // may pass for a whole one, and a file already named `nom` stays as it was.
@@ -23,7 +25,8 @@ public:
     TfichierConversion(const TfichierConversion&) = delete;
     TfichierConversion& operator=(const TfichierConversion&) = delete;
 
-    // Throws std::runtime_error when the write fails or the data would outgrow 32-bit sizes.
+    // Throws std::runtime_error when the write fails (a full disk) or the data would
+    // outgrow 32-bit sizes.
     void Ajoute(const std::int16_t* echantillons, std::size_t n);
     std::uint32_t TailleDonnees() const { return tailleDonnees_; }
 
@@ -34,10 +37,14 @@ public:
 private:
     // Throws the message for what failed, the name and the reason of the last system call.
     [[noreturn]] void Echoue(const std::string& quoi, int erreur) const;
+    void Vide();
 
     std::string nom_;
     std::string nomProvisoire_;
     int fd_ = -1;
     bool termine_ = false;
     std::uint32_t tailleDonnees_ = 0;
+    // Samples wait here, so that the disk sees a few large writes rather than one per block.
+    std::vector<std::uint8_t> tampon_;
+    std::uint32_t ecrits_ = 0;
 };

@@ -182,7 +182,7 @@ TEST(Fichiers, UnMp3SansDecodeurEstSignale) {
     f->bassOK = false;
     f->OuvreFichier("/tmp/chanson.Mp3");
     ASSERT_EQ(f.messages.size(), 1);
-    EXPECT_EQ(f.messages[0], "Décodeur MP3 non trouvé (libsndfile sans MP3)");
+    EXPECT_EQ(f.messages[0], "Décodeur MP3 non trouvé (libmpg123)");
 }
 
 TEST(Fichiers, UnNouveauSonSeMontreDepuisSonDebut) {

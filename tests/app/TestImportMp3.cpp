@@ -204,7 +204,7 @@ TEST(ImportMp3, SansDecodeurLeMessageEtRienNeChange) {
     SonDejaCharge avant(f);
     f->bassOK = false;
     f->OuvreFichier(Chemin(mp3));
-    EXPECT_EQ(f.messages, QStringList{"Décodeur MP3 non trouvé (libsndfile sans MP3)"});
+    EXPECT_EQ(f.messages, QStringList{"Décodeur MP3 non trouvé (libmpg123)"});
     EXPECT_FALSE(std::filesystem::exists(path(mp3).replace_extension(".wav")));
     avant.EstIntact();
 }

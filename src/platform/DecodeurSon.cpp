@@ -1,0 +1,66 @@
+#include "platform/DecodeurSon.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+TfichierSource::TfichierSource(const std::string& nom) {
+    fd_ = ::open(nom.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd_ < 0) throw EDecodeurSon(std::string("Impossible d'ouvrir le fichier : ") + std::strerror(errno));
+    struct stat etat {};
+    if (::fstat(fd_, &etat) != 0 || !S_ISREG(etat.st_mode)) {
+        const int erreur = S_ISDIR(etat.st_mode) ? EISDIR : EINVAL;
+        ::close(fd_);
+        throw EDecodeurSon(std::string("Impossible d'ouvrir le fichier : ") + std::strerror(erreur));
+    }
+    taille_ = etat.st_size;
+}
+
+TfichierSource::~TfichierSource() {
+    ::close(fd_);
+}
+
+std::int64_t TfichierSource::Lit(void* p, std::size_t n) {
+    ssize_t r;
+    do r = ::read(fd_, p, n);
+    while (r < 0 && errno == EINTR);
+    if (r < 0) {
+        if (erreur_ == 0) erreur_ = errno;
+        return -1;
+    }
+    position_ += r;
+    return r;
+}
+
+std::int64_t TfichierSource::Cherche(std::int64_t decalage, int origine) {
+    const off_t r = ::lseek(fd_, decalage, origine);
+    if (r >= 0) position_ = r;
+    return r;
+}
+
+bool TfichierSource::LitA(std::int64_t position, void* p, std::size_t n) const {
+    auto* o = static_cast<char*>(p);
+    while (n > 0) {
+        const ssize_t r = ::pread(fd_, o, n, position);
+        if (r < 0 && errno == EINTR) continue;
+        if (r <= 0) return false;
+        o += r;
+        n -= static_cast<std::size_t>(r);
+        position += r;
+    }
+    return true;
+}
+
+void TfichierSource::SignaleErreurLecture() const {
+    if (erreur_ != 0)
+        throw EDecodeurSon(std::string("Impossible de lire le fichier : ") + std::strerror(erreur_));
+}
+
+int TdecodeurSon::Pourcentage() const {
+    if (source_.Taille() <= 0) return 100;
+    return static_cast<int>(std::clamp<std::int64_t>(source_.Position() * 100 / source_.Taille(), 0, 100));
+}

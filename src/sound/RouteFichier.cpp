@@ -1,0 +1,71 @@
+#include "sound/RouteFichier.h"
+
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <fstream>
+
+#include "sound/NomsFichiers.h"
+
+namespace {
+
+using Toctets = std::array<std::uint8_t, 12>;
+
+// Reads up to 12 bytes at `position`; the bytes the file does not hold stay 0.
+Toctets LitDebut(std::ifstream& f, std::uint64_t position) {
+    Toctets o{};
+    f.clear();
+    f.seekg(static_cast<std::streamoff>(position));
+    f.read(reinterpret_cast<char*>(o.data()), o.size());
+    return o;
+}
+
+bool Commence(const Toctets& o, const char* texte, std::size_t decalage = 0) {
+    return std::memcmp(o.data() + decalage, texte, std::strlen(texte)) == 0;
+}
+
+// An MPEG audio frame header: 11 bits of sync, a defined version and layer.
+bool EnTeteMpeg(const Toctets& o) {
+    return o[0] == 0xFF && (o[1] & 0xE0) == 0xE0 && (o[1] & 0x18) != 0x08 && (o[1] & 0x06) != 0;
+}
+
+// ID3v2: "ID3", version, flags, then the tag size in four 7-bit bytes (header and an
+// optional 10-byte footer, flagged by bit 4, not counted).
+std::uint64_t TailleId3v2(const Toctets& o) {
+    std::uint64_t taille = 10;
+    for (int i = 6; i < 10; ++i) taille += static_cast<std::uint64_t>(o[i] & 0x7F) << (7 * (9 - i));
+    return (o[5] & 0x10) ? taille + 10 : taille;
+}
+
+std::string Contenu(const std::string& nom) {
+    std::ifstream f(nom, std::ios::binary);
+    if (!f) return {};
+    Toctets o = LitDebut(f, 0);
+    if (Commence(o, "RIFF") && Commence(o, "WAVE", 8)) return "WAV";
+    if (Commence(o, "ID3")) {
+        // Some FLAC files carry an ID3v2 tag too: what follows the tag decides.
+        if (Commence(LitDebut(f, TailleId3v2(o)), "fLaC")) return "FLAC";
+        return "MP3";
+    }
+    if (EnTeteMpeg(o)) return "MP3";
+    if (Commence(o, "fLaC")) return "FLAC";
+    if (Commence(o, "OggS")) return "Ogg";
+    if (Commence(o, "FORM") && (Commence(o, "AIFF", 8) || Commence(o, "AIFC", 8))) return "AIFF";
+    return {};
+}
+
+}  // namespace
+
+TchoixRoute ChoisitRoute(const std::string& nom) {
+    const std::string extension = MajusculesAscii(ExtensionFichier(nom));
+    const std::string contenu = Contenu(nom);
+    if (contenu == "WAV") return {TrouteFichier::rWav, contenu};
+    if (!contenu.empty()) {
+        if (extension == ".WAV") return {TrouteFichier::rNomWav, contenu};
+        return {contenu == "MP3" ? TrouteFichier::rMp3 : TrouteFichier::rAutreFormat, contenu};
+    }
+    if (extension == ".MP3") return {TrouteFichier::rMp3, contenu};
+    for (const char* e : {".FLAC", ".OGG", ".OGA", ".OPUS", ".AIF", ".AIFF", ".AIFC"})
+        if (extension == e) return {TrouteFichier::rAutreFormat, contenu};
+    return {TrouteFichier::rWav, contenu};
+}
