@@ -14,8 +14,8 @@
 namespace {
 
 std::vector<std::uint8_t> Octets(const std::string& texte, std::size_t taille = 64) {
-    std::vector<std::uint8_t> v(texte.begin(), texte.end());
-    v.resize(std::max(taille, v.size()), 0x55);
+    std::vector<std::uint8_t> v(std::max(taille, texte.size()), 0x55);
+    std::copy(texte.begin(), texte.end(), v.begin());
     return v;
 }
 
