@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 
 #include "sound/NomsFichiers.h"
@@ -38,6 +39,9 @@ std::uint64_t TailleId3v2(const Toctets& o) {
 }
 
 std::string Contenu(const std::string& nom) {
+    // Only a plain file is looked into: opening a pipe would wait for a writer.
+    std::error_code e;
+    if (!std::filesystem::is_regular_file(nom, e)) return {};
     std::ifstream f(nom, std::ios::binary);
     if (!f) return {};
     Toctets o = LitDebut(f, 0);
