@@ -289,8 +289,9 @@ TEST_F(Options, LaBoiteAProposEtSonAdresseInjoignable) {
                   "Sampix : effet de l'échantillonnage et de la numérisation sur un son");
         EXPECT_TRUE(boite.Version->text().contains("2.01"));
         EXPECT_TRUE(boite.Version->text().contains("20/04/2014"));
-        for (const char* bibliotheque : {"Qt", "PortAudio", "libsndfile"})
+        for (const char* bibliotheque : {"Qt", "PortAudio", "libsndfile", "libmpg123", "FFTW", "GNU GPL 3"})
             EXPECT_TRUE(boite.Comments->text().contains(bibliotheque)) << bibliotheque;
+        EXPECT_GE(boite.Comments->height(), boite.Comments->sizeHint().height());  // nothing cut
         EXPECT_FALSE(boite.ProgramIcon->pixmap().isNull());
         EXPECT_EQ(boite.VersionBtn->text(), "Version à jour");
         // The offscreen platform opens no address: the failure path.
