@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
             }
             case 2:
                 // Large arrivals, to reach the receive queue's bound.
-                for (int k = 0; k < 1 + donnees[i + 1] % 64; ++k) {
+                for (int k = 0; k < 1 + donnees[i + 1] % 16; ++k) {
                     files.AjouteReception(bloc.data(), n);
                     reception.insert(reception.end(), bloc.begin(), bloc.end());
                 }
