@@ -251,6 +251,7 @@ private:
     void LanceLecture();
     void FinDecompte();
     void EnregistrementPlein();
+    void EnregistrementCoupe();
     void RetablitSonPrecedent();
     void EnregistreEtOuvre(TformatWave disposition, const std::uint8_t* octets, std::int32_t trames,
                            std::uint32_t frequence);

@@ -22,6 +22,7 @@
 
 #include "app/PaintBox.h"
 #include "app/WaveForm.h"
+#include "platform/Messages.h"
 
 namespace {
 
@@ -230,6 +231,8 @@ void TWaveForm::CreeControles() {
     connect(VeltaBtn, &QToolButton::clicked, this, &TWaveForm::VeltaBtnClick);
     MediaPlayer.OnNotify = [this](TnotificationLecteur n) { MediaPlayerNotify(n); };
     Enregistreur.OnPlein = [this] { EnregistrementPlein(); };
+    Enregistreur.OnCoupure = [this] { EnregistrementCoupe(); };
+    MediaPlayer.OnPanne = [](const QString& raison) { AfficheMessage(raison); };
     connect(BitsTB, &QSlider::valueChanged, this, &TWaveForm::BitsCBChange);
     connect(FechTB, &QSlider::valueChanged, this, &TWaveForm::BitsCBChange);
     CreeControlesLecon();

@@ -139,3 +139,8 @@ void TWaveForm::EnregistrementPlein() {
     AfficheMessage(QStringLiteral(
         "Durée maximale atteinte : l'enregistrement s'arrête là. Cliquez sur Stop pour le garder."));
 }
+
+void TWaveForm::EnregistrementCoupe() {
+    AfficheMessage(QStringLiteral(
+        "L'entrée son ne répond plus : l'enregistrement s'arrête là. Cliquez sur Stop pour le garder."));
+}

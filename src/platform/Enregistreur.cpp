@@ -4,16 +4,25 @@
 
 TEnregistreur::TEnregistreur(std::size_t capacite) : capacite_(capacite) {
     signal_.OnSignal = [this](std::uint32_t, TtypeSignal) {
+        veille_.Arrete();
         if (OnPlein) OnPlein();
+    };
+    veille_.Progression = [this] { return static_cast<std::int64_t>(Taille()); };
+    veille_.OnMuet = [this] {
+        if (OnCoupure) OnCoupure();
     };
 }
 
 std::optional<std::string> TEnregistreur::Ouvre(int peripherique, TformatCarte format) {
     format_ = format;
-    return flux_.Demarre(peripherique, format, capacite_, signal_);
+    veille_.Arrete();
+    auto refus = flux_.Demarre(peripherique, format, capacite_, signal_);
+    if (!refus) veille_.Demarre();
+    return refus;
 }
 
 void TEnregistreur::Ferme() {
+    veille_.Arrete();
     flux_.Arrete();
 }
 

@@ -8,6 +8,7 @@
 
 #include "platform/FluxAudio.h"
 #include "platform/SignalAudio.h"
+#include "platform/VeilleFlux.h"
 
 class TEnregistreur {
 public:
@@ -16,6 +17,9 @@ public:
 
     // Told on the UI thread, once, when the recording has filled its room.
     std::function<void()> OnPlein;
+    // Told on the UI thread, once, when the sound card stopped answering: what was recorded
+    // until then stays readable, the recording stays open until Ferme.
+    std::function<void()> OnCoupure;
 
     // Returns the reason when the device cannot record in that format.
     std::optional<std::string> Ouvre(int peripherique, TformatCarte format);
@@ -31,6 +35,7 @@ private:
     TformatCarte format_{0, 16};
     TsignalAudio signal_;
     TfluxEntree flux_;
+    TveilleFlux veille_;
 };
 
 // Ticks of the stop countdown for a recording that ran t seconds (the elapsed time modulo

@@ -117,6 +117,13 @@ void TfluxSortie::Arrete() {
     FermeFlux(flux_);
 }
 
+void TfluxSortie::Abandonne() {
+    interrompu_.store(true);
+    static std::vector<void*> abandonnes;
+    abandonnes.push_back(flux_);
+    flux_ = nullptr;
+}
+
 bool TfluxSortie::EnCours() const {
     return flux_ && Pa_IsStreamActive(Flux(flux_)) == 1;
 }

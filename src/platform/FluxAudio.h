@@ -53,6 +53,9 @@ public:
     // Aborts a play and waits for the device; no signal follows an aborted play.
     void Arrete();
     bool EnCours() const;
+    // For a device that stopped taking samples: PortAudio's device thread then never ends,
+    // so stopping or closing the stream would wait forever. It is left to that thread.
+    void Abandonne();
     // Frames handed to the device since the start, all passes together.
     std::int64_t TramesJouees() const { return trames_.load(std::memory_order_acquire); }
 

@@ -31,6 +31,8 @@ struct TLecteurAudio::Fichier {
 
 TLecteurAudio::TLecteurAudio() {
     signal_.OnSignal = [this](std::uint32_t numero, TtypeSignal type) { SignalRecu(numero, type); };
+    veille_.Progression = [this] { return lecture_.TramesJouees(); };
+    veille_.OnMuet = [this] { CarteMuette(); };
 }
 
 TLecteurAudio::~TLecteurAudio() {
@@ -110,12 +112,14 @@ void TLecteurAudio::Play() {
     if (refus) throw ELecteurErreur("Le périphérique son refuse la lecture (" + *refus + ")");
     lectureOuverte_ = true;
     lectureNotifie_ = notifier;
+    veille_.Demarre();
 }
 
 // Ends the play under way and reports it: aborted, or successful when it had already
 // reached its end and only the report was pending.
 void TLecteurAudio::InterromptLecture() {
     if (!lectureOuverte_) return;
+    veille_.Arrete();
     const bool finie = !lecture_.EnCours();
     position_ = PositionLecture();
     lecture_.Arrete();
@@ -146,11 +150,21 @@ bool TLecteurAudio::event(QEvent* evenement) {
 void TLecteurAudio::SignalRecu(std::uint32_t numero, TtypeSignal type) {
     if (numero != numeroLecture_ || !lectureOuverte_) return;
     if (type == TtypeSignal::tsFin) {
+        veille_.Arrete();
         position_ = debutLecture_ + longueurLecture_;
         lecture_.Arrete();
         lectureOuverte_ = false;
     }
     if (lectureNotifie_ && OnNotify) OnNotify(TnotificationLecteur::nvSuccessful);
+}
+
+void TLecteurAudio::CarteMuette() {
+    if (!lectureOuverte_) return;
+    position_ = PositionLecture();
+    lecture_.Abandonne();
+    lectureOuverte_ = false;
+    if (OnPanne) OnPanne(QStringLiteral("La sortie son ne répond plus : la lecture s'arrête."));
+    if (lectureNotifie_) Notifie(TnotificationLecteur::nvAborted);
 }
 
 void TLecteurAudio::SetBoucle(bool boucle) {

@@ -16,6 +16,7 @@
 
 #include "platform/FluxAudio.h"
 #include "platform/SignalAudio.h"
+#include "platform/VeilleFlux.h"
 
 enum class TformatTemps { tfMilliseconds, tfSamples };
 
@@ -37,6 +38,9 @@ public:
     // Delivered on the UI thread, once for each notifying command that ends, and at the end
     // of every pass of a looping play (which goes on by itself).
     std::function<void(TnotificationLecteur)> OnNotify;
+    // Told when the sound card stopped answering in the middle of a play, which then ends as
+    // aborted; with the reason to show.
+    std::function<void(const QString&)> OnPanne;
 
     // Options for the next command only; each command forgets them.
     void SetNotify(bool notifier) { notify_ = notifier; }
@@ -74,11 +78,13 @@ private:
     void Notifie(TnotificationLecteur n);
     void InterromptLecture();
     void SignalRecu(std::uint32_t numero, TtypeSignal type);
+    void CarteMuette();
     std::int64_t PositionLecture() const;
 
     std::unique_ptr<Fichier> fichier_;
     TsignalAudio signal_;
     TfluxSortie lecture_;
+    TveilleFlux veille_;
     TformatTemps formatTemps_ = TformatTemps::tfMilliseconds;
     bool notify_ = false;
     std::optional<std::int64_t> debut_;

@@ -13,6 +13,7 @@
 #include <QToolButton>
 
 #include "app/FenetreTest.h"
+#include "support/CarteSon.h"
 #include "support/FichiersTest.h"
 #include "support/LigneVelta.h"
 
@@ -80,6 +81,21 @@ TEST(Pannes, DisquePleinPendantLesEcritures) {
     EXPECT_EQ(f.messages.size(), 3);
     EXPECT_EQ(LitOctets(dossier / "garde.WAV"), (std::vector<std::uint8_t>{1, 2, 3, 4, 5}));
     EXPECT_EQ(Noms(dossier), (std::vector<std::string>{"cours.wav", "garde.WAV"}));
+}
+
+// A card pulled out in the middle of a recording: the teacher is told, and Stop keeps what
+// was recorded until then.
+TEST(Pannes, CarteSonDebrancheePendantUnEnregistrement) {
+    BrancheCarteFragile(8000);
+    FenetreTest f;
+    f->RecordBtn->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !f.messages.isEmpty(); }, 8000));
+    EXPECT_EQ(f.messages[0],
+              "L'entrée son ne répond plus : l'enregistrement s'arrête là. Cliquez sur Stop pour le garder.");
+    f->StopBtn->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f->nomFichier == f->nomFichierRecord; }, 8000));
+    EXPECT_GT(f->son.NbrePoints, 0);
+    EXPECT_EQ(f.messages.size(), 1);
 }
 
 // An acquisition that cannot be written keeps the sound on screen and says so.

@@ -141,6 +141,43 @@ TEST(Enregistreur, EnregistreCeQueDonneLEntreeEtSArreteQuandCEstPlein) {
     EXPECT_EQ(0, std::memcmp(enregistreur.Octets(), Octets(entree).data(), 10000));
 }
 
+// A card pulled out stops its callbacks without a word: the play ends as aborted, and
+// closing the player does not wait for the card.
+TEST_F(CarteSon, UneSortieDebrancheeArreteLaLectureEtLeDit) {
+    BrancheCarteFragile(4410);
+    Ouvre(Echantillons(5 * 44100), 1, 44100);
+    QString panne;
+    lecteur.OnPanne = [&](const QString& raison) { panne = raison; };
+    lecteur.SetNotify(true);
+    lecteur.Play();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !notifications.empty(); }, 8000));
+    EXPECT_EQ(notifications, std::vector{TnotificationLecteur::nvAborted});
+    EXPECT_EQ(panne, "La sortie son ne répond plus : la lecture s'arrête.");
+    EXPECT_FALSE(lecteur.EnLecture());
+    EXPECT_GT(lecteur.Position(), 0);
+    EXPECT_LT(lecteur.Position(), 1000);
+    lecteur.Close();
+}
+
+// What came in before the card went away stays, and closing ends the recording.
+TEST(Enregistreur, UneEntreeDebrancheeGardeCeQuiAEteEnregistre) {
+    BrancheCarteFragile(4410);
+    TEnregistreur enregistreur(10 * 44100 * 2);
+    bool coupe = false;
+    enregistreur.OnCoupure = [&] { coupe = true; };
+    ASSERT_FALSE(enregistreur.Ouvre(PeripheriqueEntreeParDefaut(), {44100, 16}));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return coupe; }, 8000));
+    const std::size_t octets = enregistreur.Taille();
+    ASSERT_GT(octets, 0u);
+    EXPECT_LE(octets, 2u * 8820);
+    std::vector<std::int16_t> recu(octets / 2);
+    std::memcpy(recu.data(), enregistreur.Octets(), octets);
+    EXPECT_EQ(recu, std::vector<std::int16_t>(octets / 2, 1000));
+    EXPECT_TRUE(enregistreur.EstOuvert());
+    enregistreur.Ferme();
+    EXPECT_EQ(enregistreur.Taille(), octets);
+}
+
 TEST(SondageEntrees, LePremierFormatAccepteDansLOrdre) {
     const std::vector<TperipheriqueEntree> entrees = {{3, "tout"}, {5, "22050 Hz 8 bits"}, {7, "rien"}};
     const TresultatSondage r = SondeEntrees(entrees, 5, [](int peripherique, TformatCarte f) {

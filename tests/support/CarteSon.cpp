@@ -1,6 +1,7 @@
 #include "support/CarteSon.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -38,4 +39,10 @@ std::vector<std::int16_t> SonJoue() {
 
 void EntreeCarte(const std::vector<std::uint8_t>& octets) {
     EcritOctets(Home() / "IN.raw", octets);
+}
+
+void BrancheCarteFragile(long trames) {
+    std::ofstream(Home() / ".asoundrc") << "pcm_type.sampixfragile { lib \"" SAMPIX_CARTE_FRAGILE "\" }\n"
+                                        << "pcm.!default { type sampixfragile; trames " << trames << " }\n";
+    std::freopen((Home() / "stderr.txt").c_str(), "w", stderr);
 }

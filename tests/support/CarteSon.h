@@ -13,3 +13,7 @@ std::size_t TailleSortieCarte();
 std::vector<std::int16_t> SonJoue();
 // What the next recording reads.
 void EntreeCarte(const std::vector<std::uint8_t>& octets);
+// Makes the default sound card one that goes away after `trames` frames at real pace, as a
+// card pulled out does. Call before the process first uses the sound system. PortAudio
+// logs every failed restart of a card that went away, so stderr goes to a file from then on.
+void BrancheCarteFragile(long trames);
