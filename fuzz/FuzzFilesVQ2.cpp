@@ -1,5 +1,6 @@
 // Any sequence of calls on the VQ2 driver's byte queues, checked against a plain model: the
-// bytes come out in order, none is made up, and a full receive queue drops the oldest.
+// bytes come out in order, none is made up, and a full receive queue drops the oldest. The
+// queue's bound is made small here, so that reaching it costs a few arrivals, not a megabyte.
 #include <cstdint>
 #include <deque>
 #include <vector>
@@ -7,9 +8,10 @@
 #include "FilesOctets.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
-    TfilesOctets files;
+    constexpr std::size_t kBorne = 1 << 12;
+    TfilesOctets files(kBorne);
     std::deque<std::uint8_t> envoi, reception;
-    std::vector<std::uint8_t> tampon(1 << 12);
+    std::vector<std::uint8_t> tampon(1 << 10);
     std::uint8_t compteur = 0;
     for (std::size_t i = 0, operations = 0; i + 2 < taille && operations < 64; i += 3, ++operations) {
         const std::size_t n = (donnees[i + 1] | (donnees[i + 2] << 8)) % tampon.size();
@@ -31,13 +33,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
             }
             case 2:
                 // Large arrivals, to reach the receive queue's bound.
-                for (int k = 0; k < 1 + donnees[i + 1] % 16; ++k) {
+                for (int k = 0; k < 1 + donnees[i + 1] % 8; ++k) {
                     files.AjouteReception(bloc.data(), n);
                     reception.insert(reception.end(), bloc.begin(), bloc.end());
                 }
-                if (reception.size() > TfilesOctets::kReceptionMax)
-                    reception.erase(reception.begin(), reception.end() - static_cast<std::ptrdiff_t>(
-                                                                             TfilesOctets::kReceptionMax));
+                if (reception.size() > kBorne)
+                    reception.erase(reception.begin(), reception.end() - static_cast<std::ptrdiff_t>(kBorne));
                 break;
             case 3: {
                 const std::size_t c = files.Prend(tampon.data(), n);

@@ -27,9 +27,9 @@ void TfilesOctets::RetireEnvoi(std::size_t n) {
 void TfilesOctets::AjouteReception(const std::uint8_t* octets, std::size_t n) {
     const std::lock_guard<std::mutex> garde(verrou_);
     reception_.insert(reception_.end(), octets, octets + n);
-    if (reception_.size() > kReceptionMax)
+    if (reception_.size() > receptionMax_)
         reception_.erase(reception_.begin(),
-                         reception_.begin() + static_cast<std::ptrdiff_t>(reception_.size() - kReceptionMax));
+                         reception_.begin() + static_cast<std::ptrdiff_t>(reception_.size() - receptionMax_));
 }
 
 std::size_t TfilesOctets::EnAttente() {

@@ -11,6 +11,8 @@ public:
     // A program that stops reading loses the oldest received bytes past this, never memory.
     static constexpr std::size_t kReceptionMax = 1 << 20;
 
+    explicit TfilesOctets(std::size_t receptionMax = kReceptionMax) : receptionMax_(receptionMax) {}
+
     void AjouteEnvoi(const std::uint8_t* octets, std::size_t n);
     bool EnvoiVide();
     // Copies at most n bytes to send, without removing them; RetireEnvoi removes them once sent.
@@ -24,6 +26,7 @@ public:
     void VideTout();
 
 private:
+    const std::size_t receptionMax_;
     std::mutex verrou_;
     std::deque<std::uint8_t> envoi_;
     std::deque<std::uint8_t> reception_;
