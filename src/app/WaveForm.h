@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <QString>
@@ -17,11 +18,13 @@
 #include "graph/GrapheSon.h"
 #include "platform/Enregistreur.h"
 #include "platform/LecteurAudio.h"
+#include "sound/ChaineDirect.h"
 #include "sound/EnregistrementSon.h"
 #include "sound/FiltreAntiRepliement.h"
 #include "sound/RouteFichier.h"
 
 class QCheckBox;
+class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -122,6 +125,13 @@ public:
     // A new sound (or none) is in the record.
     void NouveauSonLecon();
 
+    // Live mode (WaveFormDirect.cpp): the microphone digitised and heard at once.
+    void DirectBtnClick();
+    void LanceDirect();
+    void ArreteDirect();
+    void ReglageDirect();
+    void TimerDirectTimer();
+
     // Controls, in screen order.
     QToolBar* ToolBar1;
     QToolButton* OpenFileBtn;
@@ -154,6 +164,10 @@ public:
     QToolButton* ExporteImageBtn;
     QCheckBox* FiltreCB;
     QComboBox* WaveInCB;
+    QToolButton* DirectBtn;
+    QCheckBox* OriginalCB;
+    QSlider* GainDirectTB;
+    QTimer* TimerDirect;
     TPaintBox* PaintBoxAll;
     QSplitter* Splitter1;
     QProgressBar* Gauge;
@@ -228,6 +242,19 @@ public:
     bool spectreLogarithmique = false;
     std::uint64_t generationSon = 0;
 
+    // Live mode: the chain the audio thread runs (made at the first start, and outliving the
+    // stream), the stream, the frames drawn, and what the window gives back at the end.
+    std::unique_ptr<TchaineDirect> chaineDirect;
+    TfluxDirect fluxDirect;
+    bool directEnCours = false;
+    std::int64_t tramesDirectVues = 0;
+    std::chrono::steady_clock::time_point dernierBlocDirect;
+    std::vector<std::int16_t> vueSonDirect;
+    std::vector<std::int16_t> vueNumeriseDirect;
+    std::vector<std::pair<QWidget*, bool>> etatsAvantDirect;
+    std::pair<int, int> reglagesAvantDirect;
+    std::pair<QString, QString> labelsAvantDirect;
+
 protected:
     void closeEvent(QCloseEvent* evenement) override;
     void resizeEvent(QResizeEvent* evenement) override;
@@ -239,6 +266,10 @@ private:
     void CreeControles();
     void CreeRaccourcis();
     void CreeControlesLecon();
+    void CreeControlesDirect();
+    void EtatDirect(bool actif);
+    void ReprendLecteur();
+    void DessineVuesDirect(std::size_t nouvelles);
     void FormCreate();
     void FormClose();
     void FormResize();
@@ -260,4 +291,7 @@ private:
     void RegleScrollBar();
     void PlaceFenetre();
     void AfficheLectures(const TlecturesRepere& lectures);
+
+    QAction* actionOriginal = nullptr;
+    QAction* actionGain = nullptr;
 };

@@ -236,6 +236,7 @@ void TWaveForm::CreeControles() {
     connect(BitsTB, &QSlider::valueChanged, this, &TWaveForm::BitsCBChange);
     connect(FechTB, &QSlider::valueChanged, this, &TWaveForm::BitsCBChange);
     CreeControlesLecon();
+    CreeControlesDirect();
     CreeRaccourcis();
 }
 
@@ -257,6 +258,7 @@ void TWaveForm::CreeRaccourcis() {
         {QKeySequence(Qt::Key_F8), VeltaBtn},
         {QKeySequence(Qt::Key_F9), ErreurBtn},
         {QKeySequence(Qt::Key_F10), SpectreBtn},
+        {QKeySequence(Qt::Key_F11), DirectBtn},
     };
     for (const auto& r : raccourcis) {
         auto* raccourci = new QShortcut(r.touches, this);
@@ -268,7 +270,8 @@ void TWaveForm::CreeRaccourcis() {
         const QString bulle = bouton->toolTip().isEmpty() ? bouton->text() : bouton->toolTip();
         bouton->setToolTip(bulle + " (" + r.touches.toString(QKeySequence::NativeText) + ")");
     }
-    // Escape stops whatever runs: a play or a recording, through the Stop button that is enabled.
+    // Escape stops whatever runs: a play, a recording or the live mode, through the Stop button that is
+    // enabled.
     auto* echap = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     echap->setContext(Qt::WindowShortcut);
     connect(echap, &QShortcut::activated, this, [this] {

@@ -67,6 +67,7 @@ TWaveForm::~TWaveForm() {
 }
 
 void TWaveForm::FormClose() {
+    if (directEnCours) ArreteDirect();
     ArreteEcoute();
     FermeEnregistrement();
     velta.FermeInterface();

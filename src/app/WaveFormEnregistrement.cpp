@@ -54,6 +54,10 @@ void TWaveForm::LanceAcqSon() {
 }
 
 void TWaveForm::StopBtnClick() {
+    if (directEnCours) {
+        ArreteDirect();
+        return;
+    }
     StopBtn->setEnabled(false);
     stopEnCours = true;
     if (velta.entree != Tentree::eSon) {

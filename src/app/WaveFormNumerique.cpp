@@ -7,6 +7,10 @@
 #include "sound/Numerisation.h"
 
 void TWaveForm::BitsCBChange() {
+    if (directEnCours) {
+        ReglageDirect();
+        return;
+    }
     if (PasEchantillonnage(FechTB->maximum(), FechTB->value()) != graphe->pasFreq ||
         BitsTB->value() != graphe->NbreBits)
         CalculeNumerique();

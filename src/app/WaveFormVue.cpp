@@ -93,6 +93,10 @@ void TWaveForm::AfficheLectures(const TlecturesRepere& l) {
 
 // Without a sound the view is blank and shows no reading.
 void TWaveForm::PaintBoxPaint() {
+    if (directEnCours) {
+        DessineVuesDirect(0);
+        return;
+    }
     if (nomFichier.isEmpty()) {
         PaintBox->image().fill(Qt::white);
         AfficheLectures({});
@@ -109,6 +113,10 @@ void TWaveForm::PaintBoxPaint() {
 // The overview clears only its curve area: the side columns are cleared here, or the
 // bands' edges over them would pile up from one paint to the next.
 void TWaveForm::PaintBoxAllPaint() {
+    if (directEnCours) {
+        DessineVuesDirect(0);
+        return;
+    }
     PaintBoxAll->image().fill(Qt::white);
     if (nomFichier.isEmpty()) return;
     PrepareApercu(*grapheAll, PaintBoxAll->width(), PaintBoxAll->height());
@@ -151,14 +159,14 @@ void TWaveForm::ScrollBarChange() {
 }
 
 void TWaveForm::PaintBoxAllMouseDown(int X) {
-    if (nomFichier.isEmpty()) return;
+    if (nomFichier.isEmpty() || directEnCours) return;
     curseurT = ChercheCurseurTemps(debutPB, finPB, X);
     PaintBoxAll->setCursor(Forme(curseurT));
     Xdeplace = X;
 }
 
 void TWaveForm::PaintBoxAllMouseMove(int X) {
-    if (nomFichier.isEmpty()) return;
+    if (nomFichier.isEmpty() || directEnCours) return;
     if (curseurT == TcurseurTemps::curNormal) {
         PaintBoxAll->setCursor(Forme(ChercheCurseurTemps(debutPB, finPB, X)));
         return;
@@ -177,7 +185,7 @@ void TWaveForm::PaintBoxAllMouseMove(int X) {
 // The selection's frames are taken back from the band's columns; a release beyond either
 // end of the strip stops at the sound's first or last frame.
 void TWaveForm::PaintBoxAllMouseUp(int X) {
-    if (nomFichier.isEmpty()) return;
+    if (nomFichier.isEmpty() || directEnCours) return;
     PaintBoxAll->setCursor(Qt::ArrowCursor);
     DessineSelection();
     const auto trame = [this](int colonne) {
@@ -217,7 +225,7 @@ void TWaveForm::PaintBoxAllMouseUp(int X) {
 
 // The cursors are XOR lines: drawn again where they are, they go, and are drawn anew.
 void TWaveForm::PaintBoxMouseUp(Qt::KeyboardModifiers Shift, int X, int Y) {
-    if (nomFichier.isEmpty()) return;
+    if (nomFichier.isEmpty() || directEnCours) return;
     graphe->TraceRepere();
     long double xr, yr;
     graphe->MondeXY(X, Y, xr, yr);

@@ -194,3 +194,56 @@ int TfluxEntree::Rappel(const void* entree, void*, unsigned long trames, const P
     self->signal_->Emet(0, TtypeSignal::tsPlein);
     return paComplete;
 }
+
+TfluxDirect::~TfluxDirect() {
+    Arrete();
+}
+
+std::optional<std::string> TfluxDirect::Demarre(int peripherique, TformatCarte format,
+                                                unsigned long tramesParBloc, TtraitementBloc traitement,
+                                                void* contexte) {
+    Arrete();
+    if (!SystemeAudioPret()) return std::string("système audio indisponible");
+    if (peripherique < 0) return std::string("aucune entrée son");
+    const PaDeviceIndex sortie = Pa_GetDefaultOutputDevice();
+    if (sortie == paNoDevice) return std::string("aucune sortie son");
+    traitement_ = traitement;
+    contexte_ = contexte;
+    octetsParTrame_ = format.bits == 8 ? 1 : 2;
+    // One block of buffering each way: the latency the class hears.
+    const double latence = static_cast<double>(tramesParBloc) / format.frequence;
+    PaStreamParameters entree = ParametresEntree(peripherique, format);
+    entree.suggestedLatency = latence;
+    PaStreamParameters parametresSortie = entree;
+    parametresSortie.device = sortie;
+    PaStream* flux = nullptr;
+    const PaError e = Pa_OpenStream(&flux, &entree, &parametresSortie, format.frequence, tramesParBloc,
+                                    paClipOff, &TfluxDirect::Rappel, this);
+    return Lance(flux, e, flux_);
+}
+
+void TfluxDirect::Arrete() {
+    FermeFlux(flux_);
+}
+
+bool TfluxDirect::EnCours() const {
+    return flux_ && Pa_IsStreamActive(Flux(flux_)) == 1;
+}
+
+double TfluxDirect::Latence() const {
+    const PaStreamInfo* info = flux_ ? Pa_GetStreamInfo(Flux(flux_)) : nullptr;
+    return info ? info->inputLatency + info->outputLatency : 0.0;
+}
+
+// A block without input (the device gave none in time) is treated as silence, so that the
+// output never holds stale samples.
+int TfluxDirect::Rappel(const void* entree, void* sortie, unsigned long trames,
+                        const PaStreamCallbackTimeInfo*, unsigned long, void* moi) {
+    auto* self = static_cast<TfluxDirect*>(moi);
+    if (!entree) {
+        std::memset(sortie, self->octetsParTrame_ == 1 ? 128 : 0, trames * self->octetsParTrame_);
+        entree = sortie;
+    }
+    self->traitement_(self->contexte_, entree, sortie, trames);
+    return paContinue;
+}

@@ -103,3 +103,36 @@ private:
     std::atomic<std::size_t> remplis_{0};
     const TsignalAudio* signal_ = nullptr;
 };
+
+// The work done on each block of a full-duplex stream, on the audio thread: it must not
+// allocate, lock or log. Input and output are mono, in the stream's format.
+using TtraitementBloc = void (*)(void* contexte, const void* entree, void* sortie, unsigned long trames);
+
+// A full-duplex stream: a mono input device and the default output, in one format, each
+// block of input handed to a treatment that fills the block of output at once.
+class TfluxDirect {
+public:
+    TfluxDirect() = default;
+    ~TfluxDirect();
+    TfluxDirect(const TfluxDirect&) = delete;
+    TfluxDirect& operator=(const TfluxDirect&) = delete;
+
+    // Blocks of `tramesParBloc` frames, with as little buffering as the devices accept for
+    // them. Returns the reason when a device refuses.
+    std::optional<std::string> Demarre(int peripherique, TformatCarte format, unsigned long tramesParBloc,
+                                       TtraitementBloc traitement, void* contexte);
+    void Arrete();
+    // False once stopped, and once the device has stopped the stream by itself.
+    bool EnCours() const;
+    // Input plus output latency of the running stream, in seconds, as the sound system reports it.
+    double Latence() const;
+
+private:
+    static int Rappel(const void* entree, void* sortie, unsigned long trames, const PaStreamCallbackTimeInfo*,
+                      unsigned long, void* moi);
+
+    void* flux_ = nullptr;
+    TtraitementBloc traitement_ = nullptr;
+    void* contexte_ = nullptr;
+    std::size_t octetsParTrame_ = 2;
+};

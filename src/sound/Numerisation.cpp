@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "sound/Quantification.h"
+
 namespace {
 
 constexpr int kQuantumMax = 32768;
@@ -14,16 +16,6 @@ void Maintient(std::int32_t nbrePoints, int pas, Lit lit, Ecrit ecrit) {
         const std::int32_t fin = std::min<std::int64_t>(nbrePoints, std::int64_t{j} + pas);
         for (std::int32_t i = j; i < fin; ++i) ecrit(i, valeur);
     }
-}
-
-std::uint8_t Quantifie8(std::uint8_t v, int q) {
-    return static_cast<std::uint8_t>(v / q * q);
-}
-
-std::int16_t Quantifie16(std::int16_t v, int q) {
-    if (v >= 0) return static_cast<std::int16_t>(v / q * q);
-    const int r = -((-v) / q * q) - q;
-    return static_cast<std::int16_t>(std::max(r, -32768));
 }
 
 struct Paire8 {

@@ -7,6 +7,10 @@
 #include <filesystem>
 #include <fstream>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "support/FichiersTest.h"
 
 namespace {
@@ -45,4 +49,61 @@ void BrancheCarteFragile(long trames) {
     std::ofstream(Home() / ".asoundrc") << "pcm_type.sampixfragile { lib \"" SAMPIX_CARTE_FRAGILE "\" }\n"
                                         << "pcm.!default { type sampixfragile; trames " << trames << " }\n";
     std::freopen((Home() / "stderr.txt").c_str(), "w", stderr);
+
+std::vector<std::uint8_t> OctetsSortieCarte() {
+    return LitOctets(Home() / "OUT.raw");
+}
+
+TentreeTempsReel::TentreeTempsReel(std::vector<std::uint8_t> octets, std::uint32_t octetsParSeconde)
+    : octets_(std::move(octets)), octetsParSeconde_(octetsParSeconde) {
+    const auto chemin = Home() / "IN.raw";
+    std::filesystem::remove(chemin);
+    mkfifo(chemin.c_str(), 0600);
+    // Read and write: opening never waits for a reader, and a reader never sees the end of
+    // the FIFO while it is open.
+    fd_ = ::open(chemin.c_str(), O_RDWR);
+    fil_ = std::thread([this] { Alimente(); });
+}
+
+TentreeTempsReel::~TentreeTempsReel() {
+    Ferme();
+    fil_.join();
+    std::filesystem::remove(Home() / "IN.raw");
+    EntreeCarte(std::vector<std::uint8_t>(1 << 20, 0));
+}
+
+void TentreeTempsReel::Alimente() {
+    constexpr std::size_t kMorceau = 4096;
+    const auto depart = std::chrono::steady_clock::now();
+    std::unique_lock<std::mutex> garde(verrou_);
+    for (std::size_t fait = 0; fait < octets_.size() && !coupe_ && !ferme_;) {
+        const std::size_t n = std::min(kMorceau, octets_.size() - fait);
+        garde.unlock();
+        [[maybe_unused]] const ssize_t r = ::write(fd_, octets_.data() + fait, n);
+        garde.lock();
+        fait += n;
+        const auto echeance = depart + std::chrono::microseconds(fait * 1000000 / octetsParSeconde_);
+        reveil_.wait_until(garde, echeance, [this] { return coupe_ || ferme_; });
+    }
+    if (coupe_) reveil_.wait_for(garde, delaiFermeture_, [this] { return ferme_; });
+    reveil_.wait(garde, [this] { return ferme_ || coupe_; });
+    ::close(fd_);
+    fd_ = -1;
+}
+
+void TentreeTempsReel::Coupe(std::chrono::milliseconds delai) {
+    {
+        const std::lock_guard<std::mutex> garde(verrou_);
+        coupe_ = true;
+        delaiFermeture_ = delai;
+    }
+    reveil_.notify_all();
+}
+
+void TentreeTempsReel::Ferme() {
+    {
+        const std::lock_guard<std::mutex> garde(verrou_);
+        ferme_ = true;
+    }
+    reveil_.notify_all();
 }

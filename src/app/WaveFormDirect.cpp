@@ -1,0 +1,200 @@
+// Live mode: the microphone digitised for the current b and s and heard at once, the detail
+// view scrolling with it and the strip showing its level. Nothing is kept: "Enregistrer" stays
+// the way to keep a sound. With the mode off, the window is as it was.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScrollBar>
+#include <QSlider>
+#include <QStyle>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "app/PaintBox.h"
+#include "app/WaveForm.h"
+#include "graph/DessinDirect.h"
+#include "platform/Messages.h"
+#include "sound/Numerisation.h"
+
+namespace {
+
+constexpr int kIntervalleDirect = 33;  // about 30 redraws a second
+constexpr int kGainDepart = 30;        // percent: loud enough to hear, low enough not to howl at once
+constexpr auto kSilenceMaxDirect = std::chrono::seconds(1);
+
+// About 10 ms per block, a power of two: 128 frames at 11025 Hz, 512 at 44100 Hz.
+unsigned long TramesParBlocDirect(std::uint32_t frequence) {
+    unsigned long trames = 32;
+    while (trames * 2 <= frequence / 80) trames *= 2;
+    return trames;
+}
+
+void TraiteBlocDirect(void* chaine, const void* entree, void* sortie, unsigned long trames) {
+    static_cast<TchaineDirect*>(chaine)->Traite(entree, sortie, trames);
+}
+
+}  // namespace
+
+void TWaveForm::CreeControlesDirect() {
+    auto* barre = new QToolBar(ToolBar2);
+    barre->setIconSize(QSize(20, 20));
+    DirectBtn = new QToolButton(barre);
+    DirectBtn->setText("Direct");
+    DirectBtn->setToolTip("Entendre et voir l'entrée son numérisée en direct (au casque)");
+    DirectBtn->setIcon(barre->style()->standardIcon(QStyle::SP_MediaVolume));
+    DirectBtn->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    DirectBtn->setFixedSize(67, 42);
+    DirectBtn->setCheckable(true);
+    barre->addWidget(DirectBtn);
+    OriginalCB = new QCheckBox("Entendre l'original", barre);
+    OriginalCB->setToolTip("Ecouter le son du micro tel quel, pour comparer avec le son numérisé");
+    actionOriginal = barre->addWidget(OriginalCB);
+    GainDirectTB = new QSlider(Qt::Horizontal, barre);
+    GainDirectTB->setRange(0, 100);
+    GainDirectTB->setValue(kGainDepart);
+    GainDirectTB->setFixedWidth(90);
+    GainDirectTB->setToolTip("Volume du mode direct");
+    actionGain = barre->addWidget(GainDirectTB);
+    actionOriginal->setVisible(false);
+    actionGain->setVisible(false);
+    auto* ligne = static_cast<QHBoxLayout*>(ToolBar2->layout());
+    ligne->insertWidget(ligne->count() - 1, barre);  // before the stretch
+    TimerDirect = new QTimer(this);
+    TimerDirect->setInterval(kIntervalleDirect);
+
+    connect(DirectBtn, &QToolButton::clicked, this, &TWaveForm::DirectBtnClick);
+    connect(TimerDirect, &QTimer::timeout, this, &TWaveForm::TimerDirectTimer);
+    connect(OriginalCB, &QCheckBox::toggled, this, [this](bool original) {
+        if (chaineDirect) chaineDirect->SetOriginal(original);
+    });
+    connect(GainDirectTB, &QSlider::valueChanged, this, [this](int gain) {
+        if (chaineDirect) chaineDirect->SetGain(gain);
+    });
+}
+
+void TWaveForm::DirectBtnClick() {
+    if (directEnCours)
+        ArreteDirect();
+    else
+        LanceDirect();
+}
+
+// A play under way ends first, as for a recording: the output device is the mode's.
+void TWaveForm::LanceDirect() {
+    DirectBtn->setChecked(false);
+    if (FreqEchCarte == 0) {
+        AfficheMessage(QStringLiteral("Mode direct impossible : Pas d'entrée son utilisable"));
+        return;
+    }
+    MediaPlayer.SetNotify(false);
+    MediaPlayer.Close();
+    Timer2->stop();
+    if (!chaineDirect) chaineDirect = std::make_unique<TchaineDirect>();
+    chaineDirect->Remet(NbitsCarte == 8);
+    chaineDirect->SetOriginal(OriginalCB->isChecked());
+    chaineDirect->SetGain(GainDirectTB->value());
+    ReglageDirect();
+    const int choisi = deviceID >= 0 && deviceID < static_cast<int>(entreesSon.size())
+                           ? entreesSon[deviceID].index
+                           : PeripheriqueEntreeParDefaut();
+    if (const auto refus =
+            fluxDirect.Demarre(choisi, {FreqEchCarte, NbitsCarte}, TramesParBlocDirect(FreqEchCarte),
+                               &TraiteBlocDirect, chaineDirect.get())) {
+        AfficheMessage(QStringLiteral("Mode direct impossible : %1").arg(QString::fromStdString(*refus)));
+        ReprendLecteur();
+        return;
+    }
+    vueSonDirect.assign(FreqEchCarte, 0);
+    vueNumeriseDirect.assign(FreqEchCarte, 0);
+    tramesDirectVues = 0;
+    dernierBlocDirect = std::chrono::steady_clock::now();
+    reglagesAvantDirect = {BitsTB->value(), FechTB->value()};
+    labelsAvantDirect = {LabelBits->text(), LabelFreq->text()};
+    EtatDirect(true);
+    TimerDirect->start();
+}
+
+// The track bars' positions are taken by the next block; the labels show the live rate.
+void TWaveForm::ReglageDirect() {
+    const int b = BitsTB->value();
+    const int s = PasEchantillonnage(FechTB->maximum(), FechTB->value());
+    chaineDirect->Regle(QuantumNumerisation(NbitsCarte, b), s);
+    LabelBits->setText(QString::fromStdString(TexteLabelBits(b)));
+    LabelFreq->setText(QString::fromStdString(TexteLabelFreq(FreqEchCarte, s)));
+}
+
+// The loaded sound gets the track bars' positions only now, if they moved meanwhile.
+void TWaveForm::ArreteDirect() {
+    TimerDirect->stop();
+    fluxDirect.Arrete();
+    EtatDirect(false);
+    LabelBits->setText(labelsAvantDirect.first);
+    LabelFreq->setText(labelsAvantDirect.second);
+    if (reglagesAvantDirect != std::pair{BitsTB->value(), FechTB->value()}) BitsCBChange();
+    ReprendLecteur();
+    PaintBox->Redessine();
+    PaintBoxAll->Redessine();
+}
+
+void TWaveForm::ReprendLecteur() {
+    if (MediaPlayer.FileName.isEmpty() || MediaPlayer.EstOuvert()) return;
+    try {
+        MediaPlayer.Open();
+    } catch (const ELecteurErreur& e) {
+        AfficheMessage(QString::fromStdString(e.what()));
+    }
+}
+
+// What acts on the loaded sound or on the devices waits; the controls get back the states
+// they had.
+void TWaveForm::EtatDirect(bool actif) {
+    directEnCours = actif;
+    DirectBtn->setChecked(actif);
+    if (actif) {
+        etatsAvantDirect.clear();
+        for (QWidget* w : std::initializer_list<QWidget*>{OpenFileBtn, VeltaBtn, RecordBtn, StopBtn, PlayBtn,
+                                                          PlaySousEchBtn, SaveBtn, StopPlayBtn, AnimBtn,
+                                                          WaveInCB, ScrollBar}) {
+            etatsAvantDirect.emplace_back(w, w->isEnabled());
+            w->setEnabled(w == StopBtn);
+        }
+    } else {
+        for (const auto& [w, actifAvant] : etatsAvantDirect) w->setEnabled(actifAvant);
+    }
+    ErreurBtn->parentWidget()->setVisible(!actif);
+    actionOriginal->setVisible(actif);
+    actionGain->setVisible(actif);
+}
+
+// The device has stopped the stream, or has given nothing for a second: it is gone.
+void TWaveForm::TimerDirectTimer() {
+    const auto maintenant = std::chrono::steady_clock::now();
+    const std::int64_t ecrites = chaineDirect->Anneau().Ecrites();
+    const std::int64_t nouvelles = ecrites - tramesDirectVues;
+    if (nouvelles > 0) dernierBlocDirect = maintenant;
+    tramesDirectVues = ecrites;
+    if (!fluxDirect.EnCours() || maintenant - dernierBlocDirect > kSilenceMaxDirect) {
+        ArreteDirect();
+        AfficheMessage(QStringLiteral("L'entrée son ne répond plus : le mode direct s'arrête."));
+        return;
+    }
+    DessineVuesDirect(static_cast<std::size_t>(nouvelles));
+    PaintBox->Affiche();
+    PaintBoxAll->Affiche();
+}
+
+// The last second of sound across the detail view; the strip's level is the peak of the
+// frames that came since the previous redraw.
+void TWaveForm::DessineVuesDirect(std::size_t nouvelles) {
+    const bool huitBits = NbitsCarte == 8;
+    const std::size_t n =
+        chaineDirect->Anneau().Derniers(vueSonDirect.size(), vueSonDirect.data(), vueNumeriseDirect.data());
+    DessineDirect(PaintBox->Canvas(), PaintBox->width(), PaintBox->height(),
+                  {vueSonDirect.data(), vueNumeriseDirect.data(), n, vueSonDirect.size(), huitBits},
+                  QuantumNumerisation(NbitsCarte, BitsTB->value()));
+    const std::size_t recentes = std::min(n, nouvelles);
+    DessineNiveauDirect(PaintBoxAll->Canvas(), PaintBoxAll->width(), PaintBoxAll->height(),
+                        NiveauCrete(vueSonDirect.data() + (n - recentes), recentes, huitBits));
+}

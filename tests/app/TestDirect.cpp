@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+#include <QCheckBox>
+#include <QLabel>
+#include <QSlider>
+#include <QTest>
+#include <QToolButton>
+
+#include "app/FenetreTest.h"
+#include "app/PaintBox.h"
+#include "graph/Canevas.h"
+#include "support/CarteSon.h"
+#include "support/FichiersTest.h"
+
+namespace {
+
+// A loud square wave of 16-bit samples, 100 frames a period.
+std::vector<std::uint8_t> Carre(std::size_t trames) {
+    std::vector<std::uint8_t> o(2 * trames);
+    for (std::size_t i = 0; i < trames; ++i) {
+        const std::int16_t v = (i / 50) % 2 ? 20000 : -20000;
+        std::memcpy(o.data() + 2 * i, &v, 2);
+    }
+    return o;
+}
+
+bool ContientCouleur(const QImage& image, TCouleur couleur) {
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (CouleurPixel(image, x, y) == couleur) return true;
+    return false;
+}
+
+}  // namespace
+
+TEST(Direct, F11LanceLeModeEchapLArreteEtLeSonChargeRevient) {
+    FenetreTest f;
+    const auto chemin = NouveauDossier() / "son.wav";
+    EcritOctets(chemin, ImageWav(1, 22050, 16, Carre(4000)));
+    f->ChargeFichierWav(QString::fromStdString(chemin.string()));
+    ASSERT_EQ(f->son.NbrePoints, 4000);
+    TentreeTempsReel entree(Carre(11025 * 4), 22050);
+    f->show();
+    f->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.fenetre.get()));
+    QTest::keyClick(f.fenetre.get(), Qt::Key_F11);
+    ASSERT_TRUE(f->directEnCours) << f.messages.join("\n").toStdString();
+    EXPECT_TRUE(f->DirectBtn->isChecked());
+    EXPECT_TRUE(f->OriginalCB->isVisible());
+    EXPECT_EQ(f->GainDirectTB->value(), 30);
+    EXPECT_TRUE(f->StopBtn->isEnabled());
+    EXPECT_FALSE(f->PlayBtn->isEnabled());
+    EXPECT_FALSE(f->RecordBtn->isEnabled());
+    // The track bar acts on the live sound only; its label shows the live rate.
+    f->FechTB->setValue(7);
+    EXPECT_EQ(f->LabelFreq->text(), "5512 Hz");
+    EXPECT_EQ(f->graphe->pasFreq, 1);
+    // The digitised sound scrolls in the detail view and the level shows on the strip.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ContientCouleur(f->PaintBox->image(), couleurBis); }, 5000));
+    EXPECT_EQ(CouleurPixel(f->PaintBoxAll->image(), 3, f->PaintBoxAll->height() / 2), couleurBis);
+
+    QTest::keyClick(f.fenetre.get(), Qt::Key_Escape);
+    EXPECT_FALSE(f->directEnCours);
+    EXPECT_FALSE(f->DirectBtn->isChecked());
+    EXPECT_FALSE(f->OriginalCB->isVisible());
+    EXPECT_TRUE(f->PlayBtn->isEnabled());
+    EXPECT_TRUE(f->RecordBtn->isEnabled());
+    EXPECT_FALSE(f->StopBtn->isEnabled());
+    // The loaded sound takes the step now, at its own rate, and nothing was kept.
+    EXPECT_EQ(f->graphe->pasFreq, 2);
+    EXPECT_EQ(f->LabelFreq->text(), "11025 Hz");
+    EXPECT_EQ(f->nomFichier.toStdString(), chemin.string());
+    EXPECT_TRUE(f.messages.isEmpty()) << f.messages.join("\n").toStdString();
+}
+
+// The input stops delivering, as an unplugged microphone: the mode ends by itself and says so.
+TEST(Direct, UneEntreeQuiDisparaitArreteLeModeAvecUnMessage) {
+    FenetreTest f;
+    TentreeTempsReel entree(Carre(11025 * 10), 22050);
+    f->DirectBtn->click();
+    ASSERT_TRUE(f->directEnCours) << f.messages.join("\n").toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f->chaineDirect->Anneau().Ecrites() > 2048; }, 5000));
+    entree.Coupe(std::chrono::milliseconds(3000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !f.messages.isEmpty(); }, 10000));
+    EXPECT_EQ(f.messages.last(), "L'entrée son ne répond plus : le mode direct s'arrête.");
+    EXPECT_FALSE(f->directEnCours);
+    EXPECT_TRUE(f->RecordBtn->isEnabled());
+    EXPECT_FALSE(f->PlayBtn->isEnabled());
+    EXPECT_FALSE(f->StopBtn->isEnabled());
+}
