@@ -209,6 +209,7 @@ std::optional<std::string> TfluxDirect::Demarre(int peripherique, TformatCarte f
     if (sortie == paNoDevice) return std::string("aucune sortie son");
     traitement_ = traitement;
     contexte_ = contexte;
+    incidents_.store(0);
     octetsParTrame_ = format.bits == 8 ? 1 : 2;
     // One block of buffering each way: the latency the class hears.
     const double latence = static_cast<double>(tramesParBloc) / format.frequence;

@@ -126,6 +126,8 @@ public:
     bool EnCours() const;
     // Input plus output latency of the running stream, in seconds, as the sound system reports it.
     double Latence() const;
+    // Blocks the sound system flagged since the start: input lost, or output late.
+    std::int64_t Incidents() const { return incidents_.load(std::memory_order_relaxed); }
 
 private:
     static int Rappel(const void* entree, void* sortie, unsigned long trames, const PaStreamCallbackTimeInfo*,
@@ -135,4 +137,5 @@ private:
     TtraitementBloc traitement_ = nullptr;
     void* contexte_ = nullptr;
     std::size_t octetsParTrame_ = 2;
+    std::atomic<std::int64_t> incidents_{0};
 };

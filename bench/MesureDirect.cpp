@@ -1,0 +1,113 @@
+// Figures of the live mode on the machine's sound system (ALSA's file device here, with a FIFO
+// fed at real pace as the microphone): the latency PortAudio reports for each block size with
+// the blocks it flagged, then the processor time of the window running the mode for 10 s.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <thread>
+#include <vector>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QToolButton>
+
+#include "EnvironnementBanc.h"
+#include "app/WaveForm.h"
+#include "platform/FluxAudio.h"
+#include "platform/Messages.h"
+#include "sound/ChaineDirect.h"
+
+namespace {
+
+// A 440 Hz tone at 11025 Hz, 16-bit, written in chunks of 4096 bytes at their time, until stopped.
+class Tmicro {
+public:
+    explicit Tmicro(const std::filesystem::path& home) {
+        const auto chemin = home / "IN.raw";
+        std::filesystem::remove(chemin);
+        mkfifo(chemin.c_str(), 0600);
+        fd_ = ::open(chemin.c_str(), O_RDWR);
+        fil_ = std::thread([this] { Alimente(); });
+    }
+    ~Tmicro() {
+        fin_ = true;
+        fil_.join();
+        ::close(fd_);
+    }
+
+private:
+    void Alimente() {
+        std::vector<std::int16_t> morceau(2048);
+        const auto depart = std::chrono::steady_clock::now();
+        for (std::int64_t n = 0; !fin_; n += 2048) {
+            for (std::size_t i = 0; i < morceau.size(); ++i)
+                morceau[i] = static_cast<std::int16_t>(12000 * std::sin(2 * M_PI * 440 * (n + i) / 11025.0));
+            [[maybe_unused]] const ssize_t r = ::write(fd_, morceau.data(), 4096);
+            std::this_thread::sleep_until(depart + std::chrono::microseconds((n + 2048) * 1000000 / 11025));
+        }
+    }
+    int fd_ = -1;
+    std::atomic<bool> fin_{false};
+    std::thread fil_;
+};
+
+void Traite(void* chaine, const void* entree, void* sortie, unsigned long trames) {
+    static_cast<TchaineDirect*>(chaine)->Traite(entree, sortie, trames);
+}
+
+void Attend(int ms) {
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const auto home = PrepareEnvironnementBanc();
+    QApplication app(argc, argv);
+    RemplaceAfficheurMessage([](const QString& texte) { std::fprintf(stderr, "%s\n", qPrintable(texte)); });
+    auto micro = std::make_unique<Tmicro>(home);
+
+    std::printf("trames/bloc  latence entrée+sortie (ms)  blocs signalés  trames en 2 s\n");
+    for (unsigned long trames : {32ul, 64ul, 128ul, 256ul}) {
+        TchaineDirect chaine;
+        chaine.Remet(false);
+        chaine.Regle(8192, 3);
+        TfluxDirect flux;
+        if (const auto refus =
+                flux.Demarre(PeripheriqueEntreeParDefaut(), {11025, 16}, trames, &Traite, &chaine)) {
+            std::printf("%lu: %s\n", trames, refus->c_str());
+            continue;
+        }
+        const double latence = flux.Latence();
+        std::this_thread::sleep_for(std::chrono::seconds(2));
+        std::printf("%11lu  %26.1f  %14lld  %13lld\n", trames, 1000 * latence,
+                    static_cast<long long>(flux.Incidents()),
+                    static_cast<long long>(chaine.Anneau().Ecrites()));
+    }
+
+    TWaveForm fenetre;
+    fenetre.show();
+    fenetre.BitsTB->setValue(3);
+    fenetre.DirectBtn->click();
+    Attend(4000);  // what the FIFO held between the streams above goes through first
+    const double avant = TempsProcesseur();
+    QElapsedTimer horloge;
+    horloge.start();
+    Attend(10000);
+    const double processeur = TempsProcesseur() - avant;
+    const double duree = horloge.elapsed() / 1000.0;
+    std::printf("mode direct, vue défilante : %.2f s de processeur en %.1f s, %.1f %% d'un cœur (%s)\n",
+                processeur, duree, 100 * processeur / duree, fenetre.directEnCours ? "en cours" : "arrêté");
+    std::printf("latence du flux de la fenêtre : %.1f ms\n", 1000 * fenetre.fluxDirect.Latence());
+    micro.reset();  // the stream reads on until the FIFO closes, then stops at once
+    fenetre.DirectBtn->click();
+    return 0;
+}
