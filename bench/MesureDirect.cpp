@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QSlider>
 #include <QToolButton>
 
 #include "EnvironnementBanc.h"

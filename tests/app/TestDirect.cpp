@@ -45,28 +45,37 @@ TEST(Direct, F11LanceLeModeEchapLArreteEtLeSonChargeRevient) {
     QTest::keyClick(f.fenetre.get(), Qt::Key_F11);
     ASSERT_TRUE(f->directEnCours) << f.messages.join("\n").toStdString();
     EXPECT_TRUE(f->DirectBtn->isChecked());
-    EXPECT_TRUE(f->OriginalCB->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return f->OriginalCB->isVisible(); }, 1000));
     EXPECT_EQ(f->GainDirectTB->value(), 30);
     EXPECT_TRUE(f->StopBtn->isEnabled());
     EXPECT_FALSE(f->PlayBtn->isEnabled());
     EXPECT_FALSE(f->RecordBtn->isEnabled());
     // The track bar acts on the live sound only; its label shows the live rate.
     f->FechTB->setValue(7);
+    f->BitsTB->setValue(3);
     EXPECT_EQ(f->LabelFreq->text(), "5512 Hz");
     EXPECT_EQ(f->graphe->pasFreq, 1);
-    // The digitised sound scrolls in the detail view and the level shows on the strip.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return ContientCouleur(f->PaintBox->image(), couleurBis); }, 5000));
-    EXPECT_EQ(CouleurPixel(f->PaintBoxAll->image(), 3, f->PaintBoxAll->height() / 2), couleurBis);
+    // The level shows on the strip (a bar from its left side, where the loaded sound's strip
+    // has its selection band), the live sound and, at 3 bits apart from it, its digitised version
+    // in the detail view.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return CouleurPixel(f->PaintBoxAll->image(), 3, f->PaintBoxAll->height() / 2) == couleurBis &&
+                   ContientCouleur(f->PaintBox->image(), couleurCourbe);
+        },
+        5000));
+    EXPECT_TRUE(ContientCouleur(f->PaintBox->image(), couleurBis));
 
     QTest::keyClick(f.fenetre.get(), Qt::Key_Escape);
     EXPECT_FALSE(f->directEnCours);
     EXPECT_FALSE(f->DirectBtn->isChecked());
-    EXPECT_FALSE(f->OriginalCB->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !f->OriginalCB->isVisible(); }, 1000));
     EXPECT_TRUE(f->PlayBtn->isEnabled());
     EXPECT_TRUE(f->RecordBtn->isEnabled());
     EXPECT_FALSE(f->StopBtn->isEnabled());
     // The loaded sound takes the step now, at its own rate, and nothing was kept.
     EXPECT_EQ(f->graphe->pasFreq, 2);
+    EXPECT_EQ(f->graphe->NbreBits, 3);
     EXPECT_EQ(f->LabelFreq->text(), "11025 Hz");
     EXPECT_EQ(f->nomFichier.toStdString(), chemin.string());
     EXPECT_TRUE(f.messages.isEmpty()) << f.messages.join("\n").toStdString();
