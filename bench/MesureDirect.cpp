@@ -29,17 +29,17 @@ namespace {
 // A 440 Hz tone at 11025 Hz, 16-bit, written in chunks of 4096 bytes at their time, until stopped.
 class Tmicro {
 public:
-    explicit Tmicro(const std::filesystem::path& home) {
-        const auto chemin = home / "IN.raw";
-        std::filesystem::remove(chemin);
-        mkfifo(chemin.c_str(), 0600);
-        fd_ = ::open(chemin.c_str(), O_RDWR);
+    explicit Tmicro(const std::filesystem::path& home) : chemin_(home / "IN.raw") {
+        std::filesystem::remove(chemin_);
+        mkfifo(chemin_.c_str(), 0600);
+        fd_ = ::open(chemin_.c_str(), O_RDWR);
         fil_ = std::thread([this] { Alimente(); });
     }
     ~Tmicro() {
         fin_ = true;
         fil_.join();
         ::close(fd_);
+        std::filesystem::remove(chemin_);  // the next run's set-up writes a plain file there
     }
 
 private:
@@ -53,6 +53,7 @@ private:
             std::this_thread::sleep_until(depart + std::chrono::microseconds((n + 2048) * 1000000 / 11025));
         }
     }
+    std::filesystem::path chemin_;
     int fd_ = -1;
     std::atomic<bool> fin_{false};
     std::thread fil_;
@@ -71,6 +72,7 @@ void Attend(int ms) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     const auto home = PrepareEnvironnementBanc();
     QApplication app(argc, argv);
     RemplaceAfficheurMessage([](const QString& texte) { std::fprintf(stderr, "%s\n", qPrintable(texte)); });
