@@ -49,6 +49,7 @@ void BrancheCarteFragile(long trames) {
     std::ofstream(Home() / ".asoundrc") << "pcm_type.sampixfragile { lib \"" SAMPIX_CARTE_FRAGILE "\" }\n"
                                         << "pcm.!default { type sampixfragile; trames " << trames << " }\n";
     std::freopen((Home() / "stderr.txt").c_str(), "w", stderr);
+}
 
 std::vector<std::uint8_t> OctetsSortieCarte() {
     return LitOctets(Home() / "OUT.raw");
