@@ -15,7 +15,9 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QSlider>
+#include <QTimer>
 #include <QToolButton>
 
 #include "EnvironnementBanc.h"
@@ -63,10 +65,12 @@ void Traite(void* chaine, const void* entree, void* sortie, unsigned long trames
     static_cast<TchaineDirect*>(chaine)->Traite(entree, sortie, trames);
 }
 
+// A real event loop, which sleeps between events: processEvents with a time limit polls
+// without waiting, and its own spinning would be measured.
 void Attend(int ms) {
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    QEventLoop boucle;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &boucle, &QEventLoop::quit);
+    boucle.exec();
 }
 
 }  // namespace
