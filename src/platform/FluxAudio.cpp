@@ -5,7 +5,11 @@
 #include <portaudio.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
+#include <future>
+#include <memory>
+#include <thread>
 
 namespace {
 
@@ -42,10 +46,19 @@ std::optional<std::string> Lance(PaStream* flux, PaError e, void*& garde) {
     return std::nullopt;
 }
 
+// Stops and closes a stream without ever holding the window: the device thread of a card that
+// went away retries for ever and cannot be cancelled, so its abort would never return. Past two
+// seconds the stream is left to that thread, which no longer calls back.
 void FermeFlux(void*& flux) {
     if (!flux) return;
-    Pa_AbortStream(Flux(flux));
-    Pa_CloseStream(Flux(flux));
+    auto ferme = std::make_shared<std::promise<void>>();
+    std::future<void> fait = ferme->get_future();
+    std::thread([f = Flux(flux), ferme] {
+        Pa_AbortStream(f);
+        Pa_CloseStream(f);
+        ferme->set_value();
+    }).detach();
+    fait.wait_for(std::chrono::seconds(2));
     flux = nullptr;
 }
 
@@ -115,13 +128,6 @@ std::optional<std::string> TfluxSortie::Demarre(std::vector<std::int16_t> echant
 void TfluxSortie::Arrete() {
     interrompu_.store(true);
     FermeFlux(flux_);
-}
-
-void TfluxSortie::Abandonne() {
-    interrompu_.store(true);
-    static std::vector<void*> abandonnes;
-    abandonnes.push_back(flux_);
-    flux_ = nullptr;
 }
 
 bool TfluxSortie::EnCours() const {

@@ -50,12 +50,10 @@ public:
                                        bool boucle, const TsignalAudio& signal, std::uint32_t numero);
     // Whether the play under way goes on from the start at its end.
     void SetBoucle(bool boucle) { boucle_.store(boucle, std::memory_order_release); }
-    // Aborts a play and waits for the device; no signal follows an aborted play.
+    // Aborts a play and waits for the device (two seconds at most, for a card that went away);
+    // no signal follows an aborted play.
     void Arrete();
     bool EnCours() const;
-    // For a device that stopped taking samples: PortAudio's device thread then never ends,
-    // so stopping or closing the stream would wait forever. It is left to that thread.
-    void Abandonne();
     // Frames handed to the device since the start, all passes together.
     std::int64_t TramesJouees() const { return trames_.load(std::memory_order_acquire); }
 

@@ -161,7 +161,7 @@ void TLecteurAudio::SignalRecu(std::uint32_t numero, TtypeSignal type) {
 void TLecteurAudio::CarteMuette() {
     if (!lectureOuverte_) return;
     position_ = PositionLecture();
-    lecture_.Abandonne();
+    lecture_.Arrete();
     lectureOuverte_ = false;
     if (OnPanne) OnPanne(QStringLiteral("La sortie son ne répond plus : la lecture s'arrête."));
     if (lectureNotifie_) Notifie(TnotificationLecteur::nvAborted);

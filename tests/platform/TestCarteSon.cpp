@@ -142,7 +142,7 @@ TEST(Enregistreur, EnregistreCeQueDonneLEntreeEtSArreteQuandCEstPlein) {
 }
 
 // A card pulled out stops its callbacks without a word: the play ends as aborted, and
-// closing the player does not wait for the card.
+// neither Stop nor closing the player waits for the card.
 TEST_F(CarteSon, UneSortieDebrancheeArreteLaLectureEtLeDit) {
     BrancheCarteFragile(4410);
     Ouvre(Echantillons(5 * 44100), 1, 44100);
@@ -156,6 +156,14 @@ TEST_F(CarteSon, UneSortieDebrancheeArreteLaLectureEtLeDit) {
     EXPECT_FALSE(lecteur.EnLecture());
     EXPECT_GT(lecteur.Position(), 0);
     EXPECT_LT(lecteur.Position(), 1000);
+    // Stop pressed before the watchdog has seen it: the card's thread never ends, Stop returns.
+    notifications.clear();
+    lecteur.SetNotify(true);
+    lecteur.Play();
+    QTest::qWait(1000);
+    lecteur.Stop();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !notifications.empty(); }, 1000));
+    EXPECT_FALSE(lecteur.EnLecture());
     lecteur.Close();
 }
 
