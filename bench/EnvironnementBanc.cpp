@@ -43,13 +43,13 @@ std::filesystem::path PrepareEnvironnementBanc() {
     const std::vector<char> silence(1 << 20, 0);
     std::ofstream(home / "IN.raw", std::ios::binary)
         .write(silence.data(), static_cast<std::streamsize>(silence.size()));
-    // The capture side writes to /dev/null, or a full-duplex stream would mix it into OUT.raw.
+    // The capture side keeps its copy apart, or a full-duplex stream would mix it into OUT.raw.
     std::ofstream(home / ".asoundrc")
         << "pcm.!default { type asym;\n"
         << "  playback.pcm { type file; slave.pcm \"null\"; file \"" << (home / "OUT.raw").string()
         << "\"; format \"raw\" }\n"
-        << "  capture.pcm { type file; slave.pcm \"null\"; file \"/dev/null\"; infile \""
-        << (home / "IN.raw").string() << "\"; format \"raw\" } }\n";
+        << "  capture.pcm { type file; slave.pcm \"null\"; file \"" << (home / "COPIE-IN.raw").string()
+        << "\"; infile \"" << (home / "IN.raw").string() << "\"; format \"raw\" } }\n";
     return home;
 }
 

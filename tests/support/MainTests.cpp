@@ -12,16 +12,16 @@
 
 // The sound card of the tests: ALSA's file plugin. What is played lands in OUT.raw, what is
 // recorded comes from IN.raw (silence unless a test writes it before opening the device). The
-// capture side writes what it records to /dev/null: written to OUT.raw too, it would mix with
-// what a full-duplex stream plays.
+// capture side keeps its copy of what it records in COPIE-IN.raw: written to OUT.raw too, it
+// would mix with what a full-duplex stream plays.
 void EcritConfigurationAlsa(const std::filesystem::path& home) {
     EcritOctets(home / "IN.raw", std::vector<std::uint8_t>(1 << 20, 0));
     std::ofstream(home / ".asoundrc")
         << "pcm.!default { type asym;\n"
         << "  playback.pcm { type file; slave.pcm \"null\"; file \"" << (home / "OUT.raw").string()
         << "\"; format \"raw\" }\n"
-        << "  capture.pcm { type file; slave.pcm \"null\"; file \"/dev/null\"; infile \""
-        << (home / "IN.raw").string() << "\"; format \"raw\" } }\n";
+        << "  capture.pcm { type file; slave.pcm \"null\"; file \"" << (home / "COPIE-IN.raw").string()
+        << "\"; infile \"" << (home / "IN.raw").string() << "\"; format \"raw\" } }\n";
 }
 
 int main(int argc, char** argv) {
