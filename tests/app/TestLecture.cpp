@@ -15,6 +15,7 @@
 #include "sound/Numerisation.h"
 #include "support/CarteSon.h"
 #include "support/FichiersTest.h"
+#include "support/OutilsSon.h"
 
 namespace {
 
@@ -46,16 +47,19 @@ bool Pret(TWaveForm& f) {
 
 TEST(Lecture, LesDeuxBoutonsJouentLaSelectionDuSonOuDeSaVersionNumerisee) {
     FenetreTest f;
-    const auto son = Rampe(4000);
+    const auto son = Rampe(3998);
     f->ChargeFichierWav(FichierSon(son, 8000));
-    f->debutS = 1000;
-    f->finS = 2999;
+    // 126.5 ms and 374.5 ms in the player's unit, which both go to even: frames 1008 to 2992.
+    f->debutS = 1012;
+    f->finS = 2996;
     f->PlayBtn->click();
     EXPECT_FALSE(f->PlayBtn->isEnabled());
     EXPECT_TRUE(f->StopPlayBtn->isEnabled());
     ASSERT_TRUE(QTest::qWaitFor([&] { return Pret(*f); }, 5000));
     EXPECT_EQ(f->MediaPlayer.FileName, f->nomFichier);
-    EXPECT_EQ(SonJoue(), Tranche(son, 1000, 3000));
+    EXPECT_EQ(SonJoue(), Tranche(son, 1008, 2992));
+    f->Timer1Timer();  // 374 ms of 500 is 2989.76 on a bar of 3997
+    EXPECT_EQ(f->ScrollBar->value(), 2990);
 
     f->BitsTB->setValue(4);
     f->PlaySousEchBtn->click();
@@ -67,8 +71,8 @@ TEST(Lecture, LesDeuxBoutonsJouentLaSelectionDuSonOuDeSaVersionNumerisee) {
         numerise[i] = static_cast<std::int16_t>(v / 4096 * 4096);
     }
     const auto joue = SonJoue();
-    ASSERT_EQ(joue.size(), 2000u);
-    for (std::size_t i = 0; i < joue.size(); ++i) ASSERT_EQ(joue[i], numerise[1000 + i]) << i;
+    ASSERT_EQ(joue.size(), 1984u);
+    for (std::size_t i = 0; i < joue.size(); ++i) ASSERT_EQ(joue[i], numerise[1008 + i]) << i;
 
     f->PlayBtn->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return Pret(*f); }, 5000));
@@ -150,28 +154,52 @@ TEST(Lecture, LaVueSuitLaPositionJouee) {
     EXPECT_TRUE(f->stopEnCours);
 }
 
+// At 16 bits from the default input, then at 8 bits from "seize", which converts its 16-bit
+// samples into the format asked: the 8-bit recording reads back as unsigned samples.
 TEST(Enregistrement, LEntreeDeLaCarteDevientLeSonCourant) {
-    FenetreTest f;
     std::vector<std::uint8_t> entree(400000);
     for (std::size_t i = 0; i < entree.size(); ++i) entree[i] = static_cast<std::uint8_t>(i * 7 + 1);
-    EntreeCarte(entree);
-    ASSERT_GT(f->FreqEchCarte, 0u);
-    f->RecordBtn->click();
-    EXPECT_FALSE(f->RecordBtn->isEnabled());
-    EXPECT_TRUE(f->StopBtn->isEnabled());
-    QTest::qWait(100);
-    f->StopBtn->click();
-    EXPECT_FALSE(f->StopLabel->isHidden());
-    EXPECT_TRUE(f->stopEnCours);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return f->RecordBtn->isEnabled(); }, 10000));
-    EXPECT_FALSE(f->stopEnCours);
-    EXPECT_TRUE(f->StopLabel->isHidden());
-    EXPECT_EQ(f->nomFichier, f->nomFichierRecord);
-    EXPECT_EQ(f->son.FreqEch, f->FreqEchCarte);
-    EXPECT_EQ(f->son.NBits, f->NbitsCarte);
-    ASSERT_GT(f->son.NbrePoints, 100);
-    EXPECT_EQ(0, std::memcmp(f->son.vecteurSon->zone, entree.data(), 200));
-    EXPECT_TRUE(f->PlayBtn->isEnabled());
+    for (const TformatCarte format : {TformatCarte{11025, 16}, TformatCarte{22050, 8}}) {
+        const bool huit = format.bits == 8;
+        if (huit) {
+            const std::vector<std::int16_t> seize(entree.size() / 2, kValeurSeize);
+            std::memcpy(entree.data(), seize.data(), entree.size());
+        }
+        EntreeCarte(entree);
+        const int peripherique = huit ? EntreeSeize() : PeripheriqueEntreeParDefaut();
+        const auto ancienne = RemplaceSondeEntrees([=] {
+            return TresultatSondage{{{peripherique, "entrée"}}, {format}, 0};
+        });
+        FenetreTest f;
+        f->WaveInCBChange(0);
+        f->RecordBtn->click();
+        EXPECT_FALSE(f->RecordBtn->isEnabled());
+        EXPECT_TRUE(f->StopBtn->isEnabled());
+        QTest::qWait(100);
+        f->StopBtn->click();
+        EXPECT_FALSE(f->StopLabel->isHidden());
+        EXPECT_TRUE(f->stopEnCours);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return f->RecordBtn->isEnabled(); }, 10000));
+        RemplaceSondeEntrees(ancienne);
+        EXPECT_FALSE(f->stopEnCours);
+        EXPECT_TRUE(f->StopLabel->isHidden());
+        EXPECT_EQ(f->nomFichier, f->nomFichierRecord);
+        EXPECT_EQ(f->son.FreqEch, format.frequence);
+        EXPECT_EQ(f->son.NBits, format.bits);
+        ASSERT_GT(f->son.NbrePoints, 100);
+        EXPECT_TRUE(f->PlayBtn->isEnabled());
+        if (!huit) {
+            EXPECT_EQ(0, std::memcmp(f->son.vecteurSon->zone, entree.data(), 200));
+            continue;
+        }
+        EXPECT_EQ(FormatDemandeSeize(), (std::pair{1, 22050u}));
+        // libsndfile reads an unsigned 8-bit sample v as (v - 128) << 8.
+        const TsonLu lu = LitSon(f->nomFichierRecord.toStdString());
+        for (int i = 0; i < 100; ++i) {
+            ASSERT_EQ(f->son.vecteurSon->son8(i), kValeurSeizeHuitBits) << i;
+            ASSERT_EQ(lu.echantillons[i], kValeurSeize & ~0xFF) << i;
+        }
+    }
 }
 
 TEST(Enregistrement, UnEnregistrementQuiNePeutEtreEcritGardeLeSonPrecedent) {

@@ -8,20 +8,29 @@
 #include "graph/DessinSpectre.h"
 
 // The error lies on the silence line: 0 for 16-bit sounds, 128 for 8-bit ones; a frame whose
-// digitised value is a step down takes the curve that far below it.
+// digitised value is a step down takes the curve that far below it. Only the left channel is
+// drawn: the right one holds other values, and no error.
 TEST(CourbeErreur, AutourDeLaLigneDuSilence) {
-    for (const TformatWave format : {TformatWave::f8, TformatWave::f16}) {
+    for (const TformatWave format :
+         {TformatWave::f8, TformatWave::f16, TformatWave::f8stereo, TformatWave::f16stereo}) {
         TbancGraphe banc(format, 400, 200);
         TgrapheSon& g = banc.graphe;
-        const bool huit = format == TformatWave::f8;
+        const bool huit = EstHuitBits(format);
+        const int canaux = EstStereo(format) ? 2 : 1;
+        const auto ecrit = [&](TvecteurSon& v, int debut, int gauche) {
+            for (int i = debut; i < 100; ++i) {
+                TbancGraphe::Ecrit(v, canaux * i, canaux * i + 1, gauche);
+                if (canaux == 2) TbancGraphe::Ecrit(v, 2 * i + 1, 2 * i + 2, huit ? 60 : -9000);
+            }
+        };
         g.NbreTot = 100;
         g.NbreBits = 8;
         g.NbreBitsInit = huit ? 8 : 16;
         g.pasFreq = 1;
         g.mondeY.SetMinMax(huit ? 0 : -32764, huit ? 256 : 32764);
-        TbancGraphe::Ecrit(*banc.son, 0, 100, huit ? 200 : 9000);
-        TbancGraphe::Ecrit(*banc.sonBis, 0, 100, huit ? 200 : 9000);
-        TbancGraphe::Ecrit(*banc.sonBis, 50, 100, huit ? 190 : 8000);
+        ecrit(*banc.son, 0, huit ? 200 : 9000);
+        ecrit(*banc.sonBis, 0, huit ? 200 : 9000);
+        ecrit(*banc.sonBis, 50, huit ? 190 : 8000);
         g.avecErreur = true;
         g.DrawG();
         int x, silence, bas;

@@ -48,16 +48,19 @@ protected:
 
 }  // namespace
 
+// The level is the left channel's: the right one holds another value.
 TEST_F(Repere, NiveauDuCurseurEnDecimalBinaireEtHexadecimal) {
-    TgrapheSon& g = Prepare(TformatWave::f16, 100000, 8);
+    TgrapheSon& g = Prepare(TformatWave::f16stereo, 100000, 8);
+    banc_->sonBis->setSon16(2 * 100 + 1, 30000);
     g.repere = 100;  // digitised value 0
     g.DrawG();
     EXPECT_EQ(vues_.decimal, "128");
     EXPECT_EQ(vues_.binaire, "10000000");
     EXPECT_EQ(vues_.hexa, "80h");
 
-    TgrapheSon& h = Prepare(TformatWave::f8, 100000, 4);
-    TbancGraphe::Ecrit(*banc_->sonBis, 100, 101, 160);
+    TgrapheSon& h = Prepare(TformatWave::f8stereo, 100000, 4);
+    banc_->sonBis->setSon8(2 * 100, 160);
+    banc_->sonBis->setSon8(2 * 100 + 1, 40);
     h.repere = 100;
     h.DrawG();
     EXPECT_EQ(vues_.decimal, "10");
@@ -116,11 +119,11 @@ TEST_F(Repere, DeuxCurseursSurLaMemeTrameMontrentUneDureeNulle) {
 TEST_F(Repere, UnCurseurApresLaDerniereTrameEstTraceSansValeur) {
     TgrapheSon& g = Prepare(TformatWave::f16, 50, 8);
     TbancGraphe::Ecrit(*banc_->sonBis, 50, 300, 30000);
-    g.repere = 10;
+    g.repere = 49;
     g.DrawG();
     ASSERT_EQ(vues_.decimal, "128");
-    g.repere = 100;
+    g.repere = 50;
     g.DrawG();
-    EXPECT_EQ(Pixel(400, 0), kBlancXorRouge);
+    EXPECT_EQ(Pixel(200, 0), kBlancXorRouge);
     EXPECT_EQ(vues_, TlecturesRepere{});
 }

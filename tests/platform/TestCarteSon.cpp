@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <gtest/gtest.h>
 #include <QTest>
 
@@ -46,7 +48,7 @@ protected:
 
 TEST_F(CarteSon, LaSelectionJoueeEstCelleDuFichier) {
     const auto son = Echantillons(4000);
-    Ouvre(son, 1, 8000);
+    Ouvre(son, 1, 11025);
     lecteur.SetTimeFormat(TformatTemps::tfSamples);
     lecteur.SetStartPos(1000);
     lecteur.SetEndPos(3000);
@@ -58,15 +60,16 @@ TEST_F(CarteSon, LaSelectionJoueeEstCelleDuFichier) {
     EXPECT_EQ(SonJoue(), Tranche(son, 1000, 3000));
     EXPECT_EQ(lecteur.Position(), 3000);
 
-    // In milliseconds, 125 ms to 375 ms at 8000 Hz are the same frames.
+    // In milliseconds at 11025 Hz, 20 ms is frame 220.5, which goes to even, and 30 ms is
+    // frame 330.75.
     notifications.clear();
     lecteur.SetTimeFormat(TformatTemps::tfMilliseconds);
-    lecteur.SetStartPos(125);
-    lecteur.SetEndPos(375);
+    lecteur.SetStartPos(20);
+    lecteur.SetEndPos(30);
     lecteur.SetNotify(true);
     lecteur.Play();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !notifications.empty(); }, 5000));
-    EXPECT_EQ(SonJoue(), Tranche(son, 1000, 3000));
+    EXPECT_EQ(SonJoue(), Tranche(son, 220, 331));
 }
 
 TEST_F(CarteSon, StereoEtRetourAuDebut) {
@@ -125,20 +128,31 @@ TEST_F(CarteSon, FermerPendantUneLectureLaTermineSansErreur) {
     EXPECT_THROW(lecteur.Play(), ELecteurErreur);
 }
 
+// At 16 bits from the default input, then at 8 bits from "seize", where what the recorder asks
+// shows: the rate and channels in the header seize writes, the sample format in the bytes.
 TEST(Enregistreur, EnregistreCeQueDonneLEntreeEtSArreteQuandCEstPlein) {
     const auto entree = Echantillons(20000);
-    EntreeCarte(Octets(entree));
-    TEnregistreur enregistreur(10000);
-    int pleins = 0;
-    enregistreur.OnPlein = [&] { ++pleins; };
-    const auto refus = enregistreur.Ouvre(PeripheriqueEntreeParDefaut(), {11025, 16});
-    ASSERT_FALSE(refus) << *refus;
-    ASSERT_TRUE(QTest::qWaitFor([&] { return pleins > 0; }, 5000));
-    QTest::qWait(50);
-    enregistreur.Ferme();
-    EXPECT_EQ(pleins, 1);
-    ASSERT_EQ(enregistreur.Taille(), 10000u);
-    EXPECT_EQ(0, std::memcmp(enregistreur.Octets(), Octets(entree).data(), 10000));
+    for (const TformatCarte format : {TformatCarte{11025, 16}, TformatCarte{22050, 8}}) {
+        const bool huit = format.bits == 8;
+        EntreeCarte(Octets(huit ? std::vector<std::int16_t>(20000, kValeurSeize) : entree));
+        TEnregistreur enregistreur(10000);
+        int pleins = 0;
+        enregistreur.OnPlein = [&] { ++pleins; };
+        const auto refus = enregistreur.Ouvre(huit ? EntreeSeize() : PeripheriqueEntreeParDefaut(), format);
+        ASSERT_FALSE(refus) << *refus;
+        ASSERT_TRUE(QTest::qWaitFor([&] { return pleins > 0; }, 5000));
+        QTest::qWait(50);
+        enregistreur.Ferme();
+        EXPECT_EQ(pleins, 1);
+        ASSERT_EQ(enregistreur.Taille(), 10000u);
+        if (!huit) {
+            EXPECT_EQ(0, std::memcmp(enregistreur.Octets(), Octets(entree).data(), 10000));
+            continue;
+        }
+        EXPECT_EQ(FormatDemandeSeize(), (std::pair{1, 22050u}));
+        EXPECT_EQ(std::count(enregistreur.Octets(), enregistreur.Octets() + 10000, kValeurSeizeHuitBits),
+                  10000);
+    }
 }
 
 // A card pulled out stops its callbacks without a word: the play ends as aborted, and
@@ -210,4 +224,5 @@ TEST(Enregistreur, DecompteApresStop) {
     EXPECT_EQ(CompteurMaxArret(5.5, 110), 51);
     EXPECT_EQ(CompteurMaxArret(0.05, 110), 1);
     EXPECT_EQ(CompteurMaxArret(2.0, 110), 19);
+    EXPECT_EQ(CompteurMaxArret(0.25, 100), 3);  // 2.5 ticks: halves to even
 }

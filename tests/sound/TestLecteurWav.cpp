@@ -136,17 +136,19 @@ TEST_F(LecteurWav, TailleAnnonceeAuDelaDeLaFinDuFichier) {
     EXPECT_EQ(rec.NbrePoints, 50);
 }
 
+// A data chunk of exactly the capacity is whole; one byte more is cut.
 TEST_F(LecteurWav, DonneesPlusLonguesQueLaCapaciteSontCoupees) {
-    const Lecture l = Lit(ImageWav(1, 44100, 16, std::vector<std::uint8_t>(3000000, 1)));
+    const Lecture l = Lit(ImageWav(1, 44100, 16, std::vector<std::uint8_t>(kCapaciteSon, 1)));
     ASSERT_TRUE(l.accepte);
-    EXPECT_TRUE(l.tronque);
+    EXPECT_FALSE(l.tronque);
     EXPECT_EQ(rec.NbrePoints, 1048576);
-    EXPECT_DOUBLE_EQ(rec.FractionLue, 3000000.0 / 2097152.0);
+    EXPECT_DOUBLE_EQ(rec.FractionLue, 1.0);
 
-    const Lecture stereo = Lit(ImageWav(2, 44100, 16, std::vector<std::uint8_t>(kCapaciteSon + 4, 1)));
+    const Lecture stereo = Lit(ImageWav(2, 44100, 16, std::vector<std::uint8_t>(kCapaciteSon + 1, 1)));
     ASSERT_TRUE(stereo.accepte);
     EXPECT_TRUE(stereo.tronque);
     EXPECT_EQ(rec.NbrePoints, 524288);
+    EXPECT_DOUBLE_EQ(rec.FractionLue, (kCapaciteSon + 1) / 2097152.0);
 }
 
 TEST_F(LecteurWav, FichiersRefusesDonnentUnMessageEtAucuneTrame) {

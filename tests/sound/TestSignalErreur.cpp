@@ -91,5 +91,7 @@ TEST(RapportSignalBruit, SilenceSansErreurEtTextes) {
     EXPECT_EQ(TexteRapportSignalBruit(19.84, 1), "RSB mesuré : 19,8 dB, théorie 6,02·b + 1,76 = 7,8 dB");
     EXPECT_EQ(DecimaleFrancaise(-3.46), "-3,5");
     EXPECT_EQ(DecimaleFrancaise(0.04), "0,0");
+    EXPECT_EQ(DecimaleFrancaise(0.25), "0,3");  // halves away from zero
+    EXPECT_EQ(DecimaleFrancaise(-0.25), "-0,3");
     EXPECT_EQ(DecimaleFrancaise(43.96), "44,0");
 }

@@ -11,6 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/FluxAudio.h"
 #include "support/FichiersTest.h"
 
 namespace {
@@ -107,4 +108,16 @@ void TentreeTempsReel::Ferme() {
         ferme_ = true;
     }
     reveil_.notify_all();
+}
+
+int EntreeSeize() {
+    for (const TperipheriqueEntree& e : PeripheriquesEntree())
+        if (e.nom == "seize") return e.index;
+    return -1;
+}
+
+std::pair<int, std::uint32_t> FormatDemandeSeize() {
+    const std::vector<std::uint8_t> t = LitOctets(Home() / "SEIZE.wav");
+    if (t.size() < 28) return {0, 0};
+    return {t[22] | t[23] << 8, t[24] | t[25] << 8 | t[26] << 16 | static_cast<std::uint32_t>(t[27]) << 24};
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <mutex>
 #include <thread>
+#include <utility>
 #include <vector>
 
 // What reached the device since the last stream was opened, as 16-bit samples: at most the
@@ -54,3 +55,12 @@ private:
     std::chrono::milliseconds delaiFermeture_{0};
     std::thread fil_;
 };
+
+// The input "seize", whose 16-bit samples reach the program in the format it asks for. It
+// may drop frames, so tests give it one value throughout: kValeurSeize, which an unsigned
+// 8-bit recording holds as kValeurSeizeHuitBits (a signed one would hold 0xED).
+int EntreeSeize();
+inline constexpr std::int16_t kValeurSeize = -0x1234;
+inline constexpr std::uint8_t kValeurSeizeHuitBits = 0x6D;
+// The channels and rate that the last recording on "seize" asked for.
+std::pair<int, std::uint32_t> FormatDemandeSeize();

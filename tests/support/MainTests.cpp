@@ -13,15 +13,21 @@
 // The sound card of the tests: ALSA's file plugin. What is played lands in OUT.raw, what is
 // recorded comes from IN.raw (silence unless a test writes it before opening the device). The
 // capture side keeps its copy of what it records in COPIE-IN.raw: written to OUT.raw too, it
-// would mix with what a full-duplex stream plays.
+// would mix with what a full-duplex stream plays. The file plugin takes any format, so a
+// second input, "seize", reads IN.raw as 16-bit samples only and converts them to the format
+// asked; the WAV header it writes to SEIZE.wav tells the rate and channels asked.
 void EcritConfigurationAlsa(const std::filesystem::path& home) {
     EcritOctets(home / "IN.raw", std::vector<std::uint8_t>(1 << 20, 0));
+    const auto fichier = [&home](const char* sortie, const char* format) {
+        return "{ type file; slave.pcm \"null\"; file \"" + (home / sortie).string() + "\"; infile \"" +
+               (home / "IN.raw").string() + "\"; format \"" + format + "\" }";
+    };
     std::ofstream(home / ".asoundrc")
         << "pcm.!default { type asym;\n"
         << "  playback.pcm { type file; slave.pcm \"null\"; file \"" << (home / "OUT.raw").string()
         << "\"; format \"raw\" }\n"
-        << "  capture.pcm { type file; slave.pcm \"null\"; file \"" << (home / "COPIE-IN.raw").string()
-        << "\"; infile \"" << (home / "IN.raw").string() << "\"; format \"raw\" } }\n";
+        << "  capture.pcm " << fichier("COPIE-IN.raw", "raw") << " }\n"
+        << "pcm.seize { type linear; slave { pcm " << fichier("SEIZE.wav", "wav") << "; format S16_LE } }\n";
 }
 
 int main(int argc, char** argv) {
