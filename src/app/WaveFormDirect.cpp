@@ -81,9 +81,11 @@ void TWaveForm::DirectBtnClick() {
         LanceDirect();
 }
 
-// A play under way ends first, as for a recording: the output device is the mode's.
+// A play under way ends first, as for a recording: the output device is the mode's. The mode
+// waits, as Record does, while a recording, an acquisition, a search or a conversion runs.
 void TWaveForm::LanceDirect() {
     DirectBtn->setChecked(false);
+    if (!RecordBtn->isEnabled()) return;
     if (FreqEchCarte == 0) {
         AfficheMessage(QStringLiteral("Mode direct impossible : Pas d'entrée son utilisable"));
         return;

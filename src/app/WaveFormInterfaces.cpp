@@ -24,7 +24,8 @@ public:
 void TWaveForm::VeltaBtnClick() {
     if (velta.entree != Tentree::eSon) return;
     {
-        const TverrouCommandes verrou{VeltaBtn, RecordBtn, OpenFileBtn, PlayBtn, PlaySousEchBtn, AnimBtn};
+        const TverrouCommandes verrou{VeltaBtn,       RecordBtn, OpenFileBtn, PlayBtn,
+                                      PlaySousEchBtn, AnimBtn,   DirectBtn};
         const Tsablier sablier;
         try {
             velta.ChercheInterface();

@@ -35,7 +35,7 @@ QString TWaveForm::ConvertitEnWav(const QString& source, TrouteFichier route) {
     const QString titreAvant = windowTitle();
     // The window keeps repainting during the conversion, but nothing may start another
     // load, a play or a recording until the new file is in.
-    const TverrouCommandes verrou{OpenFileBtn, VeltaBtn, RecordBtn, PlayBtn, PlaySousEchBtn};
+    const TverrouCommandes verrou{OpenFileBtn, VeltaBtn, RecordBtn, PlayBtn, PlaySousEchBtn, DirectBtn};
     double secondes = 0;
     bool finEndommagee = false;
     try {
