@@ -1,8 +1,10 @@
 #include "sound/EcritureFichier.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 
 bool EcritA(int fd, const std::uint8_t* p, std::size_t taille, off_t position) {
     while (taille > 0) {
@@ -17,4 +19,15 @@ bool EcritA(int fd, const std::uint8_t* p, std::size_t taille, off_t position) {
         position += r;
     }
     return true;
+}
+
+std::optional<std::string> CibleRemplacement(const std::string& nom) {
+    struct stat etat {};
+    if (::stat(nom.c_str(), &etat) != 0) return nom;
+    if (!S_ISREG(etat.st_mode)) return std::nullopt;
+    char* reel = ::realpath(nom.c_str(), nullptr);
+    if (!reel) return nom;
+    std::string cible(reel);
+    std::free(reel);
+    return cible;
 }

@@ -85,7 +85,9 @@ std::optional<std::string> EcritWavOctets(const std::string& nom, TformatWave fo
 
 std::optional<std::string> EcritWavNeuf(const std::string& nom, const TvecteurSon& vecteur,
                                         std::int32_t nbrePoints, std::uint32_t freqEch) {
-    std::string temporaire = nom + ".XXXXXX";
+    const auto cible = CibleRemplacement(nom);
+    if (!cible) return std::string("ce n'est pas un fichier ordinaire");
+    std::string temporaire = *cible + ".XXXXXX";
     const int fd = ::mkstemp(temporaire.data());
     if (fd < 0) return Erreur();
     // mkstemp makes the file private; a new file gets the usual permissions.
@@ -95,7 +97,7 @@ std::optional<std::string> EcritWavNeuf(const std::string& nom, const TvecteurSo
     if (::fchmod(fd, 0666 & ~masque) != 0) echec = Erreur();
     ::close(fd);
     if (!echec) echec = EcritWav(temporaire, vecteur, nbrePoints, freqEch);
-    if (!echec && ::rename(temporaire.c_str(), nom.c_str()) != 0) echec = Erreur();
+    if (!echec && ::rename(temporaire.c_str(), cible->c_str()) != 0) echec = Erreur();
     if (echec) ::unlink(temporaire.c_str());
     return echec;
 }

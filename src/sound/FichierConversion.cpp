@@ -60,11 +60,12 @@ std::array<std::uint8_t, 44> EnTeteConversion(int canaux, std::uint32_t frequenc
 // is never written over.
 TfichierConversion::TfichierConversion(const std::string& nom, int canaux, std::uint32_t frequence)
     : nom_(nom) {
-    struct stat existant {};
-    if (::stat(nom.c_str(), &existant) == 0 && !S_ISREG(existant.st_mode)) Echoue(kCreation, EISDIR);
-    const auto slash = nom.find_last_of('/');
-    const std::string dossier = slash == std::string::npos ? std::string() : nom.substr(0, slash + 1);
-    const std::string base = nom.substr(dossier.size());
+    const auto cible = CibleRemplacement(nom);
+    if (!cible) Echoue(kCreation, EISDIR);
+    nom_ = *cible;
+    const auto slash = nom_.find_last_of('/');
+    const std::string dossier = slash == std::string::npos ? std::string() : nom_.substr(0, slash + 1);
+    const std::string base = nom_.substr(dossier.size());
     std::random_device alea;
     int fd = -1;
     for (int essai = 0; essai < 100 && fd < 0; ++essai) {

@@ -1,4 +1,5 @@
 #include <sndfile.h>
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -158,4 +159,24 @@ TEST(EcrivainWav, FichierDeTravailCreeSeulementSIlManque) {
     EXPECT_EQ(LitOctets(dossier / "b.wav"), (std::vector<std::uint8_t>{1, 2, 3, 4, 5, 6}));
 
     EXPECT_THROW(CreeFichierSiAbsent((dossier / "manque" / "c.wav").string()), std::runtime_error);
+}
+
+// A new file renamed over its name: a pipe (or a device) there stays and the write is refused;
+// through a link, the linked file is the one replaced and the link stays.
+TEST(EcrivainWav, UnFichierNeufNeRemplaceQuUnFichierOrdinaire) {
+    auto v = AlloueVecteurSon();
+    Remplit(*v, TformatWave::f8, 10);
+    const auto dossier = NouveauDossier();
+    const auto tube = dossier / "tube.wav";
+    ASSERT_EQ(::mkfifo(tube.c_str(), 0600), 0);
+    EXPECT_EQ(EcritWavNeuf(tube.string(), *v, 10, 8000), "ce n'est pas un fichier ordinaire");
+    EXPECT_TRUE(std::filesystem::is_fifo(tube));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dossier), {}), 1);
+
+    const auto vrai = FichierExistant(std::vector<std::uint8_t>(5000, 0xAA));
+    const auto lien = dossier / "lien.wav";
+    std::filesystem::create_symlink(vrai, lien);
+    ASSERT_FALSE(EcritWavNeuf(lien.string(), *v, 10, 8000));
+    EXPECT_TRUE(std::filesystem::is_symlink(lien));
+    EXPECT_EQ(LitOctets(vrai).size(), 54u);
 }
