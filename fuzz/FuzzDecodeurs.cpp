@@ -1,26 +1,20 @@
 // Any bytes as a compressed sound, through the road chooser and then the MP3 decoder or the
 // libsndfile one: each refuses with a reason or gives whole frames of a sane format, and the
 // progress never goes back nor past 100.
-#include <sys/mman.h>
-#include <unistd.h>
 
 #include <cstdint>
 #include <memory>
 #include <string>
 
+#include "FichierEnMemoire.h"
 #include "platform/DecodeurMp3.h"
 #include "platform/DecodeurSndfile.h"
 #include "sound/RouteFichier.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
-    const int fd = memfd_create("son", 0);
-    if (fd < 0) return 0;
-    for (std::size_t fait = 0; fait < taille;) {
-        const ssize_t n = write(fd, donnees + fait, taille - fait);
-        if (n <= 0) break;
-        fait += static_cast<std::size_t>(n);
-    }
-    const std::string nom = "/proc/self/fd/" + std::to_string(fd);
+    const TfichierEnMemoire fichier(donnees, taille);
+    if (!fichier.Ouvert()) return 0;
+    const std::string nom = fichier.Nom();
     const TchoixRoute route = ChoisitRoute(nom);
     try {
         std::unique_ptr<TdecodeurSon> d;
@@ -42,6 +36,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
         }
     } catch (const EDecodeurSon&) {
     }
-    close(fd);
     return 0;
 }
