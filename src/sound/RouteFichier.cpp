@@ -10,9 +10,9 @@
 
 namespace {
 
-using Toctets = std::array<std::uint8_t, 12>;
+using Toctets = std::array<std::uint8_t, 60>;
 
-// Reads up to 12 bytes at `position`; the bytes the file does not hold stay 0.
+// Reads up to 60 bytes at `position`; the bytes the file does not hold stay 0.
 Toctets LitDebut(std::ifstream& f, std::uint64_t position) {
     Toctets o{};
     f.clear();
@@ -38,14 +38,38 @@ std::uint64_t TailleId3v2(const Toctets& o) {
     return (o[5] & 0x10) ? taille + 10 : taille;
 }
 
-std::string Contenu(const std::string& nom) {
+std::uint16_t Lit16(const Toctets& o, std::size_t i) {
+    return static_cast<std::uint16_t>(o[i] | (o[i + 1] << 8));
+}
+
+// Whether the WAV reader takes this header as it is (see ChoisitRoute).
+bool LisibleTelQuel(const Toctets& o, std::uint64_t taille) {
+    constexpr std::uint16_t kPcm = 1, kExtensible = 0xFFFE;
+    // The rest of the PCM sub-format's GUID, after its first two bytes (the tag).
+    static constexpr std::uint8_t kSuiteGuidPcm[] = {0x00, 0x00, 0x00, 0x00, 0x10, 0x00, 0x80,
+                                                    0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
+    if (taille < 36) return true;
+    if (!Commence(o, "fmt ", 12)) return false;
+    std::uint16_t etiquette = Lit16(o, 20);
+    if (etiquette == kExtensible && taille >= 60 &&
+        std::memcmp(o.data() + 46, kSuiteGuidPcm, sizeof kSuiteGuidPcm) == 0)
+        etiquette = Lit16(o, 44);
+    const std::uint16_t canaux = Lit16(o, 22);
+    const std::uint16_t bits = Lit16(o, 34);
+    return etiquette == kPcm && (canaux == 1 || canaux == 2) && (bits == 8 || bits == 16);
+}
+
+std::string Contenu(const std::string& nom, bool& lisibleTelQuel) {
     // Only a plain file is looked into: opening a pipe would wait for a writer.
     std::error_code e;
     if (!std::filesystem::is_regular_file(nom, e)) return {};
     std::ifstream f(nom, std::ios::binary);
     if (!f) return {};
     Toctets o = LitDebut(f, 0);
-    if (Commence(o, "RIFF") && Commence(o, "WAVE", 8)) return "WAV";
+    if (Commence(o, "RIFF") && Commence(o, "WAVE", 8)) {
+        lisibleTelQuel = LisibleTelQuel(o, std::filesystem::file_size(nom, e));
+        return "WAV";
+    }
     if (Commence(o, "ID3")) {
         // Some FLAC files carry an ID3v2 tag too: what follows the tag decides.
         if (Commence(LitDebut(f, TailleId3v2(o)), "fLaC")) return "FLAC";
@@ -62,12 +86,10 @@ std::string Contenu(const std::string& nom) {
 
 TchoixRoute ChoisitRoute(const std::string& nom) {
     const std::string extension = MajusculesAscii(ExtensionFichier(nom));
-    const std::string contenu = Contenu(nom);
-    if (contenu == "WAV") return {TrouteFichier::rWav, contenu};
-    if (!contenu.empty()) {
-        if (extension == ".WAV") return {TrouteFichier::rNomWav, contenu};
-        return {contenu == "MP3" ? TrouteFichier::rMp3 : TrouteFichier::rAutreFormat, contenu};
-    }
+    bool lisibleTelQuel = false;
+    const std::string contenu = Contenu(nom, lisibleTelQuel);
+    if (contenu == "WAV") return {lisibleTelQuel ? TrouteFichier::rWav : TrouteFichier::rAutreFormat, contenu};
+    if (!contenu.empty()) return {contenu == "MP3" ? TrouteFichier::rMp3 : TrouteFichier::rAutreFormat, contenu};
     if (extension == ".MP3") return {TrouteFichier::rMp3, contenu};
     for (const char* e : {".FLAC", ".OGG", ".OGA", ".OPUS", ".AIF", ".AIFF", ".AIFC"})
         if (extension == e) return {TrouteFichier::rAutreFormat, contenu};

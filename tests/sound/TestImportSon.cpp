@@ -44,9 +44,37 @@ TEST(RouteFichier, LeContenuDecideAvantLExtension) {
         TrouteFichier route;
         const char* contenu;
     };
+    // WAV headers the reader takes as they are, and those libsndfile decodes.
+    const auto pcm = [](int canaux, int bits) { return ImageWav(canaux, 8000, bits, std::vector<std::uint8_t>(8)); };
+    const auto avecEtiquette = [&](std::uint16_t etiquette, int bits) {
+        auto v = pcm(1, bits);
+        v[20] = etiquette & 0xFF;
+        v[21] = etiquette >> 8;
+        return v;
+    };
+    // WAVE_FORMAT_EXTENSIBLE: a 40-byte format chunk whose sub-format GUID starts with the tag.
+    const auto extensible = [&](std::uint8_t sousFormat) {
+        auto v = avecEtiquette(0xFFFE, 16);
+        std::vector<std::uint8_t> suite{22, 0, 16, 0, 4, 0, 0, 0, sousFormat, 0, 0, 0, 0x00, 0x00, 0x10, 0x00,
+                                        0x80, 0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
+        v[16] = 40;
+        v.insert(v.begin() + 36, suite.begin(), suite.end());
+        return v;
+    };
+    auto bext = pcm(2, 16);
+    bext.insert(bext.begin() + 12, {'b', 'e', 'x', 't', 4, 0, 0, 0, 1, 2, 3, 4});
     const Tcas cas[] = {
-        {"a.wav", Octets(std::string("RIFF\0\0\0\0WAVEfmt ", 16)), TrouteFichier::rWav, "WAV"},
-        {"wav-nomme.mp3", Octets(std::string("RIFF\0\0\0\0WAVEfmt ", 16)), TrouteFichier::rWav, "WAV"},
+        {"a.wav", pcm(2, 16), TrouteFichier::rWav, "WAV"},
+        {"wav-nomme.mp3", pcm(1, 8), TrouteFichier::rWav, "WAV"},
+        {"pcm24.wav", pcm(2, 24), TrouteFichier::rAutreFormat, "WAV"},
+        {"six-voies.wav", pcm(6, 16), TrouteFichier::rAutreFormat, "WAV"},
+        {"ulaw.wav", avecEtiquette(7, 8), TrouteFichier::rAutreFormat, "WAV"},
+        {"flottant.wav", avecEtiquette(3, 16), TrouteFichier::rAutreFormat, "WAV"},
+        {"ext-pcm.wav", extensible(1), TrouteFichier::rWav, "WAV"},
+        {"ext-flottant.wav", extensible(3), TrouteFichier::rAutreFormat, "WAV"},
+        {"bext.wav", bext, TrouteFichier::rAutreFormat, "WAV"},
+        // Too short to tell: the reader says what is missing.
+        {"coupe.wav", Octets(std::string("RIFF\0\0\0\0WAVEfmt ", 16), 20), TrouteFichier::rWav, "WAV"},
         {"b.mp3", Octets(mpeg1), TrouteFichier::rMp3, "MP3"},
         {"mpeg25.bin", Octets(mpeg25), TrouteFichier::rMp3, "MP3"},
         {"etiquette.flac", id3(mpeg1), TrouteFichier::rMp3, "MP3"},
@@ -55,9 +83,9 @@ TEST(RouteFichier, LeContenuDecideAvantLExtension) {
         {"c.opus", Octets("OggS"), TrouteFichier::rAutreFormat, "Ogg"},
         {"d.aif", Octets(std::string("FORM\0\0\x10\0AIFF", 12)), TrouteFichier::rAutreFormat, "AIFF"},
         {"e.bin", Octets(std::string("FORM\0\0\x10\0AIFC", 12)), TrouteFichier::rAutreFormat, "AIFF"},
-        // Compressed content under a ".wav" name is refused: its WAV would replace it.
-        {"mp3-nomme.WAV", Octets(mpeg1), TrouteFichier::rNomWav, "MP3"},
-        {"ogg-nomme.wav", Octets("OggS"), TrouteFichier::rNomWav, "Ogg"},
+        // Compressed content under a ".wav" name is decoded too: its WAV never takes the source's name.
+        {"mp3-nomme.WAV", Octets(mpeg1), TrouteFichier::rMp3, "MP3"},
+        {"ogg-nomme.wav", Octets("OggS"), TrouteFichier::rAutreFormat, "Ogg"},
         // Content that says nothing: the extension decides, the WAV reader for any other.
         {"dechets-devant.Mp3", Octets("xyz"), TrouteFichier::rMp3, ""},
         {"inconnu.OGA", Octets("xyz"), TrouteFichier::rAutreFormat, ""},

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "sound/EnveloppeWav.h"
 #include "sound/LecteurWav.h"
 #include "support/FichiersTest.h"
 
@@ -103,13 +104,61 @@ TEST_F(LecteurWav, TrouveUneEtiquetteAChevalSurDeuxBlocsDeLecture) {
     }
 }
 
-TEST_F(LecteurWav, PrendLaPremiereEtiquetteMemeDansUnAutreBloc) {
-    auto image = AvecBlocAvant("LIST", 12, Octets(40));
-    // "data" + size 2 inside the LIST content: the scan takes it.
-    std::memcpy(&image[44], "data\x02\x00\x00\x00", 8);
-    const Lecture l = Lit(image);
+// A "data" inside a comment is not the sound when the chunk list leads past it; a broken
+// list leaves the byte scan to take the first tag, as it always has.
+TEST_F(LecteurWav, EtiquetteDansUnAutreBloc) {
+    auto image = AvecBlocAvant("LIST", 16, Octets(40));
+    std::memcpy(&image[44], "metadata\x02\x00\x00\x00", 12);
+    Lecture l = Lit(image);
+    ASSERT_TRUE(l.accepte) << l.message;
+    EXPECT_EQ(rec.NbrePoints, 40);
+    EXPECT_EQ(rec.vecteurSon->son8(39), 39);
+
+    image[40] = 17;  // the LIST chunk now runs one byte into the data chunk's tag
+    l = Lit(image);
     ASSERT_TRUE(l.accepte) << l.message;
     EXPECT_EQ(rec.NbrePoints, 2);
+
+    // An odd-sized chunk is followed by its pad byte.
+    image = AvecBlocAvant("LIST", 15, Octets(40));
+    image.insert(image.begin() + 36 + 8 + 15, 0);
+    std::memcpy(&image[44], "metadata\x02\x00\x00\x00", 12);
+    l = Lit(AvecRiff(image, static_cast<std::uint32_t>(image.size() - 8)));
+    ASSERT_TRUE(l.accepte) << l.message;
+    EXPECT_EQ(rec.NbrePoints, 40);
+}
+
+// A long sound is read from the chosen frame on, at most the capacity; what the file holds
+// is described without reading it.
+TEST_F(LecteurWav, ExtraitDUnLongSon) {
+    const std::int64_t trames = 600000;  // 16-bit stereo: more than the 524288 frames the record holds
+    std::vector<std::uint8_t> donnees;
+    for (std::int64_t i = 0; i < trames; ++i) {
+        Ajoute16(donnees, static_cast<std::uint16_t>(i));
+        Ajoute16(donnees, static_cast<std::uint16_t>(~i));
+    }
+    const auto chemin = NouveauDossier() / "long.wav";
+    EcritOctets(chemin, ImageWav(2, 48000, 16, donnees, 4 * trames + 4000));
+    const TdescriptionWav d = DecritFichierWav(chemin.string());
+    EXPECT_EQ(d.format, TformatWave::f16stereo);
+    EXPECT_EQ(d.debutDonnees, 44);
+    EXPECT_EQ(d.tailleAnnoncee, 4 * trames + 4000);
+    EXPECT_EQ(d.tramesPresentes, trames);
+
+    EXPECT_TRUE(LitFichierWav(chemin.string(), rec, 12345));
+    EXPECT_EQ(rec.NbrePoints, 524288);
+    EXPECT_EQ(rec.vecteurSon->son16s(0, 0), 12345);
+    EXPECT_EQ(rec.vecteurSon->son16s(0, 1), static_cast<std::int16_t>(~12345));
+    EXPECT_EQ(rec.vecteurSon->son16s(524287, 0), static_cast<std::int16_t>(12345 + 524287));
+    EXPECT_DOUBLE_EQ(rec.FractionLue, (4.0 * trames + 4000) / kCapaciteSon);
+
+    // Near the end, the record holds what is left.
+    EXPECT_TRUE(LitFichierWav(chemin.string(), rec, trames - 1));
+    EXPECT_EQ(rec.NbrePoints, 1);
+    EXPECT_EQ(rec.vecteurSon->son16s(0, 0), static_cast<std::int16_t>(trames - 1));
+
+    EXPECT_THROW(LitFichierWav(chemin.string(), rec, trames), EWavError);
+    EXPECT_EQ(rec.NbrePoints, 1);
 }
 
 TEST_F(LecteurWav, StereoEtTramesIncompletes) {
@@ -151,7 +200,7 @@ TEST_F(LecteurWav, DonneesPlusLonguesQueLaCapaciteSontCoupees) {
     EXPECT_DOUBLE_EQ(rec.FractionLue, (kCapaciteSon + 1) / 2097152.0);
 }
 
-TEST_F(LecteurWav, FichiersRefusesDonnentUnMessageEtAucuneTrame) {
+TEST_F(LecteurWav, FichiersRefusesDonnentUnMessageEtLaissentLeSon) {
     const struct {
         std::vector<std::uint8_t> image;
         std::string message;
@@ -169,7 +218,8 @@ TEST_F(LecteurWav, FichiersRefusesDonnentUnMessageEtAucuneTrame) {
         const Lecture l = Lit(c.image);
         EXPECT_FALSE(l.accepte);
         EXPECT_EQ(l.message, c.message);
-        EXPECT_EQ(rec.NbrePoints, 0);
+        EXPECT_EQ(rec.NbrePoints, kCapaciteSon);
+        EXPECT_EQ(rec.Format(), TformatWave::f8);
     }
 }
 
@@ -211,7 +261,34 @@ TEST_F(LecteurWav, OctetsAuHasardNeFontJamaisLirePlusQueLaCapacite) {
         SetUp();
         const Lecture l = Lit(octets);
         if (!l.accepte) {
-            EXPECT_EQ(rec.NbrePoints, 0);
+            EXPECT_EQ(rec.NbrePoints, kCapaciteSon);
         }
     }
+}
+
+// The envelope follows the left channel only, over the whole sound, sampled or read whole.
+TEST(EnveloppeWav, CanalGaucheSurToutLeSon) {
+    std::vector<std::uint8_t> donnees;
+    const int trames = 100000;
+    for (int i = 0; i < trames; ++i) {
+        const int gauche = i < trames / 2 ? 0 : (i % 2 ? 16384 : -16384);
+        Ajoute16(donnees, static_cast<std::uint16_t>(gauche));
+        Ajoute16(donnees, static_cast<std::uint16_t>(i % 2 ? 32767 : -32768));
+    }
+    const auto chemin = NouveauDossier() / "env.wav";
+    EcritOctets(chemin, ImageWav(2, 8000, 16, donnees));
+    const auto e = EnveloppeWav(chemin.string(), DecritFichierWav(chemin.string()), 10);
+    ASSERT_EQ(e.size(), 10u);
+    for (int c = 0; c < 10; ++c) {
+        EXPECT_FLOAT_EQ(e[c].mini, c < 5 ? 0.0f : -0.5f) << c;
+        EXPECT_FLOAT_EQ(e[c].maxi, c < 5 ? 0.0f : 0.5f) << c;
+    }
+
+    // 8-bit mono, one column per frame and more columns than frames.
+    EcritOctets(chemin, ImageWav(1, 8000, 8, {0, 255, 128, 128, 128, 128}));
+    const auto huit = EnveloppeWav(chemin.string(), DecritFichierWav(chemin.string()), 8);
+    ASSERT_EQ(huit.size(), 8u);
+    EXPECT_FLOAT_EQ(huit[0].mini, -1.0f);
+    EXPECT_FLOAT_EQ(huit[2].maxi, 127 / 128.0f);
+    EXPECT_FLOAT_EQ(huit[7].maxi, 0.0f);
 }
