@@ -91,8 +91,8 @@ void TFenetreSpectre::Calcule() {
 }
 
 void TFenetreSpectre::ExporterBtnClick() {
-    const QString nom = ChoisitFichier(
-        {this, QStringLiteral("Images PNG (*.png);;Images SVG (*.svg)"), QStringLiteral("png"), true});
+    const QString nom = ChoisitFichier({this, QStringLiteral("Images PNG (*.png);;Images SVG (*.svg)"),
+                                        QStringLiteral("png"), true, QString()});
     if (nom.isEmpty()) return;
     TvueSpectre vue = Graphe->vue;
     vue.couleurAnalogique = couleurCourbe;

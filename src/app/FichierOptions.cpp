@@ -13,6 +13,7 @@ const QString kCleBis = QStringLiteral("Couleur/Bis");
 const QString kCleNiveau = QStringLiteral("Couleur/Niveau");
 const QString kCleErreur = QStringLiteral("Couleur/Erreur");
 const QString kCleEchelleSpectre = QStringLiteral("Spectre/Logarithmique");
+const QString kCleDossierFichiers = QStringLiteral("Fichiers/Dossier");
 
 void LitCouleur(const QSettings& ini, const QString& cle, TCouleur& couleur) {
     // A value with a comma comes back as a list, whose text is empty: it keeps the colour too.
@@ -84,4 +85,14 @@ void TfichierOptions::EcritEchelleSpectre(bool logarithmique) const {
     QSettings ini(nomFichier_, QSettings::IniFormat);
     ini.setValue(kCleEchelleSpectre, logarithmique ? 1 : 0);
     ini.sync();
+}
+
+void TfichierOptions::LitDossierFichiers(QString& dossier) const {
+    const QSettings ini(nomFichier_, QSettings::IniFormat);
+    if (const QString valeur = ini.value(kCleDossierFichiers).toString(); !valeur.isEmpty()) dossier = valeur;
+}
+
+void TfichierOptions::EcritDossierFichiers(const QString& dossier) const {
+    QSettings ini(nomFichier_, QSettings::IniFormat);
+    ini.setValue(kCleDossierFichiers, dossier);
 }

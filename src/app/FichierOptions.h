@@ -36,6 +36,10 @@ public:
     // section "Spectre". A missing or unreadable value leaves the choice as it was.
     void LitEchelleSpectre(bool& logarithmique) const;
     void EcritEchelleSpectre(bool logarithmique) const;
+    // The folder the open and save dialogs last showed: key "Dossier" of section "Fichiers".
+    // A missing value leaves the folder as it was.
+    void LitDossierFichiers(QString& dossier) const;
+    void EcritDossierFichiers(const QString& dossier) const;
 
 private:
     QString nomFichier_;

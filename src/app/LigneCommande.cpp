@@ -1,5 +1,6 @@
 #include "app/LigneCommande.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -12,6 +13,7 @@
 #include <QPalette>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include "app/FichierOptions.h"
 #include "app/NomSysteme.h"
@@ -19,11 +21,14 @@
 #include "graph/DessinSpectre.h"
 #include "graph/ExportImage.h"
 #include "graph/Vues.h"
+#include "platform/ConversionSon.h"
+#include "platform/DecodeurMp3.h"
 #include "sound/EcrivainWav.h"
 #include "sound/EnregistrementSon.h"
 #include "sound/LecteurWav.h"
 #include "sound/Numerisation.h"
 #include "sound/RapportSignalBruit.h"
+#include "sound/RouteFichier.h"
 #include "sound/Spectre.h"
 
 namespace {
@@ -81,6 +86,52 @@ bool LitReglagesFenetre() {
     return logarithmique;
 }
 
+// The start of the excerpt in seconds: a number, 0 or more.
+std::optional<double> Debut(const QCommandLineParser& p, const QString& nom) {
+    if (!p.isSet(nom)) return 0.0;
+    bool ok = false;
+    const double v = p.value(nom).toDouble(&ok);
+    if (!ok || !(v >= 0) || !std::isfinite(v)) return std::nullopt;
+    return v;
+}
+
+// Reads the sound into the record as the window opens it: a WAV file the reader takes as it
+// is, any other sound decoded first into a folder of its own under the temporary folder,
+// removed on return. An error gives the message to print.
+std::optional<QString> ChargeSon(const QString& entree, double debutSecondes, TenregistrementSon& son) {
+    const std::string nom = NomSysteme(entree);
+    const TchoixRoute choix = ChoisitRoute(nom);
+    QTemporaryDir dossier;
+    std::string wav = nom;
+    try {
+        if (choix.route != TrouteFichier::rWav) {
+            if (choix.route == TrouteFichier::rMp3 && !DecodeurMp3Disponible())
+                return QStringLiteral("décodeur MP3 non trouvé (libmpg123)");
+            if (!dossier.isValid())
+                return QStringLiteral("pas de dossier temporaire où décoder le son (%1)")
+                    .arg(dossier.errorString());
+            const std::string decode = NomSysteme(dossier.filePath(QStringLiteral("son.wav")));
+            wav = ConvertitSon(choix.route, nom, {decode}, {}).fichier;
+        }
+        const TdescriptionWav d = DecritFichierWav(wav);
+        const auto debut = std::llround(debutSecondes * d.FreqEch);
+        if (debut > 0 && debut >= d.tramesPresentes)
+            return QStringLiteral("--debut %1 s est après la fin du son (%2 s)")
+                .arg(debutSecondes)
+                .arg(static_cast<double>(d.tramesPresentes) / d.FreqEch, 0, 'f', 1);
+        if (LitFichierWav(wav, son, debut))
+            Ecrit(stderr,
+                  QStringLiteral("sampix : attention, %1 dépasse la capacité : seules %2 trames à partir "
+                                 "de la trame %3 sont prises")
+                      .arg(entree)
+                      .arg(son.NbrePoints)
+                      .arg(debut));
+    } catch (const std::runtime_error& e) {
+        return QString::fromStdString(e.what());
+    }
+    return std::nullopt;
+}
+
 TCouleur EnCouleur(const QColor& c) {
     return static_cast<TCouleur>(c.red()) | static_cast<TCouleur>(c.green()) << 8 |
            static_cast<TCouleur>(c.blue()) << 16;
@@ -101,9 +152,11 @@ int ExecuteLigneDeCommande(int argc, char** argv) {
 
     QCommandLineParser p;
     p.setApplicationDescription(QStringLiteral(
-        "Sampix sans fenêtre : numérise un son WAV sur B bits avec un pas d'échantillonnage S,\n"
+        "Sampix sans fenêtre : numérise un son sur B bits avec un pas d'échantillonnage S,\n"
         "écrit le son numérisé et, si on les demande, les images des vues et du spectre (PNG ou SVG),\n"
-        "puis affiche sur une ligne le RSB mesuré et le RSB théorique."));
+        "puis affiche sur une ligne le RSB mesuré et le RSB théorique.\n"
+        "Un son qui n'est pas un WAV que Sampix lit tel quel (MP3, FLAC, Ogg, Opus, AIFF, WAV 24 bits...)\n"
+        "est décodé dans un dossier temporaire, effacé ensuite : rien n'est écrit à côté du son."));
     const QCommandLineOption aide({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Affiche cette aide."));
     const QCommandLineOption bits(
@@ -122,9 +175,14 @@ int ExecuteLigneDeCommande(int argc, char** argv) {
         QStringLiteral("spectre"),
         QStringLiteral("Image du spectre de tout le son et du son numérisé (.png ou .svg)."),
         QStringLiteral("SPECTRE.png"));
+    const QCommandLineOption debut(QStringLiteral("debut"),
+                                   QStringLiteral("Pour un son plus long que ce que Sampix garde : début de "
+                                                  "l'extrait, en secondes (0 par défaut)."),
+                                   QStringLiteral("SECONDES"));
     p.addOption(aide);
-    for (const auto* o : {&bits, &pas, &sortie, &image, &spectre}) p.addOption(*o);
-    p.addPositionalArgument(QStringLiteral("SON"), QStringLiteral("Le son à numériser, fichier WAV."));
+    for (const auto* o : {&bits, &pas, &debut, &sortie, &image, &spectre}) p.addOption(*o);
+    p.addPositionalArgument(QStringLiteral("SON"),
+                            QStringLiteral("Le son à numériser : WAV, MP3, FLAC, Ogg Vorbis, Opus ou AIFF."));
 
     if (!p.parse(QGuiApplication::arguments())) {
         if (!p.unknownOptionNames().isEmpty()) {
@@ -149,6 +207,11 @@ int ExecuteLigneDeCommande(int argc, char** argv) {
     if (!s)
         return Erreur(kEchecCommande,
                       QStringLiteral("--pas attend un nombre de 1 à 8, pas « %1 »").arg(p.value(pas)));
+    const auto secondes = Debut(p, debut.names().first());
+    if (!secondes)
+        return Erreur(
+            kEchecCommande,
+            QStringLiteral("--debut attend un nombre de secondes positif, pas « %1 »").arg(p.value(debut)));
     if (!p.isSet(sortie) || p.value(sortie).isEmpty())
         return Erreur(kEchecCommande, QStringLiteral("--sortie manque : le fichier WAV à écrire"));
     if (p.positionalArguments().size() != 1)
@@ -173,19 +236,8 @@ int ExecuteLigneDeCommande(int argc, char** argv) {
                         .arg(fichiers[j]));
 
     TenregistrementSon son;
-    try {
-        if (LitFichierWav(NomSysteme(entree), son))
-            Ecrit(
-                stderr,
-                QStringLiteral(
-                    "sampix : attention, %1 dépasse la capacité : seules ses %2 premières trames sont prises")
-                    .arg(entree)
-                    .arg(son.NbrePoints));
-    } catch (const EWavError& e) {
-        return Erreur(
-            kEchecFichier,
-            QStringLiteral("impossible d'ouvrir %1 : %2").arg(entree, QString::fromStdString(e.what())));
-    }
+    if (const auto echec = ChargeSon(entree, *secondes, son))
+        return Erreur(kEchecFichier, QStringLiteral("impossible d'ouvrir %1 : %2").arg(entree, *echec));
     NumeriseSon(*son.vecteurSon, *son.vecteurSonSousEch, son.NbrePoints, QuantumNumerisation(son.NBits, *b),
                 *s);
     if (const auto echec =

@@ -54,7 +54,9 @@ public:
     void SaveBtnClick();
     void ExitBtnClick();
     void BitsCBChange();
-    void ChargeFichierWav(const QString& FileName);
+    // Reads a WAV file from frame `debut` on; a refused file is reported and the sound on
+    // screen stays.
+    void ChargeFichierWav(const QString& FileName, std::int64_t debut = 0);
     // Decodes a compressed file (the MP3 or the other road) into the WAV file of the same name
     // beside it, showing the progress in the caption. Returns that name, or an empty string
     // once a failure has been shown.
@@ -188,6 +190,7 @@ public:
     QString nomFichierSousEch;
     QString nomFichierIni;
     QString MesDocsDir;
+    QString dossierFichiers;  // where the open and save dialogs last were
     QString appDataDir;
     std::uint32_t FreqEchCarte = 0;
     std::uint8_t NbitsCarte = 16;
@@ -261,6 +264,8 @@ protected:
     void changeEvent(QEvent* evenement) override;
     void keyPressEvent(QKeyEvent* evenement) override;
     bool event(QEvent* evenement) override;
+    void dragEnterEvent(QDragEnterEvent* evenement) override;
+    void dropEvent(QDropEvent* evenement) override;
 
 private:
     void CreeControles();
@@ -276,6 +281,9 @@ private:
     void FormActivate();
     void FormDeactivate();
     void RefuseFichier(const QString& FileName, const QString& raison);
+    std::optional<std::int64_t> ChoisitDebut(const QString& wavName);
+    void MarqueTitre(bool tronque, std::int64_t debut);
+    QString DossierDialogues() const;
     void SignaleEcriture(const QString& FileName, const std::optional<std::string>& echec);
     void EtatPret();
     void EtatLecture();

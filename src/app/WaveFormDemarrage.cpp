@@ -20,6 +20,7 @@
 
 TWaveForm::TWaveForm(QWidget* parent) : QWidget(parent) {
     CreeControles();
+    setAcceptDrops(true);
     FormCreate();
 }
 

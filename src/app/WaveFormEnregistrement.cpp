@@ -119,6 +119,7 @@ void TWaveForm::EnregistreEtOuvre(TformatWave disposition, const std::uint8_t* o
         return;
     }
     ChargeFichierWav(nomFichierRecord);
+    if (nomFichier.isEmpty()) RetablitSonPrecedent();
 }
 
 // The sound loaded before the recording is still in the vectors: show and play it again.

@@ -1,25 +1,37 @@
 // Opening and saving sound files: the Open and Save buttons, the reader and the writer.
 #include <initializer_list>
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QMimeData>
 #include <QScrollBar>
 #include <QSlider>
 #include <QStringList>
+#include <QTimer>
 #include <QToolButton>
+#include <QUrl>
 
+#include "app/DialogueExtrait.h"
 #include "app/NomSysteme.h"
 #include "app/PaintBox.h"
 #include "app/WaveForm.h"
 #include "platform/Dialogues.h"
+#include "platform/Dossiers.h"
 #include "platform/Messages.h"
 #include "sound/EcrivainWav.h"
+#include "sound/EnveloppeWav.h"
 #include "sound/LecteurWav.h"
 #include "sound/NomsFichiers.h"
+#include "sound/TempsExtrait.h"
 
 namespace {
 
-const char* const kMarqueTronque = "erTronque";
+const QString kMarqueTronque = QStringLiteral("erTronque");
+const QString kMarqueExtrait = QStringLiteral(" (extrait à partir de ");
+// Columns of the envelope the excerpt dialog shows; it stretches them to its width.
+constexpr int kColonnesEnveloppe = 2048;
 
 // The first filter offers every sound the program opens; the extensions are given in both
 // cases because the dialog matches them as written.
@@ -37,50 +49,90 @@ QString FiltreOuverture() {
              motifs({"mp3"}), motifs({"flac", "ogg", "oga", "opus", "aif", "aiff", "aifc"}));
 }
 
+// The first local file among the dropped items.
+QString FichierDepose(const QMimeData& donnees) {
+    for (const QUrl& adresse : donnees.urls())
+        if (adresse.isLocalFile()) return adresse.toLocalFile();
+    return {};
+}
+
 }  // namespace
 
 void TWaveForm::OpenFileBtnClick() {
-    const QString nom = ChoisitFichier({this, FiltreOuverture(), QStringLiteral("wav"), false});
-    if (!nom.isEmpty()) OuvreFichier(nom);
+    const QString nom =
+        ChoisitFichier({this, FiltreOuverture(), QStringLiteral("wav"), false, DossierDialogues()});
+    if (nom.isEmpty()) return;
+    dossierFichiers = QFileInfo(nom).absolutePath();
+    OuvreFichier(nom);
+}
+
+QString TWaveForm::DossierDialogues() const {
+    if (!dossierFichiers.isEmpty() && QFileInfo(dossierFichiers).isDir()) return dossierFichiers;
+    return DossierExemples();
+}
+
+// A file dropped on the window opens as the Open button would open it, once the drop is over:
+// the excerpt dialog and the conversion must not run inside the drag source's wait.
+void TWaveForm::dragEnterEvent(QDragEnterEvent* evenement) {
+    if (OpenFileBtn->isEnabled() && !FichierDepose(*evenement->mimeData()).isEmpty())
+        evenement->acceptProposedAction();
+}
+
+void TWaveForm::dropEvent(QDropEvent* evenement) {
+    const QString nom = FichierDepose(*evenement->mimeData());
+    if (nom.isEmpty() || !OpenFileBtn->isEnabled()) return;
+    evenement->acceptProposedAction();
+    QTimer::singleShot(0, this, [this, nom] {
+        if (OpenFileBtn->isEnabled()) OuvreFichier(nom);
+    });
 }
 
 void TWaveForm::OuvreFichier(const QString& FileName) {
     const TchoixRoute choix = ChoisitRoute(NomSysteme(FileName));
-    switch (choix.route) {
-        case TrouteFichier::rWav:
-            ChargeFichierWav(FileName);
+    QString wavName = FileName;
+    if (choix.route != TrouteFichier::rWav) {
+        if (choix.route == TrouteFichier::rMp3 && !bassOK) {
+            AfficheMessage(QStringLiteral("Décodeur MP3 non trouvé (libmpg123)"));
             return;
-        case TrouteFichier::rNomWav:
-            AfficheMessage(
-                QStringLiteral("Impossible d'ouvrir le fichier\n%1\n\nSon nom finit par .wav, mais il "
-                               "contient un son %2 : donnez-lui l'extension de ce format pour que "
-                               "Sampix le convertisse.")
-                    .arg(FileName, QString::fromStdString(choix.contenu)));
-            return;
-        case TrouteFichier::rMp3:
-            if (!bassOK) {
-                AfficheMessage(QStringLiteral("Décodeur MP3 non trouvé (libmpg123)"));
-                return;
-            }
-            break;
-        case TrouteFichier::rAutreFormat:
-            break;
+        }
+        wavName = ConvertitEnWav(FileName, choix.route);
+        if (wavName.isEmpty()) return;
     }
-    const QString wavName = ConvertitEnWav(FileName, choix.route);
-    if (!wavName.isEmpty()) ChargeFichierWav(wavName);
+    if (const auto debut = ChoisitDebut(wavName)) ChargeFichierWav(wavName, *debut);
 }
 
-void TWaveForm::ChargeFichierWav(const QString& FileName) {
-    // The path is kept as chosen: names are case-sensitive here.
-    nomFichier = FileName;
+// A sound longer than the record asks which part to load; any other opens at its start.
+// Nothing when the teacher cancels. A file the reader refuses is left for it to report.
+std::optional<std::int64_t> TWaveForm::ChoisitDebut(const QString& wavName) {
+    try {
+        const std::string nom = NomSysteme(wavName);
+        const TdescriptionWav d = DecritFichierWav(nom);
+        if (d.tramesPresentes <= TramesMax(d.format)) return 0;
+        return ChoisitExtrait({this, wavName, EnveloppeWav(nom, d, kColonnesEnveloppe), d.tramesPresentes,
+                               TramesMax(d.format), d.FreqEch});
+    } catch (const EWavError&) {
+        return 0;
+    }
+}
+
+void TWaveForm::ChargeFichierWav(const QString& FileName, std::int64_t debut) {
     if (!QFileInfo::exists(FileName)) {
-        nomFichier.clear();
         AfficheMessage(QStringLiteral("Fichier introuvable :\n%1").arg(FileName));
         return;
     }
+    bool tronque = false;
     try {
-        if (LitFichierWav(NomSysteme(FileName), son) && !windowTitle().endsWith(kMarqueTronque))
-            setWindowTitle(windowTitle() + kMarqueTronque);
+        tronque = LitFichierWav(NomSysteme(FileName), son, debut);
+    } catch (const EWavError& e) {
+        // Nothing was read: the sound on screen stays, and so does everything about it.
+        AfficheMessage(QStringLiteral("Impossible d'ouvrir le fichier\n%1\n\n%2")
+                           .arg(FileName, QString::fromStdString(e.what())));
+        return;
+    }
+    // The path is kept as chosen: names are case-sensitive here.
+    nomFichier = FileName;
+    MarqueTitre(tronque, debut);
+    try {
         ArreteEcoute();
         MediaPlayer.FileName = nomFichier;
         MediaPlayer.Open();
@@ -89,16 +141,23 @@ void TWaveForm::ChargeFichierWav(const QString& FileName) {
                            static_cast<QWidget*>(FechTB)})
             w->setEnabled(true);
         StopPlayBtn->setEnabled(false);
-    } catch (const EWavError& e) {
-        RefuseFichier(FileName, QString::fromStdString(e.what()));
     } catch (const ELecteurErreur& e) {
         RefuseFichier(FileName, QString::fromStdString(e.what()));
     }
     MetVuesAuNouveauSon();
 }
 
-// One message naming the file and the reason; the view goes blank and no frame is kept,
-// so nothing later reads the vectors with a count from another layout.
+// The caption says when the sound was cut to the record's capacity and, for an excerpt, from
+// where; a mark left by the previous sound goes first.
+void TWaveForm::MarqueTitre(bool tronque, std::int64_t debut) {
+    QString titre = windowTitle();
+    if (const auto marque = titre.indexOf(kMarqueExtrait); marque >= 0) titre.truncate(marque);
+    if (tronque && !titre.endsWith(kMarqueTronque)) titre += kMarqueTronque;
+    if (debut > 0) titre += kMarqueExtrait + QString::fromStdString(TexteTemps(debut, son.FreqEch)) + ')';
+    setWindowTitle(titre);
+}
+
+// A sound read but that the player cannot open: the view goes blank and no frame is kept.
 void TWaveForm::RefuseFichier(const QString& FileName, const QString& raison) {
     nomFichier.clear();
     son.NbrePoints = 0;
@@ -123,8 +182,9 @@ void TWaveForm::MetVuesAuNouveauSon() {
 }
 
 void TWaveForm::SaveBtnClick() {
-    const QString choisi = ChoisitFichier({this, QString(), QStringLiteral("sav"), true});
+    const QString choisi = ChoisitFichier({this, QString(), QStringLiteral("sav"), true, DossierDialogues()});
     if (choisi.isEmpty()) return;
+    dossierFichiers = QFileInfo(choisi).absolutePath();
     const QString nom = QString::fromStdString(ChangeExtension(choisi.toStdString(), ".WAV"));
     // Written beside and renamed when whole: a save that fails (a full disk, a pulled stick)
     // leaves a file already there as it was, and no part of a file where there was none.

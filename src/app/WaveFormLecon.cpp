@@ -3,6 +3,7 @@
 // of the views. With the filter off and the two windows closed, the window behaves as before.
 #include <QCheckBox>
 #include <QEvent>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSlider>
@@ -123,8 +124,10 @@ void TWaveForm::SpectreBtnClick() {
 }
 
 void TWaveForm::ExporteImageBtnClick() {
-    const QString nom = ChoisitFichier({this, kFiltreImages, QStringLiteral("png"), true});
+    const QString nom =
+        ChoisitFichier({this, kFiltreImages, QStringLiteral("png"), true, DossierDialogues()});
     if (nom.isEmpty()) return;
+    dossierFichiers = QFileInfo(nom).absolutePath();
     const QImage image = AssembleVues(PaintBoxAll->image(), PaintBox->image());
     if (const auto echec = EnregistreImage(nom, image.size(), QStringLiteral("Sampix : vues"),
                                            [&image](QPainter& p) { p.drawImage(0, 0, image); }))

@@ -23,6 +23,7 @@ void TWaveForm::LitOptions() {
     ini.LitCouleurs(couleurCourbe, couleurBis, couleurNiveau);
     ini.LitCouleurErreur(couleurErreur);
     ini.LitEchelleSpectre(spectreLogarithmique);
+    ini.LitDossierFichiers(dossierFichiers);
 }
 
 void TWaveForm::EcritOptions() {
@@ -32,6 +33,7 @@ void TWaveForm::EcritOptions() {
     ini.EcritCouleurErreur(couleurErreur);
     if (FenetreSpectre) spectreLogarithmique = FenetreSpectre->Logarithmique();
     ini.EcritEchelleSpectre(spectreLogarithmique);
+    ini.EcritDossierFichiers(dossierFichiers);
 }
 
 // The overview keeps its colours until its next repaint. The error curve is not saved: each

@@ -7,7 +7,7 @@
 namespace {
 
 QString DialogueFichier(const TdemandeFichier& demande) {
-    QFileDialog dialogue(demande.parent);
+    QFileDialog dialogue(demande.parent, QString(), demande.dossier);
     dialogue.setNameFilter(demande.filtre);
     dialogue.setDefaultSuffix(demande.suffixeDefaut);
     dialogue.setAcceptMode(demande.enregistrement ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);

@@ -12,6 +12,7 @@ struct TdemandeFichier {
     QString filtre;         // Qt filter, "Fichiers sons (*.wav);;..."
     QString suffixeDefaut;  // appended by the dialog when the user types no extension
     bool enregistrement;    // a save dialog rather than an open dialog
+    QString dossier;        // the folder the dialog starts in
 };
 
 // The chosen path, or an empty string when the user cancels.

@@ -1,6 +1,8 @@
 #include "platform/Dossiers.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace {
@@ -26,4 +28,12 @@ QString DossierDonnees() {
 
 QString DossierDocuments() {
     return DossierSous(QStandardPaths::DocumentsLocation);
+}
+
+QString DossierExemples() {
+    const QDir programme(QCoreApplication::applicationDirPath());
+    for (const char* relatif : {"../share/sampix/examples", "../examples"})
+        if (const QFileInfo dossier(programme.filePath(QString::fromLatin1(relatif))); dossier.isDir())
+            return dossier.canonicalFilePath();
+    return {};
 }

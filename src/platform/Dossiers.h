@@ -10,3 +10,7 @@ QString AvecBarreFinale(const QString& chemin);
 // cannot be created is not reported here, as writing the working files will say so.
 QString DossierDonnees();
 QString DossierDocuments();
+
+// The teaching sounds: installed beside the program's share folder, or in the source tree
+// beside a build folder. Empty when neither is there.
+QString DossierExemples();

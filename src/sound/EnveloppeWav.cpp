@@ -45,7 +45,8 @@ std::vector<TcolonneEnveloppe> EnveloppeWav(const std::string& nom, const Tdescr
         for (std::int64_t b = 0; b < blocs; ++b) {
             const std::int64_t premiere = entiere ? debut + b * kTramesParBloc : debut + trames * b / blocs;
             const std::int64_t n = std::min(kTramesParBloc, fin - premiere);
-            const ssize_t lus = ::pread(fd, bloc.data(), n * octetsTrame, d.debutDonnees + premiere * octetsTrame);
+            const ssize_t lus =
+                ::pread(fd, bloc.data(), n * octetsTrame, d.debutDonnees + premiere * octetsTrame);
             if (lus < 0) {
                 const int erreur = errno;
                 ::close(fd);

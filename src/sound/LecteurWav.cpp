@@ -105,7 +105,8 @@ std::optional<std::int64_t> EtiquetteParLaListe(int fd, std::int64_t tailleFichi
 
 TdescriptionWav Decrit(int fd, std::int64_t tailleFichier) {
     std::uint8_t tete[40];
-    if (LitAuPlus(fd, tete, sizeof tete) < sizeof tete) throw EWavError("Format incorrect : en-tête incomplet");
+    if (LitAuPlus(fd, tete, sizeof tete) < sizeof tete)
+        throw EWavError("Format incorrect : en-tête incomplet");
 
     TdescriptionWav d;
     const auto tailleRiff = static_cast<std::int32_t>(Lit32(tete + 4));
@@ -118,7 +119,8 @@ TdescriptionWav Decrit(int fd, std::int64_t tailleFichier) {
     else
         throw EWavError("Format non géré : " + std::to_string(d.NBits) + " bits par échantillon");
     d.Nvoies = tete[22];
-    if (d.Nvoies == 2) d.format = d.format == TformatWave::f8 ? TformatWave::f8stereo : TformatWave::f16stereo;
+    if (d.Nvoies == 2)
+        d.format = d.format == TformatWave::f8 ? TformatWave::f8stereo : TformatWave::f16stereo;
 
     std::int64_t etiquette = ChercheEtiquette(fd, tete + kDebutRecherche, tailleRiff);
     if (const auto parLaListe = EtiquetteParLaListe(fd, tailleFichier);
@@ -126,7 +128,8 @@ TdescriptionWav Decrit(int fd, std::int64_t tailleFichier) {
         etiquette = *parLaListe;
 
     std::uint8_t taille[4];
-    if (::pread(fd, taille, 4, etiquette + 4) != 4) throw EWavError("Format incorrect : bloc de données vide");
+    if (::pread(fd, taille, 4, etiquette + 4) != 4)
+        throw EWavError("Format incorrect : bloc de données vide");
     d.debutDonnees = etiquette + 8;
     d.tailleAnnoncee = Lit32(taille);
     const std::int64_t presents = std::min<std::int64_t>(d.tailleAnnoncee, tailleFichier - d.debutDonnees);

@@ -47,7 +47,7 @@ bool LisibleTelQuel(const Toctets& o, std::uint64_t taille) {
     constexpr std::uint16_t kPcm = 1, kExtensible = 0xFFFE;
     // The rest of the PCM sub-format's GUID, after its first two bytes (the tag).
     static constexpr std::uint8_t kSuiteGuidPcm[] = {0x00, 0x00, 0x00, 0x00, 0x10, 0x00, 0x80,
-                                                    0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
+                                                     0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
     if (taille < 36) return true;
     if (!Commence(o, "fmt ", 12)) return false;
     std::uint16_t etiquette = Lit16(o, 20);
@@ -88,8 +88,10 @@ TchoixRoute ChoisitRoute(const std::string& nom) {
     const std::string extension = MajusculesAscii(ExtensionFichier(nom));
     bool lisibleTelQuel = false;
     const std::string contenu = Contenu(nom, lisibleTelQuel);
-    if (contenu == "WAV") return {lisibleTelQuel ? TrouteFichier::rWav : TrouteFichier::rAutreFormat, contenu};
-    if (!contenu.empty()) return {contenu == "MP3" ? TrouteFichier::rMp3 : TrouteFichier::rAutreFormat, contenu};
+    if (contenu == "WAV")
+        return {lisibleTelQuel ? TrouteFichier::rWav : TrouteFichier::rAutreFormat, contenu};
+    if (!contenu.empty())
+        return {contenu == "MP3" ? TrouteFichier::rMp3 : TrouteFichier::rAutreFormat, contenu};
     if (extension == ".MP3") return {TrouteFichier::rMp3, contenu};
     for (const char* e : {".FLAC", ".OGG", ".OGA", ".OPUS", ".AIF", ".AIFF", ".AIFC"})
         if (extension == e) return {TrouteFichier::rAutreFormat, contenu};

@@ -6,7 +6,18 @@
 #include <QSlider>
 #include <QToolButton>
 
+#include <QDialog>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QProcess>
+#include <QTest>
+#include <QUrl>
+
+#include "app/DialogueExtrait.h"
 #include "app/FenetreTest.h"
+#include "platform/DialoguesModaux.h"
+#include "platform/Dossiers.h"
 #include "sound/Numerisation.h"
 #include "support/FichiersTest.h"
 
@@ -84,27 +95,45 @@ TEST(Fichiers, ChargerActiveLesCommandesEtEcritLeSonNumerise) {
     }
 }
 
-TEST(Fichiers, UnFichierRefuseDonneUnSeulMessageEtUneVueVide) {
+// A refused file is named with its reason, and the sound on screen stays as it was.
+TEST(Fichiers, UnFichierRefuseDonneUnSeulMessageEtGardeLeSon) {
     FenetreTest f;
-    f->ChargeFichierWav(Chemin(FichierSon(ImageWav(1, 8000, 8, std::vector<std::uint8_t>(3000, 128)))));
+    const QString premier = Chemin(FichierSon(ImageWav(1, 8000, 8, std::vector<std::uint8_t>(3000, 128))));
+    f->ChargeFichierWav(premier);
     ASSERT_TRUE(f.messages.isEmpty());
 
-    const auto refuse = FichierSon(ImageWav(2, 44100, 24, std::vector<std::uint8_t>(600, 1)));
-    f->ChargeFichierWav(Chemin(refuse));
-    ASSERT_EQ(f.messages.size(), 1) << f.messages.join("|").toStdString();
-    EXPECT_TRUE(f.messages[0].contains(Chemin(refuse)));
-    EXPECT_TRUE(f.messages[0].contains("Format non géré : 24 bits par échantillon"));
-    EXPECT_TRUE(f->nomFichier.isEmpty());
-    EXPECT_EQ(f->son.NbrePoints, 0);
-    EXPECT_EQ(f->graphe->NbreTot, 0);
-    EXPECT_EQ(f->grapheAll->NbreTot, 0);
-    EXPECT_TRUE(f->MediaPlayer.FileName.isEmpty());
-    EXPECT_FALSE(f->MediaPlayer.EstOuvert());
-
-    // Later settings changes stay quiet: there is no sound to write or play.
-    f->BitsTB->setValue(2);
-    EXPECT_EQ(f.messages.size(), 1);
-    EXPECT_EQ(f->LabelBits->text(), "2 bits");
+    auto coupe = ImageWav(1, 8000, 16, {});
+    coupe.resize(30);
+    auto tagInconnu = ImageWav(1, 8000, 16, std::vector<std::uint8_t>(600, 0x5A));
+    tagInconnu[20] = 0x34;
+    tagInconnu[21] = 0x12;
+    const struct {
+        std::vector<std::uint8_t> image;
+        const char* raison;
+    } cas[] = {
+        {ImageWav(2, 44100, 24, std::vector<std::uint8_t>(600, 1)),
+         "Format non géré : 24 bits par échantillon"},
+        {coupe, "Format incorrect : en-tête incomplet"},
+        {ImageWav(1, 8000, 16, {}, 100), "Format incorrect : bloc de données vide"},
+        {tagInconnu, "Ce n'est pas un fichier son que Sampix sait lire"},
+    };
+    for (const auto& c : cas) {
+        f.messages.clear();
+        const auto refuse = FichierSon(c.image);
+        // The reader itself for the first, the road a chosen file takes for the others.
+        if (&c == &cas[0])
+            f->ChargeFichierWav(Chemin(refuse));
+        else
+            f->OuvreFichier(Chemin(refuse));
+        ASSERT_EQ(f.messages.size(), 1) << c.raison << f.messages.join("|").toStdString();
+        EXPECT_TRUE(f.messages[0].contains(Chemin(refuse))) << f.messages[0].toStdString();
+        EXPECT_TRUE(f.messages[0].contains(c.raison)) << f.messages[0].toStdString();
+        EXPECT_EQ(f->nomFichier, premier);
+        EXPECT_EQ(f->son.NbrePoints, 3000);
+        EXPECT_EQ(f->graphe->NbreTot, 3000);
+        EXPECT_EQ(f->MediaPlayer.FileName, premier);
+        EXPECT_TRUE(f->MediaPlayer.EstOuvert());
+    }
 }
 
 TEST(Fichiers, FichierAbsentDitQuIlManque) {
@@ -193,4 +222,137 @@ TEST(Fichiers, UnNouveauSonSeMontreDepuisSonDebut) {
     f->ChargeFichierWav(Chemin(FichierSon(ImageWav(1, 8000, 8, std::vector<std::uint8_t>(50000, 100)))));
     EXPECT_EQ(f->ScrollBar->value(), 0);
     EXPECT_EQ(f->graphe->debut, 0);
+}
+
+namespace {
+
+// 60 s of 16-bit stereo at 44100 Hz, five times what the record holds, with channels that
+// differ at every frame.
+std::int16_t Gauche(std::int64_t i) {
+    return static_cast<std::int16_t>(i * 7);
+}
+std::int16_t Droite(std::int64_t i) {
+    return static_cast<std::int16_t>(~(i * 7));
+}
+std::filesystem::path SonDeSoixanteSecondes() {
+    std::vector<std::uint8_t> donnees;
+    donnees.reserve(60 * 44100 * 4);
+    for (std::int64_t i = 0; i < 60 * 44100; ++i) {
+        Ajoute16(donnees, static_cast<std::uint16_t>(Gauche(i)));
+        Ajoute16(donnees, static_cast<std::uint16_t>(Droite(i)));
+    }
+    const auto chemin = NouveauDossier() / "long.wav";
+    EcritOctets(chemin, ImageWav(2, 44100, 16, donnees));
+    return chemin;
+}
+
+}  // namespace
+
+TEST(Fichiers, UnLongSonSOuvreParExtrait) {
+    FenetreTest f;
+    const auto chemin = SonDeSoixanteSecondes();
+
+    // Enter on the dialog opens what always opened: the first part.
+    const TexecutionDialogue execution = RemplaceExecutionDialogue([](QDialog& d) {
+        d.show();
+        QTest::keyClick(&d, Qt::Key_Return);
+        return d.result();
+    });
+    f->OuvreFichier(Chemin(chemin));
+    RemplaceExecutionDialogue(execution);
+    ASSERT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();
+    EXPECT_EQ(f->son.NbrePoints, 524288);
+    EXPECT_EQ(f->son.vecteurSon->son16s(0, 0), Gauche(0));
+    EXPECT_EQ(f->son.vecteurSon->son16s(524287, 1), Droite(524287));
+    EXPECT_EQ(f->windowTitle(), kTitreFenetre + "erTronque");
+
+    // From 30 s on: exactly those frames, and the caption says from where.
+    std::optional<TdemandeExtrait> demande;
+    const TchoixExtrait ancien = RemplaceChoixExtrait([&](const TdemandeExtrait& d) {
+        demande = d;
+        return std::optional<std::int64_t>(30 * 44100);
+    });
+    f->OuvreFichier(Chemin(chemin));
+    ASSERT_TRUE(demande);
+    EXPECT_EQ(demande->tramesTotal, 60 * 44100);
+    EXPECT_EQ(demande->tramesRecord, 524288);
+    EXPECT_EQ(demande->frequence, 44100u);
+    EXPECT_FALSE(demande->enveloppe.empty());
+    EXPECT_EQ(f->son.NbrePoints, 524288);
+    EXPECT_EQ(f->son.vecteurSon->son16s(0, 0), Gauche(30 * 44100));
+    EXPECT_EQ(f->son.vecteurSon->son16s(524287, 1), Droite(30 * 44100 + 524287));
+    EXPECT_EQ(f->windowTitle(), kTitreFenetre + "erTronque (extrait à partir de 00:30,0)");
+
+    // The command line's --debut takes the same frames.
+    const auto sortie = NouveauDossier() / "extrait.wav";
+    QProcess sampix;
+    sampix.start(SAMPIX_EXECUTABLE, {"--debut", "30", "--sortie", Chemin(sortie), Chemin(chemin)});
+    ASSERT_TRUE(sampix.waitForFinished(60000));
+    EXPECT_EQ(sampix.exitCode(), 0) << sampix.readAllStandardError().toStdString();
+    SF_INFO info{}, infoFenetre{};
+    EXPECT_EQ(LitSndfile(Chemin(sortie), info), LitSndfile(f->nomFichierSousEch, infoFenetre));
+    EXPECT_EQ(info.frames, 524288);
+
+    // A cancelled choice opens nothing: the excerpt stays.
+    RemplaceChoixExtrait([](const TdemandeExtrait&) { return std::optional<std::int64_t>(); });
+    f->OuvreFichier(Chemin(chemin));
+    EXPECT_EQ(f->son.vecteurSon->son16s(0, 0), Gauche(30 * 44100));
+    RemplaceChoixExtrait(ancien);
+}
+
+// A Broadcast WAV (a "bext" chunk before "fmt ") is decoded, never over its source.
+TEST(Fichiers, UnWavDeTerrainSOuvreSansToucherLaSource) {
+    FenetreTest f;
+    std::vector<std::int16_t> echantillons;
+    for (int i = 0; i < 2000; ++i) echantillons.push_back(static_cast<std::int16_t>(i % 2 ? i * 13 : -i * 5));
+    auto image = ImageWav(2, 48000, 16, Seize(echantillons));
+    std::vector<std::uint8_t> bext{'b', 'e', 'x', 't', 6, 0, 0, 0, 'S', 'a', 'l', 'l', 'e', '3'};
+    image.insert(image.begin() + 12, bext.begin(), bext.end());
+    image[4] += static_cast<std::uint8_t>(bext.size());
+    const auto source = FichierSon(image);
+    f->OuvreFichier(Chemin(source));
+    ASSERT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();
+    EXPECT_EQ(LitOctets(source), image);
+    EXPECT_EQ(f->nomFichier, Chemin(source.parent_path() / "Son Mixte (Sampix).wav"));
+    ASSERT_EQ(f->son.NbrePoints, 1000);
+    EXPECT_EQ(f->son.Format(), TformatWave::f16stereo);
+    for (int i = 0; i < 2000; ++i) ASSERT_EQ(f->son.vecteurSon->son16(i), echantillons[i]) << i;
+}
+
+TEST(Fichiers, UnFichierDeposeSOuvre) {
+    FenetreTest f;
+    const auto chemin = FichierSon(ImageWav(1, 8000, 8, std::vector<std::uint8_t>(500, 60)));
+    QMimeData donnees;
+    donnees.setUrls({QUrl::fromLocalFile(Chemin(chemin))});
+    // Qt hands the drop to the widget that accepted the drag's entry.
+    QDragEnterEvent entree(QPoint(10, 10), Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(f.fenetre.get(), &entree);
+    EXPECT_TRUE(entree.isAccepted());
+    QDropEvent depot(QPointF(10, 10), Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(f.fenetre.get(), &depot);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();
+    EXPECT_EQ(f->nomFichier, Chemin(chemin));
+    EXPECT_EQ(f->son.NbrePoints, 500);
+}
+
+// The dialogs start in the examples the first time, then where the teacher last was, also
+// in the next session.
+TEST(Fichiers, LesDialoguesSeSouviennentDuDossier) {
+    const auto dossier = NouveauDossier();
+    {
+        FenetreTest f;
+        const auto son = FichierSon(ImageWav(1, 8000, 8, std::vector<std::uint8_t>(500, 60)));
+        f.choix = Chemin(son);
+        f->OpenFileBtnClick();
+        f.choix = Chemin(dossier / "copie.sav");
+        f->SaveBtnClick();
+        ASSERT_EQ(f.demandes.size(), 2);
+        EXPECT_EQ(f.demandes[0].dossier, DossierExemples());
+        EXPECT_EQ(f.demandes[1].dossier, Chemin(son.parent_path()));
+    }
+    FenetreTest f;
+    f->OpenFileBtnClick();
+    ASSERT_EQ(f.demandes.size(), 1);
+    EXPECT_EQ(f.demandes[0].dossier, Chemin(dossier));
 }

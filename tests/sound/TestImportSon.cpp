@@ -45,7 +45,9 @@ TEST(RouteFichier, LeContenuDecideAvantLExtension) {
         const char* contenu;
     };
     // WAV headers the reader takes as they are, and those libsndfile decodes.
-    const auto pcm = [](int canaux, int bits) { return ImageWav(canaux, 8000, bits, std::vector<std::uint8_t>(8)); };
+    const auto pcm = [](int canaux, int bits) {
+        return ImageWav(canaux, 8000, bits, std::vector<std::uint8_t>(8));
+    };
     const auto avecEtiquette = [&](std::uint16_t etiquette, int bits) {
         auto v = pcm(1, bits);
         v[20] = etiquette & 0xFF;
@@ -55,8 +57,9 @@ TEST(RouteFichier, LeContenuDecideAvantLExtension) {
     // WAVE_FORMAT_EXTENSIBLE: a 40-byte format chunk whose sub-format GUID starts with the tag.
     const auto extensible = [&](std::uint8_t sousFormat) {
         auto v = avecEtiquette(0xFFFE, 16);
-        std::vector<std::uint8_t> suite{22, 0, 16, 0, 4, 0, 0, 0, sousFormat, 0, 0, 0, 0x00, 0x00, 0x10, 0x00,
-                                        0x80, 0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
+        std::vector<std::uint8_t> suite{22,         0,    16,   0,    4,    0,    0,    0,
+                                        sousFormat, 0,    0,    0,    0x00, 0x00, 0x10, 0x00,
+                                        0x80,       0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
         v[16] = 40;
         v.insert(v.begin() + 36, suite.begin(), suite.end());
         return v;
