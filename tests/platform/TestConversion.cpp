@@ -1,6 +1,7 @@
 // The conversion into a WAV file, without a window: every WAV file that libsndfile reads, made
 // here by sox, against libsndfile's own reading of it; and where the converted file goes, which
 // never replaces a file that Sampix did not write from that source.
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
