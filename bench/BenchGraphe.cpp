@@ -1,22 +1,13 @@
 // Drawing times of the two views on the sizes the window uses.
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
 
 #include <benchmark/benchmark.h>
-#include <QGuiApplication>
-#include <QImage>
 
-#include "graph/Canevas.h"
+#include "graph/CanevasPixels.h"
 #include "graph/GrapheSon.h"
 
 namespace {
-
-QImage ImageBlanche(int largeur, int hauteur) {
-    QImage image(largeur, hauteur, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    return image;
-}
 
 // A chord with some noise: every column of the overview has a real spread to find.
 int Echantillon(std::int64_t i, double amplitude) {
@@ -32,8 +23,8 @@ void BM_DrawAllSonLePlusLong(benchmark::State& etat) {
     son->formatWave = TformatWave::f8;
     for (std::int32_t i = 0; i < kCapaciteSon; ++i)
         son->setSon8(i, static_cast<std::uint8_t>(128 + Echantillon(i, 120)));
-    QImage image = ImageBlanche(1073, 50);
-    TCanevas canevas(&image);
+    TimagePixels image(1073, 50, clBlanc);
+    TCanevasPixels canevas(&image);
     TgrapheSon graphe(son.get(), son.get());
     graphe.Canvas = &canevas;
     graphe.NbreTot = kCapaciteSon;
@@ -41,7 +32,7 @@ void BM_DrawAllSonLePlusLong(benchmark::State& etat) {
     graphe.LimiteCourbe = TRect{2, 0, 1071, 50};
     for (auto _ : etat) {
         graphe.DrawAll();
-        benchmark::DoNotOptimize(image.constBits());
+        benchmark::DoNotOptimize(image.pixels.data());
     }
 }
 BENCHMARK(BM_DrawAllSonLePlusLong)->Unit(benchmark::kMillisecond);
@@ -58,8 +49,8 @@ void BM_DrawGVueComplete(benchmark::State& etat) {
         sonBis->setSon16(
             i, static_cast<std::int16_t>((Echantillon(tenue, 30000) + 32768) / 4096 * 4096 - 32768));
     }
-    QImage image = ImageBlanche(1073, 250);
-    TCanevas canevas(&image);
+    TimagePixels image(1073, 250, clBlanc);
+    TCanevasPixels canevas(&image);
     TgrapheSon graphe(son.get(), sonBis.get());
     graphe.Canvas = &canevas;
     graphe.NbreTot = trames;
@@ -75,7 +66,7 @@ void BM_DrawGVueComplete(benchmark::State& etat) {
     graphe.avecTemps = true;
     for (auto _ : etat) {
         graphe.DrawG();
-        benchmark::DoNotOptimize(image.constBits());
+        benchmark::DoNotOptimize(image.pixels.data());
     }
 }
 BENCHMARK(BM_DrawGVueComplete)->Unit(benchmark::kMillisecond);
@@ -85,8 +76,8 @@ void BM_TraceRepereClic(benchmark::State& etat) {
     auto son = AlloueVecteurSon();
     son->formatWave = TformatWave::f16;
     std::memset(son->zone, 0, kTailleZoneSon);
-    QImage image = ImageBlanche(1073, 250);
-    TCanevas canevas(&image);
+    TimagePixels image(1073, 250, clBlanc);
+    TCanevasPixels canevas(&image);
     TgrapheSon graphe(son.get(), son.get());
     graphe.Canvas = &canevas;
     graphe.NbreTot = 100000;
@@ -102,18 +93,11 @@ void BM_TraceRepereClic(benchmark::State& etat) {
     for (auto _ : etat) {
         graphe.TraceRepere();
         graphe.TraceRepere();
-        benchmark::DoNotOptimize(image.constBits());
+        benchmark::DoNotOptimize(image.pixels.data());
     }
 }
 BENCHMARK(BM_TraceRepereClic)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+BENCHMARK_MAIN();

@@ -1,22 +1,19 @@
 #include "app/PaintBox.h"
 
+#include <algorithm>
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
 
-namespace {
-
-QImage ImageBlanche(QSize taille) {
-    QImage image(taille.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    return image;
+// The pixels exist from the start: a paint box that is never shown gets no resize event.
+TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    NouveauxPixels(size());
 }
 
-}  // namespace
-
-// The image exists from the start: a paint box that is never shown gets no resize event.
-TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent), image_(ImageBlanche(size())) {
-    setAttribute(Qt::WA_OpaquePaintEvent);
+void TPaintBox::NouveauxPixels(QSize taille) {
+    pixels_ = TimagePixels(std::max(taille.width(), 1), std::max(taille.height(), 1), clBlanc);
 }
 
 void TPaintBox::Redessine() {
@@ -25,19 +22,19 @@ void TPaintBox::Redessine() {
 }
 
 void TPaintBox::resizeEvent(QResizeEvent* evenement) {
-    image_ = ImageBlanche(evenement->size());
+    NouveauxPixels(evenement->size());
     aRedessiner_ = true;
     QWidget::resizeEvent(evenement);
 }
 
 // A full redraw happens once per request, when the widget is painted; an expose from the
-// window system only shows the image again.
+// window system only shows the pixels again.
 void TPaintBox::paintEvent(QPaintEvent*) {
     if (aRedessiner_ && OnPaint) {
         aRedessiner_ = false;
         OnPaint();
     }
-    QPainter(this).drawImage(0, 0, image_);
+    QPainter(this).drawImage(0, 0, image());
 }
 
 void TPaintBox::mousePressEvent(QMouseEvent* evenement) {

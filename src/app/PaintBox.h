@@ -1,4 +1,4 @@
-// A paint box keeps its picture: what a handler draws into the image stays on screen
+// A paint box keeps its picture: what a handler draws into its pixels stays on screen
 // until the next full redraw, as the XOR marks drawn from mouse handlers require.
 #pragma once
 
@@ -7,7 +7,9 @@
 #include <QImage>
 #include <QWidget>
 
-#include "graph/Canevas.h"
+#include "graph/CanevasPixels.h"
+#include "graph/ImagePixels.h"
+#include "graph/ImageQt.h"
 
 class QMouseEvent;
 
@@ -15,11 +17,13 @@ class TPaintBox : public QWidget {
 public:
     explicit TPaintBox(QWidget* parent = nullptr);
 
-    QImage& image() { return image_; }
-    // The canvas over the image, which the window lends to its graph.
-    TCanevas& Canvas() { return canevas_; }
+    // An image over the pixels, without a copy: what is drawn into either shows in the other.
+    // It must not outlive the next resize; copy() it to keep a picture.
+    QImage image() { return EnveloppeImage(pixels_); }
+    // The canvas over the pixels, which the window lends to its graph.
+    TCanevasPixels& Canvas() { return canevas_; }
 
-    // Draws the whole picture into the image; set by the window.
+    // Draws the whole picture into the pixels; set by the window.
     std::function<void()> OnPaint;
     // The mouse on the box; positions in the box's pixels, outside it while a button is held.
     std::function<void(QMouseEvent*)> OnMouseDown;
@@ -28,7 +32,7 @@ public:
 
     // Redraws the whole picture (OnPaint) and shows it.
     void Redessine();
-    // Shows what handlers drew into the image since, without redrawing it.
+    // Shows what handlers drew into the pixels since, without redrawing them.
     void Affiche() { update(); }
 
 protected:
@@ -39,7 +43,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent* evenement) override;
 
 private:
-    QImage image_;
-    TCanevas canevas_{&image_};
+    // White pixels of that size, at least one each way.
+    void NouveauxPixels(QSize taille);
+
+    TimagePixels pixels_;
+    TCanevasPixels canevas_{&pixels_};
     bool aRedessiner_ = true;
 };

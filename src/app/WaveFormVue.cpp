@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QToolTip>
@@ -14,7 +15,7 @@
 #include "app/PaintBox.h"
 #include "app/WaveForm.h"
 #include "graph/Arrondi.h"
-#include "graph/Vues.h"
+#include "graph/DessinVues.h"
 
 namespace {
 
@@ -77,14 +78,14 @@ void TWaveForm::RegleScrollBar() {
 }
 
 void TWaveForm::AfficheLectures(const TlecturesRepere& l) {
-    EditDecimal->setText(l.decimal);
-    EditBinaire->setText(l.binaire);
-    EditBinaire->setToolTip(l.hexa);
+    EditDecimal->setText(QString::fromStdString(l.decimal));
+    EditBinaire->setText(QString::fromStdString(l.binaire));
+    EditBinaire->setToolTip(QString::fromStdString(l.hexa));
     if (!l.tempsVisible) {
         Temps->hide();
         return;
     }
-    Temps->setText(l.tempsTexte);
+    Temps->setText(QString::fromStdString(l.tempsTexte));
     Temps->adjustSize();
     Temps->move(l.tempsLeft, l.tempsTop);
     Temps->raise();
@@ -98,12 +99,13 @@ void TWaveForm::PaintBoxPaint() {
         return;
     }
     if (nomFichier.isEmpty()) {
-        PaintBox->image().fill(Qt::white);
+        PaintBox->Canvas().Image()->Remplit(clBlanc);
         AfficheLectures({});
         return;
     }
     PrepareDetail(*graphe, PaintBox->width(), PaintBox->height(), son.NBits, son.FreqEch);
     graphe->avecTemps = tempsCB->isChecked();
+    graphe->separateurDecimal = QLocale().decimalPoint().toStdString();
     graphe->decalageCanvas = PaintBox->mapTo(this, QPoint(0, 0)).y();
     LabelBits0->setText(QStringLiteral("(%1 bits)").arg(int{son.NBits}));
     LabelFreq0->setText(QStringLiteral("(%1 Hz)").arg(son.FreqEch));
@@ -117,7 +119,7 @@ void TWaveForm::PaintBoxAllPaint() {
         DessineVuesDirect(0);
         return;
     }
-    PaintBoxAll->image().fill(Qt::white);
+    PaintBoxAll->Canvas().Image()->Remplit(clBlanc);
     if (nomFichier.isEmpty()) return;
     PrepareApercu(*grapheAll, PaintBoxAll->width(), PaintBoxAll->height());
     grapheAll->decalageCanvas = PaintBoxAll->mapTo(this, QPoint(0, 0)).y();

@@ -6,14 +6,12 @@
 
 void TgrapheSon::Efface() {
     if (!Canvas) return;
-    TCanevas::Session session(*Canvas);
     Canvas->Brush.Color = clBlanc;
     Canvas->FillRect(LimiteCourbe);
 }
 
 void TgrapheSon::DrawPoint(std::int32_t N) {
     if (!Canvas) return;
-    TCanevas::Session session(*Canvas);
     Canvas->Pen.Mode = TmodeStylo::pmCopy;
     ChercheMonde();
     const std::int64_t i = std::int64_t{debut} + N;

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include <QLocale>
-
 namespace {
 
 constexpr char kChiffres[] = "0123456789ABCDEF";
@@ -28,46 +26,47 @@ std::int64_t Puissance10(int e) {
     return p;
 }
 
-// n/d milliseconds rounded to three significant digits (never finer than two decimals),
-// computed on integers so that the text depends only on the frame count and the rate.
-double MillisecondesArrondies(std::int64_t n, std::int64_t d) {
+// n/d milliseconds rounded to three significant digits (never finer than two decimals), in
+// hundredths, computed on integers so that the text depends only on the frame count and the rate.
+std::int64_t CentiemesArrondis(std::int64_t n, std::int64_t d) {
     int e = 0;  // 10^e <= n/d < 10^(e+1)
     for (std::int64_t dd = d; n >= 10 * dd; dd *= 10) ++e;
     for (std::int64_t nn = n; nn < d; nn *= 10) --e;
     const int decimales = std::min(2, 2 - e);
-    if (decimales >= 0)
-        return static_cast<double>(DivisionArrondie(n * Puissance10(decimales), d)) /
-               static_cast<double>(Puissance10(decimales));
+    if (decimales >= 0) return DivisionArrondie(n * Puissance10(decimales), d) * Puissance10(2 - decimales);
     const std::int64_t pas = Puissance10(-decimales);
-    return static_cast<double>(DivisionArrondie(n, d * pas) * pas);
+    return DivisionArrondie(n, d * pas) * pas * 100;
 }
 
 }  // namespace
 
-QString ChaineBinaire(std::int32_t niveau, int n) {
+std::string ChaineBinaire(std::int32_t niveau, int n) {
     std::uint32_t w = static_cast<std::uint32_t>(niveau);
     if (niveau < 0) w = static_cast<std::uint32_t>(((std::int64_t{niveau} + 32768) % 65536 + 65536) % 65536);
-    QString texte;
-    for (int bit = n - 1; bit >= 0; --bit) texte += QChar(kChiffres[bit < 32 ? (w >> bit) & 1 : 0]);
+    std::string texte;
+    for (int bit = n - 1; bit >= 0; --bit) texte += kChiffres[bit < 32 ? (w >> bit) & 1 : 0];
     return texte;
 }
 
-QString ChaineHexa(std::int32_t niveau, int n) {
+std::string ChaineHexa(std::int32_t niveau, int n) {
     n = std::clamp(n, 1, 16);
     const std::uint32_t w = static_cast<std::uint32_t>(niveau) & ((1u << n) - 1);
-    QString texte;
-    for (int quartet = (n - 1) / 4; quartet >= 0; --quartet)
-        texte += QChar(kChiffres[(w >> (4 * quartet)) & 0xF]);
-    return texte + QChar('h');
+    std::string texte;
+    for (int quartet = (n - 1) / 4; quartet >= 0; --quartet) texte += kChiffres[(w >> (4 * quartet)) & 0xF];
+    return texte + 'h';
 }
 
-QString TexteDuree(std::int64_t ecart, std::int32_t frequence) {
+std::string TexteDuree(std::int64_t ecart, std::int32_t frequence, std::string_view separateur) {
     if (frequence <= 0) return {};
     ecart = ecart < 0 ? -ecart : ecart;
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
     const std::int64_t n = ecart * 1000;
-    QString texte = locale.toString(n == 0 ? 0.0 : MillisecondesArrondies(n, frequence), 'f', 2) + " ms";
+    const std::int64_t centiemes = n == 0 ? 0 : CentiemesArrondis(n, frequence);
+    const std::int64_t decimales = centiemes % 100;
+    std::string texte = std::to_string(centiemes / 100);
+    texte.append(separateur)
+        .append(decimales < 10 ? "0" : "")
+        .append(std::to_string(decimales))
+        .append(" ms");
     if (n == 0) return texte;
-    return texte + "=1/(" + QString::number(DivisionArrondiePaire(frequence, ecart)) + " Hz)";
+    return texte + "=1/(" + std::to_string(DivisionArrondiePaire(frequence, ecart)) + " Hz)";
 }

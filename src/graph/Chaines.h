@@ -2,19 +2,19 @@
 #pragma once
 
 #include <cstdint>
-
-#include <QString>
+#include <string>
+#include <string_view>
 
 // The level as exactly n binary digits, most significant first; bits above n-1 are
 // ignored. A negative level is first taken as (level + 32768) modulo 65536.
-QString ChaineBinaire(std::int32_t niveau, int n);
+std::string ChaineBinaire(std::int32_t niveau, int n);
 
 // The low n bits (n from 1 to 16) of the level as ceil(n/4) upper-case hexadecimal digits,
 // leading zeros kept, followed by "h".
-QString ChaineHexa(std::int32_t niveau, int n);
+std::string ChaineHexa(std::int32_t niveau, int n);
 
 // The duration of `ecart` frames at `frequence` Hz, for the label Temps: milliseconds
-// rounded to three significant digits, written with two decimals and the user's decimal
-// separator, then the matching frequency: "10.00 ms=1/(100 Hz)". With no gap the
-// frequency is left out ("0.00 ms"). Empty when the rate is unknown (0).
-QString TexteDuree(std::int64_t ecart, std::int32_t frequence);
+// rounded to three significant digits, written with two decimals and `separateur` (the user's
+// decimal separator, UTF-8), then the matching frequency: "10.00 ms=1/(100 Hz)". With no gap
+// the frequency is left out ("0.00 ms"). Empty when the rate is unknown (0).
+std::string TexteDuree(std::int64_t ecart, std::int32_t frequence, std::string_view separateur);

@@ -11,7 +11,6 @@
 
 void TgrapheSon::DrawG() {
     if (!Canvas) return;
-    TCanevas::Session session(*Canvas);
     Canvas->Brush.Color = clBlanc;
     Canvas->FillRect(LimiteCourbe);
     Canvas->Pen.Mode = TmodeStylo::pmCopy;

@@ -52,7 +52,6 @@ void TraceColonnes(TCanevas& c, int largeur, const TtramesDirect& t, const std::
 }  // namespace
 
 void DessineDirect(TCanevas& c, int largeur, int hauteur, const TtramesDirect& t, int q) {
-    TCanevas::Session session(c);
     c.Brush.Color = clBlanc;
     c.FillRect({0, 0, largeur, hauteur});
     c.Pen.Mode = TmodeStylo::pmCopy;
@@ -74,7 +73,6 @@ double NiveauCrete(const std::int16_t* son, std::size_t trames, bool huitBits) {
 }
 
 void DessineNiveauDirect(TCanevas& c, int largeur, int hauteur, double niveau) {
-    TCanevas::Session session(c);
     c.Brush.Color = clBlanc;
     c.FillRect({0, 0, largeur, hauteur});
     c.Brush.Color = couleurBis;

@@ -15,7 +15,6 @@ constexpr std::int32_t kSommetsMax = 8192;
 
 void TgrapheSon::DrawAll() {
     if (!Canvas) return;
-    TCanevas::Session session(*Canvas);
     Canvas->Brush.Color = clBlanc;
     Canvas->Pen.Mode = TmodeStylo::pmCopy;
     Canvas->Pen.Width = 1;

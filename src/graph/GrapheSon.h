@@ -1,7 +1,7 @@
 // A graph of a sound: bound to one canvas and two borrowed sample vectors, it maps frames
 // and sample values to pixels and draws the detail view (DrawG) or the overview (DrawAll).
 //
-// The window owns the vectors, each paint box's image with its TCanevas, and the widgets.
+// The window owns the vectors, each paint box's pixels with their canvas, and the widgets.
 // The graph borrows a canvas (Canvas) and the vectors (Son, SonBis) and never copies them;
 // it reads the vectors at every draw. Before each draw the window sets rectPB, LimiteCourbe
 // and the other fields it is told to.
@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 #include "graph/Canevas.h"
 #include "graph/LecturesRepere.h"
@@ -44,6 +45,8 @@ public:
     std::int32_t decalageCanvas = 0;  // top of the paint box within its parent
     bool avecTemps = false;           // the duration cursor is enabled
     bool avecErreur = false;          // the error curve (SonBis - Son) is drawn too
+    // The user's decimal separator, in the duration label.
+    std::string separateurDecimal = ".";
 
     TlecturesRepere lectures;
     std::function<void(const TlecturesRepere&)> AfficheLectures;

@@ -3,19 +3,19 @@
 // these fields into EditDecimal, EditBinaire (text and hint) and the label Temps.
 #pragma once
 
-#include <QString>
+#include <string>
 
 struct TlecturesRepere {
-    QString decimal;  // level number in decimal; empty when no level can be shown
-    QString binaire;  // the same as binary digits
-    QString hexa;     // the same in hexadecimal, shown as EditBinaire's hint
+    std::string decimal;  // level number in decimal; empty when no level can be shown
+    std::string binaire;  // the same as binary digits
+    std::string hexa;     // the same in hexadecimal, shown as EditBinaire's hint
 
     bool tempsVisible = false;
     // Position of the label in the coordinates of the paint box's parent, and its text;
     // they keep their last values while the label is hidden.
     int tempsLeft = 0;
     int tempsTop = 0;
-    QString tempsTexte;
+    std::string tempsTexte;
 
     bool operator==(const TlecturesRepere&) const = default;
 };

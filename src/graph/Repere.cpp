@@ -21,7 +21,6 @@ void VideNiveau(TlecturesRepere& l) {
 
 void TgrapheSon::TraceRepere() {
     if (NbreTot <= 0 || !Canvas) return;
-    TCanevas::Session session(*Canvas);
     const auto dansLaBoite = [this](int x) { return rectPB.Left < x && x < rectPB.Right; };
     const auto trait = [this](int x0, int y0, int x1, int y1) {
         Canvas->MoveTo(x0, y0);
@@ -49,7 +48,7 @@ void TgrapheSon::TraceRepere() {
         trait(x, kHauteurPont, x2, kHauteurPont);
         lectures.tempsLeft = std::min(x, x2) + kEcartEtiquette;
         lectures.tempsTop = kHauteurPont + decalageCanvas - kEcartEtiquette;
-        lectures.tempsTexte = TexteDuree(std::int64_t{repereTemps} - repere, frequence);
+        lectures.tempsTexte = TexteDuree(std::int64_t{repereTemps} - repere, frequence, separateurDecimal);
     }
     if (AfficheLectures) AfficheLectures(lectures);
 }
@@ -65,7 +64,7 @@ void TgrapheSon::RenseigneNiveau() {
     const TformatWave format = (Son ? Son : SonBis)->formatWave;
     if (format == TformatWave::f16 || format == TformatWave::f16stereo) v += 32768;
     const int niveau = v / std::max(coeffBit, 1);
-    lectures.decimal = QString::number(niveau);
+    lectures.decimal = std::to_string(niveau);
     lectures.binaire = ChaineBinaire(niveau, NbreBits);
     lectures.hexa = ChaineHexa(niveau, NbreBits);
 }

@@ -2,16 +2,10 @@
 
 #include <cstring>
 
-QImage ImageBlanche(int largeur, int hauteur) {
-    QImage image(largeur, hauteur, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    return image;
-}
-
 TbancGraphe::TbancGraphe(TformatWave format, int largeur, int hauteur)
     : son(AlloueVecteurSon()),
       sonBis(AlloueVecteurSon()),
-      image(ImageBlanche(largeur, hauteur)),
+      image(largeur, hauteur, clBlanc),
       canevas(&image),
       graphe(son.get(), sonBis.get()) {
     for (TvecteurSon* v : {son.get(), sonBis.get()}) {
@@ -34,21 +28,21 @@ void TbancGraphe::Ecrit(TvecteurSon& v, std::int64_t debut, std::int64_t fin, in
 
 std::vector<int> TbancGraphe::Lignes(int x, TCouleur couleur) const {
     std::vector<int> lignes;
-    for (int y = 0; y < image.height(); ++y)
+    for (int y = 0; y < image.hauteur; ++y)
         if (canevas.Pixel(x, y) == couleur) lignes.push_back(y);
     return lignes;
 }
 
 std::vector<int> TbancGraphe::Colonnes(int y, TCouleur couleur) const {
     std::vector<int> colonnes;
-    for (int x = 0; x < image.width(); ++x)
+    for (int x = 0; x < image.largeur; ++x)
         if (canevas.Pixel(x, y) == couleur) colonnes.push_back(x);
     return colonnes;
 }
 
 int TbancGraphe::PixelsNonBlancs() const {
     int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) n += canevas.Pixel(x, y) != clBlanc;
+    for (int y = 0; y < image.hauteur; ++y)
+        for (int x = 0; x < image.largeur; ++x) n += canevas.Pixel(x, y) != clBlanc;
     return n;
 }

@@ -1,22 +1,17 @@
-// A graph drawing into a real image, over two real sample vectors, for the graph tests.
+// A graph drawing into real pixels, over two real sample vectors, for the graph tests.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 #include <vector>
 
-#include <QImage>
-
-#include "graph/Canevas.h"
+#include "graph/CanevasPixels.h"
 #include "graph/GrapheSon.h"
 #include "sound/VecteurSon.h"
 
-// A white 32-bit image, as the paint boxes keep.
-QImage ImageBlanche(int largeur, int hauteur);
-
 class TbancGraphe {
 public:
-    // Both vectors in `format` (8 or 16-bit mono), zeroed; the curve area is the whole image.
+    // Both vectors in `format` (8 or 16-bit mono), zeroed; white pixels, the curve area is all of them.
     TbancGraphe(TformatWave format, int largeur, int hauteur);
 
     // Writes frames debut..fin-1 of a vector with one value.
@@ -29,7 +24,7 @@ public:
 
     std::unique_ptr<TvecteurSon> son;
     std::unique_ptr<TvecteurSon> sonBis;
-    QImage image;
-    TCanevas canevas;
+    TimagePixels image;
+    TCanevasPixels canevas;
     TgrapheSon graphe;
 };

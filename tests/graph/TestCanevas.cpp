@@ -1,37 +1,35 @@
 #include <random>
 
 #include <gtest/gtest.h>
-#include <QImage>
 
 #include "BancGraphe.h"
 
 namespace {
 
 // A background where every pixel differs, so that a wrong combination cannot go unseen.
-QImage ImageBruitee(int largeur, int hauteur) {
-    QImage image(largeur, hauteur, QImage::Format_RGB32);
+TimagePixels ImageBruitee(int largeur, int hauteur) {
+    TimagePixels image(largeur, hauteur, clBlanc);
     std::mt19937 alea(7);
-    for (int y = 0; y < hauteur; ++y)
-        for (int x = 0; x < largeur; ++x) image.setPixel(x, y, 0xFF000000u | (alea() & 0xFFFFFF));
+    for (std::uint32_t& p : image.pixels) p = 0xFF000000u | (alea() & 0xFFFFFF);
     return image;
 }
 
-int PixelsNoirs(const TCanevas& c) {
+int PixelsNoirs(const TCanevasPixels& c) {
     int n = 0;
-    for (int y = 0; y < c.Image()->height(); ++y)
-        for (int x = 0; x < c.Image()->width(); ++x) n += c.Pixel(x, y) == 0;
+    for (int y = 0; y < c.Image()->hauteur; ++y)
+        for (int x = 0; x < c.Image()->largeur; ++x) n += c.Pixel(x, y) == 0;
     return n;
 }
 
 }  // namespace
 
-// Qt's own thin line drops the right or bottom end whichever way it runs; GDI drops the end.
+// GDI drops the end point, whichever way the line runs.
 TEST(Canevas, UneLigneLaisseSonArriveeDansLesDeuxSens) {
-    QImage image = ImageBlanche(20, 20);
-    TCanevas c(&image);
+    TimagePixels image(20, 20, clBlanc);
+    TCanevasPixels c(&image);
     c.Pen.Color = 0;
     const auto ligne = [&](int x0, int y0, int x1, int y1) {
-        image.fill(Qt::white);
+        image.Remplit(clBlanc);
         c.MoveTo(x0, y0);
         c.LineTo(x1, y1);
         EXPECT_EQ(c.Pixel(x0, y0), 0u);
@@ -48,9 +46,9 @@ TEST(Canevas, UneLigneLaisseSonArriveeDansLesDeuxSens) {
 }
 
 TEST(Canevas, UnTraitXorSeDefaitEnDeuxTraces) {
-    QImage image = ImageBruitee(40, 30);
-    const QImage avant = image.copy();
-    TCanevas c(&image);
+    TimagePixels image = ImageBruitee(40, 30);
+    const TimagePixels avant = image;
+    TCanevasPixels c(&image);
     c.Pen = TStylo{0x123456, 1, TmodeStylo::pmXor};
     const auto dessine = [&c] {
         c.Pen.Width = 1;
@@ -60,25 +58,27 @@ TEST(Canevas, UnTraitXorSeDefaitEnDeuxTraces) {
         c.Pen.Width = 3;  // a cursor
         c.MoveTo(20, 0);
         c.LineTo(20, 30);
+        c.MoveTo(2, 20);  // and a slanted wide line
+        c.LineTo(14, 27);
     };
     dessine();
-    EXPECT_EQ(c.Pixel(20, 10), CouleurPixel(avant, 20, 10) ^ 0x123456u);
-    EXPECT_EQ(c.Pixel(22, 10), CouleurPixel(avant, 22, 10));
+    EXPECT_EQ(c.Pixel(20, 10), avant.Couleur(20, 10) ^ 0x123456u);
+    EXPECT_EQ(c.Pixel(22, 10), avant.Couleur(22, 10));
     dessine();
     EXPECT_EQ(image, avant);
 }
 
 TEST(Canevas, UnRectangleEpaisXorOuNonXorSeDefaitEnDeuxTraces) {
     for (TmodeStylo mode : {TmodeStylo::pmXor, TmodeStylo::pmNotXor}) {
-        QImage image = ImageBruitee(60, 40);
-        const QImage avant = image.copy();
-        TCanevas c(&image);
+        TimagePixels image = ImageBruitee(60, 40);
+        const TimagePixels avant = image;
+        TCanevasPixels c(&image);
         c.Pen = TStylo{0x00FFFF, 3, mode};
         c.Brush.Color = 0xE1FFFF;
         const TRect bande{10, -2, 40, 300};  // top and bottom beyond the image, as the overview's bands
         c.Rectangle(bande);
         const auto attendu = [&](int x, TCouleur couleur) {
-            const TCouleur v = CouleurPixel(avant, x, 20) ^ couleur;
+            const TCouleur v = avant.Couleur(x, 20) ^ couleur;
             return mode == TmodeStylo::pmXor ? v : ~v & 0xFFFFFFu;
         };
         // Border: columns 9..11 and 38..40; inside: 12..37; each pixel combined once.
@@ -88,7 +88,7 @@ TEST(Canevas, UnRectangleEpaisXorOuNonXorSeDefaitEnDeuxTraces) {
             const TCouleur v = c.Pixel(x, 20);
             EXPECT_EQ(v, bord     ? attendu(x, 0x00FFFF)
                          : dedans ? attendu(x, 0xE1FFFF)
-                                  : CouleurPixel(avant, x, 20))
+                                  : avant.Couleur(x, 20))
                 << x;
         }
         c.Rectangle(bande);
@@ -98,8 +98,8 @@ TEST(Canevas, UnRectangleEpaisXorOuNonXorSeDefaitEnDeuxTraces) {
 
 // Only a degenerate scale gives such a line; it must neither hang nor overflow.
 TEST(Canevas, UneLigneTresLointaineEstCoupeeALImage) {
-    QImage image = ImageBlanche(20, 20);
-    TCanevas c(&image);
+    TimagePixels image(20, 20, clBlanc);
+    TCanevasPixels c(&image);
     c.Pen.Color = 0;
     c.MoveTo(0, 0);
     c.LineTo(2000000000, 2000000000);

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <QLocale>
 
 #include "graph/Chaines.h"
 
@@ -16,18 +15,17 @@ TEST(Chaines, NiveauEnBinaireEtEnHexadecimal) {
 }
 
 TEST(Chaines, DureeATroisChiffresSignificatifsPuisDeuxDecimales) {
-    const QLocale ancienne;
-    QLocale::setDefault(QLocale::c());
-    EXPECT_EQ(TexteDuree(441, 44100), "10.00 ms=1/(100 Hz)");
-    EXPECT_EQ(TexteDuree(-3, 44100), "0.07 ms=1/(14700 Hz)");
-    EXPECT_EQ(TexteDuree(2469, 200000), "12.30 ms=1/(81 Hz)");  // 12.345 ms
-    EXPECT_EQ(TexteDuree(1500, 11025), "136.00 ms=1/(7 Hz)");
+    EXPECT_EQ(TexteDuree(441, 44100, "."), "10.00 ms=1/(100 Hz)");
+    EXPECT_EQ(TexteDuree(-3, 44100, "."), "0.07 ms=1/(14700 Hz)");
+    EXPECT_EQ(TexteDuree(2469, 200000, "."), "12.30 ms=1/(81 Hz)");  // 12.345 ms
+    EXPECT_EQ(TexteDuree(1500, 11025, "."), "136.00 ms=1/(7 Hz)");
+    EXPECT_EQ(TexteDuree(12345, 1000, "."), "12300.00 ms=1/(0 Hz)");  // 12,345 ms
     // Halves: the duration goes up (1.125 ms), the frequency to even (1837.5 Hz, 5512.5 Hz).
-    EXPECT_EQ(TexteDuree(9, 8000), "1.13 ms=1/(889 Hz)");
-    EXPECT_EQ(TexteDuree(6, 11025), "0.54 ms=1/(1838 Hz)");
-    EXPECT_EQ(TexteDuree(2, 11025), "0.18 ms=1/(5512 Hz)");
-    EXPECT_EQ(TexteDuree(0, 44100), "0.00 ms");  // both cursors on one frame
-    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-    EXPECT_EQ(TexteDuree(441, 44100), "10,00 ms=1/(100 Hz)");
-    QLocale::setDefault(ancienne);
+    EXPECT_EQ(TexteDuree(9, 8000, "."), "1.13 ms=1/(889 Hz)");
+    EXPECT_EQ(TexteDuree(6, 11025, "."), "0.54 ms=1/(1838 Hz)");
+    EXPECT_EQ(TexteDuree(2, 11025, "."), "0.18 ms=1/(5512 Hz)");
+    EXPECT_EQ(TexteDuree(0, 44100, "."), "0.00 ms");  // both cursors on one frame
+    EXPECT_EQ(TexteDuree(441, 0, "."), "");
+    EXPECT_EQ(TexteDuree(441, 44100, ","), "10,00 ms=1/(100 Hz)");
+    EXPECT_EQ(TexteDuree(1, 200000, "\u066B"), "0\u066B01 ms=1/(200000 Hz)");  // Arabic, two bytes
 }

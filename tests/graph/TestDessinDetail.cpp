@@ -91,7 +91,7 @@ TEST_F(DessinDetail, UnSonPlusCourtQueLaVueNEstPasLuAuDelaDeSaFin) {
 
 TEST_F(DessinDetail, SansSonLaZoneEstBlanche) {
     Prepare(0, 8, 4);
-    B().image.fill(Qt::black);
+    B().image.Remplit(0x000000);
     B().graphe.DrawG();
     EXPECT_EQ(B().PixelsNonBlancs(), 0);
 }

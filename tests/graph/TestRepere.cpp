@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <QLocale>
 
 #include "BancGraphe.h"
 
@@ -12,9 +11,6 @@ constexpr TCouleur kBlancXorJaune = 0xFF0000;
 // would receive them.
 class Repere : public testing::Test {
 protected:
-    void SetUp() override { QLocale::setDefault(QLocale::c()); }
-    void TearDown() override { QLocale::setDefault(locale_); }
-
     TgrapheSon& Prepare(TformatWave format, std::int32_t trames, int bits) {
         banc_ = std::make_unique<TbancGraphe>(format, 1073, 250);
         TgrapheSon& g = banc_->graphe;
@@ -32,18 +28,17 @@ protected:
     TCouleur Pixel(int x, int y) { return banc_->canevas.Pixel(x, y); }
 
     // The same view drawn with no cursor in sight.
-    QImage ImageSansCurseur() {
+    TimagePixels ImageSansCurseur() {
         TgrapheSon& g = banc_->graphe;
         const std::int32_t repere = g.repere;
         g.repere = -1000;
         g.DrawG();
         g.repere = repere;
-        return banc_->image.copy();
+        return banc_->image;
     }
 
     std::unique_ptr<TbancGraphe> banc_;
     TlecturesRepere vues_;
-    QLocale locale_;
 };
 
 }  // namespace
@@ -74,7 +69,7 @@ TEST_F(Repere, LesCurseursTracesDeuxFoisDisparaissentSansTrace) {
     g.repereTemps = 188;  // 88 frames at 8800 Hz
     g.avecTemps = true;
     g.DrawG();
-    const QImage avecCurseurs = banc_->image.copy();
+    const TimagePixels avecCurseurs = banc_->image;
     EXPECT_EQ(Pixel(401, 0), kBlancXorRouge);  // the main cursor, 3 pixels wide
     EXPECT_EQ(Pixel(402, 0), clBlanc);
     EXPECT_EQ(Pixel(752, 0), kBlancXorJaune);   // the second one, 1 pixel wide
@@ -84,7 +79,7 @@ TEST_F(Repere, LesCurseursTracesDeuxFoisDisparaissentSansTrace) {
     EXPECT_EQ(vues_.tempsLeft, 400 + 8);
     EXPECT_EQ(vues_.tempsTop, 20 + 90 - 8);
 
-    const QImage sansCurseur = ImageSansCurseur();
+    const TimagePixels sansCurseur = ImageSansCurseur();
     g.DrawG();
     g.TraceRepere();
     EXPECT_EQ(banc_->image, sansCurseur);
@@ -97,11 +92,11 @@ TEST_F(Repere, UnCurseurSurDebutNEstPasTraceEtVideLesAffichages) {
     g.debut = 1000;
     g.repere = 1100;
     g.DrawG();
-    ASSERT_FALSE(vues_.decimal.isEmpty());
+    ASSERT_FALSE(vues_.decimal.empty());
     g.repere = 1000;  // column 0 is not strictly inside the paint box
     g.repereTemps = 1010;
     g.avecTemps = true;
-    const QImage sansCurseur = ImageSansCurseur();
+    const TimagePixels sansCurseur = ImageSansCurseur();
     g.DrawG();
     EXPECT_EQ(banc_->image, sansCurseur);
     EXPECT_EQ(vues_, TlecturesRepere{});
@@ -111,9 +106,10 @@ TEST_F(Repere, DeuxCurseursSurLaMemeTrameMontrentUneDureeNulle) {
     TgrapheSon& g = Prepare(TformatWave::f16, 100000, 8);
     g.repere = g.repereTemps = 100;
     g.avecTemps = true;
+    g.separateurDecimal = ",";  // the user's
     g.DrawG();
     EXPECT_TRUE(vues_.tempsVisible);
-    EXPECT_EQ(vues_.tempsTexte, "0.00 ms");
+    EXPECT_EQ(vues_.tempsTexte, "0,00 ms");
 }
 
 TEST_F(Repere, UnCurseurApresLaDerniereTrameEstTraceSansValeur) {

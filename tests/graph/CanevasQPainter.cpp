@@ -1,4 +1,4 @@
-#include "graph/Canevas.h"
+#include "CanevasQPainter.h"
 
 #include <algorithm>
 #include <cmath>
@@ -63,9 +63,7 @@ bool Rogne(QPoint& depart, QPoint& arrivee, const QRect& cadre) {
 
 }  // namespace
 
-TCanevas::TCanevas(QImage* image) : image_(image) {}
-
-TCanevas::Session::Session(TCanevas& canevas) : canevas_(canevas), proprietaire_(false) {
+TCanevasQPainter::Session::Session(TCanevasQPainter& canevas) : canevas_(canevas), proprietaire_(false) {
     if (canevas_.peintre_.isActive() || !canevas_.image_ || canevas_.image_->isNull()) return;
     proprietaire_ = canevas_.peintre_.begin(canevas_.image_);
     if (!proprietaire_) return;
@@ -74,11 +72,11 @@ TCanevas::Session::Session(TCanevas& canevas) : canevas_(canevas), proprietaire_
     canevas_.modeApplique_ = TmodeStylo::pmCopy;
 }
 
-TCanevas::Session::~Session() {
+TCanevasQPainter::Session::~Session() {
     if (proprietaire_) canevas_.peintre_.end();
 }
 
-QPainter& TCanevas::Peintre(TmodeStylo mode) {
+QPainter& TCanevasQPainter::Peintre(TmodeStylo mode) {
     if (mode != modeApplique_) {
         peintre_.setCompositionMode(Composition(mode));
         modeApplique_ = mode;
@@ -87,8 +85,8 @@ QPainter& TCanevas::Peintre(TmodeStylo mode) {
 }
 
 // Clipped to the image first, so that far-away coordinates never reach Qt's fixed-point maths.
-void TCanevas::RemplitRect(std::int64_t gauche, std::int64_t haut, std::int64_t droite, std::int64_t bas,
-                           TCouleur couleur, TmodeStylo mode) {
+void TCanevasQPainter::RemplitRect(std::int64_t gauche, std::int64_t haut, std::int64_t droite,
+                                   std::int64_t bas, TCouleur couleur, TmodeStylo mode) {
     gauche = std::max<std::int64_t>(gauche, 0);
     haut = std::max<std::int64_t>(haut, 0);
     droite = std::min<std::int64_t>(droite, image_->width());
@@ -99,22 +97,23 @@ void TCanevas::RemplitRect(std::int64_t gauche, std::int64_t haut, std::int64_t 
     Peintre(mode).fillRect(r, EnQColor(couleur));
 }
 
-void TCanevas::LineTo(int x, int y) {
-    const QPoint depart = position_;
-    position_ = QPoint(x, y);
-    if (depart == position_) return;
+void TCanevasQPainter::LineTo(int x, int y) {
+    const QPoint depart(position_.x, position_.y);
+    const QPoint arrivee(x, y);
+    position_ = TPoint{x, y};
+    if (depart == arrivee) return;
     Session session(*this);
     if (!session.Active()) return;
     if (depart.x() == x || depart.y() == y)
-        LigneDroite(depart, position_);
+        LigneDroite(depart, arrivee);
     else if (Pen.Width <= 1)
-        LigneFine(depart, position_);
+        LigneFine(depart, arrivee);
     else
-        LigneEpaisse(depart, position_);
+        LigneEpaisse(depart, arrivee);
 }
 
 // Horizontal or vertical, any width: one exact rectangle.
-void TCanevas::LigneDroite(QPoint depart, QPoint arrivee) {
+void TCanevasQPainter::LigneDroite(QPoint depart, QPoint arrivee) {
     const std::int64_t lo = AvantTrait(Pen.Width), hi = ApresTrait(Pen.Width);
     const auto etendue = [](std::int64_t de, std::int64_t a) {  // de..a without a, in order
         return a > de ? std::pair{de, a - 1} : std::pair{a + 1, de};
@@ -131,7 +130,7 @@ void TCanevas::LigneDroite(QPoint depart, QPoint arrivee) {
 // Qt's own thin line leaves out the right or bottom end whichever way it is drawn, so a
 // slanted line is traced here from its start (Bresenham, end point excluded) and drawn as
 // runs of pixels, one per step along the minor axis.
-void TCanevas::LigneFine(QPoint depart, QPoint arrivee) {
+void TCanevasQPainter::LigneFine(QPoint depart, QPoint arrivee) {
     if (std::abs(std::int64_t{arrivee.x()} - depart.x()) > kEtendueMax ||
         std::abs(std::int64_t{arrivee.y()} - depart.y()) > kEtendueMax) {
         if (!Rogne(depart, arrivee, image_->rect().adjusted(-1, -1, 1, 1))) return;
@@ -167,7 +166,7 @@ void TCanevas::LigneFine(QPoint depart, QPoint arrivee) {
 }
 
 // Slanted wide lines are left to Qt, one primitive, so XOR still undoes them.
-void TCanevas::LigneEpaisse(QPoint depart, QPoint arrivee) {
+void TCanevasQPainter::LigneEpaisse(QPoint depart, QPoint arrivee) {
     if (!Rogne(depart, arrivee, image_->rect().adjusted(-Pen.Width, -Pen.Width, Pen.Width, Pen.Width)))
         return;
     QPainter& peintre = Peintre(Pen.Mode);
@@ -175,7 +174,7 @@ void TCanevas::LigneEpaisse(QPoint depart, QPoint arrivee) {
     peintre.drawLine(QLine(depart, arrivee));
 }
 
-void TCanevas::FillRect(const TRect& r) {
+void TCanevasQPainter::FillRect(const TRect& r) {
     Session session(*this);
     if (!session.Active()) return;
     RemplitRect(r.Left, r.Top, r.Right, r.Bottom, Brush.Color, TmodeStylo::pmCopy);
@@ -184,7 +183,7 @@ void TCanevas::FillRect(const TRect& r) {
 // The border is the band of pen width centred on the outline of the pixels Left..Right-1,
 // Top..Bottom-1; the inside is what the band leaves. Drawn as disjoint pieces, the inside
 // first, so that no pixel is combined twice in the XOR modes.
-void TCanevas::Rectangle(const TRect& r) {
+void TCanevasQPainter::Rectangle(const TRect& r) {
     if (r.Right <= r.Left || r.Bottom <= r.Top) return;
     Session session(*this);
     if (!session.Active()) return;
@@ -202,11 +201,4 @@ void TCanevas::Rectangle(const TRect& r) {
     RemplitRect(gauche, basDedans, droite, bas, Pen.Color, Pen.Mode);
     RemplitRect(gauche, hautDedans, gaucheDedans, basDedans, Pen.Color, Pen.Mode);
     RemplitRect(droiteDedans, hautDedans, droite, basDedans, Pen.Color, Pen.Mode);
-}
-
-TCouleur CouleurPixel(const QImage& image, int x, int y) {
-    if (!image.valid(x, y)) return 0;
-    const QRgb p = image.pixel(x, y);
-    return static_cast<TCouleur>(qRed(p)) | static_cast<TCouleur>(qGreen(p)) << 8 |
-           static_cast<TCouleur>(qBlue(p)) << 16;
 }
