@@ -58,9 +58,9 @@ public:
     // Reads a WAV file from frame `debut` on; a refused file is reported and the sound on
     // screen stays.
     void ChargeFichierWav(const QString& FileName, std::int64_t debut = 0);
-    // Decodes a compressed file (the MP3 or the other road) into the WAV file of the same name
-    // beside it, showing the progress in the caption. Returns that name, or an empty string
-    // once a failure has been shown.
+    // Decodes a compressed file (the MP3 or the other road) into a WAV file named and placed by
+    // the conversion's naming rule, showing the progress in the caption. Returns that name, or
+    // an empty string once a failure has been shown.
     QString ConvertitEnWav(const QString& source, TrouteFichier route);
     void EcritFichierWav(const QString& FileName, const TvecteurSon& vecteur);
     void CalculeNumerique();

@@ -33,7 +33,7 @@ void TWaveForm::EcritOptions() {
     ini.EcritCouleurErreur(couleurErreur);
     if (FenetreSpectre) spectreLogarithmique = FenetreSpectre->Logarithmique();
     ini.EcritEchelleSpectre(spectreLogarithmique);
-    ini.EcritDossierFichiers(dossierFichiers);
+    if (!dossierFichiers.isEmpty()) ini.EcritDossierFichiers(dossierFichiers);
 }
 
 // The overview keeps its colours until its next repaint. The error curve is not saved: each

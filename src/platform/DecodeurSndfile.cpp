@@ -27,6 +27,17 @@ sf_count_t Position(void* source) {
     return static_cast<TfichierSource*>(source)->Position();
 }
 
+// Integer samples come back exact in a double (libsndfile divides them by a power of two), so
+// a 24- or 32-bit sample rounds as its integer value would. Lossy codecs and floating-point
+// files may pass full scale, which is clamped; a NaN in a floating-point file is silence.
+std::int16_t En16Bits(double x) {
+    if (std::isnan(x)) return 0;
+    return static_cast<std::int16_t>(std::lrint(std::clamp(x * 32768.0, -32768.0, 32767.0)));
+}
+
+const char* const kIllisible =
+    "Ce n'est pas un fichier son que Sampix sait lire (WAV, MP3, FLAC, Ogg Vorbis, Opus, AIFF).";
+
 }  // namespace
 
 void TdecodeurSndfile::TfermeSndfile::operator()(sf_private_tag* sf) const {
@@ -39,31 +50,33 @@ TdecodeurSndfile::TdecodeurSndfile(const std::string& nom) : TdecodeurSon(nom) {
     sf_.reset(sf_open_virtual(&io, SFM_READ, &info, &source_));
     if (!sf_) {
         source_.SignaleErreurLecture();
-        throw EDecodeurSon(
-            "Ce n'est pas un fichier son que Sampix sait lire (WAV, MP3, FLAC, Ogg Vorbis, Opus, AIFF).");
+        throw EDecodeurSon(kIllisible);
     }
     if ((info.format & SF_FORMAT_TYPEMASK) == SF_FORMAT_MPEG)
         throw EDecodeurSon(
             "Ce fichier contient un son MPEG : donnez-lui l'extension .mp3 pour le convertir.");
-    if (info.channels < 1 || info.channels > 2 || info.samplerate <= 0)
-        throw EDecodeurSon("Le son a " + std::to_string(info.channels) +
-                           " voies : Sampix ne lit que les sons mono ou stéréo.");
-    canaux_ = info.channels;
+    if (info.channels < 1 || info.samplerate <= 0) throw EDecodeurSon(kIllisible);
+    voiesSource_ = info.channels;
+    canaux_ = std::min(info.channels, 2);
     frequence_ = static_cast<std::uint32_t>(info.samplerate);
     tramesAnnoncees_ = info.frames;
+    tramesParBloc_ = std::max<std::size_t>(1, kEchantillons / static_cast<std::size_t>(voiesSource_));
+    lus_.resize(tramesParBloc_ * static_cast<std::size_t>(voiesSource_));
+    echantillons_.resize(tramesParBloc_ * static_cast<std::size_t>(canaux_));
 }
 
 std::span<const std::int16_t> TdecodeurSndfile::LitBloc() {
-    const sf_count_t trames = sf_readf_float(sf_.get(), flottants_.data(), kTrames);
+    const sf_count_t trames =
+        sf_readf_double(sf_.get(), lus_.data(), static_cast<sf_count_t>(tramesParBloc_));
     if (trames > 0) {
         tramesLues_ += trames;
-        const std::size_t n = static_cast<std::size_t>(trames) * canaux_;
-        // Integer samples come back exact (libsndfile divides them by a power of two);
-        // lossy codecs may overshoot full scale, which is clamped.
-        std::transform(flottants_.begin(), flottants_.begin() + n, echantillons_.begin(), [](float x) {
-            return static_cast<std::int16_t>(std::lrint(std::clamp(x * 32768.0f, -32768.0f, 32767.0f)));
-        });
-        return {echantillons_.data(), n};
+        const auto n = static_cast<std::size_t>(trames);
+        const auto voies = static_cast<std::size_t>(voiesSource_);
+        const auto canaux = static_cast<std::size_t>(canaux_);
+        for (std::size_t t = 0; t < n; ++t)
+            for (std::size_t v = 0; v < canaux; ++v)
+                echantillons_[t * canaux + v] = En16Bits(lus_[t * voies + v]);
+        return {echantillons_.data(), n * canaux};
     }
     source_.SignaleErreurLecture();
     // A decoder that loses its way before the end of the file meets damage; at the end, a cut.

@@ -1,13 +1,16 @@
 // The decoders of libsndfile for the other sound files a teacher finds: FLAC, Ogg Vorbis,
-// Opus, AIFF (and whatever else it reads but MPEG audio, whose reader stops at its own
-// length estimate), into 16-bit samples rounded to nearest.
+// Opus, AIFF, and the WAV files that the program's own reader does not take (any width,
+// floating point, mu-law, A-law, ADPCM, WAVE_FORMAT_EXTENSIBLE, chunks before "fmt "):
+// whatever libsndfile reads but MPEG audio, whose reader stops at its own length estimate.
+// Samples come out as 16-bit values rounded to nearest; a sound of more than two channels
+// keeps its first two, left and right.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <memory>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "platform/DecodeurSon.h"
 
@@ -15,8 +18,7 @@ struct sf_private_tag;
 
 class TdecodeurSndfile : public TdecodeurSon {
 public:
-    // Throws EDecodeurSon for a file that libsndfile does not read, MPEG audio, and sounds
-    // of more than two channels.
+    // Throws EDecodeurSon for a file that libsndfile does not read, and for MPEG audio.
     explicit TdecodeurSndfile(const std::string& nom);
 
     std::span<const std::int16_t> LitBloc() override;
@@ -25,11 +27,14 @@ private:
     struct TfermeSndfile {
         void operator()(sf_private_tag* sf) const;
     };
-    static constexpr std::size_t kTrames = 8192;
+    // Samples read at a time, whatever the channel count.
+    static constexpr std::size_t kEchantillons = 16384;
 
     std::unique_ptr<sf_private_tag, TfermeSndfile> sf_;
+    int voiesSource_ = 0;
+    std::size_t tramesParBloc_ = 0;
     std::int64_t tramesAnnoncees_ = 0;
     std::int64_t tramesLues_ = 0;
-    std::array<float, 2 * kTrames> flottants_{};
-    std::array<std::int16_t, 2 * kTrames> echantillons_{};
+    std::vector<double> lus_;
+    std::vector<std::int16_t> echantillons_;
 };

@@ -1,8 +1,12 @@
 // Compressed-sound import end to end: files made by sox, lame and opusenc, mpg123 -w as the
 // independent MP3 decoder, libsndfile as the independent reader of what the window wrote.
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <iterator>
 
 #include <gtest/gtest.h>
 #include <sndfile.h>
@@ -11,8 +15,11 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "app/DialogueExtrait.h"
 #include "app/FenetreTest.h"
 #include "app/VerrouCommandes.h"
+#include "platform/Dossiers.h"
+#include "platform/RegistreConversions.h"
 #include "support/FichiersTest.h"
 #include "support/OutilsSon.h"
 
@@ -107,8 +114,9 @@ struct SonDejaCharge {
 TEST(ImportMp3, EssaiMp3DonneEssaiWavACoteAvecLesEchantillonsDeMpg123) {
     const path dossier = NouveauDossier();
     Mp3(dossier / "essai.MP3", 44100, 2, 3.0);
-    // An older, longer essai.wav is replaced, not overwritten in place.
+    // An older, longer essai.wav that Sampix wrote from it is replaced, not overwritten in place.
     EcritOctets(dossier / "essai.wav", std::vector<std::uint8_t>(2000000, 0xAA));
+    NoteConversion((dossier / "essai.wav").string(), (dossier / "essai.MP3").string());
     FenetreTest f;
     EXPECT_TRUE(f->bassOK);
     TitresVus vus(f.fenetre.get());
@@ -207,13 +215,14 @@ TEST(ImportMp3, UnFichierRefuseNeLaissePasDeWav) {
     Mp3(d / "silence.mp3", 44100, 2, 0, true);
     for (std::size_t i = octets.size() / 2; i < octets.size() / 2 + 4000; ++i) octets[i] = (i * 7919) >> 3;
     EcritOctets(d / "abime.mp3", octets);
-    EcritOctets(d / "abime.wav", {1, 2, 3});  // an older conversion, which a failed one leaves alone
+    // An older conversion, which a failed one leaves alone.
+    EcritOctets(d / "abime.wav", {1, 2, 3});
+    NoteConversion((d / "abime.wav").string(), (d / "abime.mp3").string());
     auto colle = LitOctets(d / "entier.mp3");
     const auto mono = LitOctets(Mp3(d / "mono.mp3", 22050, 1, 1.0));
     colle.insert(colle.end(), mono.begin(), mono.end());
     EcritOctets(d / "colle.mp3", colle);
     EcritOctets(d / "texte.flac", {'p', 'a', 's', ' ', 'u', 'n', ' ', 's', 'o', 'n'});
-    Lance("sox", {"-n", "-r", "8000", "-c", "3", Chemin(d / "voies.flac"), "synth", "0.5", "sine", "440"});
     const std::pair<const char*, const char*> cas[] = {
         {"texte.mp3", "Ce n'est pas un fichier son MP3."},       // plain text
         {"vide.mp3", "Ce n'est pas un fichier son MP3."},        // no byte at all
@@ -223,7 +232,6 @@ TEST(ImportMp3, UnFichierRefuseNeLaissePasDeWav) {
         {"abime.mp3", "Le fichier est endommagé : erreur de décodage à "},
         {"colle.mp3", "Le format du son change en cours de fichier (44100 Hz stéréo, puis 22050 Hz mono)"},
         {"texte.flac", "Ce n'est pas un fichier son que Sampix sait lire"},
-        {"voies.flac", "Le son a 3 voies : Sampix ne lit que les sons mono ou stéréo."},
     };
     FenetreTest f;
     SonDejaCharge avant(f);
@@ -240,32 +248,66 @@ TEST(ImportMp3, UnFichierRefuseNeLaissePasDeWav) {
             EXPECT_EQ(LitOctets(wav), (std::vector<std::uint8_t>{1, 2, 3}));
         else
             EXPECT_FALSE(std::filesystem::exists(wav)) << nom;
+        EXPECT_FALSE(std::filesystem::exists(path(source).replace_extension().string() + " (Sampix).wav"))
+            << nom;
         for (const auto& e : std::filesystem::directory_iterator(d))
             EXPECT_NE(e.path().filename().string()[0], '.') << e.path();
         avant.EstIntact();
     }
 }
 
+// Neither the sound's folder nor the data folder can be written: the message names the data
+// folder, tried last, and the sound on screen stays.
 TEST(ImportMp3, SortieImpossibleACreerLeDitEtNOuvreRien) {
-    const path mp3 = Mp3(NouveauDossier() / "essai.mp3", 44100, 2, 1.0);
-    const path wav = path(mp3).replace_extension(".wav");
-    std::filesystem::create_directory(wav);
+    const path d = NouveauDossier();
+    const path mp3 = Mp3(d / "essai.mp3", 44100, 2, 1.0);
     FenetreTest f;
     SonDejaCharge avant(f);
+    const QString donnees = DossierDonnees();
+    const TdossierLectureSeule protegeSource(d);
+    const TdossierLectureSeule protegeDonnees(donnees.toStdString());
+    if (!protegeSource.Actif() || !protegeDonnees.Actif()) GTEST_SKIP() << "les dossiers restent modifiables";
     f->OuvreFichier(Chemin(mp3));
-    EXPECT_EQ(f.messages, QStringList{"Impossible de créer le fichier \"" + Chemin(wav) + "\". " +
-                                      QString::fromLocal8Bit(std::strerror(EISDIR))});
-    EXPECT_TRUE(std::filesystem::is_directory(wav));
+    EXPECT_EQ(f.messages,
+              QStringList{"Impossible de créer le fichier \"" + donnees + "essai.wav\". " +
+                          QString::fromLocal8Bit(std::strerror(::geteuid() == 0 ? EROFS : EACCES))});
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(d), {}), 1);
     avant.EstIntact();
 }
 
-TEST(ImportMp3, UnSonTropLongEstConvertiEntierPuisLuTronque) {
-    const path mp3 = Mp3(NouveauDossier() / "long.mp3", 44100, 2, 15.0);
+// A teacher's chanson.wav beside chanson.mp3 stays as it was; the sound goes to
+// "chanson (Sampix).wav" and opens from there.
+TEST(ImportMp3, UnWavDuMemeNomQueSampixNAPasEcritResteIntact) {
+    const path d = NouveauDossier();
+    const path mp3 = Mp3(d / "chanson.mp3", 44100, 2, 1.0);
+    const auto chanson = ImageWav(1, 8000, 16, std::vector<std::uint8_t>(600, 7));
+    EcritOctets(d / "chanson.wav", chanson);
     FenetreTest f;
     f->OuvreFichier(Chemin(mp3));
     ASSERT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();
+    EXPECT_EQ(LitOctets(d / "chanson.wav"), chanson);
+    const path sampix = d / "chanson (Sampix).wav";
+    const auto reference = EchantillonsMpg123(mp3);
+    EXPECT_EQ(EchantillonsWav(sampix), reference);
+    EXPECT_EQ(f->nomFichier, Chemin(sampix));
+    EXPECT_EQ(f->son.NbrePoints, static_cast<std::int32_t>(reference.size() / 2));
+}
+
+// The excerpt asked for is the first part, as Enter on the dialog gives.
+TEST(ImportMp3, UnSonTropLongEstConvertiEntierPuisLuTronque) {
+    const path mp3 = Mp3(NouveauDossier() / "long.mp3", 44100, 2, 15.0);
+    FenetreTest f;
+    std::int64_t tramesDemande = 0;
+    const TchoixExtrait ancien = RemplaceChoixExtrait([&](const TdemandeExtrait& d) {
+        tramesDemande = d.tramesTotal;
+        return std::optional<std::int64_t>(0);
+    });
+    f->OuvreFichier(Chemin(mp3));
+    RemplaceChoixExtrait(ancien);
+    ASSERT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();
     const auto echantillons = EchantillonsWav(path(mp3).replace_extension(".wav"));
     EXPECT_EQ(echantillons.size(), EchantillonsMpg123(mp3).size());
+    EXPECT_EQ(static_cast<std::size_t>(tramesDemande), echantillons.size() / 2);
     EXPECT_GT(echantillons.size() * 2, static_cast<std::size_t>(kCapaciteSon));
     EXPECT_EQ(f->windowTitle(), "Conversion terminéeerTronque");
     EXPECT_EQ(f->son.NbrePoints, TramesMax(TformatWave::f16stereo));
@@ -292,7 +334,8 @@ TEST(ImportMp3, UnFichierCoupeEstConvertiJusquALaCoupureEtLeDit) {
 }
 
 // The content decides the road, whatever the name says; a compressed sound named ".wav" is
-// refused, since its conversion would replace it.
+// converted under another name and stays as it was. A sound of more than two channels keeps
+// its first two.
 TEST(ImportMp3, LesAutresFormatsEtLesNomsTrompeurs) {
     const path d = NouveauDossier();
     const path source = d / "source.wav";
@@ -305,6 +348,8 @@ TEST(ImportMp3, LesAutresFormatsEtLesNomsTrompeurs) {
     std::filesystem::copy_file(Mp3(d / "chanson.mp3", 44100, 2, 1.0), d / "mp3-nomme.ogg");
     std::filesystem::copy_file(d / "chanson.mp3", d / "faux.wav");
     std::filesystem::copy_file(source, d / "wav-nomme.mp3");
+    Lance("sox", {"-n", "-r", "8000", "-c", "3", "-b", "16", Chemin(d / "voies.flac"), "synth", "0.5", "sine",
+                  "440", "sine", "660", "sine", "880", "gain", "-3"});
     FenetreTest f;
     for (const char* nom : {"son.flac", "flac-nomme.mp3"}) {
         f->OuvreFichier(Chemin(d / nom));
@@ -321,6 +366,13 @@ TEST(ImportMp3, LesAutresFormatsEtLesNomsTrompeurs) {
     EXPECT_EQ(
         PremiereDifference(EchantillonsWav(d / "mp3-nomme.wav"), EchantillonsMpg123(d / "chanson.mp3"), 2),
         "");
+    f->OuvreFichier(Chemin(d / "voies.flac"));
+    const TsonLu trois = LitSon(d / "voies.flac");
+    std::vector<std::int16_t> deuxPremieres;
+    for (std::size_t i = 0; i < trois.echantillons.size(); i += 3)
+        deuxPremieres.insert(deuxPremieres.end(), {trois.echantillons[i], trois.echantillons[i + 1]});
+    EXPECT_EQ(PremiereDifference(EchantillonsWav(d / "voies.wav"), deuxPremieres, 2), "");
+    EXPECT_EQ(f->son.Format(), TformatWave::f16stereo);
     ASSERT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();
 
     // A WAV file under another name is read where it is.
@@ -329,12 +381,12 @@ TEST(ImportMp3, LesAutresFormatsEtLesNomsTrompeurs) {
     EXPECT_EQ(f->son.NbrePoints, static_cast<std::int32_t>(attendu.echantillons.size() / 2));
     EXPECT_FALSE(std::filesystem::exists(d / "wav-nomme.wav"));
 
-    SonDejaCharge avant(f);
     const auto octets = LitOctets(d / "faux.wav");
     f->OuvreFichier(Chemin(d / "faux.wav"));
-    EXPECT_EQ(f.messages, QStringList{"Impossible d'ouvrir le fichier\n" + Chemin(d / "faux.wav") +
-                                      "\n\nSon nom finit par .wav, mais il contient un son MP3 : donnez-lui "
-                                      "l'extension de ce format pour que Sampix le convertisse."});
+    ASSERT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();
     EXPECT_EQ(LitOctets(d / "faux.wav"), octets);
-    avant.EstIntact();
+    const auto reference = EchantillonsMpg123(d / "chanson.mp3");
+    EXPECT_EQ(EchantillonsWav(d / "faux (Sampix).wav"), reference);
+    EXPECT_EQ(f->nomFichier, Chemin(d / "faux (Sampix).wav"));
+    EXPECT_EQ(f->son.NbrePoints, static_cast<std::int32_t>(reference.size() / 2));
 }

@@ -1,5 +1,7 @@
 #include "support/FichiersTest.h"
 
+#include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -67,4 +69,24 @@ std::vector<std::uint8_t> ImageWav(int canaux, std::uint32_t frequence, int bits
     Ajoute32(v, taille);
     v.insert(v.end(), donnees.begin(), donnees.end());
     return v;
+}
+
+TdossierLectureSeule::TdossierLectureSeule(const std::filesystem::path& d) : d_(d) {
+    if (::geteuid() == 0) {
+        monte_ = ::mount(d.c_str(), d.c_str(), nullptr, MS_BIND, nullptr) == 0;
+        if (monte_) ::mount(nullptr, d.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr);
+    } else {
+        ::chmod(d.c_str(), 0555);
+    }
+}
+
+TdossierLectureSeule::~TdossierLectureSeule() {
+    if (monte_)
+        ::umount2(d_.c_str(), 0);
+    else
+        ::chmod(d_.c_str(), 0755);
+}
+
+bool TdossierLectureSeule::Actif() const {
+    return ::access(d_.c_str(), W_OK) != 0;
 }

@@ -12,6 +12,21 @@ std::filesystem::path DossierTemporaireProcessus();
 // A fresh, empty folder under the process folder, one per call.
 std::filesystem::path NouveauDossier();
 
+// A folder nobody can write for the life of the object: a read-only bind mount as root, whom
+// permissions do not stop; mode 0555 otherwise. Actif() says whether it worked.
+class TdossierLectureSeule {
+public:
+    explicit TdossierLectureSeule(const std::filesystem::path& d);
+    ~TdossierLectureSeule();
+    TdossierLectureSeule(const TdossierLectureSeule&) = delete;
+    TdossierLectureSeule& operator=(const TdossierLectureSeule&) = delete;
+    bool Actif() const;
+
+private:
+    std::filesystem::path d_;
+    bool monte_ = false;
+};
+
 void EcritOctets(const std::filesystem::path& chemin, const std::vector<std::uint8_t>& octets);
 std::vector<std::uint8_t> LitOctets(const std::filesystem::path& chemin);
 
