@@ -54,18 +54,36 @@ TetatCommandes EtatCommandes(const Tseance& seance) {
         case acEnregistrement:
         case acAcquisition:
         case acDecompte:
-            e = {.ouvrir = false, .velta = false, .enregistrer = false, .stop = seance.Activite() != acDecompte,
-                 .lire = false, .stopLecture = false, .sauver = true, .animer = false, .direct = false,
-                 .entrees = false, .defilement = true, .reglages = true};
+            e = {.ouvrir = false,
+                 .velta = false,
+                 .enregistrer = false,
+                 .stop = seance.Activite() != acDecompte,
+                 .lire = false,
+                 .stopLecture = false,
+                 .sauver = true,
+                 .animer = false,
+                 .direct = false,
+                 .entrees = false,
+                 .defilement = true,
+                 .reglages = true};
             break;
         case acRecherche:
         case acConversion:
             e.ouvrir = e.velta = e.enregistrer = e.lire = e.animer = e.direct = false;
             break;
         case acDirect:
-            e = {.ouvrir = false, .velta = false, .enregistrer = false, .stop = true, .lire = false,
-                 .stopLecture = false, .sauver = false, .animer = false, .direct = true, .entrees = false,
-                 .defilement = false, .reglages = true};
+            e = {.ouvrir = false,
+                 .velta = false,
+                 .enregistrer = false,
+                 .stop = true,
+                 .lire = false,
+                 .stopLecture = false,
+                 .sauver = false,
+                 .animer = false,
+                 .direct = true,
+                 .entrees = false,
+                 .defilement = false,
+                 .reglages = true};
             break;
     }
     return e;

@@ -54,7 +54,7 @@ struct TetatCommandes {
     bool velta = true;
     bool enregistrer = true;
     bool stop = false;
-    bool lire = false;       // Play, the digitised play and Erreur
+    bool lire = false;  // Play, the digitised play and Erreur
     bool stopLecture = false;
     bool sauver = true;
     bool animer = true;

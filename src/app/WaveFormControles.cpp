@@ -291,5 +291,6 @@ void TWaveForm::MetAJourCommandes() {
     DirectBtn->setEnabled(e.direct);
     WaveInCB->setEnabled(e.entrees);
     ScrollBar->setEnabled(e.defilement);
-    for (QWidget* reglage : std::initializer_list<QWidget*>{BitsTB, FechTB, FiltreCB}) reglage->setEnabled(e.reglages);
+    for (QWidget* reglage : std::initializer_list<QWidget*>{BitsTB, FechTB, FiltreCB})
+        reglage->setEnabled(e.reglages);
 }

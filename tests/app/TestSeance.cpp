@@ -7,7 +7,7 @@ namespace {
 
 using enum Tactivite;
 
-constexpr Tactivite kToutes[] = {acRepos,       acLecture,     acEnregistrement, acDecompte, acRecherche,
+constexpr Tactivite kToutes[] = {acRepos,       acLecture,    acEnregistrement, acDecompte, acRecherche,
                                  acAcquisition, acConversion, acDirect,         acAnimation};
 
 Tseance En(Tactivite activite) {
