@@ -112,7 +112,7 @@ int main(int argc, char** argv) {
     const double processeur = TempsProcesseur() - avant;
     const double duree = horloge.elapsed() / 1000.0;
     std::printf("mode direct, vue défilante : %.2f s de processeur en %.1f s, %.1f %% d'un cœur (%s)\n",
-                processeur, duree, 100 * processeur / duree, fenetre.directEnCours ? "en cours" : "arrêté");
+                processeur, duree, 100 * processeur / duree, fenetre.EnDirect() ? "en cours" : "arrêté");
     std::printf("latence du flux de la fenêtre : %.1f ms\n", 1000 * fenetre.fluxDirect.Latence());
     micro.reset();  // the stream reads on until the FIFO closes, then stops at once
     fenetre.DirectBtn->click();

@@ -14,6 +14,7 @@
 #include <QWidget>
 
 #include "acquisition/InterfaceVelta.h"
+#include "app/Seance.h"
 #include "graph/CurseurTemps.h"
 #include "graph/GrapheSon.h"
 #include "platform/Enregistreur.h"
@@ -183,6 +184,11 @@ public:
     QTimer* Timer1;
     QTimer* Timer2;
 
+    // What the program is doing; every command's state follows from it (MetAJourCommandes).
+    Tseance seance;
+    void MetAJourCommandes();
+    bool EnDirect() const { return seance.Activite() == Tactivite::acDirect; }
+
     // The sound record and the files that hold it.
     TenregistrementSon son;
     QString nomFichier;
@@ -202,8 +208,6 @@ public:
     TEnregistreur Enregistreur{kCapaciteSon};
     std::chrono::steady_clock::time_point startRecord;
     QString nomAvantEnregistrement;
-    bool stopEnCours = false;
-    bool decompteEnCours = false;  // the sound-card countdown runs; Timer1 ticks are its own
     std::int32_t compteur = 0;
     std::int32_t compteurMax = 0;
     // What the survey found: each input device and the recording format it offers.
@@ -213,7 +217,6 @@ public:
     // The measurement interface, its serial port, and the input source it decides (entree).
     TinterfaceVelta velta;
     std::unique_ptr<TVQ2> InterfaceVQ2;  // made at start-up when the VQ2 driver was loaded
-    bool arretInterfaceEnCours = false;  // Stop's handler runs: it gives Record back itself
     bool fermetureDemandee = false;      // the window was closed while the search ran
 
     // Animation steps drawn so far, and the frames in the view when it started.
@@ -249,12 +252,10 @@ public:
     // stream), the stream, the frames drawn, and what the window gives back at the end.
     std::unique_ptr<TchaineDirect> chaineDirect;
     TfluxDirect fluxDirect;
-    bool directEnCours = false;
     std::int64_t tramesDirectVues = 0;
     std::chrono::steady_clock::time_point dernierBlocDirect;
     std::vector<std::int16_t> vueSonDirect;
     std::vector<std::int16_t> vueNumeriseDirect;
-    std::vector<std::pair<QWidget*, bool>> etatsAvantDirect;
     std::pair<int, int> reglagesAvantDirect;
     std::pair<QString, QString> labelsAvantDirect;
 
@@ -285,8 +286,9 @@ private:
     void MarqueTitre(bool tronque, std::int64_t debut);
     QString DossierDialogues() const;
     void SignaleEcriture(const QString& FileName, const std::optional<std::string>& echec);
-    void EtatPret();
-    void EtatLecture();
+    void FinLecture();
+    // Before another activity starts: the animation stops where it is, a play ends at once.
+    void ArreteCeQuiTourne();
     void LanceLecture();
     void FinDecompte();
     void EnregistrementPlein();

@@ -6,8 +6,9 @@
 #include "app/WaveForm.h"
 
 void TWaveForm::AnimBtnClick() {
+    if (!seance.Commence(Tactivite::acAnimation)) return;
+    MetAJourCommandes();
     Timer2->start();
-    AnimBtn->setEnabled(false);
     NbreAnim = 0;
     NbreMax = PaintBox->width() / 4;
     graphe->Efface();
@@ -20,6 +21,7 @@ void TWaveForm::Timer2Timer() {
     PaintBox->Affiche();
     if (NbreAnim > NbreMax) {
         Timer2->stop();
-        AnimBtn->setEnabled(true);
+        seance.Termine(Tactivite::acAnimation);
+        MetAJourCommandes();
     }
 }

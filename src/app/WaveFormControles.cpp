@@ -126,10 +126,6 @@ void TWaveForm::CreeControles() {
     OptionsBtn = Bouton(ToolBar1, "Options", QStyle::SP_FileDialogDetailedView);
     ToolButton2 = Bouton(ToolBar1, "A propos", QStyle::SP_MessageBoxInformation);
     ExitBtn = Bouton(ToolBar1, "Quitter", QStyle::SP_DialogCloseButton, "Quitter");
-    StopBtn->setEnabled(false);
-    PlayBtn->setEnabled(false);
-    PlaySousEchBtn->setEnabled(false);
-    StopPlayBtn->setEnabled(false);
     principal->addWidget(ToolBar1);
 
     ToolBar2 = new QWidget(this);
@@ -264,9 +260,8 @@ void TWaveForm::CreeRaccourcis() {
         auto* raccourci = new QShortcut(r.touches, this);
         raccourci->setContext(Qt::WindowShortcut);
         QToolButton* bouton = r.bouton;
-        connect(raccourci, &QShortcut::activated, bouton, [bouton] {
-            if (bouton->isEnabled()) bouton->click();
-        });
+        // A click on a disabled button does nothing.
+        connect(raccourci, &QShortcut::activated, bouton, &QToolButton::click);
         const QString bulle = bouton->toolTip().isEmpty() ? bouton->text() : bouton->toolTip();
         bouton->setToolTip(bulle + " (" + r.touches.toString(QKeySequence::NativeText) + ")");
     }
@@ -275,10 +270,27 @@ void TWaveForm::CreeRaccourcis() {
     auto* echap = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     echap->setContext(Qt::WindowShortcut);
     connect(echap, &QShortcut::activated, this, [this] {
-        if (StopPlayBtn->isEnabled())
-            StopPlayBtn->click();
-        else if (StopBtn->isEnabled())
+        if (seance.Activite() == Tactivite::acLecture)
+            StopPlayBtnClick();
+        else
             StopBtn->click();
     });
     for (QToolButton* stop : {StopPlayBtn, StopBtn}) stop->setToolTip(stop->toolTip() + " (Échap)");
+}
+
+void TWaveForm::MetAJourCommandes() {
+    const TetatCommandes e = EtatCommandes(seance);
+    OpenFileBtn->setEnabled(e.ouvrir);
+    VeltaBtn->setEnabled(e.velta);
+    RecordBtn->setEnabled(e.enregistrer);
+    StopBtn->setEnabled(e.stop);
+    for (QToolButton* lecture : {PlayBtn, PlaySousEchBtn, ErreurBtn}) lecture->setEnabled(e.lire);
+    StopPlayBtn->setEnabled(e.stopLecture);
+    SaveBtn->setEnabled(e.sauver);
+    AnimBtn->setEnabled(e.animer);
+    DirectBtn->setEnabled(e.direct);
+    WaveInCB->setEnabled(e.entrees);
+    ScrollBar->setEnabled(e.defilement);
+    for (QWidget* reglage : std::initializer_list<QWidget*>{BitsTB, FechTB, FiltreCB})
+        reglage->setEnabled(e.reglages);
 }

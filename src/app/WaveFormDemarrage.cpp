@@ -55,6 +55,7 @@ void TWaveForm::FormCreate() {
         AfficheMessage(QString::fromStdString(e.what()));
     }
     ListeEntreesSon();
+    MetAJourCommandes();
 }
 
 // The settings are saved first; the VQ2 link and its result thread end before the driver
@@ -68,7 +69,7 @@ TWaveForm::~TWaveForm() {
 }
 
 void TWaveForm::FormClose() {
-    if (directEnCours) ArreteDirect();
+    if (EnDirect()) ArreteDirect();
     ArreteEcoute();
     FermeEnregistrement();
     velta.FermeInterface();

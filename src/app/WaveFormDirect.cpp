@@ -75,7 +75,7 @@ void TWaveForm::CreeControlesDirect() {
 }
 
 void TWaveForm::DirectBtnClick() {
-    if (directEnCours)
+    if (EnDirect())
         ArreteDirect();
     else
         LanceDirect();
@@ -85,14 +85,14 @@ void TWaveForm::DirectBtnClick() {
 // waits, as Record does, while a recording, an acquisition, a search or a conversion runs.
 void TWaveForm::LanceDirect() {
     DirectBtn->setChecked(false);
-    if (!RecordBtn->isEnabled()) return;
+    if (!seance.Peut(Tactivite::acDirect)) return;
     if (FreqEchCarte == 0) {
         AfficheMessage(QStringLiteral("Mode direct impossible : Pas d'entrée son utilisable"));
         return;
     }
+    ArreteCeQuiTourne();
     MediaPlayer.SetNotify(false);
     MediaPlayer.Close();
-    Timer2->stop();
     if (!chaineDirect) chaineDirect = std::make_unique<TchaineDirect>();
     chaineDirect->Remet(NbitsCarte == 8);
     chaineDirect->SetOriginal(OriginalCB->isChecked());
@@ -149,22 +149,14 @@ void TWaveForm::ReprendLecteur() {
     }
 }
 
-// What acts on the loaded sound or on the devices waits; the controls get back the states
-// they had.
+// What acts on the loaded sound or on the devices waits while the mode runs.
 void TWaveForm::EtatDirect(bool actif) {
-    directEnCours = actif;
+    if (actif)
+        (void)seance.Commence(Tactivite::acDirect);
+    else
+        seance.Termine(Tactivite::acDirect);
     DirectBtn->setChecked(actif);
-    if (actif) {
-        etatsAvantDirect.clear();
-        for (QWidget* w : std::initializer_list<QWidget*>{OpenFileBtn, VeltaBtn, RecordBtn, StopBtn, PlayBtn,
-                                                          PlaySousEchBtn, SaveBtn, StopPlayBtn, AnimBtn,
-                                                          WaveInCB, ScrollBar}) {
-            etatsAvantDirect.emplace_back(w, w->isEnabled());
-            w->setEnabled(w == StopBtn);
-        }
-    } else {
-        for (const auto& [w, actifAvant] : etatsAvantDirect) w->setEnabled(actifAvant);
-    }
+    MetAJourCommandes();
     ErreurBtn->parentWidget()->setVisible(!actif);
     actionOriginal->setVisible(actif);
     actionGain->setVisible(actif);

@@ -13,6 +13,10 @@
 #include "sound/EcrivainWav.h"
 
 void TWaveForm::RecordBtnClick() {
+    const Tactivite activite =
+        velta.entree == Tentree::eSon ? Tactivite::acEnregistrement : Tactivite::acAcquisition;
+    if (!seance.Peut(activite)) return;
+    ArreteCeQuiTourne();
     nomAvantEnregistrement = nomFichier;
     nomFichier.clear();
     graphe->repere = 0;
@@ -20,13 +24,8 @@ void TWaveForm::RecordBtnClick() {
     // Closing the player ends a play under way before the recording device opens.
     MediaPlayer.SetNotify(false);
     MediaPlayer.Close();
-    PlayBtn->setEnabled(false);
-    AnimBtn->setEnabled(false);
-    PlaySousEchBtn->setEnabled(false);
-    StopPlayBtn->setEnabled(false);
-    StopBtn->setEnabled(true);
-    RecordBtn->setEnabled(false);
-    stopEnCours = false;
+    (void)seance.Commence(activite);
+    MetAJourCommandes();
     if (velta.entree == Tentree::eSon)
         LanceAcqSon();
     else
@@ -45,8 +44,8 @@ void TWaveForm::LanceAcqSon() {
         refus = Enregistreur.Ouvre(choisi, {FreqEchCarte, NbitsCarte});
     if (refus) {
         AfficheMessage(QStringLiteral("Enregistrement impossible : %1").arg(QString::fromStdString(*refus)));
-        StopBtn->setEnabled(false);
-        RecordBtn->setEnabled(true);
+        seance.Termine(Tactivite::acEnregistrement);
+        MetAJourCommandes();
         RetablitSonPrecedent();
         return;
     }
@@ -54,12 +53,12 @@ void TWaveForm::LanceAcqSon() {
 }
 
 void TWaveForm::StopBtnClick() {
-    if (directEnCours) {
+    if (EnDirect()) {
         ArreteDirect();
         return;
     }
-    StopBtn->setEnabled(false);
-    stopEnCours = true;
+    if (!seance.Commence(Tactivite::acDecompte)) return;
+    MetAJourCommandes();
     if (velta.entree != Tentree::eSon) {
         StopInterface();
         return;
@@ -72,15 +71,13 @@ void TWaveForm::StopBtnClick() {
     const double t = static_cast<double>(ecoule.count() % 3600000) / 1000.0;
     compteurMax = CompteurMaxArret(t, Timer1->interval());
     compteur = 0;
-    decompteEnCours = true;
     Timer1->start();
     QApplication::setOverrideCursor(Qt::WaitCursor);
 }
 
 void TWaveForm::FinDecompte() {
-    stopEnCours = false;
-    decompteEnCours = false;
-    RecordBtn->setEnabled(true);
+    seance.Termine(Tactivite::acDecompte);
+    MetAJourCommandes();
     QApplication::restoreOverrideCursor();
     Timer1->stop();
     SauveEnregistrement();
@@ -132,7 +129,7 @@ void TWaveForm::RetablitSonPrecedent() {
     } catch (const ELecteurErreur& e) {
         AfficheMessage(QString::fromStdString(e.what()));
     }
-    EtatPret();
+    MetAJourCommandes();
     update();
 }
 

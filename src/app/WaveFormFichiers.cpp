@@ -74,20 +74,22 @@ QString TWaveForm::DossierDialogues() const {
 // A file dropped on the window opens as the Open button would open it, once the drop is over:
 // the excerpt dialog and the conversion must not run inside the drag source's wait.
 void TWaveForm::dragEnterEvent(QDragEnterEvent* evenement) {
-    if (OpenFileBtn->isEnabled() && !FichierDepose(*evenement->mimeData()).isEmpty())
+    if (seance.Peut(Tactivite::acConversion) && !FichierDepose(*evenement->mimeData()).isEmpty())
         evenement->acceptProposedAction();
 }
 
 void TWaveForm::dropEvent(QDropEvent* evenement) {
     const QString nom = FichierDepose(*evenement->mimeData());
-    if (nom.isEmpty() || !OpenFileBtn->isEnabled()) return;
+    if (nom.isEmpty() || !seance.Peut(Tactivite::acConversion)) return;
     evenement->acceptProposedAction();
-    QTimer::singleShot(0, this, [this, nom] {
-        if (OpenFileBtn->isEnabled()) OuvreFichier(nom);
-    });
+    QTimer::singleShot(0, this, [this, nom] { OuvreFichier(nom); });
 }
 
+// Opening waits while a recording, an acquisition, a search, a conversion or the live mode
+// runs (the open and the conversion are one step for this), and ends a play or the animation.
 void TWaveForm::OuvreFichier(const QString& FileName) {
+    if (!seance.Peut(Tactivite::acConversion)) return;
+    ArreteCeQuiTourne();
     const TchoixRoute choix = ChoisitRoute(NomSysteme(FileName));
     QString wavName = FileName;
     if (choix.route != TrouteFichier::rWav) {
@@ -136,11 +138,8 @@ void TWaveForm::ChargeFichierWav(const QString& FileName, std::int64_t debut) {
         ArreteEcoute();
         MediaPlayer.FileName = nomFichier;
         MediaPlayer.Open();
-        for (QWidget* w : {static_cast<QWidget*>(PlayBtn), static_cast<QWidget*>(AnimBtn),
-                           static_cast<QWidget*>(PlaySousEchBtn), static_cast<QWidget*>(BitsTB),
-                           static_cast<QWidget*>(FechTB)})
-            w->setEnabled(true);
-        StopPlayBtn->setEnabled(false);
+        seance.OuvreLectures();
+        MetAJourCommandes();
     } catch (const ELecteurErreur& e) {
         RefuseFichier(FileName, QString::fromStdString(e.what()));
     }
@@ -201,7 +200,6 @@ void TWaveForm::SignaleEcriture(const QString& FileName, const std::optional<std
                            .arg(FileName, QString::fromStdString(*echec)));
         return;
     }
-    PlaySousEchBtn->setEnabled(true);
-    PlayBtn->setEnabled(true);
-    AnimBtn->setEnabled(true);
+    seance.OuvreLectures();
+    MetAJourCommandes();
 }

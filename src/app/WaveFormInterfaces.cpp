@@ -4,7 +4,6 @@
 #include <QProgressBar>
 #include <QToolButton>
 
-#include "app/VerrouCommandes.h"
 #include "app/WaveForm.h"
 #include "platform/Messages.h"
 
@@ -22,10 +21,11 @@ public:
 }  // namespace
 
 void TWaveForm::VeltaBtnClick() {
-    if (velta.entree != Tentree::eSon) return;
+    if (velta.entree != Tentree::eSon || !seance.Peut(Tactivite::acRecherche)) return;
+    ArreteCeQuiTourne();
+    (void)seance.Commence(Tactivite::acRecherche);
+    MetAJourCommandes();
     {
-        const TverrouCommandes verrou{VeltaBtn,       RecordBtn, OpenFileBtn, PlayBtn,
-                                      PlaySousEchBtn, AnimBtn,   DirectBtn};
         const Tsablier sablier;
         try {
             velta.ChercheInterface();
@@ -33,6 +33,8 @@ void TWaveForm::VeltaBtnClick() {
             AfficheMessage(QString::fromStdString(e.what()));
         }
     }
+    seance.Termine(Tactivite::acRecherche);
+    MetAJourCommandes();
     Gauge->setVisible(velta.entree != Tentree::eSon);
     if (velta.entree != Tentree::eSon) VeltaBtn->setToolTip(velta.Description() + " (F8)");
     if (fermetureDemandee) close();
@@ -44,8 +46,8 @@ void TWaveForm::LanceAcqInterface() {
         velta.LanceAcquisition();
     } catch (const EPortSerie& e) {
         AfficheMessage(QString::fromStdString(e.what()));
-        StopBtn->setEnabled(false);
-        RecordBtn->setEnabled(true);
+        seance.Termine(Tactivite::acAcquisition);
+        MetAJourCommandes();
         RetablitSonPrecedent();
     }
 }
@@ -58,19 +60,19 @@ void TWaveForm::FinAcquisition() {
     if (d.AGarder()) {
         Gauge->setValue(d.NbreCourant);
         EnregistreEtOuvre(TformatWave::f16, d.Octets(), d.NbreCourant, kFrequenceAcquisition);
-    } else if (!arretInterfaceEnCours && nomFichier.isEmpty()) {
+    } else if (seance.Activite() != Tactivite::acDecompte && nomFichier.isEmpty()) {
         RetablitSonPrecedent();
     }
-    RecordBtn->setEnabled(!arretInterfaceEnCours);
-    StopBtn->setEnabled(false);
+    // A late end, after Stop, leaves Stop's handler to give the commands back.
+    seance.Termine(Tactivite::acAcquisition);
+    MetAJourCommandes();
 }
 
 void TWaveForm::StopInterface() {
     setCursor(Qt::WaitCursor);
-    arretInterfaceEnCours = true;
     velta.StopInterface();
-    arretInterfaceEnCours = false;
-    RecordBtn->setEnabled(true);
+    seance.Termine(Tactivite::acDecompte);
+    MetAJourCommandes();
     if (nomFichier.isEmpty()) RetablitSonPrecedent();
     unsetCursor();
     if (fermetureDemandee) close();

@@ -2,7 +2,6 @@
 // ratio under the track bars, the spectrum window, the anti-aliasing filter and the pictures
 // of the views. With the filter off and the two windows closed, the window behaves as before.
 #include <QCheckBox>
-#include <QEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -26,27 +25,6 @@
 namespace {
 
 constexpr QSize kTailleBouton(67, 42);
-
-// Keeps a control enabled exactly when another one is: the error's play button follows the
-// digitised sound's, the filter follows the step's track bar, through every state the play,
-// the recording and the conversions give them.
-class TmiroirActivation : public QObject {
-public:
-    TmiroirActivation(QWidget* modele, QWidget* copie) : QObject(copie), copie_(copie) {
-        copie->setEnabled(modele->isEnabled());
-        modele->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* objet, QEvent* evenement) override {
-        if (evenement->type() == QEvent::EnabledChange)
-            copie_->setEnabled(static_cast<QWidget*>(objet)->isEnabled());
-        return QObject::eventFilter(objet, evenement);
-    }
-
-private:
-    QWidget* copie_;
-};
 
 QToolButton* Bouton(QToolBar* barre, const QString& texte, QStyle::StandardPixmap icone, const QString& bulle,
                     int largeur = kTailleBouton.width()) {
@@ -81,8 +59,6 @@ void TWaveForm::CreeControlesLecon() {
     barre->addWidget(FiltreCB);
     auto* ligne = static_cast<QHBoxLayout*>(ToolBar2->layout());
     ligne->insertWidget(ligne->count() - 1, barre, 1);  // before the stretch
-    new TmiroirActivation(PlaySousEchBtn, ErreurBtn);
-    new TmiroirActivation(FechTB, FiltreCB);
     LabelRSB->setText(QString::fromStdString(TexteRapportSignalBruit(std::nullopt, BitsTB->value())));
 
     connect(ErreurBtn, &QToolButton::clicked, this, &TWaveForm::ErreurBtnClick);

@@ -16,6 +16,8 @@ std::int32_t TWaveForm::PositionLecteur(std::int32_t n) {
 }
 
 void TWaveForm::PlayBtnClick(QToolButton* sender) {
+    if (!seance.Peut(Tactivite::acLecture)) return;
+    ArreteCeQuiTourne();
     const QString voulu = sender == PlaySousEchBtn ? nomFichierSousEch
                           : sender == ErreurBtn    ? nomFichierErreur
                                                    : nomFichier;
@@ -33,7 +35,8 @@ void TWaveForm::PlayBtnClick(QToolButton* sender) {
         AfficheMessage(QString::fromStdString(e.what()));
         return;
     }
-    EtatLecture();
+    (void)seance.Commence(Tactivite::acLecture);
+    MetAJourCommandes();
     Timer1->start();
     LanceLecture();
 }
@@ -48,29 +51,29 @@ void TWaveForm::LanceLecture() {
         MediaPlayer.SetEndPos(PositionLecteur(finS));
         MediaPlayer.Play();
     } catch (const ELecteurErreur& e) {
-        EtatPret();
+        FinLecture();
         AfficheMessage(QString::fromStdString(e.what()));
     }
 }
 
-void TWaveForm::EtatLecture() {
-    for (QWidget* w : {static_cast<QWidget*>(PlayBtn), static_cast<QWidget*>(AnimBtn),
-                       static_cast<QWidget*>(PlaySousEchBtn), static_cast<QWidget*>(BitsTB),
-                       static_cast<QWidget*>(FechTB), static_cast<QWidget*>(StopBtn)})
-        w->setEnabled(false);
-    StopPlayBtn->setEnabled(true);
+void TWaveForm::FinLecture() {
+    seance.Termine(Tactivite::acLecture);
+    MetAJourCommandes();
+    if (seance.Activite() != Tactivite::acDecompte) Timer1->stop();
 }
 
-// No play starts while the recording device is open, so the play buttons wait for it.
-void TWaveForm::EtatPret() {
-    const bool libre = !Enregistreur.EstOuvert();
-    PlayBtn->setEnabled(libre);
-    AnimBtn->setEnabled(libre);
-    PlaySousEchBtn->setEnabled(libre);
-    StopPlayBtn->setEnabled(false);
-    BitsTB->setEnabled(true);
-    FechTB->setEnabled(true);
-    if (!decompteEnCours) Timer1->stop();
+void TWaveForm::ArreteCeQuiTourne() {
+    if (seance.Activite() == Tactivite::acAnimation) {
+        Timer2->stop();
+        seance.Termine(Tactivite::acAnimation);
+    }
+    if (seance.Activite() == Tactivite::acLecture) {
+        MediaPlayer.SetNotify(false);
+        MediaPlayer.Close();
+        seance.Termine(Tactivite::acLecture);
+        Timer1->stop();
+    }
+    MetAJourCommandes();
 }
 
 // A completed pass with the loop checked goes on: the player is still playing the next pass,
@@ -78,25 +81,28 @@ void TWaveForm::EtatPret() {
 // ends the play.
 void TWaveForm::MediaPlayerNotify(TnotificationLecteur notification) {
     if (MediaPlayer.EnLecture()) return;
-    if (BoucleCB->isChecked() && StopPlayBtn->isEnabled() &&
+    if (BoucleCB->isChecked() && seance.Activite() == Tactivite::acLecture && !seance.ArretDemande() &&
         notification == TnotificationLecteur::nvSuccessful && MediaPlayer.EstOuvert())
         LanceLecture();
     else
-        EtatPret();
+        FinLecture();
 }
 
+// The play ends when the player says so; until then only Stop is taken back.
 void TWaveForm::StopPlayBtnClick() {
-    StopPlayBtn->setEnabled(false);
+    if (seance.Activite() != Tactivite::acLecture) return;
+    seance.DemandeArret();
+    MetAJourCommandes();
     try {
         MediaPlayer.SetNotify(true);
         MediaPlayer.Stop();
     } catch (const ELecteurErreur&) {
-        EtatPret();
+        FinLecture();
     }
 }
 
 void TWaveForm::Timer1Timer() {
-    if (decompteEnCours) {
+    if (seance.Activite() == Tactivite::acDecompte) {
         if (++compteur > compteurMax) FinDecompte();
         return;
     }
@@ -113,7 +119,7 @@ void TWaveForm::Timer1Timer() {
 
 // Releases the player when no play is under way (a play keeps it until its end).
 void TWaveForm::ArreteEcoute() {
-    if (!PlayBtn->isEnabled()) return;
+    if (seance.Activite() == Tactivite::acLecture) return;
     Timer1->stop();
     MediaPlayer.SetNotify(false);
     MediaPlayer.Close();

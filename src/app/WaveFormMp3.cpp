@@ -8,10 +8,10 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
+#include <QScopeGuard>
 #include <QToolButton>
 
 #include "app/NomSysteme.h"
-#include "app/VerrouCommandes.h"
 #include "app/WaveForm.h"
 #include "platform/ConversionSon.h"
 #include "platform/DecodeurSon.h"
@@ -29,7 +29,12 @@ QString TWaveForm::ConvertitEnWav(const QString& source, TrouteFichier route) {
     const QString titreAvant = windowTitle();
     // The window keeps repainting during the conversion, but nothing may start another
     // load, a play or a recording until the new file is in.
-    const TverrouCommandes verrou{OpenFileBtn, VeltaBtn, RecordBtn, PlayBtn, PlaySousEchBtn, DirectBtn};
+    if (!seance.Commence(Tactivite::acConversion)) return {};
+    MetAJourCommandes();
+    const auto fin = qScopeGuard([this] {
+        seance.Termine(Tactivite::acConversion);
+        MetAJourCommandes();
+    });
     TresultatConversion resultat;
     try {
         setWindowTitle(QStringLiteral("Ouverture du fichier ..."));

@@ -7,7 +7,7 @@
 #include "sound/Numerisation.h"
 
 void TWaveForm::BitsCBChange() {
-    if (directEnCours) {
+    if (EnDirect()) {
         ReglageDirect();
         return;
     }

@@ -94,7 +94,7 @@ void TWaveForm::AfficheLectures(const TlecturesRepere& l) {
 
 // Without a sound the view is blank and shows no reading.
 void TWaveForm::PaintBoxPaint() {
-    if (directEnCours) {
+    if (EnDirect()) {
         DessineVuesDirect(0);
         return;
     }
@@ -115,7 +115,7 @@ void TWaveForm::PaintBoxPaint() {
 // The overview clears only its curve area: the side columns are cleared here, or the
 // bands' edges over them would pile up from one paint to the next.
 void TWaveForm::PaintBoxAllPaint() {
-    if (directEnCours) {
+    if (EnDirect()) {
         DessineVuesDirect(0);
         return;
     }
@@ -161,14 +161,14 @@ void TWaveForm::ScrollBarChange() {
 }
 
 void TWaveForm::PaintBoxAllMouseDown(int X) {
-    if (nomFichier.isEmpty() || directEnCours) return;
+    if (nomFichier.isEmpty() || EnDirect()) return;
     curseurT = ChercheCurseurTemps(debutPB, finPB, X);
     PaintBoxAll->setCursor(Forme(curseurT));
     Xdeplace = X;
 }
 
 void TWaveForm::PaintBoxAllMouseMove(int X) {
-    if (nomFichier.isEmpty() || directEnCours) return;
+    if (nomFichier.isEmpty() || EnDirect()) return;
     if (curseurT == TcurseurTemps::curNormal) {
         PaintBoxAll->setCursor(Forme(ChercheCurseurTemps(debutPB, finPB, X)));
         return;
@@ -187,7 +187,7 @@ void TWaveForm::PaintBoxAllMouseMove(int X) {
 // The selection's frames are taken back from the band's columns; a release beyond either
 // end of the strip stops at the sound's first or last frame.
 void TWaveForm::PaintBoxAllMouseUp(int X) {
-    if (nomFichier.isEmpty() || directEnCours) return;
+    if (nomFichier.isEmpty() || EnDirect()) return;
     PaintBoxAll->setCursor(Qt::ArrowCursor);
     DessineSelection();
     const auto trame = [this](int colonne) {
@@ -227,7 +227,7 @@ void TWaveForm::PaintBoxAllMouseUp(int X) {
 
 // The cursors are XOR lines: drawn again where they are, they go, and are drawn anew.
 void TWaveForm::PaintBoxMouseUp(Qt::KeyboardModifiers Shift, int X, int Y) {
-    if (nomFichier.isEmpty() || directEnCours) return;
+    if (nomFichier.isEmpty() || EnDirect()) return;
     graphe->TraceRepere();
     long double xr, yr;
     graphe->MondeXY(X, Y, xr, yr);

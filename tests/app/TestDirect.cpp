@@ -43,7 +43,7 @@ TEST(Direct, F11LanceLeModeEchapLArreteEtLeSonChargeRevient) {
     f->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(f.fenetre.get()));
     QTest::keyClick(f.fenetre.get(), Qt::Key_F11);
-    ASSERT_TRUE(f->directEnCours) << f.messages.join("\n").toStdString();
+    ASSERT_TRUE(f->EnDirect()) << f.messages.join("\n").toStdString();
     EXPECT_TRUE(f->DirectBtn->isChecked());
     EXPECT_TRUE(QTest::qWaitFor([&] { return f->OriginalCB->isVisible(); }, 1000));
     EXPECT_EQ(f->GainDirectTB->value(), 30);
@@ -67,7 +67,7 @@ TEST(Direct, F11LanceLeModeEchapLArreteEtLeSonChargeRevient) {
     EXPECT_TRUE(ContientCouleur(f->PaintBox->image(), couleurBis));
 
     QTest::keyClick(f.fenetre.get(), Qt::Key_Escape);
-    EXPECT_FALSE(f->directEnCours);
+    EXPECT_FALSE(f->EnDirect());
     EXPECT_FALSE(f->DirectBtn->isChecked());
     EXPECT_TRUE(QTest::qWaitFor([&] { return !f->OriginalCB->isVisible(); }, 1000));
     EXPECT_TRUE(f->PlayBtn->isEnabled());
@@ -86,12 +86,12 @@ TEST(Direct, UneEntreeQuiDisparaitArreteLeModeAvecUnMessage) {
     FenetreTest f;
     TentreeTempsReel entree(Carre(11025 * 10), 22050);
     f->DirectBtn->click();
-    ASSERT_TRUE(f->directEnCours) << f.messages.join("\n").toStdString();
+    ASSERT_TRUE(f->EnDirect()) << f.messages.join("\n").toStdString();
     ASSERT_TRUE(QTest::qWaitFor([&] { return f->chaineDirect->Anneau().Ecrites() > 2048; }, 5000));
     entree.Coupe(std::chrono::milliseconds(3000));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !f.messages.isEmpty(); }, 10000));
     EXPECT_EQ(f.messages.last(), "L'entrée son ne répond plus : le mode direct s'arrête.");
-    EXPECT_FALSE(f->directEnCours);
+    EXPECT_FALSE(f->EnDirect());
     EXPECT_TRUE(f->RecordBtn->isEnabled());
     EXPECT_FALSE(f->PlayBtn->isEnabled());
     EXPECT_FALSE(f->StopBtn->isEnabled());

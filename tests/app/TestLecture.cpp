@@ -137,11 +137,9 @@ TEST(Lecture, UneLectureImpossibleLeDitUneFoisEtLaisseLaFenetrePrete) {
     EXPECT_FALSE(f->Timer1->isActive());
 }
 
-// Even with the stop flag an interface acquisition leaves behind.
 TEST(Lecture, LaVueSuitLaPositionJouee) {
     FenetreTest f;
     f->ChargeFichierWav(FichierSon(Rampe(40000), 8000));
-    f->stopEnCours = true;
     f->debutS = 10000;
     f->finS = 30000;
     f->BoucleCB->setChecked(true);
@@ -151,7 +149,6 @@ TEST(Lecture, LaVueSuitLaPositionJouee) {
     f->StopPlayBtn->click();
     EXPECT_GE(valeur, 10000);
     EXPECT_LE(valeur, 30001);
-    EXPECT_TRUE(f->stopEnCours);
 }
 
 // At 16 bits from the default input, then at 8 bits from "seize", which converts its 16-bit
@@ -178,10 +175,10 @@ TEST(Enregistrement, LEntreeDeLaCarteDevientLeSonCourant) {
         QTest::qWait(100);
         f->StopBtn->click();
         EXPECT_FALSE(f->StopLabel->isHidden());
-        EXPECT_TRUE(f->stopEnCours);
+        EXPECT_EQ(f->seance.Activite(), Tactivite::acDecompte);
         ASSERT_TRUE(QTest::qWaitFor([&] { return f->RecordBtn->isEnabled(); }, 10000));
         RemplaceSondeEntrees(ancienne);
-        EXPECT_FALSE(f->stopEnCours);
+        EXPECT_EQ(f->seance.Activite(), Tactivite::acRepos);
         EXPECT_TRUE(f->StopLabel->isHidden());
         EXPECT_EQ(f->nomFichier, f->nomFichierRecord);
         EXPECT_EQ(f->son.FreqEch, format.frequence);

@@ -90,7 +90,7 @@ TEST(Pannes, CarteSonDebrancheePendantUnEnregistrement) {
     FenetreTest f;
     f->RecordBtn->click();
     f->DirectBtn->click();  // the live mode waits for the recording
-    EXPECT_FALSE(f->directEnCours);
+    EXPECT_FALSE(f->EnDirect());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !f.messages.isEmpty(); }, 8000));
     EXPECT_EQ(f.messages[0],
               "L'entrée son ne répond plus : l'enregistrement s'arrête là. Cliquez sur Stop pour le garder.");

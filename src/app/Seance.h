@@ -1,0 +1,67 @@
+// What the program is doing now, as one value, and the states of the window's commands that
+// follow from it. Window-free: the window asks before it starts anything, tells when it ends,
+// and shows the commands as EtatCommandes gives them.
+#pragma once
+
+#include <cstdint>
+
+enum class Tactivite : std::uint8_t {
+    acRepos,           // nothing runs
+    acLecture,         // the player plays the sound, the digitised sound or the error
+    acEnregistrement,  // the sound card records
+    acDecompte,        // after Stop: the recording's last ticks, or an interface being stopped
+    acRecherche,       // the search for a VELTA interface
+    acAcquisition,     // an interface acquires
+    acConversion,      // a compressed sound is decoded into a WAV file
+    acDirect,          // the live mode
+    acAnimation,       // the sampling animation
+};
+
+class Tseance {
+public:
+    Tactivite Activite() const { return activite_; }
+    bool Occupee() const { return activite_ != Tactivite::acRepos; }
+
+    // Whether an activity may follow the present one. From rest, a play or the animation,
+    // any other may start: the window ends the play or the animation first; neither a play
+    // nor the animation starts during a play. The countdown follows only a recording or an
+    // acquisition; nothing else interrupts those, nor the countdown, the search, the
+    // conversion or the live mode.
+    bool Peut(Tactivite activite) const;
+    // Starts it when Peut allows; false, and nothing changes, otherwise.
+    [[nodiscard]] bool Commence(Tactivite activite);
+    // Back to rest from `activite`; nothing when another activity runs (a play that ends
+    // after a recording took over its device).
+    void Termine(Tactivite activite);
+
+    // Stop was asked of the present activity (a play), which ends when its device says so.
+    void DemandeArret() { arretDemande_ = true; }
+    bool ArretDemande() const { return arretDemande_; }
+
+    // The play buttons become available with the first sound loaded or saved, and stay so.
+    bool LecturesOuvertes() const { return lecturesOuvertes_; }
+    void OuvreLectures() { lecturesOuvertes_ = true; }
+
+private:
+    Tactivite activite_ = Tactivite::acRepos;
+    bool arretDemande_ = false;
+    bool lecturesOuvertes_ = false;
+};
+
+// Each command of the window, enabled or not.
+struct TetatCommandes {
+    bool ouvrir = true;
+    bool velta = true;
+    bool enregistrer = true;
+    bool stop = false;
+    bool lire = false;  // Play, the digitised play and Erreur
+    bool stopLecture = false;
+    bool sauver = true;
+    bool animer = true;
+    bool direct = true;
+    bool entrees = true;     // the input list
+    bool defilement = true;  // the scroll bar
+    bool reglages = true;    // the bits and step track bars
+};
+
+TetatCommandes EtatCommandes(const Tseance& seance);
