@@ -36,7 +36,7 @@ void ChangementBarrePleineCapacite(benchmark::State& state) {
     TWaveForm fenetre;
     fenetre.show();
     fenetre.ChargeFichierWav(FichierPleineCapacite());
-    if (fenetre.nomFichier.isEmpty()) state.SkipWithError("son non chargé");
+    if (fenetre.seance.nomFichier.isEmpty()) state.SkipWithError("son non chargé");
     fenetre.FechTB->setValue(5);
     if (state.range(0)) fenetre.SpectreBtn->click();
     if (state.range(1)) fenetre.FiltreCB->setChecked(true);

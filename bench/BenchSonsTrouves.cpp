@@ -73,7 +73,7 @@ void Wav24BitsContreSox(benchmark::State& state) {
         fenetre.PaintBox->grab();
         fenetre.PaintBoxAll->grab();
         const auto t1 = std::chrono::steady_clock::now();
-        if (fenetre.son.NbrePoints == 0) state.SkipWithError("son refusé");
+        if (fenetre.seance.son.NbrePoints == 0) state.SkipWithError("son refusé");
         if (Lance(sox) != 0) state.SkipWithError("sox a échoué");
         const auto t2 = std::chrono::steady_clock::now();
         nous += Secondes(t1 - t0);

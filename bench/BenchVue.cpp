@@ -37,7 +37,7 @@ void ScrollBarChangeVueComplete(benchmark::State& state) {
     fenetre.FechTB->setValue(5);
     fenetre.ChargeFichierWav(FichierAccord());
     QApplication::processEvents();
-    if (fenetre.nomFichier.isEmpty()) state.SkipWithError("son non chargé");
+    if (fenetre.seance.nomFichier.isEmpty()) state.SkipWithError("son non chargé");
     int position = 0;
     for (auto _ : state) {
         position = (position + 1000) % fenetre.ScrollBar->maximum();

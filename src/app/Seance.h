@@ -1,9 +1,14 @@
-// What the program is doing now, as one value, and the states of the window's commands that
-// follow from it. Window-free: the window asks before it starts anything, tells when it ends,
-// and shows the commands as EtatCommandes gives them.
+// The window's state in one place, without a window: the sound record and the files that hold
+// it, the play selection, and what the program is doing now as one value, with the states of
+// the window's commands that follow from it. The window asks before it starts anything, tells
+// when it ends, and shows the commands as EtatCommandes gives them.
 #pragma once
 
 #include <cstdint>
+
+#include <QString>
+
+#include "sound/EnregistrementSon.h"
 
 enum class Tactivite : std::uint8_t {
     acRepos,           // nothing runs
@@ -19,6 +24,20 @@ enum class Tactivite : std::uint8_t {
 
 class Tseance {
 public:
+    // The sound record: both vectors are allocated once and overwritten in place by every
+    // load; the graphs borrow them.
+    TenregistrementSon son;
+    // The loaded sound's file (empty: no sound), the working files, and the sound loaded
+    // before a recording, which comes back when the recording gives nothing.
+    QString nomFichier;
+    QString nomFichierRecord;
+    QString nomFichierSousEch;
+    QString nomFichierErreur;
+    QString nomAvantEnregistrement;
+    // The play selection, in frames.
+    std::int32_t debutS = 0;
+    std::int32_t finS = -1;
+
     Tactivite Activite() const { return activite_; }
     bool Occupee() const { return activite_ != Tactivite::acRepos; }
 

@@ -184,16 +184,13 @@ public:
     QTimer* Timer1;
     QTimer* Timer2;
 
-    // What the program is doing; every command's state follows from it (MetAJourCommandes).
+    // The sound, its files, the play selection and what the program is doing; every
+    // command's state follows from it (MetAJourCommandes).
     Tseance seance;
     void MetAJourCommandes();
     bool EnDirect() const { return seance.Activite() == Tactivite::acDirect; }
 
-    // The sound record and the files that hold it.
-    TenregistrementSon son;
-    QString nomFichier;
-    QString nomFichierRecord;
-    QString nomFichierSousEch;
+    // The settings file and the program's folders.
     QString nomFichierIni;
     QString MesDocsDir;
     QString dossierFichiers;  // where the open and save dialogs last were
@@ -207,7 +204,6 @@ public:
     // Recording: the device, when it started, and the countdown after Stop.
     TEnregistreur Enregistreur{kCapaciteSon};
     std::chrono::steady_clock::time_point startRecord;
-    QString nomAvantEnregistrement;
     std::int32_t compteur = 0;
     std::int32_t compteurMax = 0;
     // What the survey found: each input device and the recording format it offers.
@@ -223,9 +219,6 @@ public:
     std::int32_t NbreAnim = 0;
     std::int32_t NbreMax = 0;
 
-    // Play selection, in frames.
-    std::int32_t debutS = 0;
-    std::int32_t finS = -1;
     // The bands on the strip, in its columns: the play selection and the detail view's window.
     std::int32_t debutPB = 0;
     std::int32_t finPB = 0;
@@ -238,9 +231,8 @@ public:
     std::unique_ptr<TgrapheSon> grapheAll;
     TFenetreAide* FenetreAide = nullptr;  // made at the first call for help
 
-    // The lesson's additions: the error signal and its file, the filter, the spectrum window
-    // (made when first asked for) and its axis choice, and a count of the sounds loaded.
-    QString nomFichierErreur;
+    // The lesson's additions: the error signal, the filter, the spectrum window (made when
+    // first asked for) and its axis choice, and a count of the sounds loaded.
     std::unique_ptr<TvecteurSon> vecteurErreur;
     std::unique_ptr<TvecteurSon> vecteurFiltre;
     TfiltreAntiRepliement filtre;

@@ -37,20 +37,20 @@ void TWaveForm::FormCreate() {
         InterfaceVQ2 = std::make_unique<TVQ2>(pilote->Points(), this);
         velta.InterfaceVQ2 = InterfaceVQ2.get();
     }
-    son.FixeFormat(NbitsCarte == 8 ? TformatWave::f8 : TformatWave::f16);
-    graphe = std::make_unique<TgrapheSon>(son.vecteurSon.get(), son.vecteurSonSousEch.get());
-    grapheAll = std::make_unique<TgrapheSon>(son.vecteurSonSousEch.get(), son.vecteurSon.get());
+    seance.son.FixeFormat(NbitsCarte == 8 ? TformatWave::f8 : TformatWave::f16);
+    graphe = std::make_unique<TgrapheSon>(seance.son.vecteurSon.get(), seance.son.vecteurSonSousEch.get());
+    grapheAll = std::make_unique<TgrapheSon>(seance.son.vecteurSonSousEch.get(), seance.son.vecteurSon.get());
     PrepareVues();
-    nomFichierRecord = appDataDir + "sampixRecord.wav";
-    nomFichierSousEch = appDataDir + "sampixSousEch.wav";
-    nomFichierErreur = appDataDir + "sampixErreur.wav";
-    nomFichier.clear();
+    seance.nomFichierRecord = appDataDir + "sampixRecord.wav";
+    seance.nomFichierSousEch = appDataDir + "sampixSousEch.wav";
+    seance.nomFichierErreur = appDataDir + "sampixErreur.wav";
+    seance.nomFichier.clear();
     if (QFileInfo::exists(nomFichierIni)) LitOptions();
     bassOK = DecodeurMp3Disponible();
     // The writer only overwrites existing files, so both working files must exist. A failure
     // is shown and the window still opens: files can still be opened and played.
     try {
-        for (const QString& nom : {nomFichierSousEch, nomFichierRecord}) CreeFichierSiAbsent(NomSysteme(nom));
+        for (const QString& nom : {seance.nomFichierSousEch, seance.nomFichierRecord}) CreeFichierSiAbsent(NomSysteme(nom));
     } catch (const std::exception& e) {
         AfficheMessage(QString::fromStdString(e.what()));
     }

@@ -17,8 +17,8 @@ void TWaveForm::RecordBtnClick() {
         velta.entree == Tentree::eSon ? Tactivite::acEnregistrement : Tactivite::acAcquisition;
     if (!seance.Peut(activite)) return;
     ArreteCeQuiTourne();
-    nomAvantEnregistrement = nomFichier;
-    nomFichier.clear();
+    seance.nomAvantEnregistrement = seance.nomFichier;
+    seance.nomFichier.clear();
     graphe->repere = 0;
     graphe->repereTemps = 0;
     // Closing the player ends a play under way before the recording device opens.
@@ -101,7 +101,7 @@ void TWaveForm::SauveEnregistrement() {
 // that cannot be written is reported and the previous sound stays on screen.
 void TWaveForm::EnregistreEtOuvre(TformatWave disposition, const std::uint8_t* octets, std::int32_t trames,
                                   std::uint32_t frequence) {
-    const std::string nom = NomSysteme(nomFichierRecord);
+    const std::string nom = NomSysteme(seance.nomFichierRecord);
     std::optional<std::string> echec;
     try {
         CreeFichierSiAbsent(nom);
@@ -111,19 +111,19 @@ void TWaveForm::EnregistreEtOuvre(TformatWave disposition, const std::uint8_t* o
     }
     if (echec) {
         AfficheMessage(QStringLiteral("Impossible d'enregistrer dans %1\n(%2)")
-                           .arg(nomFichierRecord, QString::fromStdString(*echec)));
+                           .arg(seance.nomFichierRecord, QString::fromStdString(*echec)));
         RetablitSonPrecedent();
         return;
     }
-    ChargeFichierWav(nomFichierRecord);
-    if (nomFichier.isEmpty()) RetablitSonPrecedent();
+    ChargeFichierWav(seance.nomFichierRecord);
+    if (seance.nomFichier.isEmpty()) RetablitSonPrecedent();
 }
 
 // The sound loaded before the recording is still in the vectors: show and play it again.
 void TWaveForm::RetablitSonPrecedent() {
-    nomFichier = nomAvantEnregistrement;
-    if (nomFichier.isEmpty()) return;
-    MediaPlayer.FileName = nomFichier;
+    seance.nomFichier = seance.nomAvantEnregistrement;
+    if (seance.nomFichier.isEmpty()) return;
+    MediaPlayer.FileName = seance.nomFichier;
     try {
         MediaPlayer.Open();
     } catch (const ELecteurErreur& e) {

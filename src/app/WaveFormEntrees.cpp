@@ -34,7 +34,7 @@ void TWaveForm::ListeEntreesSon() {
     }
     FreqEchCarte = format->frequence;
     NbitsCarte = format->bits;
-    son.FixeFormat(NbitsCarte == 8 ? TformatWave::f8 : TformatWave::f16);
+    seance.son.FixeFormat(NbitsCarte == 8 ? TformatWave::f8 : TformatWave::f16);
 }
 
 void TWaveForm::WaveInCBChange(int index) {

@@ -124,7 +124,7 @@ void TWaveForm::ChargeFichierWav(const QString& FileName, std::int64_t debut) {
     }
     bool tronque = false;
     try {
-        tronque = LitFichierWav(NomSysteme(FileName), son, debut);
+        tronque = LitFichierWav(NomSysteme(FileName), seance.son, debut);
     } catch (const EWavError& e) {
         // Nothing was read: the sound on screen stays, and so does everything about it.
         AfficheMessage(QStringLiteral("Impossible d'ouvrir le fichier\n%1\n\n%2")
@@ -132,11 +132,11 @@ void TWaveForm::ChargeFichierWav(const QString& FileName, std::int64_t debut) {
         return;
     }
     // The path is kept as chosen: names are case-sensitive here.
-    nomFichier = FileName;
+    seance.nomFichier = FileName;
     MarqueTitre(tronque, debut);
     try {
         ArreteEcoute();
-        MediaPlayer.FileName = nomFichier;
+        MediaPlayer.FileName = seance.nomFichier;
         MediaPlayer.Open();
         seance.OuvreLectures();
         MetAJourCommandes();
@@ -152,14 +152,14 @@ void TWaveForm::MarqueTitre(bool tronque, std::int64_t debut) {
     QString titre = windowTitle();
     if (const auto marque = titre.indexOf(kMarqueExtrait); marque >= 0) titre.truncate(marque);
     if (tronque && !titre.endsWith(kMarqueTronque)) titre += kMarqueTronque;
-    if (debut > 0) titre += kMarqueExtrait + QString::fromStdString(TexteTemps(debut, son.FreqEch)) + ')';
+    if (debut > 0) titre += kMarqueExtrait + QString::fromStdString(TexteTemps(debut, seance.son.FreqEch)) + ')';
     setWindowTitle(titre);
 }
 
 // A sound read but that the player cannot open: the view goes blank and no frame is kept.
 void TWaveForm::RefuseFichier(const QString& FileName, const QString& raison) {
-    nomFichier.clear();
-    son.NbrePoints = 0;
+    seance.nomFichier.clear();
+    seance.son.NbrePoints = 0;
     MediaPlayer.SetNotify(false);
     MediaPlayer.Close();
     MediaPlayer.FileName.clear();
@@ -169,13 +169,13 @@ void TWaveForm::RefuseFichier(const QString& FileName, const QString& raison) {
 void TWaveForm::MetVuesAuNouveauSon() {
     graphe->repere = 0;
     graphe->repereTemps = 0;
-    graphe->NbreTot = son.NbrePoints;
-    grapheAll->NbreTot = son.NbrePoints;
+    graphe->NbreTot = seance.son.NbrePoints;
+    grapheAll->NbreTot = seance.son.NbrePoints;
     RegleScrollBar();
     ScrollBar->setValue(0);  // a new sound is shown from its start
     CalculeNumerique();
-    debutS = 0;
-    finS = son.NbrePoints - 1;
+    seance.debutS = 0;
+    seance.finS = seance.son.NbrePoints - 1;
     PaintBoxAll->Redessine();
     NouveauSonLecon();
 }
@@ -187,11 +187,11 @@ void TWaveForm::SaveBtnClick() {
     const QString nom = QString::fromStdString(ChangeExtension(choisi.toStdString(), ".WAV"));
     // Written beside and renamed when whole: a save that fails (a full disk, a pulled stick)
     // leaves a file already there as it was, and no part of a file where there was none.
-    SignaleEcriture(nom, EcritWavNeuf(NomSysteme(nom), *son.vecteurSonSousEch, son.NbrePoints, son.FreqEch));
+    SignaleEcriture(nom, EcritWavNeuf(NomSysteme(nom), *seance.son.vecteurSonSousEch, seance.son.NbrePoints, seance.son.FreqEch));
 }
 
 void TWaveForm::EcritFichierWav(const QString& FileName, const TvecteurSon& vecteur) {
-    SignaleEcriture(FileName, EcritWav(NomSysteme(FileName), vecteur, son.NbrePoints, son.FreqEch));
+    SignaleEcriture(FileName, EcritWav(NomSysteme(FileName), vecteur, seance.son.NbrePoints, seance.son.FreqEch));
 }
 
 void TWaveForm::SignaleEcriture(const QString& FileName, const std::optional<std::string>& echec) {

@@ -60,7 +60,7 @@ void TWaveForm::FinAcquisition() {
     if (d.AGarder()) {
         Gauge->setValue(d.NbreCourant);
         EnregistreEtOuvre(TformatWave::f16, d.Octets(), d.NbreCourant, kFrequenceAcquisition);
-    } else if (seance.Activite() != Tactivite::acDecompte && nomFichier.isEmpty()) {
+    } else if (seance.Activite() != Tactivite::acDecompte && seance.nomFichier.isEmpty()) {
         RetablitSonPrecedent();
     }
     // A late end, after Stop, leaves Stop's handler to give the commands back.
@@ -73,7 +73,7 @@ void TWaveForm::StopInterface() {
     velta.StopInterface();
     seance.Termine(Tactivite::acDecompte);
     MetAJourCommandes();
-    if (nomFichier.isEmpty()) RetablitSonPrecedent();
+    if (seance.nomFichier.isEmpty()) RetablitSonPrecedent();
     unsetCursor();
     if (fermetureDemandee) close();
 }

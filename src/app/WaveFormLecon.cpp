@@ -71,18 +71,18 @@ void TWaveForm::CreeControlesLecon() {
 // still hold it from the previous press, and lets go of it meanwhile.
 void TWaveForm::ErreurBtnClick() {
     if (!vecteurErreur) vecteurErreur = AlloueVecteurSon();
-    CalculeSignalErreur(*son.vecteurSon, *son.vecteurSonSousEch, son.NbrePoints, *vecteurErreur);
-    if (MediaPlayer.FileName == nomFichierErreur) MediaPlayer.Close();
+    CalculeSignalErreur(*seance.son.vecteurSon, *seance.son.vecteurSonSousEch, seance.son.NbrePoints, *vecteurErreur);
+    if (MediaPlayer.FileName == seance.nomFichierErreur) MediaPlayer.Close();
     try {
-        CreeFichierSiAbsent(NomSysteme(nomFichierErreur));
+        CreeFichierSiAbsent(NomSysteme(seance.nomFichierErreur));
     } catch (const std::exception& e) {
         AfficheMessage(QString::fromStdString(e.what()));
         return;
     }
     if (const auto echec =
-            EcritWav(NomSysteme(nomFichierErreur), *vecteurErreur, son.NbrePoints, son.FreqEch)) {
+            EcritWav(NomSysteme(seance.nomFichierErreur), *vecteurErreur, seance.son.NbrePoints, seance.son.FreqEch)) {
         AfficheMessage(QStringLiteral("Impossible d'écrire le signal d'erreur\n%1\n(%2)")
-                           .arg(nomFichierErreur, QString::fromStdString(*echec)));
+                           .arg(seance.nomFichierErreur, QString::fromStdString(*echec)));
         return;
     }
     PlayBtnClick(ErreurBtn);
@@ -92,7 +92,7 @@ void TWaveForm::SpectreBtnClick() {
     if (!FenetreSpectre) {
         FenetreSpectre = new TFenetreSpectre(this);
         FenetreSpectre->SetLogarithmique(spectreLogarithmique);
-        FenetreSpectre->MetAJour(son, debutS, finS, graphe->pasFreq, generationSon);
+        FenetreSpectre->MetAJour(seance.son, seance.debutS, seance.finS, graphe->pasFreq, generationSon);
     }
     FenetreSpectre->show();
     FenetreSpectre->raise();
@@ -115,20 +115,20 @@ void TWaveForm::FiltreCBClick() {
 }
 
 const TvecteurSon& TWaveForm::SourceNumerisation(int pas) {
-    if (!FiltreCB->isChecked() || pas <= 1) return *son.vecteurSon;
+    if (!FiltreCB->isChecked() || pas <= 1) return *seance.son.vecteurSon;
     if (!vecteurFiltre) vecteurFiltre = AlloueVecteurSon();
-    filtre.Applique(*son.vecteurSon, son.NbrePoints, pas, *vecteurFiltre);
+    filtre.Applique(*seance.son.vecteurSon, seance.son.NbrePoints, pas, *vecteurFiltre);
     return *vecteurFiltre;
 }
 
 void TWaveForm::MetAJourLecon() {
-    const auto rsb = RapportSignalBruitMesure(*son.vecteurSon, *son.vecteurSonSousEch, son.NbrePoints);
+    const auto rsb = RapportSignalBruitMesure(*seance.son.vecteurSon, *seance.son.vecteurSonSousEch, seance.son.NbrePoints);
     LabelRSB->setText(QString::fromStdString(TexteRapportSignalBruit(rsb, graphe->NbreBits)));
     MetAJourSpectre();
 }
 
 void TWaveForm::MetAJourSpectre() {
-    if (FenetreSpectre) FenetreSpectre->MetAJour(son, debutS, finS, graphe->pasFreq, generationSon);
+    if (FenetreSpectre) FenetreSpectre->MetAJour(seance.son, seance.debutS, seance.finS, graphe->pasFreq, generationSon);
 }
 
 void TWaveForm::NouveauSonLecon() {

@@ -11,20 +11,20 @@
 #include "platform/Messages.h"
 
 std::int32_t TWaveForm::PositionLecteur(std::int32_t n) {
-    if (MediaPlayer.TimeFormat() != TformatTemps::tfMilliseconds || son.FreqEch == 0) return n;
-    return static_cast<std::int32_t>(std::nearbyint(n * 1000.0 / son.FreqEch));
+    if (MediaPlayer.TimeFormat() != TformatTemps::tfMilliseconds || seance.son.FreqEch == 0) return n;
+    return static_cast<std::int32_t>(std::nearbyint(n * 1000.0 / seance.son.FreqEch));
 }
 
 void TWaveForm::PlayBtnClick(QToolButton* sender) {
     if (!seance.Peut(Tactivite::acLecture)) return;
     ArreteCeQuiTourne();
-    const QString voulu = sender == PlaySousEchBtn ? nomFichierSousEch
-                          : sender == ErreurBtn    ? nomFichierErreur
-                                                   : nomFichier;
+    const QString voulu = sender == PlaySousEchBtn ? seance.nomFichierSousEch
+                          : sender == ErreurBtn    ? seance.nomFichierErreur
+                                                   : seance.nomFichier;
     try {
         if (MediaPlayer.FileName != voulu &&
-            (MediaPlayer.FileName == nomFichier || MediaPlayer.FileName == nomFichierSousEch ||
-             MediaPlayer.FileName == nomFichierErreur)) {
+            (MediaPlayer.FileName == seance.nomFichier || MediaPlayer.FileName == seance.nomFichierSousEch ||
+             MediaPlayer.FileName == seance.nomFichierErreur)) {
             MediaPlayer.Close();
             MediaPlayer.FileName = voulu;
         }
@@ -47,8 +47,8 @@ void TWaveForm::LanceLecture() {
     try {
         MediaPlayer.SetBoucle(BoucleCB->isChecked());
         MediaPlayer.SetNotify(true);
-        MediaPlayer.SetStartPos(PositionLecteur(debutS));
-        MediaPlayer.SetEndPos(PositionLecteur(finS));
+        MediaPlayer.SetStartPos(PositionLecteur(seance.debutS));
+        MediaPlayer.SetEndPos(PositionLecteur(seance.finS));
         MediaPlayer.Play();
     } catch (const ELecteurErreur& e) {
         FinLecture();

@@ -19,17 +19,17 @@ void TWaveForm::BitsCBChange() {
 void TWaveForm::CalculeNumerique() {
     const int b = BitsTB->value();
     graphe->NbreBits = b;
-    const int q = QuantumNumerisation(son.NBits, b);
+    const int q = QuantumNumerisation(seance.son.NBits, b);
     LabelBits->setText(QString::fromStdString(TexteLabelBits(b)));
     const int s = PasEchantillonnage(FechTB->maximum(), FechTB->value());
     graphe->pasFreq = s;
-    LabelFreq->setText(QString::fromStdString(TexteLabelFreq(son.FreqEch, s)));
-    const TplageVerticale plage = PlageVerticale(son.Format());
-    NumeriseSon(SourceNumerisation(s), *son.vecteurSonSousEch, son.NbrePoints, q, s);
+    LabelFreq->setText(QString::fromStdString(TexteLabelFreq(seance.son.FreqEch, s)));
+    const TplageVerticale plage = PlageVerticale(seance.son.Format());
+    NumeriseSon(SourceNumerisation(s), *seance.son.vecteurSonSousEch, seance.son.NbrePoints, q, s);
     // Without a sound the player has no file to take back: only the settings change.
-    if (!nomFichier.isEmpty()) {
+    if (!seance.nomFichier.isEmpty()) {
         MediaPlayer.Close();
-        EcritFichierWav(nomFichierSousEch, *son.vecteurSonSousEch);
+        EcritFichierWav(seance.nomFichierSousEch, *seance.son.vecteurSonSousEch);
         MediaPlayer.Open();
     }
     graphe->mondeY.SetMinMax(plage.mini, plage.maxi);

@@ -72,9 +72,9 @@ void TWaveForm::PrepareVues() {
 // times the played fraction) lands on the frame being played. A page larger than the range
 // is accepted, so every load sets both, in any order.
 void TWaveForm::RegleScrollBar() {
-    ScrollBar->setRange(0, std::max(son.NbrePoints - 1, 0));
+    ScrollBar->setRange(0, std::max(seance.son.NbrePoints - 1, 0));
     ScrollBar->setSingleStep(kPasDefilement);
-    ScrollBar->setPageStep(std::max(son.NbrePoints / 50, PaintBox->width()));
+    ScrollBar->setPageStep(std::max(seance.son.NbrePoints / 50, PaintBox->width()));
 }
 
 void TWaveForm::AfficheLectures(const TlecturesRepere& l) {
@@ -98,17 +98,17 @@ void TWaveForm::PaintBoxPaint() {
         DessineVuesDirect(0);
         return;
     }
-    if (nomFichier.isEmpty()) {
+    if (seance.nomFichier.isEmpty()) {
         PaintBox->Canvas().Image()->Remplit(clBlanc);
         AfficheLectures({});
         return;
     }
-    PrepareDetail(*graphe, PaintBox->width(), PaintBox->height(), son.NBits, son.FreqEch);
+    PrepareDetail(*graphe, PaintBox->width(), PaintBox->height(), seance.son.NBits, seance.son.FreqEch);
     graphe->avecTemps = tempsCB->isChecked();
     graphe->separateurDecimal = QLocale().decimalPoint().toStdString();
     graphe->decalageCanvas = PaintBox->mapTo(this, QPoint(0, 0)).y();
-    LabelBits0->setText(QStringLiteral("(%1 bits)").arg(int{son.NBits}));
-    LabelFreq0->setText(QStringLiteral("(%1 Hz)").arg(son.FreqEch));
+    LabelBits0->setText(QStringLiteral("(%1 bits)").arg(int{seance.son.NBits}));
+    LabelFreq0->setText(QStringLiteral("(%1 Hz)").arg(seance.son.FreqEch));
     graphe->DrawG();
 }
 
@@ -120,12 +120,12 @@ void TWaveForm::PaintBoxAllPaint() {
         return;
     }
     PaintBoxAll->Canvas().Image()->Remplit(clBlanc);
-    if (nomFichier.isEmpty()) return;
+    if (seance.nomFichier.isEmpty()) return;
     PrepareApercu(*grapheAll, PaintBoxAll->width(), PaintBoxAll->height());
     grapheAll->decalageCanvas = PaintBoxAll->mapTo(this, QPoint(0, 0)).y();
     grapheAll->DrawAll();
-    debutPB = grapheAll->Xecran(debutS);
-    finPB = grapheAll->Xecran(finS);
+    debutPB = grapheAll->Xecran(seance.debutS);
+    finPB = grapheAll->Xecran(seance.finS);
     // The window's band follows the strip's new scale too (a load, a resize), not only
     // the scroll bar.
     PlaceFenetre();
@@ -139,13 +139,13 @@ void TWaveForm::PlaceFenetre() {
 }
 
 void TWaveForm::DessineSelection() {
-    if (nomFichier.isEmpty()) return;
+    if (seance.nomFichier.isEmpty()) return;
     DessineBandeSelection(PaintBoxAll->Canvas(), debutPB, finPB, PaintBoxAll->height(),
                           EnCouleur(QToolTip::palette().color(QPalette::ToolTipBase)));
 }
 
 void TWaveForm::DessineFenetre() {
-    if (nomFichier.isEmpty()) return;
+    if (seance.nomFichier.isEmpty()) return;
     DessineBandeFenetre(PaintBoxAll->Canvas(), debutSelect, finSelect, PaintBoxAll->height());
 }
 
@@ -161,14 +161,14 @@ void TWaveForm::ScrollBarChange() {
 }
 
 void TWaveForm::PaintBoxAllMouseDown(int X) {
-    if (nomFichier.isEmpty() || EnDirect()) return;
+    if (seance.nomFichier.isEmpty() || EnDirect()) return;
     curseurT = ChercheCurseurTemps(debutPB, finPB, X);
     PaintBoxAll->setCursor(Forme(curseurT));
     Xdeplace = X;
 }
 
 void TWaveForm::PaintBoxAllMouseMove(int X) {
-    if (nomFichier.isEmpty() || EnDirect()) return;
+    if (seance.nomFichier.isEmpty() || EnDirect()) return;
     if (curseurT == TcurseurTemps::curNormal) {
         PaintBoxAll->setCursor(Forme(ChercheCurseurTemps(debutPB, finPB, X)));
         return;
@@ -187,7 +187,7 @@ void TWaveForm::PaintBoxAllMouseMove(int X) {
 // The selection's frames are taken back from the band's columns; a release beyond either
 // end of the strip stops at the sound's first or last frame.
 void TWaveForm::PaintBoxAllMouseUp(int X) {
-    if (nomFichier.isEmpty() || EnDirect()) return;
+    if (seance.nomFichier.isEmpty() || EnDirect()) return;
     PaintBoxAll->setCursor(Qt::ArrowCursor);
     DessineSelection();
     const auto trame = [this](int colonne) {
@@ -198,26 +198,26 @@ void TWaveForm::PaintBoxAllMouseUp(int X) {
     switch (curseurT) {
         case TcurseurTemps::curDebut:
             if (X < finPB) debutPB = X;
-            debutS = trame(debutPB);
+            seance.debutS = trame(debutPB);
             break;
         case TcurseurTemps::curFin:
             if (X > debutPB) finPB = X;
-            finS = trame(finPB);
+            seance.finS = trame(finPB);
             break;
         case TcurseurTemps::curDeplace:
-            finS = trame(finPB);
-            debutS = trame(debutPB);
+            seance.finS = trame(finPB);
+            seance.debutS = trame(debutPB);
             break;
         case TcurseurTemps::curNormal:
             break;
     }
-    if (debutS < 0) {
-        debutS = 0;
+    if (seance.debutS < 0) {
+        seance.debutS = 0;
         debutPB = grapheAll->Xecran(0);
     }
-    if (finS > son.NbrePoints - 1) {
-        finS = son.NbrePoints - 1;
-        finPB = grapheAll->Xecran(son.NbrePoints - 1);
+    if (seance.finS > seance.son.NbrePoints - 1) {
+        seance.finS = seance.son.NbrePoints - 1;
+        finPB = grapheAll->Xecran(seance.son.NbrePoints - 1);
     }
     curseurT = TcurseurTemps::curNormal;
     DessineSelection();
@@ -227,7 +227,7 @@ void TWaveForm::PaintBoxAllMouseUp(int X) {
 
 // The cursors are XOR lines: drawn again where they are, they go, and are drawn anew.
 void TWaveForm::PaintBoxMouseUp(Qt::KeyboardModifiers Shift, int X, int Y) {
-    if (nomFichier.isEmpty() || EnDirect()) return;
+    if (seance.nomFichier.isEmpty() || EnDirect()) return;
     graphe->TraceRepere();
     long double xr, yr;
     graphe->MondeXY(X, Y, xr, yr);

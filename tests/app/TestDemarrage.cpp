@@ -89,7 +89,7 @@ TEST(Demarrage, EtatInitialDesControles) {
     EXPECT_FALSE(f->BoucleCB->isChecked());
     EXPECT_FALSE(f->tempsCB->isChecked());
     EXPECT_EQ(f->velta.entree, Tentree::eSon);
-    EXPECT_TRUE(f->nomFichier.isEmpty());
+    EXPECT_TRUE(f->seance.nomFichier.isEmpty());
 }
 
 TEST(Demarrage, RaccourcisQuelQueSoitLeControleActif) {

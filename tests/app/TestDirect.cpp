@@ -37,7 +37,7 @@ TEST(Direct, F11LanceLeModeEchapLArreteEtLeSonChargeRevient) {
     const auto chemin = NouveauDossier() / "son.wav";
     EcritOctets(chemin, ImageWav(1, 22050, 16, Carre(4000)));
     f->ChargeFichierWav(QString::fromStdString(chemin.string()));
-    ASSERT_EQ(f->son.NbrePoints, 4000);
+    ASSERT_EQ(f->seance.son.NbrePoints, 4000);
     TentreeTempsReel entree(Carre(11025 * 4), 22050);
     f->show();
     f->activateWindow();
@@ -77,7 +77,7 @@ TEST(Direct, F11LanceLeModeEchapLArreteEtLeSonChargeRevient) {
     EXPECT_EQ(f->graphe->pasFreq, 2);
     EXPECT_EQ(f->graphe->NbreBits, 3);
     EXPECT_EQ(f->LabelFreq->text(), "11025 Hz");
-    EXPECT_EQ(f->nomFichier.toStdString(), chemin.string());
+    EXPECT_EQ(f->seance.nomFichier.toStdString(), chemin.string());
     EXPECT_TRUE(f.messages.isEmpty()) << f.messages.join("\n").toStdString();
 }
 

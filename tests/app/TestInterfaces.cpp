@@ -48,12 +48,12 @@ TEST(Interfaces, VeltaPuisEnregistrerDonneLeSonMesure) {
 
     f->RecordBtn->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return Termine(*f); }, 10000));
-    EXPECT_EQ(f->nomFichier, f->nomFichierRecord);
-    EXPECT_EQ(f->son.NbrePoints, 11025);
+    EXPECT_EQ(f->seance.nomFichier, f->seance.nomFichierRecord);
+    EXPECT_EQ(f->seance.son.NbrePoints, 11025);
     EXPECT_EQ(f->Gauge->value(), 11025);
     EXPECT_TRUE(f->PlayBtn->isEnabled());
     SF_INFO info;
-    EXPECT_EQ(LitAvecSndfile(f->nomFichierRecord, info), attendus);
+    EXPECT_EQ(LitAvecSndfile(f->seance.nomFichierRecord, info), attendus);
     EXPECT_EQ(info.samplerate, 11025);
     EXPECT_EQ(info.channels, 1);
     EXPECT_TRUE(std::filesystem::exists((f->appDataDir + "Sampix.TRC").toStdString()));
@@ -81,19 +81,19 @@ TEST(Interfaces, StopTropTotGardeLeSonPrecedent) {
     f->ChargeFichierWav(precedent);
     f->VeltaBtn->click();
     ASSERT_EQ(f->velta.entree, Tentree::eVX2);
-    const auto enregistrement = LitOctets(f->nomFichierRecord.toStdString());
+    const auto enregistrement = LitOctets(f->seance.nomFichierRecord.toStdString());
     f->RecordBtn->click();
     QTest::qWait(150);
     f->StopBtn->click();
     EXPECT_TRUE(Termine(*f));
     EXPECT_LT(f->velta.decodeur.NbreCourant, 2048);
-    EXPECT_EQ(f->nomFichier, precedent);
-    EXPECT_EQ(f->son.NbrePoints, 30000);
-    EXPECT_EQ(f->son.Format(), TformatWave::f8);
-    EXPECT_EQ(f->son.FreqEch, 22050u);
-    EXPECT_EQ(0, std::memcmp(f->son.vecteurSon->zone, octets.data(), 100));
+    EXPECT_EQ(f->seance.nomFichier, precedent);
+    EXPECT_EQ(f->seance.son.NbrePoints, 30000);
+    EXPECT_EQ(f->seance.son.Format(), TformatWave::f8);
+    EXPECT_EQ(f->seance.son.FreqEch, 22050u);
+    EXPECT_EQ(0, std::memcmp(f->seance.son.vecteurSon->zone, octets.data(), 100));
     EXPECT_TRUE(f->PlayBtn->isEnabled());
-    EXPECT_EQ(LitOctets(f->nomFichierRecord.toStdString()), enregistrement);
+    EXPECT_EQ(LitOctets(f->seance.nomFichierRecord.toStdString()), enregistrement);
     EXPECT_EQ(vx2.Commandes().back(), (std::pair<int, std::string>{38400, "WPE"}));
 }
 
@@ -111,8 +111,8 @@ TEST(Interfaces, LigneCoupeeRendLaMainEtGardeCeQuiEstArrive) {
         << f.messages.first().toStdString();
     EXPECT_TRUE(f.messages.first().contains("5000 échantillons"));
     EXPECT_TRUE(Termine(*f));
-    EXPECT_EQ(f->son.NbrePoints, 5000);
-    EXPECT_EQ(f->nomFichier, f->nomFichierRecord);
+    EXPECT_EQ(f->seance.son.NbrePoints, 5000);
+    EXPECT_EQ(f->seance.nomFichier, f->seance.nomFichierRecord);
     ASSERT_TRUE(vx2.AttendFin(2000));
     f->close();
     EXPECT_FALSE(f->isVisible());
@@ -170,10 +170,10 @@ TEST(Interfaces, VQ2StopTardifGardeLesEchantillonsEtRendEnregistrer) {
         f->RecordBtn->click();
         ASSERT_TRUE(QTest::qWaitFor([&] { return f->velta.decodeur.NbreCourant > 2100; }, 5000));
         f->StopBtn->click();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return f->nomFichier == f->nomFichierRecord; }, 2000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return f->seance.nomFichier == f->seance.nomFichierRecord; }, 2000));
         EXPECT_TRUE(Termine(*f));
-        EXPECT_GT(f->son.NbrePoints, 2100);
-        EXPECT_LT(f->son.NbrePoints, 11025);
+        EXPECT_GT(f->seance.son.NbrePoints, 2100);
+        EXPECT_LT(f->seance.son.NbrePoints, 11025);
         f->close();
         EXPECT_EQ(vq2.Commandes().back().second, "WPE");
         EXPECT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();

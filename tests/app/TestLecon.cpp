@@ -193,21 +193,21 @@ TEST(Lecon, ErreurJoueLaDifferenceSurLaSelection) {
     f->ChargeFichierWav(Chemin(chemin));
     EXPECT_TRUE(f->ErreurBtn->isEnabled());
     f->BitsTB->setValue(4);
-    f->debutS = 1000;
-    f->finS = 2999;
+    f->seance.debutS = 1000;
+    f->seance.finS = 2999;
     QTest::keyClick(f.fenetre.get(), Qt::Key_F9);
     EXPECT_FALSE(f->ErreurBtn->isEnabled());
     EXPECT_FALSE(f->FiltreCB->isEnabled());
     ASSERT_TRUE(QTest::qWaitFor([&] { return f->ErreurBtn->isEnabled() && f->PlayBtn->isEnabled(); }, 5000));
     EXPECT_TRUE(f->FiltreCB->isEnabled());
-    EXPECT_EQ(f->MediaPlayer.FileName, f->nomFichierErreur);
+    EXPECT_EQ(f->MediaPlayer.FileName, f->seance.nomFichierErreur);
     const auto joue = SonJoue();
     ASSERT_EQ(joue.size(), 2000u);
     for (std::size_t i = 0; i < joue.size(); ++i)
         ASSERT_EQ(joue[i], son[1000 + i] / 4096 * 4096 - son[1000 + i]) << i;
     f->PlaySousEchBtn->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return f->PlayBtn->isEnabled(); }, 5000));
-    EXPECT_EQ(f->MediaPlayer.FileName, f->nomFichierSousEch);
+    EXPECT_EQ(f->MediaPlayer.FileName, f->seance.nomFichierSousEch);
     EXPECT_EQ(SonJoue()[0], son[1000] / 4096 * 4096);
     EXPECT_TRUE(f->ErreurBtn->toolTip().contains("(F9)"));
     EXPECT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();
@@ -223,7 +223,7 @@ TEST(Lecon, LeRapportLeSpectreEtLeFiltreSuiventLesReglages) {
         EXPECT_EQ(f->LabelRSB->text(), "RSB : —, théorie 6,02·b + 1,76 = 49,9 dB");
         f->ChargeFichierWav(Chemin(SonStereo()));
         Regle(*f, 8, 8);
-        const auto mesure = RapportSignalBruitMesure(*f->son.vecteurSon, *f->son.vecteurSonSousEch, 6000);
+        const auto mesure = RapportSignalBruitMesure(*f->seance.son.vecteurSon, *f->seance.son.vecteurSonSousEch, 6000);
         EXPECT_EQ(f->LabelRSB->text().toStdString(), TexteRapportSignalBruit(mesure, 8));
 
         QTest::keyClick(f.fenetre.get(), Qt::Key_F10);
@@ -258,9 +258,9 @@ TEST(Lecon, LeRapportLeSpectreEtLeFiltreSuiventLesReglages) {
         QCoreApplication::processEvents();
         QTest::mousePress(f->PaintBoxAll, Qt::LeftButton, {}, QPoint(f->finPB, 25));
         QTest::mouseRelease(f->PaintBoxAll, Qt::LeftButton, {}, QPoint(f->debutPB + 200, 25));
-        ASSERT_LT(f->finS, 2000);  // a shorter selection, hence shorter segments
+        ASSERT_LT(f->seance.finS, 2000);  // a shorter selection, hence shorter segments
         EXPECT_EQ(vue.analogique.niveaux.size(),
-                  static_cast<std::size_t>(LongueurSegment(f->finS - f->debutS + 1, 44100) / 2 + 1));
+                  static_cast<std::size_t>(LongueurSegment(f->seance.finS - f->seance.debutS + 1, 44100) / 2 + 1));
         EXPECT_EQ(vue.numerique.niveaux.size(), vue.analogique.niveaux.size());
         EXPECT_LT(vue.analogique.niveaux.size(), 2049u);
         f->FenetreSpectre->LogCB->click();
@@ -329,7 +329,7 @@ TEST(Lecon, LesImagesExporteesSontCellesDeLEcran) {
     const QImage ecran = AssembleVues(f->PaintBoxAll->grab().toImage(), f->PaintBox->grab().toImage());
     EXPECT_EQ(exportee.convertToFormat(QImage::Format_RGB32), ecran.convertToFormat(QImage::Format_RGB32));
     const TimagesVues dessinees =
-        DessineVuesOuverture(f->son, 3, 4, f->PaintBoxAll->size(), f->PaintBox->size(),
+        DessineVuesOuverture(f->seance.son, 3, 4, f->PaintBoxAll->size(), f->PaintBox->size(),
                              DeQColor(QToolTip::palette().color(QPalette::ToolTipBase)));
     EXPECT_EQ(dessinees.apercu, f->PaintBoxAll->image());
     EXPECT_EQ(dessinees.detail, f->PaintBox->image());

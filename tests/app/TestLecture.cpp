@@ -50,13 +50,13 @@ TEST(Lecture, LesDeuxBoutonsJouentLaSelectionDuSonOuDeSaVersionNumerisee) {
     const auto son = Rampe(3998);
     f->ChargeFichierWav(FichierSon(son, 8000));
     // 126.5 ms and 374.5 ms in the player's unit, which both go to even: frames 1008 to 2992.
-    f->debutS = 1012;
-    f->finS = 2996;
+    f->seance.debutS = 1012;
+    f->seance.finS = 2996;
     f->PlayBtn->click();
     EXPECT_FALSE(f->PlayBtn->isEnabled());
     EXPECT_TRUE(f->StopPlayBtn->isEnabled());
     ASSERT_TRUE(QTest::qWaitFor([&] { return Pret(*f); }, 5000));
-    EXPECT_EQ(f->MediaPlayer.FileName, f->nomFichier);
+    EXPECT_EQ(f->MediaPlayer.FileName, f->seance.nomFichier);
     EXPECT_EQ(SonJoue(), Tranche(son, 1008, 2992));
     f->Timer1Timer();  // 374 ms of 500 is 2989.76 on a bar of 3997
     EXPECT_EQ(f->ScrollBar->value(), 2990);
@@ -64,7 +64,7 @@ TEST(Lecture, LesDeuxBoutonsJouentLaSelectionDuSonOuDeSaVersionNumerisee) {
     f->BitsTB->setValue(4);
     f->PlaySousEchBtn->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return Pret(*f); }, 5000));
-    EXPECT_EQ(f->MediaPlayer.FileName, f->nomFichierSousEch);
+    EXPECT_EQ(f->MediaPlayer.FileName, f->seance.nomFichierSousEch);
     std::vector<std::int16_t> numerise(son.size());
     for (std::size_t i = 0; i < son.size(); ++i) {
         const int v = son[i];
@@ -76,7 +76,7 @@ TEST(Lecture, LesDeuxBoutonsJouentLaSelectionDuSonOuDeSaVersionNumerisee) {
 
     f->PlayBtn->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return Pret(*f); }, 5000));
-    EXPECT_EQ(f->MediaPlayer.FileName, f->nomFichier);
+    EXPECT_EQ(f->MediaPlayer.FileName, f->seance.nomFichier);
     EXPECT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();
 }
 
@@ -92,8 +92,8 @@ TEST(Lecture, UneBoucleRejoueLaSelectionJusquAStopPuisToutRevient) {
     const auto son = Rampe(4000);
     f->ChargeFichierWav(FichierSon(son, 8000));
     // 25 ms to 87 ms in the player's unit: frames 200 to 695.
-    f->debutS = 200;
-    f->finS = 695;
+    f->seance.debutS = 200;
+    f->seance.finS = 695;
     f->BoucleCB->setChecked(true);
     f->PlayBtn->click();
     // Let at least two passes reach the device while the play goes on.
@@ -140,8 +140,8 @@ TEST(Lecture, UneLectureImpossibleLeDitUneFoisEtLaisseLaFenetrePrete) {
 TEST(Lecture, LaVueSuitLaPositionJouee) {
     FenetreTest f;
     f->ChargeFichierWav(FichierSon(Rampe(40000), 8000));
-    f->debutS = 10000;
-    f->finS = 30000;
+    f->seance.debutS = 10000;
+    f->seance.finS = 30000;
     f->BoucleCB->setChecked(true);
     f->PlayBtn->click();
     f->Timer1Timer();
@@ -180,20 +180,20 @@ TEST(Enregistrement, LEntreeDeLaCarteDevientLeSonCourant) {
         RemplaceSondeEntrees(ancienne);
         EXPECT_EQ(f->seance.Activite(), Tactivite::acRepos);
         EXPECT_TRUE(f->StopLabel->isHidden());
-        EXPECT_EQ(f->nomFichier, f->nomFichierRecord);
-        EXPECT_EQ(f->son.FreqEch, format.frequence);
-        EXPECT_EQ(f->son.NBits, format.bits);
-        ASSERT_GT(f->son.NbrePoints, 100);
+        EXPECT_EQ(f->seance.nomFichier, f->seance.nomFichierRecord);
+        EXPECT_EQ(f->seance.son.FreqEch, format.frequence);
+        EXPECT_EQ(f->seance.son.NBits, format.bits);
+        ASSERT_GT(f->seance.son.NbrePoints, 100);
         EXPECT_TRUE(f->PlayBtn->isEnabled());
         if (!huit) {
-            EXPECT_EQ(0, std::memcmp(f->son.vecteurSon->zone, entree.data(), 200));
+            EXPECT_EQ(0, std::memcmp(f->seance.son.vecteurSon->zone, entree.data(), 200));
             continue;
         }
         EXPECT_EQ(FormatDemandeSeize(), (std::pair{1, 22050u}));
         // libsndfile reads an unsigned 8-bit sample v as (v - 128) << 8.
-        const TsonLu lu = LitSon(f->nomFichierRecord.toStdString());
+        const TsonLu lu = LitSon(f->seance.nomFichierRecord.toStdString());
         for (int i = 0; i < 100; ++i) {
-            ASSERT_EQ(f->son.vecteurSon->son8(i), kValeurSeizeHuitBits) << i;
+            ASSERT_EQ(f->seance.son.vecteurSon->son8(i), kValeurSeizeHuitBits) << i;
             ASSERT_EQ(lu.echantillons[i], kValeurSeize & ~0xFF) << i;
         }
     }
@@ -203,14 +203,14 @@ TEST(Enregistrement, UnEnregistrementQuiNePeutEtreEcritGardeLeSonPrecedent) {
     FenetreTest f;
     const QString precedent = FichierSon(Rampe(1000), 8000);
     f->ChargeFichierWav(precedent);
-    f->nomFichierRecord = QString::fromStdString((NouveauDossier() / "manque" / "r.wav").string());
+    f->seance.nomFichierRecord = QString::fromStdString((NouveauDossier() / "manque" / "r.wav").string());
     f->RecordBtn->click();
     f->StopBtn->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return f->RecordBtn->isEnabled(); }, 10000));
     ASSERT_GE(f.messages.size(), 1);
     EXPECT_TRUE(f.messages.last().contains("Impossible d'enregistrer")) << f.messages.last().toStdString();
-    EXPECT_EQ(f->nomFichier, precedent);
-    EXPECT_EQ(f->son.NbrePoints, 1000);
+    EXPECT_EQ(f->seance.nomFichier, precedent);
+    EXPECT_EQ(f->seance.son.NbrePoints, 1000);
     EXPECT_TRUE(f->PlayBtn->isEnabled());
 }
 
@@ -236,7 +236,7 @@ TEST(Entrees, SansEntreeSonLeProgrammeResteUtilisable) {
         EXPECT_EQ(f.messages, QStringList{"Pas d'entrée son"});
         EXPECT_FALSE(f->WaveInCB->isVisible());
         f->ChargeFichierWav(FichierSon(Rampe(100), 8000));
-        EXPECT_EQ(f->son.NbrePoints, 100);
+        EXPECT_EQ(f->seance.son.NbrePoints, 100);
         f->RecordBtn->click();
         EXPECT_TRUE(f.messages.last().startsWith("Enregistrement impossible"));
         EXPECT_TRUE(f->RecordBtn->isEnabled());
@@ -261,7 +261,7 @@ TEST(Entrees, LeChoixDansLaListeDonneLeFormatDeCetteEntree) {
         ASSERT_EQ(f->WaveInCB->count(), 2);
         EXPECT_EQ(f->WaveInCB->itemText(0).size(), 32);
         EXPECT_EQ(f->FreqEchCarte, 44100u);
-        EXPECT_EQ(f->son.Format(), TformatWave::f16);
+        EXPECT_EQ(f->seance.son.Format(), TformatWave::f16);
         f->WaveInCBChange(1);
         EXPECT_EQ(f->deviceID, 1);
         EXPECT_EQ(f->FreqEchCarte, 22050u);

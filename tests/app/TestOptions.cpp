@@ -379,7 +379,7 @@ TEST_F(Options, LesSonsDExempleSOuvrentEtTiennentEnMoinsDUnMo) {
         f.choix = QString(SAMPIX_EXEMPLES) + "/" + nom;
         f->OpenFileBtn->click();
         EXPECT_TRUE(f.messages.isEmpty()) << nom.toStdString() << " : " << f.messages.join("|").toStdString();
-        EXPECT_GT(f->son.NbrePoints, 10000) << nom.toStdString();
+        EXPECT_GT(f->seance.son.NbrePoints, 10000) << nom.toStdString();
         total += std::filesystem::file_size(f.choix.toStdString());
         f.messages.clear();
     }

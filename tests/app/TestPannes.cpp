@@ -72,7 +72,7 @@ TEST(Pannes, DisquePleinPendantLesEcritures) {
     EXPECT_TRUE(f.messages[0].startsWith("Impossible de sauver le fichier simulé"))
         << f.messages[0].toStdString();
     EXPECT_TRUE(f.messages[0].contains("(File too large)"));
-    EXPECT_EQ(LitOctets(f->nomFichierSousEch.toStdString()), kMarque);
+    EXPECT_EQ(LitOctets(f->seance.nomFichierSousEch.toStdString()), kMarque);
 
     f.choix = Chemin(dossier / "garde.sav");
     f->SaveBtnClick();
@@ -95,8 +95,8 @@ TEST(Pannes, CarteSonDebrancheePendantUnEnregistrement) {
     EXPECT_EQ(f.messages[0],
               "L'entrée son ne répond plus : l'enregistrement s'arrête là. Cliquez sur Stop pour le garder.");
     f->StopBtn->click();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return f->nomFichier == f->nomFichierRecord; }, 8000));
-    EXPECT_GT(f->son.NbrePoints, 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f->seance.nomFichier == f->seance.nomFichierRecord; }, 8000));
+    EXPECT_GT(f->seance.son.NbrePoints, 0);
     EXPECT_EQ(f.messages.size(), 1);
 }
 
@@ -113,9 +113,9 @@ TEST(Pannes, DisquePleinALaFinDUneAcquisition) {
     f->RecordBtn->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !f.messages.isEmpty(); }, 10000));
     EXPECT_TRUE(f.messages[0].startsWith("Impossible d'enregistrer dans")) << f.messages[0].toStdString();
-    EXPECT_EQ(LitOctets(f->nomFichierRecord.toStdString()), kMarque);
-    EXPECT_EQ(f->nomFichier, Chemin(son));
-    EXPECT_EQ(f->son.NbrePoints, 2000);
+    EXPECT_EQ(LitOctets(f->seance.nomFichierRecord.toStdString()), kMarque);
+    EXPECT_EQ(f->seance.nomFichier, Chemin(son));
+    EXPECT_EQ(f->seance.son.NbrePoints, 2000);
     EXPECT_TRUE(f->PlayBtn->isEnabled() && f->RecordBtn->isEnabled());
 }
 
@@ -149,7 +149,7 @@ TEST(Pannes, FichierChangeEntreLeDialogueEtLaLecture) {
         RemplaceChoixFichier(precedent);
         ASSERT_EQ(f.messages.size(), 1) << c.message;
         EXPECT_TRUE(f.messages[0].contains(c.message)) << f.messages[0].toStdString();
-        EXPECT_TRUE(f->nomFichier.isEmpty());
+        EXPECT_TRUE(f->seance.nomFichier.isEmpty());
         fs::remove_all(son);
     }
 }
@@ -195,13 +195,13 @@ TEST(Pannes, NomsDeFichierInhabituels) {
     FenetreTest f;
     f.choix = Chemin(son);
     f->OpenFileBtnClick();
-    EXPECT_EQ(f->nomFichier, Chemin(son));
+    EXPECT_EQ(f->seance.nomFichier, Chemin(son));
     f.choix = Chemin(dossier / "-numérisé 'b=3'.sav");
     f->SaveBtnClick();
     EXPECT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();
     EXPECT_GT(fs::file_size(dossier / "-numérisé 'b=3'.WAV"), 6000u);
 
-    const fs::path sousEch = f->nomFichierSousEch.toStdString();
+    const fs::path sousEch = f->seance.nomFichierSousEch.toStdString();
     fs::remove(sousEch);
     EcritOctets(sousEch, kMarque);
     QProcess sampix;

@@ -187,8 +187,8 @@ TEST_F(Vue, LeDefilementAtteintLaDerniereTrameEtUnSonCourtSeMontreDepuisLeDebut)
 
 TEST_F(Vue, UneSelectionEtroiteSeDeplaceDepuisLInterieur) {
     Ouvre(SonRepere());
-    f->debutS = 1000;
-    f->finS = 1400;
+    f->seance.debutS = 1000;
+    f->seance.finS = 1400;
     Redessinee(f->PaintBoxAll);
     ASSERT_EQ(f->debutPB, 102);
     ASSERT_EQ(f->finPB, 142);
@@ -196,8 +196,8 @@ TEST_F(Vue, UneSelectionEtroiteSeDeplaceDepuisLInterieur) {
     EXPECT_EQ(Forme(), Qt::PointingHandCursor);
     Glisse(125);
     Lache(125);
-    EXPECT_EQ(f->debutS, 1200);
-    EXPECT_EQ(f->finS, 1600);
+    EXPECT_EQ(f->seance.debutS, 1200);
+    EXPECT_EQ(f->seance.finS, 1600);
     EXPECT_EQ(Forme(), Qt::ArrowCursor);
     const QImage apres = f->PaintBoxAll->image().copy();
     EXPECT_TRUE(apres == Redessinee(f->PaintBoxAll));
@@ -206,8 +206,8 @@ TEST_F(Vue, UneSelectionEtroiteSeDeplaceDepuisLInterieur) {
     EXPECT_EQ(Forme(), Qt::SplitHCursor);
     Glisse(90);
     Lache(90);
-    EXPECT_EQ(f->debutS, 880);
-    EXPECT_EQ(f->finS, 1600);
+    EXPECT_EQ(f->seance.debutS, 880);
+    EXPECT_EQ(f->seance.finS, 1600);
 }
 
 TEST_F(Vue, UnBordSePrendADistanceZeroEtUnLacherDehorsSArreteAuxTramesExtremes) {
@@ -225,13 +225,13 @@ TEST_F(Vue, UnBordSePrendADistanceZeroEtUnLacherDehorsSArreteAuxTramesExtremes) 
     Glisse(1100);  // refused: the band stays at the last accepted column
     EXPECT_EQ(f->finPB, 1000);
     Lache(1100);
-    EXPECT_EQ(f->finS, 10690);
+    EXPECT_EQ(f->seance.finS, 10690);
     EXPECT_EQ(f->finPB, 1071);
 
     Presse(2);
     Glisse(50);
     Lache(-30);
-    EXPECT_EQ(f->debutS, 0);
+    EXPECT_EQ(f->seance.debutS, 0);
     EXPECT_EQ(f->debutPB, 2);
     const QImage apres = f->PaintBoxAll->image().copy();
     EXPECT_TRUE(apres == Redessinee(f->PaintBoxAll));
@@ -244,12 +244,12 @@ TEST_F(Vue, UnSonDUneTrameSeDessineEtSeSelectionne) {
     AjouteTexte(image, "LIST");
     Ajoute32(image, 0);
     OuvreImage(image);
-    ASSERT_EQ(f->son.NbrePoints, 1);
+    ASSERT_EQ(f->seance.son.NbrePoints, 1);
     EXPECT_EQ(CouleursColonne(f->PaintBoxAll, 500), 2);  // a flat line across the strip
     Presse(f->finPB);
     Lache(2000);
-    EXPECT_EQ(f->debutS, 0);
-    EXPECT_EQ(f->finS, 0);
+    EXPECT_EQ(f->seance.debutS, 0);
+    EXPECT_EQ(f->seance.finS, 0);
 }
 
 TEST_F(Vue, LesVuesSuiventLaFenetre) {
