@@ -4,10 +4,6 @@
 // repetition, so both see the same disk cache and load; the figures asked are the medians
 // of the 5 repetitions (real_time is ours, ref_ms the other program's; CPU and ref_cpu_ms
 // the processor time of each, which a loaded machine disturbs less).
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-
 #include <chrono>
 #include <filesystem>
 #include <stdexcept>
@@ -19,30 +15,12 @@
 #include "EnvironnementBanc.h"
 #include "app/WaveForm.h"
 
-extern char** environ;
-
 namespace {
 
 const std::filesystem::path kDossier = std::filesystem::temp_directory_path() / "sampix-bench-mp3";
 
-// Runs a program and adds the processor time it used (user and system) to `processeur`.
-int Lance(const std::vector<std::string>& arguments, double* processeur = nullptr) {
-    std::vector<char*> argv;
-    for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    pid_t pid;
-    if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return -1;
-    int etat = 0;
-    rusage usage{};
-    wait4(pid, &etat, 0, &usage);
-    if (processeur)
-        *processeur += usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
-                       1e-6 * (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec);
-    return WIFEXITED(etat) ? WEXITSTATUS(etat) : -1;
-}
-
 void Fabrique(const std::vector<std::string>& commande) {
-    if (Lance(commande) != 0)
+    if (LanceProgramme(commande) != 0)
         throw std::runtime_error(commande[0] + " n'a pas pu fabriquer " + commande.back());
 }
 
@@ -81,7 +59,7 @@ void ConversionContreReference(benchmark::State& state, const std::filesystem::p
         const auto t0 = std::chrono::steady_clock::now();
         if (fenetre.ConvertitEnWav(nom, route).isEmpty()) state.SkipWithError("conversion refusée");
         const auto t1 = std::chrono::steady_clock::now();
-        if (Lance(reference, &processeurAutre) != 0)
+        if (LanceProgramme(reference, &processeurAutre) != 0)
             state.SkipWithError("le programme de référence a échoué");
         const auto t2 = std::chrono::steady_clock::now();
         nous += Secondes(t1 - t0);

@@ -3,9 +3,6 @@
 // against `sox in.wav -b 16 out.wav` on the same file in the same repetition; the figure asked
 // is the median of "rapport". And the envelope of a 60-minute sound, from the file to the
 // excerpt dialog shown with it.
-#include <spawn.h>
-#include <sys/wait.h>
-
 #include <chrono>
 #include <filesystem>
 #include <optional>
@@ -22,22 +19,9 @@
 #include "sound/EnveloppeWav.h"
 #include "sound/LecteurWav.h"
 
-extern char** environ;
-
 namespace {
 
 const std::filesystem::path kDossier = std::filesystem::temp_directory_path() / "sampix-bench-sons";
-
-int Lance(const std::vector<std::string>& arguments) {
-    std::vector<char*> argv;
-    for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    pid_t pid;
-    if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return -1;
-    int etat = 0;
-    waitpid(pid, &etat, 0);
-    return WIFEXITED(etat) ? WEXITSTATUS(etat) : -1;
-}
 
 // A sweep on the left, pink noise on the right, made once by sox.
 std::filesystem::path Fabrique(const char* nom, const std::vector<std::string>& format, const char* duree) {
@@ -49,7 +33,8 @@ std::filesystem::path Fabrique(const char* nom, const std::vector<std::string>& 
     commande.push_back(fichier.string());
     for (const char* a : {"synth", duree, "sine", "100-4000", "pinknoise", "gain", "-6"})
         commande.push_back(a);
-    if (Lance(commande) != 0) throw std::runtime_error("sox n'a pas pu fabriquer " + fichier.string());
+    if (LanceProgramme(commande) != 0)
+        throw std::runtime_error("sox n'a pas pu fabriquer " + fichier.string());
     return fichier;
 }
 
@@ -74,7 +59,7 @@ void Wav24BitsContreSox(benchmark::State& state) {
         fenetre.PaintBoxAll->grab();
         const auto t1 = std::chrono::steady_clock::now();
         if (fenetre.seance.son.NbrePoints == 0) state.SkipWithError("son refusé");
-        if (Lance(sox) != 0) state.SkipWithError("sox a échoué");
+        if (LanceProgramme(sox) != 0) state.SkipWithError("sox a échoué");
         const auto t2 = std::chrono::steady_clock::now();
         nous += Secondes(t1 - t0);
         autre += Secondes(t2 - t1);

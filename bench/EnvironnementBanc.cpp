@@ -1,6 +1,8 @@
 #include "EnvironnementBanc.h"
 
+#include <spawn.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -10,6 +12,8 @@
 
 #include "platform/Messages.h"
 #include "sound/EcrivainWav.h"
+
+extern char** environ;
 
 std::filesystem::path DossierBanc() {
     return std::filesystem::temp_directory_path() / "sampix-bench-home";
@@ -61,4 +65,19 @@ int ExecuteBancs(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
+}
+
+int LanceProgramme(const std::vector<std::string>& arguments, double* processeur) {
+    std::vector<char*> argv;
+    for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    pid_t pid;
+    if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return -1;
+    int etat = 0;
+    rusage usage{};
+    wait4(pid, &etat, 0, &usage);
+    if (processeur)
+        *processeur += usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+                       1e-6 * (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec);
+    return WIFEXITED(etat) ? WEXITSTATUS(etat) : -1;
 }

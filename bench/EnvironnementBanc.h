@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <vector>
 
 #include <QString>
@@ -15,6 +16,10 @@ std::filesystem::path DossierBanc();
 // A 16-bit mono WAV file in the benchmark's HOME.
 QString FichierWavBanc(const char* nom, const std::vector<std::int16_t>& echantillons,
                        std::uint32_t frequence);
+
+// Runs a program, waits for it, and adds the processor time it used (user and system) to
+// `processeur`; its exit code, or -1 when it could not run or was killed.
+int LanceProgramme(const std::vector<std::string>& arguments, double* processeur = nullptr);
 
 // Processor time this process has used, in seconds.
 double TempsProcesseur();
