@@ -274,7 +274,7 @@ private:
     void FormActivate();
     void FormDeactivate();
     void RefuseFichier(const QString& FileName, const QString& raison);
-    std::optional<std::int64_t> ChoisitDebut(const QString& wavName);
+    std::optional<std::int64_t> ChoisitDebut(const QString& wavName, const QString& choisi);
     void MarqueTitre(bool tronque, std::int64_t debut);
     QString DossierDialogues() const;
     void SignaleEcriture(const QString& FileName, const std::optional<std::string>& echec);

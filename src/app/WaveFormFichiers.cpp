@@ -100,17 +100,18 @@ void TWaveForm::OuvreFichier(const QString& FileName) {
         wavName = ConvertitEnWav(FileName, choix.route);
         if (wavName.isEmpty()) return;
     }
-    if (const auto debut = ChoisitDebut(wavName)) ChargeFichierWav(wavName, *debut);
+    if (const auto debut = ChoisitDebut(wavName, FileName)) ChargeFichierWav(wavName, *debut);
 }
 
-// A sound longer than the record asks which part to load; any other opens at its start.
-// Nothing when the teacher cancels. A file the reader refuses is left for it to report.
-std::optional<std::int64_t> TWaveForm::ChoisitDebut(const QString& wavName) {
+// A sound longer than the record asks which part to load, naming the file the teacher chose;
+// any other opens at its start. Nothing when the teacher cancels. A file the reader refuses is
+// left for it to report.
+std::optional<std::int64_t> TWaveForm::ChoisitDebut(const QString& wavName, const QString& choisi) {
     try {
         const std::string nom = NomSysteme(wavName);
         const TdescriptionWav d = DecritFichierWav(nom);
         if (d.tramesPresentes <= TramesMax(d.format)) return 0;
-        return ChoisitExtrait({this, wavName, EnveloppeWav(nom, d, kColonnesEnveloppe), d.tramesPresentes,
+        return ChoisitExtrait({this, choisi, EnveloppeWav(nom, d, kColonnesEnveloppe), d.tramesPresentes,
                                TramesMax(d.format), d.FreqEch});
     } catch (const EWavError&) {
         return 0;

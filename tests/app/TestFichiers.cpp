@@ -277,6 +277,7 @@ TEST(Fichiers, UnLongSonSOuvreParExtrait) {
     EXPECT_EQ(demande->tramesTotal, 60 * 44100);
     EXPECT_EQ(demande->tramesRecord, 524288);
     EXPECT_EQ(demande->frequence, 44100u);
+    EXPECT_EQ(demande->nomFichier, Chemin(chemin));
     EXPECT_FALSE(demande->enveloppe.empty());
     EXPECT_EQ(f->seance.son.NbrePoints, 524288);
     EXPECT_EQ(f->seance.son.vecteurSon->son16s(0, 0), Gauche(30 * 44100));
