@@ -38,8 +38,6 @@ void TWaveForm::FormCreate() {
         velta.InterfaceVQ2 = InterfaceVQ2.get();
     }
     son.FixeFormat(NbitsCarte == 8 ? TformatWave::f8 : TformatWave::f16);
-    graphe = std::make_unique<TgrapheSon>(son.vecteurSon.get(), son.vecteurSonSousEch.get());
-    grapheAll = std::make_unique<TgrapheSon>(son.vecteurSonSousEch.get(), son.vecteurSon.get());
     PrepareVues();
     nomFichierRecord = appDataDir + "sampixRecord.wav";
     nomFichierSousEch = appDataDir + "sampixSousEch.wav";
@@ -64,8 +62,6 @@ TWaveForm::~TWaveForm() {
     EcritOptions();
     velta.InterfaceVQ2 = nullptr;
     InterfaceVQ2.reset();
-    graphe.reset();
-    grapheAll.reset();
 }
 
 void TWaveForm::FormClose() {

@@ -167,10 +167,8 @@ void TWaveForm::RefuseFichier(const QString& FileName, const QString& raison) {
 }
 
 void TWaveForm::MetVuesAuNouveauSon() {
-    graphe->repere = 0;
-    graphe->repereTemps = 0;
-    graphe->NbreTot = son.NbrePoints;
-    grapheAll->NbreTot = son.NbrePoints;
+    modele.repere = 0;
+    modele.repereTemps = 0;
     RegleScrollBar();
     ScrollBar->setValue(0);  // a new sound is shown from its start
     CalculeNumerique();

@@ -90,9 +90,9 @@ void TWaveForm::ErreurBtnClick() {
 
 void TWaveForm::SpectreBtnClick() {
     if (!FenetreSpectre) {
-        FenetreSpectre = new TFenetreSpectre(this);
+        FenetreSpectre = new TFenetreSpectre(modele.couleurs, this);
         FenetreSpectre->SetLogarithmique(spectreLogarithmique);
-        FenetreSpectre->MetAJour(son, debutS, finS, graphe->pasFreq, generationSon);
+        FenetreSpectre->MetAJour(son, debutS, finS, modele.pas, generationSon);
     }
     FenetreSpectre->show();
     FenetreSpectre->raise();
@@ -123,12 +123,12 @@ const TvecteurSon& TWaveForm::SourceNumerisation(int pas) {
 
 void TWaveForm::MetAJourLecon() {
     const auto rsb = RapportSignalBruitMesure(*son.vecteurSon, *son.vecteurSonSousEch, son.NbrePoints);
-    LabelRSB->setText(QString::fromStdString(TexteRapportSignalBruit(rsb, graphe->NbreBits)));
+    LabelRSB->setText(QString::fromStdString(TexteRapportSignalBruit(rsb, modele.bits)));
     MetAJourSpectre();
 }
 
 void TWaveForm::MetAJourSpectre() {
-    if (FenetreSpectre) FenetreSpectre->MetAJour(son, debutS, finS, graphe->pasFreq, generationSon);
+    if (FenetreSpectre) FenetreSpectre->MetAJour(son, debutS, finS, modele.pas, generationSon);
 }
 
 void TWaveForm::NouveauSonLecon() {
