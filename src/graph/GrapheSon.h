@@ -54,6 +54,7 @@ public:
 
     // World to pixel, relative to debut.
     void WindowXY(double xr, double yr, int& xi, int& yi) const;
+    // The time axis, for ColonneDeTrame and TrameDeColonne.
     TaxeTemps AxeX() const { return {mondeX, debut}; }
     // Scales of the detail graph and its last visible frame.
     void ChercheMonde();
