@@ -1,5 +1,5 @@
 // The views drawn at 1,920 pixels wide with the pixel canvas, against the former canvas
-// (QPainter on a QImage) in the same run: the detail view (DrawG) and the overview (DrawAll)
+// (QPainter on a QImage) in the same run: the detail view and the overview
 // of the longest 16-bit sound, 2,097,152 bytes of a chord with noise.
 #include <cmath>
 #include <cstdlib>
@@ -12,7 +12,6 @@
 #include "CanevasQPainter.h"
 #include "graph/CanevasPixels.h"
 #include "graph/DessinVues.h"
-#include "graph/GrapheSon.h"
 
 namespace {
 
@@ -48,38 +47,33 @@ const Tsons& Sons() {
     return sons;
 }
 
-// A window-sized detail view with both grids, both curves and both cursors.
-TgrapheSon Detail(TCanevas& canevas) {
-    const Tsons& s = Sons();
-    TgrapheSon g(s.son.get(), s.numerise.get());
-    g.Canvas = &canevas;
-    g.NbreTot = s.trames;
-    g.NbreBits = 4;
-    g.pasFreq = 4;
-    g.mondeY.SetMinMax(-32764, 32764);
-    PrepareDetail(g, kLargeur, kHauteurDetail, 16, 44100);
-    g.debut = 500000;
-    g.repere = 500100;
-    g.repereTemps = 500150;
-    g.avecTemps = true;
-    return g;
+TsonsVue Vecteurs() {
+    return {Sons().son.get(), Sons().numerise.get()};
 }
 
-TgrapheSon Apercu(TCanevas& canevas) {
-    const Tsons& s = Sons();
-    TgrapheSon g(s.numerise.get(), s.son.get());
-    g.Canvas = &canevas;
-    g.NbreTot = s.trames;
-    PrepareApercu(g, kLargeur, kHauteurApercu);
-    return g;
+// A window-sized detail view with both grids, both curves and both cursors.
+TmodeleVue Modele() {
+    TmodeleVue m;
+    m.largeur = kLargeur;
+    m.hauteur = kHauteurDetail;
+    m.trames = Sons().trames;
+    m.bits = 4;
+    m.bitsSon = 16;
+    m.pas = 4;
+    m.frequence = 44100;
+    m.debut = 500000;
+    m.repere = 500100;
+    m.repereTemps = 500150;
+    m.avecTemps = true;
+    return m;
 }
 
 void BM_DrawGPixels(benchmark::State& etat) {
     TimagePixels image(kLargeur, kHauteurDetail, clBlanc);
     TCanevasPixels canevas(&image);
-    TgrapheSon g = Detail(canevas);
+    const TmodeleVue m = Modele();
     for (auto _ : etat) {
-        g.DrawG();
+        DessineDetail(m, Vecteurs(), canevas, kLargeur, kHauteurDetail);
         benchmark::DoNotOptimize(image.pixels.data());
     }
 }
@@ -89,10 +83,10 @@ void BM_DrawGQPainter(benchmark::State& etat) {
     QImage image(kLargeur, kHauteurDetail, QImage::Format_RGB32);
     image.fill(Qt::white);
     TCanevasQPainter canevas(&image);
-    TgrapheSon g = Detail(canevas);
+    const TmodeleVue m = Modele();
     for (auto _ : etat) {
         TCanevasQPainter::Session session(canevas);
-        g.DrawG();
+        DessineDetail(m, Vecteurs(), canevas, kLargeur, kHauteurDetail);
         benchmark::DoNotOptimize(image.constBits());
     }
 }
@@ -100,9 +94,9 @@ void BM_DrawGQPainter(benchmark::State& etat) {
 void BM_DrawAllPixels(benchmark::State& etat) {
     TimagePixels image(kLargeur, kHauteurApercu, clBlanc);
     TCanevasPixels canevas(&image);
-    TgrapheSon g = Apercu(canevas);
+    const TmodeleVue m = Modele();
     for (auto _ : etat) {
-        g.DrawAll();
+        DessineApercu(m, Vecteurs(), canevas, kLargeur, kHauteurApercu);
         benchmark::DoNotOptimize(image.pixels.data());
     }
 }
@@ -111,10 +105,10 @@ void BM_DrawAllQPainter(benchmark::State& etat) {
     QImage image(kLargeur, kHauteurApercu, QImage::Format_RGB32);
     image.fill(Qt::white);
     TCanevasQPainter canevas(&image);
-    TgrapheSon g = Apercu(canevas);
+    const TmodeleVue m = Modele();
     for (auto _ : etat) {
         TCanevasQPainter::Session session(canevas);
-        g.DrawAll();
+        DessineApercu(m, Vecteurs(), canevas, kLargeur, kHauteurApercu);
         benchmark::DoNotOptimize(image.constBits());
     }
 }

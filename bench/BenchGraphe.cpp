@@ -5,7 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "graph/CanevasPixels.h"
-#include "graph/GrapheSon.h"
+#include "graph/DessinVues.h"
 
 namespace {
 
@@ -25,13 +25,10 @@ void BM_DrawAllSonLePlusLong(benchmark::State& etat) {
         son->setSon8(i, static_cast<std::uint8_t>(128 + Echantillon(i, 120)));
     TimagePixels image(1073, 50, clBlanc);
     TCanevasPixels canevas(&image);
-    TgrapheSon graphe(son.get(), son.get());
-    graphe.Canvas = &canevas;
-    graphe.NbreTot = kCapaciteSon;
-    graphe.rectPB = TRect{0, 0, 1073, 50};
-    graphe.LimiteCourbe = TRect{2, 0, 1071, 50};
+    TmodeleVue m;
+    m.trames = kCapaciteSon;
     for (auto _ : etat) {
-        graphe.DrawAll();
+        DessineApercu(m, {son.get(), son.get()}, canevas, 1073, 50);
         benchmark::DoNotOptimize(image.pixels.data());
     }
 }
@@ -51,21 +48,18 @@ void BM_DrawGVueComplete(benchmark::State& etat) {
     }
     TimagePixels image(1073, 250, clBlanc);
     TCanevasPixels canevas(&image);
-    TgrapheSon graphe(son.get(), sonBis.get());
-    graphe.Canvas = &canevas;
-    graphe.NbreTot = trames;
-    graphe.rectPB = graphe.LimiteCourbe = TRect{0, 0, 1073, 250};
-    graphe.mondeY.SetMinMax(-32764, 32764);
-    graphe.NbreBits = 4;
-    graphe.NbreBitsInit = 16;
-    graphe.pasFreq = 4;
-    graphe.frequence = 44100;
-    graphe.debut = 100000;
-    graphe.repere = 100100;
-    graphe.repereTemps = 100150;
-    graphe.avecTemps = true;
+    TmodeleVue m;
+    m.trames = trames;
+    m.bits = 4;
+    m.bitsSon = 16;
+    m.pas = 4;
+    m.frequence = 44100;
+    m.debut = 100000;
+    m.repere = 100100;
+    m.repereTemps = 100150;
+    m.avecTemps = true;
     for (auto _ : etat) {
-        graphe.DrawG();
+        DessineDetail(m, {son.get(), sonBis.get()}, canevas, 1073, 250);
         benchmark::DoNotOptimize(image.pixels.data());
     }
 }
@@ -78,21 +72,19 @@ void BM_TraceRepereClic(benchmark::State& etat) {
     std::memset(son->zone, 0, kTailleZoneSon);
     TimagePixels image(1073, 250, clBlanc);
     TCanevasPixels canevas(&image);
-    TgrapheSon graphe(son.get(), son.get());
-    graphe.Canvas = &canevas;
-    graphe.NbreTot = 100000;
-    graphe.rectPB = graphe.LimiteCourbe = TRect{0, 0, 1073, 250};
-    graphe.mondeY.SetMinMax(-32764, 32764);
-    graphe.NbreBits = 8;
-    graphe.NbreBitsInit = 16;
-    graphe.frequence = 44100;
-    graphe.repere = 100;
-    graphe.repereTemps = 150;
-    graphe.avecTemps = true;
-    graphe.DrawG();
+    TmodeleVue m;
+    m.trames = 100000;
+    m.bits = 8;
+    m.bitsSon = 16;
+    m.frequence = 44100;
+    m.repere = 100;
+    m.repereTemps = 150;
+    m.avecTemps = true;
+    const TsonsVue sons{son.get(), son.get()};
+    DessineDetail(m, sons, canevas, 1073, 250);
     for (auto _ : etat) {
-        graphe.TraceRepere();
-        graphe.TraceRepere();
+        benchmark::DoNotOptimize(DessineReperes(m, sons, canevas, 1073, 250));
+        benchmark::DoNotOptimize(DessineReperes(m, sons, canevas, 1073, 250));
         benchmark::DoNotOptimize(image.pixels.data());
     }
 }

@@ -11,25 +11,27 @@
 #include "platform/Dialogues.h"
 #include "platform/Messages.h"
 
-TgrapheSpectre::TgrapheSpectre(QWidget* parent) : QWidget(parent) {
+TgrapheSpectre::TgrapheSpectre(const TcouleursVues& couleursVues, QWidget* parent)
+    : QWidget(parent), couleurs(couleursVues) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(320, 200);
 }
 
 // The colours are the views', read at every paint like theirs.
 void TgrapheSpectre::paintEvent(QPaintEvent*) {
-    vue.couleurAnalogique = couleurCourbe;
-    vue.couleurNumerique = couleurBis;
+    vue.couleurAnalogique = couleurs.courbe;
+    vue.couleurNumerique = couleurs.bis;
     QPainter peintre(this);
     DessineSpectre(peintre, rect(), vue);
 }
 
-TFenetreSpectre::TFenetreSpectre(QWidget* parent) : QWidget(parent, Qt::Window) {
+TFenetreSpectre::TFenetreSpectre(const TcouleursVues& couleurs, QWidget* parent)
+    : QWidget(parent, Qt::Window) {
     setWindowTitle(QStringLiteral("Spectre"));
     setWindowIcon(IconeSampix());
     setAttribute(Qt::WA_WindowPropagation);
 
-    Graphe = new TgrapheSpectre(this);
+    Graphe = new TgrapheSpectre(couleurs, this);
     LogCB = new QCheckBox(QStringLiteral("Échelle des fréquences logarithmique"), this);
     ExporterBtn = new QPushButton(QStringLiteral("Exporter l'image…"), this);
     auto* bas = new QHBoxLayout;
@@ -95,8 +97,8 @@ void TFenetreSpectre::ExporterBtnClick() {
                                         QStringLiteral("png"), true, QString()});
     if (nom.isEmpty()) return;
     TvueSpectre vue = Graphe->vue;
-    vue.couleurAnalogique = couleurCourbe;
-    vue.couleurNumerique = couleurBis;
+    vue.couleurAnalogique = Graphe->couleurs.courbe;
+    vue.couleurNumerique = Graphe->couleurs.bis;
     const QRect zone(QPoint(0, 0), Graphe->size());
     if (const auto echec = EnregistreImage(nom, zone.size(), QStringLiteral("Sampix : spectre"),
                                            [&](QPainter& p) { DessineSpectre(p, zone, vue); }))

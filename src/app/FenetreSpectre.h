@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include "graph/DessinSpectre.h"
+#include "graph/ModeleVue.h"
 #include "sound/EnregistrementSon.h"
 #include "sound/Spectre.h"
 
@@ -18,8 +19,9 @@ class QPushButton;
 // The plot itself, drawn by the same code as the exported pictures and the command line's.
 class TgrapheSpectre : public QWidget {
 public:
-    explicit TgrapheSpectre(QWidget* parent = nullptr);
+    TgrapheSpectre(const TcouleursVues& couleurs, QWidget* parent = nullptr);
     TvueSpectre vue;
+    const TcouleursVues& couleurs;  // the main window's, read at every paint like its views
 
 protected:
     void paintEvent(QPaintEvent* evenement) override;
@@ -27,7 +29,8 @@ protected:
 
 class TFenetreSpectre : public QWidget {
 public:
-    explicit TFenetreSpectre(QWidget* parent = nullptr);
+    // The colours are borrowed from the main window, which outlives this one.
+    TFenetreSpectre(const TcouleursVues& couleurs, QWidget* parent = nullptr);
 
     // What to show: frames debutS..finS of the sound (borrowed: it is the main window's) and
     // of its digitised version at step pas. `generation` changes with every sound loaded, so

@@ -72,16 +72,16 @@ bool MemeFichier(const QString& a, const QString& b) {
     return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
 }
 
-// The colours and the spectrum's axis that the window would use, from its settings file when
-// there is one; nothing is created when there is none.
-bool LitReglagesFenetre() {
+// The colours (into `couleurs`) and the spectrum's axis that the window would use, from its settings
+// file when there is one; nothing is created when there is none.
+bool LitReglagesFenetre(TcouleursVues& couleurs) {
     bool logarithmique = false;
     const QString ini = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                         QStringLiteral("/Quenvale/sampix.ini");
     if (!QFileInfo::exists(ini) || !FichierOptionsUtilisable(ini)) return logarithmique;
     const TfichierOptions options(ini);
-    options.LitCouleurs(couleurCourbe, couleurBis, couleurNiveau);
-    options.LitCouleurErreur(couleurErreur);
+    options.LitCouleurs(couleurs.courbe, couleurs.bis, couleurs.niveau);
+    options.LitCouleurErreur(couleurs.erreur);
     options.LitEchelleSpectre(logarithmique);
     return logarithmique;
 }
@@ -245,11 +245,12 @@ int ExecuteLigneDeCommande(int argc, char** argv) {
         return Erreur(kEchecFichier, QStringLiteral("impossible d'écrire %1 : %2")
                                          .arg(p.value(sortie), QString::fromStdString(*echec)));
 
-    const bool logarithmique = LitReglagesFenetre();
+    TcouleursVues couleurs;
+    const bool logarithmique = LitReglagesFenetre(couleurs);
     if (p.isSet(image)) {
-        const TimagesVues vues =
-            DessineVuesOuverture(son, *b, *s, kApercu, kDetail,
-                                 EnCouleur(QGuiApplication::palette().color(QPalette::ToolTipBase)));
+        const TimagesVues vues = DessineVuesOuverture(
+            son, *b, *s, kApercu, kDetail, EnCouleur(QGuiApplication::palette().color(QPalette::ToolTipBase)),
+            couleurs);
         const QImage assemblee = AssembleVues(vues.apercu, vues.detail);
         if (const auto echec =
                 EnregistreImage(p.value(image), assemblee.size(), QStringLiteral("Sampix : vues"),
@@ -266,8 +267,8 @@ int ExecuteLigneDeCommande(int argc, char** argv) {
         vue.freqEch = son.FreqEch;
         vue.pas = *s;
         vue.logarithmique = logarithmique;
-        vue.couleurAnalogique = couleurCourbe;
-        vue.couleurNumerique = couleurBis;
+        vue.couleurAnalogique = couleurs.courbe;
+        vue.couleurNumerique = couleurs.bis;
         const QRect zone(QPoint(0, 0), kSpectre);
         if (const auto echec =
                 EnregistreImage(p.value(spectre), kSpectre, QStringLiteral("Sampix : spectre"),

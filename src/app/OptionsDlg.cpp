@@ -8,7 +8,6 @@
 #include <QVBoxLayout>
 
 #include "app/BoiteCouleur.h"
-#include "graph/Couleurs.h"
 
 namespace {
 
@@ -16,7 +15,8 @@ constexpr int kLargeurBoite = 140;
 
 }  // namespace
 
-TOptionsDlg::TOptionsDlg(QWidget* parent) : QDialog(parent) {
+TOptionsDlg::TOptionsDlg(TcouleursVues& couleursVues, QWidget* parent)
+    : QDialog(parent), couleurs(couleursVues) {
     setWindowTitle(QStringLiteral("Options"));
     // The main window's font (Carlito, 13 pixels) carries over to this window.
     setAttribute(Qt::WA_WindowPropagation);
@@ -62,16 +62,16 @@ void TOptionsDlg::showEvent(QShowEvent* evenement) {
 }
 
 void TOptionsDlg::FormActivate() {
-    CourbeCB->SetSelected(couleurCourbe);
-    CourbeBisCB->SetSelected(couleurBis);
-    NiveauCB->SetSelected(couleurNiveau);
-    ErreurCB->SetSelected(couleurErreur);
+    CourbeCB->SetSelected(couleurs.courbe);
+    CourbeBisCB->SetSelected(couleurs.bis);
+    NiveauCB->SetSelected(couleurs.niveau);
+    ErreurCB->SetSelected(couleurs.erreur);
 }
 
 void TOptionsDlg::BitBtn1Click() {
-    couleurCourbe = CourbeCB->Selected();
-    couleurBis = CourbeBisCB->Selected();
-    couleurNiveau = NiveauCB->Selected();
-    couleurErreur = ErreurCB->Selected();
+    couleurs.courbe = CourbeCB->Selected();
+    couleurs.bis = CourbeBisCB->Selected();
+    couleurs.niveau = NiveauCB->Selected();
+    couleurs.erreur = ErreurCB->Selected();
     accept();
 }

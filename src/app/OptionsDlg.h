@@ -1,9 +1,11 @@
 // The options dialog: the drawing colours, and whether the detail view shows the error curve.
-// OK applies the colours to the graphs; Cancel changes nothing. The colours reach the
+// OK writes the colours into the window's (borrowed); Cancel changes nothing. The colours reach the
 // settings file only at shutdown; the error curve's box is the window's to set and read.
 #pragma once
 
 #include <QDialog>
+
+#include "graph/ModeleVue.h"
 
 class QCheckBox;
 class QLabel;
@@ -12,7 +14,7 @@ class TboiteCouleur;
 
 class TOptionsDlg : public QDialog {
 public:
-    explicit TOptionsDlg(QWidget* parent = nullptr);
+    TOptionsDlg(TcouleursVues& couleurs, QWidget* parent = nullptr);
 
     // Each time the dialog is shown, the boxes take the colours in force.
     void FormActivate();
@@ -29,6 +31,7 @@ public:
     QCheckBox* AvecErreurCB;
     QPushButton* BitBtn1;
     QPushButton* BitBtn2;
+    TcouleursVues& couleurs;
 
 protected:
     // On showing rather than on every activation: coming back from the colour chooser

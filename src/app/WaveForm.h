@@ -16,7 +16,8 @@
 #include "acquisition/InterfaceVelta.h"
 #include "app/Seance.h"
 #include "graph/CurseurTemps.h"
-#include "graph/GrapheSon.h"
+#include "graph/LecturesRepere.h"
+#include "graph/ModeleVue.h"
 #include "platform/Enregistreur.h"
 #include "platform/LecteurAudio.h"
 #include "sound/ChaineDirect.h"
@@ -80,7 +81,7 @@ public:
     void PaintBoxAllMouseDown(int X);
     void PaintBoxAllMouseMove(int X);
     void PaintBoxAllMouseUp(int X);
-    void PaintBoxMouseUp(Qt::KeyboardModifiers Shift, int X, int Y);
+    void PaintBoxMouseUp(Qt::KeyboardModifiers Shift, int X);
     void tempsCBClick();
     void FormKeyDown(int Key, Qt::KeyboardModifiers Shift);
     void DessineSelection();
@@ -227,8 +228,14 @@ public:
     TcurseurTemps curseurT = TcurseurTemps::curNormal;
     std::int32_t Xdeplace = 0;
 
-    std::unique_ptr<TgrapheSon> graphe;
-    std::unique_ptr<TgrapheSon> grapheAll;
+    // What the views show that is the window's own: the first frame of the detail view, the
+    // cursors, b and s as last digitised, the error-curve option and the colours. The rest
+    // comes from the sound and the widgets in ModeleFenetre.
+    TmodeleVue modele;
+    // The views' model: `modele` completed from the sound, the widgets and, in live mode, the
+    // input device. Every drawing of the views starts from it.
+    TmodeleVue ModeleFenetre() const;
+    TsonsVue SonsVue() const;
     TFenetreAide* FenetreAide = nullptr;  // made at the first call for help
 
     // The lesson's additions: the error signal, the filter, the spectrum window (made when

@@ -4,6 +4,7 @@
 
 #include "app/PaintBox.h"
 #include "app/WaveForm.h"
+#include "graph/DessinVues.h"
 
 void TWaveForm::AnimBtnClick() {
     if (!seance.Commence(Tactivite::acAnimation)) return;
@@ -11,13 +12,14 @@ void TWaveForm::AnimBtnClick() {
     Timer2->start();
     NbreAnim = 0;
     NbreMax = PaintBox->width() / 4;
-    graphe->Efface();
+    EffaceAnimation(ModeleFenetre(), SonsVue(), PaintBox->Canvas(), PaintBox->width(), PaintBox->height());
     PaintBox->Affiche();
 }
 
 void TWaveForm::Timer2Timer() {
     ++NbreAnim;
-    graphe->DrawPoint(NbreAnim);
+    DessinePasAnimation(ModeleFenetre(), SonsVue(), PaintBox->Canvas(), PaintBox->width(), PaintBox->height(),
+                        NbreAnim);
     PaintBox->Affiche();
     if (NbreAnim > NbreMax) {
         Timer2->stop();

@@ -38,8 +38,6 @@ void TWaveForm::FormCreate() {
         velta.InterfaceVQ2 = InterfaceVQ2.get();
     }
     seance.son.FixeFormat(NbitsCarte == 8 ? TformatWave::f8 : TformatWave::f16);
-    graphe = std::make_unique<TgrapheSon>(seance.son.vecteurSon.get(), seance.son.vecteurSonSousEch.get());
-    grapheAll = std::make_unique<TgrapheSon>(seance.son.vecteurSonSousEch.get(), seance.son.vecteurSon.get());
     PrepareVues();
     seance.nomFichierRecord = appDataDir + "sampixRecord.wav";
     seance.nomFichierSousEch = appDataDir + "sampixSousEch.wav";
@@ -50,7 +48,8 @@ void TWaveForm::FormCreate() {
     // The writer only overwrites existing files, so both working files must exist. A failure
     // is shown and the window still opens: files can still be opened and played.
     try {
-        for (const QString& nom : {seance.nomFichierSousEch, seance.nomFichierRecord}) CreeFichierSiAbsent(NomSysteme(nom));
+        for (const QString& nom : {seance.nomFichierSousEch, seance.nomFichierRecord})
+            CreeFichierSiAbsent(NomSysteme(nom));
     } catch (const std::exception& e) {
         AfficheMessage(QString::fromStdString(e.what()));
     }
@@ -64,8 +63,6 @@ TWaveForm::~TWaveForm() {
     EcritOptions();
     velta.InterfaceVQ2 = nullptr;
     InterfaceVQ2.reset();
-    graphe.reset();
-    grapheAll.reset();
 }
 
 void TWaveForm::FormClose() {

@@ -185,10 +185,10 @@ void TWaveForm::DessineVuesDirect(std::size_t nouvelles) {
     const bool huitBits = NbitsCarte == 8;
     const std::size_t n =
         chaineDirect->Anneau().Derniers(vueSonDirect.size(), vueSonDirect.data(), vueNumeriseDirect.data());
-    DessineDirect(PaintBox->Canvas(), PaintBox->width(), PaintBox->height(),
-                  {vueSonDirect.data(), vueNumeriseDirect.data(), n, vueSonDirect.size(), huitBits},
-                  QuantumNumerisation(NbitsCarte, BitsTB->value()));
+    const TmodeleVue m = ModeleFenetre();
+    DessineDirect(m, PaintBox->Canvas(), PaintBox->width(), PaintBox->height(),
+                  {vueSonDirect.data(), vueNumeriseDirect.data(), n, vueSonDirect.size(), huitBits});
     const std::size_t recentes = std::min(n, nouvelles);
-    DessineNiveauDirect(PaintBoxAll->Canvas(), PaintBoxAll->width(), PaintBoxAll->height(),
+    DessineNiveauDirect(m, PaintBoxAll->Canvas(), PaintBoxAll->width(), PaintBoxAll->height(),
                         NiveauCrete(vueSonDirect.data() + (n - recentes), recentes, huitBits));
 }

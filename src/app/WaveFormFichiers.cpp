@@ -153,7 +153,8 @@ void TWaveForm::MarqueTitre(bool tronque, std::int64_t debut) {
     QString titre = windowTitle();
     if (const auto marque = titre.indexOf(kMarqueExtrait); marque >= 0) titre.truncate(marque);
     if (tronque && !titre.endsWith(kMarqueTronque)) titre += kMarqueTronque;
-    if (debut > 0) titre += kMarqueExtrait + QString::fromStdString(TexteTemps(debut, seance.son.FreqEch)) + ')';
+    if (debut > 0)
+        titre += kMarqueExtrait + QString::fromStdString(TexteTemps(debut, seance.son.FreqEch)) + ')';
     setWindowTitle(titre);
 }
 
@@ -168,10 +169,8 @@ void TWaveForm::RefuseFichier(const QString& FileName, const QString& raison) {
 }
 
 void TWaveForm::MetVuesAuNouveauSon() {
-    graphe->repere = 0;
-    graphe->repereTemps = 0;
-    graphe->NbreTot = seance.son.NbrePoints;
-    grapheAll->NbreTot = seance.son.NbrePoints;
+    modele.repere = 0;
+    modele.repereTemps = 0;
     RegleScrollBar();
     ScrollBar->setValue(0);  // a new sound is shown from its start
     CalculeNumerique();
@@ -188,11 +187,13 @@ void TWaveForm::SaveBtnClick() {
     const QString nom = QString::fromStdString(ChangeExtension(choisi.toStdString(), ".WAV"));
     // Written beside and renamed when whole: a save that fails (a full disk, a pulled stick)
     // leaves a file already there as it was, and no part of a file where there was none.
-    SignaleEcriture(nom, EcritWavNeuf(NomSysteme(nom), *seance.son.vecteurSonSousEch, seance.son.NbrePoints, seance.son.FreqEch));
+    SignaleEcriture(nom, EcritWavNeuf(NomSysteme(nom), *seance.son.vecteurSonSousEch, seance.son.NbrePoints,
+                                      seance.son.FreqEch));
 }
 
 void TWaveForm::EcritFichierWav(const QString& FileName, const TvecteurSon& vecteur) {
-    SignaleEcriture(FileName, EcritWav(NomSysteme(FileName), vecteur, seance.son.NbrePoints, seance.son.FreqEch));
+    SignaleEcriture(FileName,
+                    EcritWav(NomSysteme(FileName), vecteur, seance.son.NbrePoints, seance.son.FreqEch));
 }
 
 void TWaveForm::SignaleEcriture(const QString& FileName, const std::optional<std::string>& echec) {

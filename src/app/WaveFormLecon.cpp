@@ -71,7 +71,8 @@ void TWaveForm::CreeControlesLecon() {
 // still hold it from the previous press, and lets go of it meanwhile.
 void TWaveForm::ErreurBtnClick() {
     if (!vecteurErreur) vecteurErreur = AlloueVecteurSon();
-    CalculeSignalErreur(*seance.son.vecteurSon, *seance.son.vecteurSonSousEch, seance.son.NbrePoints, *vecteurErreur);
+    CalculeSignalErreur(*seance.son.vecteurSon, *seance.son.vecteurSonSousEch, seance.son.NbrePoints,
+                        *vecteurErreur);
     if (MediaPlayer.FileName == seance.nomFichierErreur) MediaPlayer.Close();
     try {
         CreeFichierSiAbsent(NomSysteme(seance.nomFichierErreur));
@@ -79,8 +80,8 @@ void TWaveForm::ErreurBtnClick() {
         AfficheMessage(QString::fromStdString(e.what()));
         return;
     }
-    if (const auto echec =
-            EcritWav(NomSysteme(seance.nomFichierErreur), *vecteurErreur, seance.son.NbrePoints, seance.son.FreqEch)) {
+    if (const auto echec = EcritWav(NomSysteme(seance.nomFichierErreur), *vecteurErreur,
+                                    seance.son.NbrePoints, seance.son.FreqEch)) {
         AfficheMessage(QStringLiteral("Impossible d'écrire le signal d'erreur\n%1\n(%2)")
                            .arg(seance.nomFichierErreur, QString::fromStdString(*echec)));
         return;
@@ -90,9 +91,9 @@ void TWaveForm::ErreurBtnClick() {
 
 void TWaveForm::SpectreBtnClick() {
     if (!FenetreSpectre) {
-        FenetreSpectre = new TFenetreSpectre(this);
+        FenetreSpectre = new TFenetreSpectre(modele.couleurs, this);
         FenetreSpectre->SetLogarithmique(spectreLogarithmique);
-        FenetreSpectre->MetAJour(seance.son, seance.debutS, seance.finS, graphe->pasFreq, generationSon);
+        FenetreSpectre->MetAJour(seance.son, seance.debutS, seance.finS, modele.pas, generationSon);
     }
     FenetreSpectre->show();
     FenetreSpectre->raise();
@@ -122,13 +123,15 @@ const TvecteurSon& TWaveForm::SourceNumerisation(int pas) {
 }
 
 void TWaveForm::MetAJourLecon() {
-    const auto rsb = RapportSignalBruitMesure(*seance.son.vecteurSon, *seance.son.vecteurSonSousEch, seance.son.NbrePoints);
-    LabelRSB->setText(QString::fromStdString(TexteRapportSignalBruit(rsb, graphe->NbreBits)));
+    const auto rsb = RapportSignalBruitMesure(*seance.son.vecteurSon, *seance.son.vecteurSonSousEch,
+                                              seance.son.NbrePoints);
+    LabelRSB->setText(QString::fromStdString(TexteRapportSignalBruit(rsb, modele.bits)));
     MetAJourSpectre();
 }
 
 void TWaveForm::MetAJourSpectre() {
-    if (FenetreSpectre) FenetreSpectre->MetAJour(seance.son, seance.debutS, seance.finS, graphe->pasFreq, generationSon);
+    if (FenetreSpectre)
+        FenetreSpectre->MetAJour(seance.son, seance.debutS, seance.finS, modele.pas, generationSon);
 }
 
 void TWaveForm::NouveauSonLecon() {

@@ -11,20 +11,19 @@ void TWaveForm::BitsCBChange() {
         ReglageDirect();
         return;
     }
-    if (PasEchantillonnage(FechTB->maximum(), FechTB->value()) != graphe->pasFreq ||
-        BitsTB->value() != graphe->NbreBits)
+    if (PasEchantillonnage(FechTB->maximum(), FechTB->value()) != modele.pas ||
+        BitsTB->value() != modele.bits)
         CalculeNumerique();
 }
 
 void TWaveForm::CalculeNumerique() {
     const int b = BitsTB->value();
-    graphe->NbreBits = b;
+    modele.bits = b;
     const int q = QuantumNumerisation(seance.son.NBits, b);
     LabelBits->setText(QString::fromStdString(TexteLabelBits(b)));
     const int s = PasEchantillonnage(FechTB->maximum(), FechTB->value());
-    graphe->pasFreq = s;
+    modele.pas = s;
     LabelFreq->setText(QString::fromStdString(TexteLabelFreq(seance.son.FreqEch, s)));
-    const TplageVerticale plage = PlageVerticale(seance.son.Format());
     NumeriseSon(SourceNumerisation(s), *seance.son.vecteurSonSousEch, seance.son.NbrePoints, q, s);
     // Without a sound the player has no file to take back: only the settings change.
     if (!seance.nomFichier.isEmpty()) {
@@ -32,7 +31,6 @@ void TWaveForm::CalculeNumerique() {
         EcritFichierWav(seance.nomFichierSousEch, *seance.son.vecteurSonSousEch);
         MediaPlayer.Open();
     }
-    graphe->mondeY.SetMinMax(plage.mini, plage.maxi);
     PaintBox->Redessine();
     MetAJourLecon();
 }

@@ -12,7 +12,6 @@
 #include "app/OptionsDlg.h"
 #include "app/PaintBox.h"
 #include "app/WaveForm.h"
-#include "graph/Couleurs.h"
 #include "platform/DialoguesModaux.h"
 #include "platform/Melangeur.h"
 #include "platform/Messages.h"
@@ -20,8 +19,8 @@
 void TWaveForm::LitOptions() {
     if (!FichierOptionsUtilisable(nomFichierIni)) return;
     const TfichierOptions ini(nomFichierIni);
-    ini.LitCouleurs(couleurCourbe, couleurBis, couleurNiveau);
-    ini.LitCouleurErreur(couleurErreur);
+    ini.LitCouleurs(modele.couleurs.courbe, modele.couleurs.bis, modele.couleurs.niveau);
+    ini.LitCouleurErreur(modele.couleurs.erreur);
     ini.LitEchelleSpectre(spectreLogarithmique);
     ini.LitDossierFichiers(dossierFichiers);
 }
@@ -29,8 +28,8 @@ void TWaveForm::LitOptions() {
 void TWaveForm::EcritOptions() {
     if (!FichierOptionsUtilisable(nomFichierIni)) return;
     const TfichierOptions ini(nomFichierIni);
-    ini.EcritCouleurs(couleurCourbe, couleurBis, couleurNiveau);
-    ini.EcritCouleurErreur(couleurErreur);
+    ini.EcritCouleurs(modele.couleurs.courbe, modele.couleurs.bis, modele.couleurs.niveau);
+    ini.EcritCouleurErreur(modele.couleurs.erreur);
     if (FenetreSpectre) spectreLogarithmique = FenetreSpectre->Logarithmique();
     ini.EcritEchelleSpectre(spectreLogarithmique);
     if (!dossierFichiers.isEmpty()) ini.EcritDossierFichiers(dossierFichiers);
@@ -39,10 +38,10 @@ void TWaveForm::EcritOptions() {
 // The overview keeps its colours until its next repaint. The error curve is not saved: each
 // lesson starts without it.
 void TWaveForm::OptionsBtnClick() {
-    TOptionsDlg dialogue(this);
-    dialogue.AvecErreurCB->setChecked(graphe->avecErreur);
+    TOptionsDlg dialogue(modele.couleurs, this);
+    dialogue.AvecErreurCB->setChecked(modele.avecErreur);
     if (ExecuteDialogue(dialogue) == QDialog::Accepted)
-        graphe->avecErreur = dialogue.AvecErreurCB->isChecked();
+        modele.avecErreur = dialogue.AvecErreurCB->isChecked();
     PaintBox->Redessine();
     if (FenetreSpectre) FenetreSpectre->update();
 }

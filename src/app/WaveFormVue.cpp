@@ -10,12 +10,13 @@
 #include <QLocale>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QSlider>
 #include <QToolTip>
 
 #include "app/PaintBox.h"
 #include "app/WaveForm.h"
-#include "graph/Arrondi.h"
 #include "graph/DessinVues.h"
+#include "sound/Numerisation.h"
 
 namespace {
 
@@ -47,15 +48,9 @@ Qt::CursorShape Forme(TcurseurTemps prise) {
 }  // namespace
 
 void TWaveForm::PrepareVues() {
-    graphe->Canvas = &PaintBox->Canvas();
-    grapheAll->Canvas = &PaintBoxAll->Canvas();
-    graphe->AfficheLectures = [this](const TlecturesRepere& l) { AfficheLectures(l); };
     PaintBox->OnPaint = [this] { PaintBoxPaint(); };
     PaintBoxAll->OnPaint = [this] { PaintBoxAllPaint(); };
-    PaintBox->OnMouseUp = [this](QMouseEvent* e) {
-        const QPoint p = e->position().toPoint();
-        PaintBoxMouseUp(e->modifiers(), p.x(), p.y());
-    };
+    PaintBox->OnMouseUp = [this](QMouseEvent* e) { PaintBoxMouseUp(e->modifiers(), Colonne(e)); };
     // Moves without a button change the strip's mouse cursor over the selection's edges.
     PaintBoxAll->setMouseTracking(true);
     PaintBoxAll->OnMouseDown = [this](QMouseEvent* e) { PaintBoxAllMouseDown(Colonne(e)); };
@@ -65,6 +60,32 @@ void TWaveForm::PrepareVues() {
     ScrollBar->setRange(0, 0);
     connect(ScrollBar, &QScrollBar::valueChanged, this, &TWaveForm::ScrollBarChange);
     connect(tempsCB, &QCheckBox::toggled, this, &TWaveForm::tempsCBClick);
+}
+
+TmodeleVue TWaveForm::ModeleFenetre() const {
+    TmodeleVue m = ModeleOuverture(seance.son, modele.bits, modele.pas, PaintBox->width(), PaintBox->height(),
+                                   modele.couleurs);
+    m.debut = modele.debut;
+    m.debutS = seance.debutS;
+    m.finS = seance.finS;
+    m.repere = modele.repere;
+    m.repereTemps = modele.repereTemps;
+    m.avecTemps = tempsCB->isChecked();
+    m.avecErreur = modele.avecErreur;
+    m.separateurDecimal = QLocale().decimalPoint().toStdString();
+    m.decalage = PaintBox->mapTo(this, QPoint(0, 0)).y();
+    // Live, the track bars act at once on the input device's sound.
+    if (EnDirect()) {
+        m.bits = BitsTB->value();
+        m.pas = PasEchantillonnage(FechTB->maximum(), FechTB->value());
+        m.bitsSon = NbitsCarte;
+        m.frequence = FreqEchCarte;
+    }
+    return m;
+}
+
+TsonsVue TWaveForm::SonsVue() const {
+    return {seance.son.vecteurSon.get(), seance.son.vecteurSonSousEch.get()};
 }
 
 // The scroll bar's value reaches its maximum, whatever the page: with the last frame as
@@ -103,13 +124,10 @@ void TWaveForm::PaintBoxPaint() {
         AfficheLectures({});
         return;
     }
-    PrepareDetail(*graphe, PaintBox->width(), PaintBox->height(), seance.son.NBits, seance.son.FreqEch);
-    graphe->avecTemps = tempsCB->isChecked();
-    graphe->separateurDecimal = QLocale().decimalPoint().toStdString();
-    graphe->decalageCanvas = PaintBox->mapTo(this, QPoint(0, 0)).y();
     LabelBits0->setText(QStringLiteral("(%1 bits)").arg(int{seance.son.NBits}));
     LabelFreq0->setText(QStringLiteral("(%1 Hz)").arg(seance.son.FreqEch));
-    graphe->DrawG();
+    AfficheLectures(
+        DessineDetail(ModeleFenetre(), SonsVue(), PaintBox->Canvas(), PaintBox->width(), PaintBox->height()));
 }
 
 // The overview clears only its curve area: the side columns are cleared here, or the
@@ -121,11 +139,11 @@ void TWaveForm::PaintBoxAllPaint() {
     }
     PaintBoxAll->Canvas().Image()->Remplit(clBlanc);
     if (seance.nomFichier.isEmpty()) return;
-    PrepareApercu(*grapheAll, PaintBoxAll->width(), PaintBoxAll->height());
-    grapheAll->decalageCanvas = PaintBoxAll->mapTo(this, QPoint(0, 0)).y();
-    grapheAll->DrawAll();
-    debutPB = grapheAll->Xecran(seance.debutS);
-    finPB = grapheAll->Xecran(seance.finS);
+    const TmodeleVue m = ModeleFenetre();
+    DessineApercu(m, SonsVue(), PaintBoxAll->Canvas(), PaintBoxAll->width(), PaintBoxAll->height());
+    const TbandesApercu bandes = BandesApercu(m, PaintBoxAll->width());
+    debutPB = bandes.debutPB;
+    finPB = bandes.finPB;
     // The window's band follows the strip's new scale too (a load, a resize), not only
     // the scroll bar.
     PlaceFenetre();
@@ -134,8 +152,9 @@ void TWaveForm::PaintBoxAllPaint() {
 }
 
 void TWaveForm::PlaceFenetre() {
-    debutSelect = grapheAll->Xecran(graphe->debut);
-    finSelect = grapheAll->Xecran(static_cast<double>(graphe->debut) + PaintBox->width() / 4);
+    const TbandesApercu bandes = BandesApercu(ModeleFenetre(), PaintBoxAll->width());
+    debutSelect = bandes.debutSelect;
+    finSelect = bandes.finSelect;
 }
 
 void TWaveForm::DessineSelection() {
@@ -152,7 +171,7 @@ void TWaveForm::DessineFenetre() {
 // Drawn at once, not at the next paint: the play follow-up scrolls on every tick.
 void TWaveForm::ScrollBarChange() {
     DessineFenetre();
-    graphe->debut = ScrollBar->value();
+    modele.debut = ScrollBar->value();
     PaintBoxPaint();
     PaintBox->Affiche();
     PlaceFenetre();
@@ -173,8 +192,8 @@ void TWaveForm::PaintBoxAllMouseMove(int X) {
         PaintBoxAll->setCursor(Forme(ChercheCurseurTemps(debutPB, finPB, X)));
         return;
     }
-    const auto pas = GlisseSelection(curseurT, {debutPB, finPB, Xdeplace}, X, grapheAll->LimiteCourbe.Left,
-                                     grapheAll->LimiteCourbe.Right);
+    const TbandesApercu bandes = BandesApercu(ModeleFenetre(), PaintBoxAll->width());
+    const auto pas = GlisseSelection(curseurT, {debutPB, finPB, Xdeplace}, X, bandes.gauche, bandes.droite);
     if (!pas) return;
     DessineSelection();
     debutPB = pas->debutPB;
@@ -190,11 +209,8 @@ void TWaveForm::PaintBoxAllMouseUp(int X) {
     if (seance.nomFichier.isEmpty() || EnDirect()) return;
     PaintBoxAll->setCursor(Qt::ArrowCursor);
     DessineSelection();
-    const auto trame = [this](int colonne) {
-        long double xr, yr;
-        grapheAll->MondeXY(colonne, 0, xr, yr);
-        return Arrondi(xr);
-    };
+    const TaxeTemps axe = AxeApercu(ModeleFenetre(), PaintBoxAll->width());
+    const auto trame = [&axe](int colonne) { return TrameDeColonne(axe, colonne); };
     switch (curseurT) {
         case TcurseurTemps::curDebut:
             if (X < finPB) debutPB = X;
@@ -213,11 +229,11 @@ void TWaveForm::PaintBoxAllMouseUp(int X) {
     }
     if (seance.debutS < 0) {
         seance.debutS = 0;
-        debutPB = grapheAll->Xecran(0);
+        debutPB = ColonneDeTrame(axe, 0);
     }
     if (seance.finS > seance.son.NbrePoints - 1) {
         seance.finS = seance.son.NbrePoints - 1;
-        finPB = grapheAll->Xecran(seance.son.NbrePoints - 1);
+        finPB = ColonneDeTrame(axe, seance.son.NbrePoints - 1);
     }
     curseurT = TcurseurTemps::curNormal;
     DessineSelection();
@@ -226,16 +242,19 @@ void TWaveForm::PaintBoxAllMouseUp(int X) {
 }
 
 // The cursors are XOR lines: drawn again where they are, they go, and are drawn anew.
-void TWaveForm::PaintBoxMouseUp(Qt::KeyboardModifiers Shift, int X, int Y) {
+void TWaveForm::PaintBoxMouseUp(Qt::KeyboardModifiers Shift, int X) {
     if (seance.nomFichier.isEmpty() || EnDirect()) return;
-    graphe->TraceRepere();
-    long double xr, yr;
-    graphe->MondeXY(X, Y, xr, yr);
+    const auto reperes = [this] {
+        return DessineReperes(ModeleFenetre(), SonsVue(), PaintBox->Canvas(), PaintBox->width(),
+                              PaintBox->height());
+    };
+    reperes();
+    const std::int32_t trame = TrameDeColonne(AxeDetail(ModeleFenetre()), X);
     if (Shift & Qt::ShiftModifier)
-        graphe->repereTemps = Arrondi(xr);
+        modele.repereTemps = trame;
     else
-        graphe->repere = Arrondi(xr);
-    graphe->TraceRepere();
+        modele.repere = trame;
+    AfficheLectures(reperes());
     PaintBox->Affiche();
     Temps->repaint();
 }

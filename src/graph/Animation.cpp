@@ -25,7 +25,7 @@ void TgrapheSon::DrawPoint(std::int32_t N) {
 void TgrapheSon::TracePointCourbe(std::int32_t i) {
     if (!Son || i >= TramesLisibles(*Son, NbreTot)) return;
     Canvas->Pen.Width = 1;
-    Canvas->Pen.Color = couleurCourbe;
+    Canvas->Pen.Color = couleurs.courbe;
     int x1, y1;
     WindowXY(i, ValeurTrame(*Son, i), x1, y1);
     Canvas->MoveTo(x1, y1);
@@ -35,7 +35,7 @@ void TgrapheSon::TracePointCourbe(std::int32_t i) {
         Canvas->LineTo(x2, y2);
     }
     if (pasFreq > 0 && i % pasFreq == 0) {
-        Canvas->Pen.Color = couleurNiveau;
+        Canvas->Pen.Color = couleurs.niveau;
         Canvas->MoveTo(x1, LimiteCourbe.Bottom);
         Canvas->LineTo(x1, y1);
     }
@@ -44,7 +44,7 @@ void TgrapheSon::TracePointCourbe(std::int32_t i) {
 void TgrapheSon::TracePointBis(std::int32_t i) {
     if (!SonBis || i >= TramesLisibles(*SonBis, NbreTot)) return;
     Canvas->Pen.Width = 3;
-    Canvas->Pen.Color = couleurBis;
+    Canvas->Pen.Color = couleurs.bis;
     int x, y;
     WindowXY(i, ValeurTrame(*SonBis, i), x, y);
     Canvas->MoveTo(x, y);

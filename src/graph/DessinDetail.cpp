@@ -1,10 +1,8 @@
 // The detail view: four pixels per frame, the sound as a thin polyline, the digitised
 // sound as thick dashes, the sampling instants and the quantisation levels as fine lines.
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
 
-#include "graph/Arrondi.h"
 #include "graph/GrapheSon.h"
 #include "graph/LectureSon.h"
 #include "sound/SignalErreur.h"
@@ -17,7 +15,7 @@ void TgrapheSon::DrawG() {
     if (NbreTot < 1) return;
     ChercheMonde();
     Canvas->Pen.Width = 1;
-    Canvas->Pen.Color = couleurNiveau;
+    Canvas->Pen.Color = couleurs.niveau;
     TraceEchantillons();
     TraceNiveaux();
     TraceCourbe();
@@ -44,7 +42,6 @@ void TgrapheSon::TraceEchantillons() {
 // Levels at multiples of coeffBit from the bottom of the layout's range: 0 for 8-bit
 // sounds, -32764 (the bound of the 16-bit scale) otherwise.
 void TgrapheSon::TraceNiveaux() {
-    coeffBit = std::max(1, static_cast<int>(Arrondi(std::pow(2.0L, NbreBitsInit - NbreBits))));
     int x, y1, y2;
     WindowXY(debut, coeffBit, x, y1);
     WindowXY(debut, 2.0 * coeffBit, x, y2);
@@ -61,7 +58,7 @@ void TgrapheSon::TraceNiveaux() {
 
 void TgrapheSon::TraceCourbe() {
     Canvas->Pen.Width = 1;
-    Canvas->Pen.Color = couleurCourbe;
+    Canvas->Pen.Color = couleurs.courbe;
     if (!Son) return;
     const std::int32_t premier = std::max(debut, 0);
     const std::int32_t dernier = std::min(fin, TramesLisibles(*Son, NbreTot) - 1);
@@ -80,7 +77,7 @@ void TgrapheSon::TraceCourbe() {
 // Every frame gets its dash, so the held and re-quantised values show as a staircase.
 void TgrapheSon::TraceCourbeBis() {
     Canvas->Pen.Width = 3;
-    Canvas->Pen.Color = couleurBis;
+    Canvas->Pen.Color = couleurs.bis;
     if (!SonBis) return;
     const std::int32_t premier = std::max(debut, 0);
     const std::int32_t dernier = std::min(fin, TramesLisibles(*SonBis, NbreTot) - 1);
@@ -98,7 +95,7 @@ void TgrapheSon::TraceCourbeBis() {
 // it stays within one quantisation step of it while the step is 1.
 void TgrapheSon::TraceErreur() {
     Canvas->Pen.Width = 1;
-    Canvas->Pen.Color = couleurErreur;
+    Canvas->Pen.Color = couleurs.erreur;
     if (!Son || !SonBis) return;
     const std::int32_t premier = std::max(debut, 0);
     const std::int32_t dernier =

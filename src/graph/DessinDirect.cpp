@@ -24,9 +24,9 @@ private:
     double bas_;
 };
 
-void TraceNiveaux(TCanevas& c, int largeur, const Techelle& e, int q) {
+void TraceNiveaux(TCanevas& c, int largeur, const Techelle& e, int q, TCouleur couleur) {
     if (std::abs(e.Y(q) - e.Y(2.0 * q)) < 10) return;
-    c.Pen.Color = couleurNiveau;
+    c.Pen.Color = couleur;
     for (double v = e.Plage().mini; v <= e.Plage().maxi; v += q) {
         c.MoveTo(0, e.Y(v));
         c.LineTo(largeur, e.Y(v));
@@ -51,18 +51,18 @@ void TraceColonnes(TCanevas& c, int largeur, const TtramesDirect& t, const std::
 
 }  // namespace
 
-void DessineDirect(TCanevas& c, int largeur, int hauteur, const TtramesDirect& t, int q) {
+void DessineDirect(const TmodeleVue& m, TCanevas& c, int largeur, int hauteur, const TtramesDirect& t) {
     c.Brush.Color = clBlanc;
     c.FillRect({0, 0, largeur, hauteur});
     c.Pen.Mode = TmodeStylo::pmCopy;
     c.Pen.Width = 1;
     if (largeur < 1 || hauteur < 2) return;
     const Techelle echelle(hauteur, t.huitBits);
-    TraceNiveaux(c, largeur, echelle, std::max(q, 1));
+    TraceNiveaux(c, largeur, echelle, std::max(QuantumNumerisation(m.bitsSon, m.bits), 1), m.couleurs.niveau);
     if (t.trames == 0 || t.fenetre < t.trames) return;
-    c.Pen.Color = couleurCourbe;
+    c.Pen.Color = m.couleurs.courbe;
     TraceColonnes(c, largeur, t, t.son, echelle);
-    c.Pen.Color = couleurBis;
+    c.Pen.Color = m.couleurs.bis;
     TraceColonnes(c, largeur, t, t.numerise, echelle);
 }
 
@@ -72,10 +72,10 @@ double NiveauCrete(const std::int16_t* son, std::size_t trames, bool huitBits) {
     return std::min(1.0, crete / (huitBits ? 128.0 : 32768.0));
 }
 
-void DessineNiveauDirect(TCanevas& c, int largeur, int hauteur, double niveau) {
+void DessineNiveauDirect(const TmodeleVue& m, TCanevas& c, int largeur, int hauteur, double niveau) {
     c.Brush.Color = clBlanc;
     c.FillRect({0, 0, largeur, hauteur});
-    c.Brush.Color = couleurBis;
+    c.Brush.Color = m.couleurs.bis;
     c.FillRect({0, hauteur / 4, static_cast<int>(std::lrint(std::clamp(niveau, 0.0, 1.0) * largeur)),
                 hauteur - hauteur / 4});
 }

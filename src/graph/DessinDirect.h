@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "graph/Canevas.h"
+#include "graph/ModeleVue.h"
 
 struct TtramesDirect {
     const std::int16_t* son;
@@ -15,12 +16,12 @@ struct TtramesDirect {
     bool huitBits;        // values 0 to 255, else signed 16-bit
 };
 
-// White, the quantisation levels (q apart, in couleurNiveau, when 10 pixels apart or more),
-// the sound in couleurCourbe and the digitised sound over it in couleurBis, each as one
-// stroke per column from its smallest to its largest value.
-void DessineDirect(TCanevas& c, int largeur, int hauteur, const TtramesDirect& t, int q);
+// White, the quantisation levels (the model's quantum apart, when 10 pixels apart or more),
+// the sound and the digitised sound over it in the model's colours, each as one stroke per
+// column from its smallest to its largest value.
+void DessineDirect(const TmodeleVue& m, TCanevas& c, int largeur, int hauteur, const TtramesDirect& t);
 
 // Peak of the frames as a share of full scale, 0 to 1.
 double NiveauCrete(const std::int16_t* son, std::size_t trames, bool huitBits);
 // The strip: a bar from the left side, as long as the level's share of the width.
-void DessineNiveauDirect(TCanevas& c, int largeur, int hauteur, double niveau);
+void DessineNiveauDirect(const TmodeleVue& m, TCanevas& c, int largeur, int hauteur, double niveau);

@@ -18,7 +18,7 @@ void TgrapheSon::DrawAll() {
     Canvas->Brush.Color = clBlanc;
     Canvas->Pen.Mode = TmodeStylo::pmCopy;
     Canvas->Pen.Width = 1;
-    Canvas->Pen.Color = couleurBis;
+    Canvas->Pen.Color = couleurs.bis;
     Canvas->FillRect(LimiteCourbe);
     const bool compresse = EchelleTout();
     if (NbreTot < 1 || !Son) return;

@@ -3,13 +3,11 @@
 #include <algorithm>
 
 #include "graph/CanevasPixels.h"
-#include "sound/Numerisation.h"
 
 namespace {
 
 constexpr TCouleur kBleu = 0xFF0000;
 constexpr TCouleur kCyan = 0xFFFF00;
-constexpr int kMargeApercu = 2;
 constexpr int kDebordBandes = 2;  // beyond the strip's top and bottom edges
 
 TimagePixels ImageBlanche(TtailleImage taille) {
@@ -18,18 +16,37 @@ TimagePixels ImageBlanche(TtailleImage taille) {
 
 }  // namespace
 
-void PrepareDetail(TgrapheSon& g, int largeur, int hauteur, int nBits, std::uint32_t freqEch) {
-    g.NbreBitsInit = nBits;
-    g.rectPB = TRect{0, 0, largeur, hauteur};
-    g.frequence = static_cast<std::int32_t>(freqEch);
-    g.LimiteCourbe = g.rectPB;
+TlecturesRepere DessineDetail(const TmodeleVue& m, TsonsVue sons, TCanevas& c, int largeur, int hauteur) {
+    TgrapheSon g(m, sons, &c, largeur, hauteur, TgenreVue::detail);
+    g.DrawG();
+    return g.lectures;
 }
 
-void PrepareApercu(TgrapheSon& g, int largeur, int hauteur) {
-    g.rectPB = TRect{0, 0, largeur, hauteur};
-    g.LimiteCourbe = g.rectPB;
-    g.LimiteCourbe.Left += kMargeApercu;
-    g.LimiteCourbe.Right -= kMargeApercu;
+TlecturesRepere DessineReperes(const TmodeleVue& m, TsonsVue sons, TCanevas& c, int largeur, int hauteur) {
+    TgrapheSon g(m, sons, &c, largeur, hauteur, TgenreVue::detail);
+    g.TraceRepere();
+    return g.lectures;
+}
+
+void DessineApercu(const TmodeleVue& m, TsonsVue sons, TCanevas& c, int largeur, int hauteur) {
+    TgrapheSon(m, sons, &c, largeur, hauteur, TgenreVue::apercu).DrawAll();
+}
+
+void EffaceAnimation(const TmodeleVue& m, TsonsVue sons, TCanevas& c, int largeur, int hauteur) {
+    TgrapheSon(m, sons, &c, largeur, hauteur, TgenreVue::detail).Efface();
+}
+
+void DessinePasAnimation(const TmodeleVue& m, TsonsVue sons, TCanevas& c, int largeur, int hauteur,
+                         std::int32_t N) {
+    TgrapheSon(m, sons, &c, largeur, hauteur, TgenreVue::detail).DrawPoint(N);
+}
+
+TbandesApercu BandesApercu(const TmodeleVue& m, int largeur) {
+    const TgrapheSon g(m, {}, nullptr, largeur, 0, TgenreVue::apercu);
+    const TaxeTemps axe = g.AxeX();
+    return {ColonneDeTrame(axe, m.debutS), ColonneDeTrame(axe, m.finS),
+            ColonneDeTrame(axe, m.debut),  ColonneDeTrame(axe, static_cast<double>(m.debut) + m.largeur / 4),
+            g.LimiteCourbe.Left,           g.LimiteCourbe.Right};
 }
 
 void DessineBandeSelection(TCanevas& c, int debutPB, int finPB, int hauteur, TCouleur fond) {
@@ -45,33 +62,23 @@ void DessineBandeFenetre(TCanevas& c, int debutSelect, int finSelect, int hauteu
 }
 
 TpixelsVues DessineVuesOuverture(const TenregistrementSon& son, int b, int pas, TtailleImage apercu,
-                                 TtailleImage detail, TCouleur fondSelection, bool avecErreur) {
+                                 TtailleImage detail, TCouleur fondSelection, const TcouleursVues& couleurs,
+                                 bool avecErreur) {
     TpixelsVues images{ImageBlanche(apercu), ImageBlanche(detail)};
-    const std::int32_t dernier = son.NbrePoints - 1;
+    TmodeleVue m = ModeleOuverture(son, b, pas, images.detail.largeur, images.detail.hauteur, couleurs);
+    m.avecErreur = avecErreur;
+    const TsonsVue sons{son.vecteurSon.get(), son.vecteurSonSousEch.get()};
 
     TCanevasPixels canevasApercu(&images.apercu);
-    TgrapheSon tout(son.vecteurSonSousEch.get(), son.vecteurSon.get());
-    tout.Canvas = &canevasApercu;
-    tout.NbreTot = son.NbrePoints;
-    PrepareApercu(tout, images.apercu.largeur, images.apercu.hauteur);
-    tout.DrawAll();
+    DessineApercu(m, sons, canevasApercu, images.apercu.largeur, images.apercu.hauteur);
     if (son.NbrePoints > 0) {
-        DessineBandeSelection(canevasApercu, tout.Xecran(0), tout.Xecran(dernier), images.apercu.hauteur,
+        const TbandesApercu bandes = BandesApercu(m, images.apercu.largeur);
+        DessineBandeSelection(canevasApercu, bandes.debutPB, bandes.finPB, images.apercu.hauteur,
                               fondSelection);
-        DessineBandeFenetre(canevasApercu, tout.Xecran(0), tout.Xecran(images.detail.largeur / 4),
-                            images.apercu.hauteur);
+        DessineBandeFenetre(canevasApercu, bandes.debutSelect, bandes.finSelect, images.apercu.hauteur);
     }
 
     TCanevasPixels canevasDetail(&images.detail);
-    TgrapheSon g(son.vecteurSon.get(), son.vecteurSonSousEch.get());
-    g.Canvas = &canevasDetail;
-    g.NbreTot = son.NbrePoints;
-    g.NbreBits = b;
-    g.pasFreq = std::max(pas, 1);
-    g.avecErreur = avecErreur;
-    const TplageVerticale plage = PlageVerticale(son.Format());
-    g.mondeY.SetMinMax(plage.mini, plage.maxi);
-    PrepareDetail(g, images.detail.largeur, images.detail.hauteur, son.NBits, son.FreqEch);
-    g.DrawG();
+    DessineDetail(m, sons, canevasDetail, images.detail.largeur, images.detail.hauteur);
     return images;
 }

@@ -7,12 +7,33 @@
 #include "graph/Canevas.h"
 #include "graph/GrapheSon.h"
 #include "graph/ImagePixels.h"
+#include "graph/LecturesRepere.h"
+#include "graph/ModeleVue.h"
 #include "sound/EnregistrementSon.h"
 
-// The detail graph's frame before a paint: the whole box as curve area, the sound's bits and rate.
-void PrepareDetail(TgrapheSon& g, int largeur, int hauteur, int nBits, std::uint32_t freqEch);
-// The overview's frame: its curve stops two pixels short of either side of the strip.
-void PrepareApercu(TgrapheSon& g, int largeur, int hauteur);
+// The views of a model on a canvas of `largeur` x `hauteur`. The detail view and its cursors
+// return their read-outs.
+TlecturesRepere DessineDetail(const TmodeleVue& m, TsonsVue sons, TCanevas& c, int largeur, int hauteur);
+// Both cursors alone, in XOR: drawn again where they are, they go.
+TlecturesRepere DessineReperes(const TmodeleVue& m, TsonsVue sons, TCanevas& c, int largeur, int hauteur);
+// The overview's curve: the digitised sound fitted to the strip, two pixels in from each side.
+void DessineApercu(const TmodeleVue& m, TsonsVue sons, TCanevas& c, int largeur, int hauteur);
+// The sampling animation over the detail view: a white curve area, then step N.
+void EffaceAnimation(const TmodeleVue& m, TsonsVue sons, TCanevas& c, int largeur, int hauteur);
+void DessinePasAnimation(const TmodeleVue& m, TsonsVue sons, TCanevas& c, int largeur, int hauteur,
+                         std::int32_t N);
+
+// The bands' columns on a strip `largeur` wide: the play selection, the frames that the
+// detail view shows, and the curve's sides, which a dragged edge must stay within.
+struct TbandesApercu {
+    int debutPB = 0;
+    int finPB = 0;
+    int debutSelect = 0;
+    int finSelect = 0;
+    int gauche = 0;
+    int droite = 0;
+};
+TbandesApercu BandesApercu(const TmodeleVue& m, int largeur);
 
 // The bands over the strip, in NOT-XOR so that drawing one twice removes it; both run from
 // above the strip's top to below its bottom, so that only their sides show on it. The play
@@ -36,4 +57,5 @@ struct TpixelsVues {
 // frame, no cursor placed. `son` must hold the digitised vector for b and pas. A view is at
 // least one pixel each way.
 TpixelsVues DessineVuesOuverture(const TenregistrementSon& son, int b, int pas, TtailleImage apercu,
-                                 TtailleImage detail, TCouleur fondSelection, bool avecErreur = false);
+                                 TtailleImage detail, TCouleur fondSelection, const TcouleursVues& couleurs,
+                                 bool avecErreur = false);

@@ -1,26 +1,88 @@
 #include "graph/GrapheSon.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "graph/Arrondi.h"
 #include "graph/LectureSon.h"
+#include "sound/Numerisation.h"
 
-TgrapheSon::TgrapheSon(PvecteurSon son, PvecteurSon sonBis) : Son(son), SonBis(sonBis) {}
+namespace {
+
+constexpr int kMargeApercu = 2;
+
+}  // namespace
+
+TgrapheSon::TgrapheSon(const TmodeleVue& m, TsonsVue sons, TCanevas* canevas, int largeur, int hauteur,
+                       TgenreVue genre)
+    : Canvas(canevas),
+      rectPB{0, 0, largeur, hauteur},
+      debut(genre == TgenreVue::detail ? m.debut : 0),
+      NbreTot(m.trames),
+      LimiteCourbe(rectPB),
+      Son(genre == TgenreVue::detail ? sons.son : sons.numerise),
+      SonBis(genre == TgenreVue::detail ? sons.numerise : sons.son),
+      repere(m.repere),
+      repereTemps(m.repereTemps),
+      pasFreq(std::max(m.pas, 1)),
+      NbreBits(m.bits),
+      NbreBitsInit(m.bitsSon),
+      coeffBit(std::max(1, static_cast<int>(Arrondi(std::pow(2.0L, m.bitsSon - m.bits))))),
+      frequence(static_cast<std::int32_t>(m.frequence)),
+      decalageCanvas(m.decalage),
+      avecTemps(m.avecTemps),
+      avecErreur(m.avecErreur),
+      separateurDecimal(m.separateurDecimal),
+      couleurs(m.couleurs) {
+    if (Son) {
+        const TplageVerticale plage = PlageVerticale(Son->formatWave);
+        mondeY.SetMinMax(plage.mini, plage.maxi);
+    }
+    if (genre == TgenreVue::apercu) {
+        LimiteCourbe.Left += kMargeApercu;
+        LimiteCourbe.Right -= kMargeApercu;
+        EchelleTout();
+    } else {
+        ChercheMonde();
+    }
+}
 
 // Intermediate values in extended precision, so that a result lying exactly halfway between
 // two pixels is seen as such and goes to the even one.
+int ColonneDeTrame(const TaxeTemps& axe, double trame) {
+    return Arrondi((static_cast<long double>(trame) - axe.debut) * axe.x.a + axe.x.b);
+}
+
+std::int32_t TrameDeColonne(const TaxeTemps& axe, int colonne) {
+    return Arrondi((static_cast<long double>(colonne) - axe.x.b) / axe.x.a + axe.debut);
+}
+
+TaxeTemps AxeDetail(const TmodeleVue& m) {
+    return TgrapheSon(m, {}, nullptr, m.largeur, m.hauteur, TgenreVue::detail).AxeX();
+}
+
+TaxeTemps AxeApercu(const TmodeleVue& m, int largeur) {
+    return TgrapheSon(m, {}, nullptr, largeur, 0, TgenreVue::apercu).AxeX();
+}
+
+TmodeleVue ModeleOuverture(const TenregistrementSon& son, int b, int pas, int largeur, int hauteur,
+                           const TcouleursVues& couleurs) {
+    TmodeleVue m;
+    m.largeur = largeur;
+    m.hauteur = hauteur;
+    m.bits = b;
+    m.pas = pas;
+    m.bitsSon = son.NBits;
+    m.frequence = son.FreqEch;
+    m.trames = son.NbrePoints;
+    m.finS = son.NbrePoints - 1;
+    m.couleurs = couleurs;
+    return m;
+}
+
 void TgrapheSon::WindowXY(double xr, double yr, int& xi, int& yi) const {
-    xi = Arrondi((static_cast<long double>(xr) - debut) * mondeX.a + mondeX.b);
+    xi = ColonneDeTrame(AxeX(), xr);
     yi = Arrondi(static_cast<long double>(mondeY.a) * yr + mondeY.b);
-}
-
-void TgrapheSon::MondeXY(int xi, int yi, long double& xr, long double& yr) const {
-    xr = (static_cast<long double>(xi) - mondeX.b) / mondeX.a + debut;
-    yr = (static_cast<long double>(yi) - mondeY.b) / mondeY.a;
-}
-
-int TgrapheSon::Xecran(double xr) const {
-    return Arrondi(static_cast<long double>(mondeX.a) * xr + mondeX.b);
 }
 
 // Four pixels per frame, never compressed; the value range only sets the vertical scale,

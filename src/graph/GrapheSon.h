@@ -1,29 +1,30 @@
-// A graph of a sound: bound to one canvas and two borrowed sample vectors, it maps frames
-// and sample values to pixels and draws the detail view (DrawG) or the overview (DrawAll).
+// A graph of a sound: one view of a model, bound to one canvas and two borrowed sample
+// vectors, it maps frames and sample values to pixels and draws the detail view (DrawG) or
+// the overview (DrawAll). Everything it holds is set from the model by its constructor; the
+// drawing functions of DessinVues.h make one for each drawing.
 //
-// The window owns the vectors, each paint box's pixels with their canvas, and the widgets.
-// The graph borrows a canvas (Canvas) and the vectors (Son, SonBis) and never copies them;
-// it reads the vectors at every draw. Before each draw the window sets rectPB, LimiteCourbe
-// and the other fields it is told to.
-//
-// Read-outs: TraceRepere (run at the end of DrawG, and by the click handler) fills
-// `lectures` and then calls AfficheLectures, which the window sets to copy them into its
-// widgets. The overview never draws cursors and needs neither.
+// Read-outs: TraceRepere (run at the end of DrawG) fills `lectures`. The overview never draws
+// cursors.
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 
 #include "graph/Canevas.h"
 #include "graph/LecturesRepere.h"
+#include "graph/ModeleVue.h"
 #include "graph/Monde.h"
 #include "graph/Rectangle.h"
 #include "sound/VecteurSon.h"
 
+enum class TgenreVue : std::uint8_t { detail, apercu };
+
 class TgrapheSon {
 public:
-    TgrapheSon(PvecteurSon son, PvecteurSon sonBis);
+    // A view of `largeur` x `hauteur` pixels; the overview draws the digitised vector. Without
+    // a canvas the graph only maps.
+    TgrapheSon(const TmodeleVue& m, TsonsVue sons, TCanevas* canevas, int largeur, int hauteur,
+               TgenreVue genre);
 
     TCanevas* Canvas = nullptr;       // borrowed; without it nothing is drawn nor read out
     TRect rectPB;                     // the whole paint box, (0, 0, width, height)
@@ -40,23 +41,21 @@ public:
     std::int32_t pasFreq = 0;         // one sampling instant every pasFreq frames
     std::int32_t NbreBits = 0;        // bits of the digitised signal
     std::int32_t NbreBitsInit = 0;    // bits of the sound, 8 or 16
-    std::int32_t coeffBit = 0;        // quantisation step in raw units, set by DrawG
+    std::int32_t coeffBit = 1;        // quantisation step in raw units
     std::int32_t frequence = 0;       // sampling rate of the sound, Hz
     std::int32_t decalageCanvas = 0;  // top of the paint box within its parent
     bool avecTemps = false;           // the duration cursor is enabled
     bool avecErreur = false;          // the error curve (SonBis - Son) is drawn too
     // The user's decimal separator, in the duration label.
     std::string separateurDecimal = ".";
+    TcouleursVues couleurs;
 
     TlecturesRepere lectures;
-    std::function<void(const TlecturesRepere&)> AfficheLectures;
 
     // World to pixel, relative to debut.
     void WindowXY(double xr, double yr, int& xi, int& yi) const;
-    // Pixel to world, not rounded.
-    void MondeXY(int xi, int yi, long double& xr, long double& yr) const;
-    // Frame to column, ignoring debut (the overview, whose debut is 0).
-    int Xecran(double xr) const;
+    // The time axis, for ColonneDeTrame and TrameDeColonne.
+    TaxeTemps AxeX() const { return {mondeX, debut}; }
     // Scales of the detail graph and its last visible frame.
     void ChercheMonde();
 

@@ -33,7 +33,6 @@ void TgrapheSon::TraceRepere() {
         // A cursor that cannot be seen shows no value, and the duration goes with it.
         VideNiveau(lectures);
         lectures.tempsVisible = false;
-        if (AfficheLectures) AfficheLectures(lectures);
         return;
     }
     Canvas->Pen = TStylo{clRouge, 3, TmodeStylo::pmXor};
@@ -50,7 +49,6 @@ void TgrapheSon::TraceRepere() {
         lectures.tempsTop = kHauteurPont + decalageCanvas - kEcartEtiquette;
         lectures.tempsTexte = TexteDuree(std::int64_t{repereTemps} - repere, frequence, separateurDecimal);
     }
-    if (AfficheLectures) AfficheLectures(lectures);
 }
 
 // The digitised level under the main cursor. Past the last frame nothing was digitised: the

@@ -14,10 +14,10 @@ const QColor kFondFenetre(0xEF, 0xEF, 0xEF);
 }  // namespace
 
 TimagesVues DessineVuesOuverture(const TenregistrementSon& son, int b, int pas, QSize apercu, QSize detail,
-                                 TCouleur fondSelection, bool avecErreur) {
-    const TpixelsVues pixels =
-        DessineVuesOuverture(son, b, pas, TtailleImage{apercu.width(), apercu.height()},
-                             TtailleImage{detail.width(), detail.height()}, fondSelection, avecErreur);
+                                 TCouleur fondSelection, const TcouleursVues& couleurs, bool avecErreur) {
+    const TpixelsVues pixels = DessineVuesOuverture(
+        son, b, pas, TtailleImage{apercu.width(), apercu.height()},
+        TtailleImage{detail.width(), detail.height()}, fondSelection, couleurs, avecErreur);
     return {CopieImage(pixels.apercu), CopieImage(pixels.detail)};
 }
 

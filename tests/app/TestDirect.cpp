@@ -54,17 +54,18 @@ TEST(Direct, F11LanceLeModeEchapLArreteEtLeSonChargeRevient) {
     f->FechTB->setValue(7);
     f->BitsTB->setValue(3);
     EXPECT_EQ(f->LabelFreq->text(), "5512 Hz");
-    EXPECT_EQ(f->graphe->pasFreq, 1);
+    EXPECT_EQ(f->modele.pas, 1);
     // The level shows on the strip (a bar from its left side, where the loaded sound's strip
     // has its selection band), the live sound and, at 3 bits apart from it, its digitised version
     // in the detail view.
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
-            return CouleurPixel(f->PaintBoxAll->image(), 3, f->PaintBoxAll->height() / 2) == couleurBis &&
-                   ContientCouleur(f->PaintBox->image(), couleurCourbe);
+            return CouleurPixel(f->PaintBoxAll->image(), 3, f->PaintBoxAll->height() / 2) ==
+                       f->modele.couleurs.bis &&
+                   ContientCouleur(f->PaintBox->image(), f->modele.couleurs.courbe);
         },
         5000));
-    EXPECT_TRUE(ContientCouleur(f->PaintBox->image(), couleurBis));
+    EXPECT_TRUE(ContientCouleur(f->PaintBox->image(), f->modele.couleurs.bis));
 
     QTest::keyClick(f.fenetre.get(), Qt::Key_Escape);
     EXPECT_FALSE(f->EnDirect());
@@ -74,8 +75,8 @@ TEST(Direct, F11LanceLeModeEchapLArreteEtLeSonChargeRevient) {
     EXPECT_TRUE(f->RecordBtn->isEnabled());
     EXPECT_FALSE(f->StopBtn->isEnabled());
     // The loaded sound takes the step now, at its own rate, and nothing was kept.
-    EXPECT_EQ(f->graphe->pasFreq, 2);
-    EXPECT_EQ(f->graphe->NbreBits, 3);
+    EXPECT_EQ(f->modele.pas, 2);
+    EXPECT_EQ(f->modele.bits, 3);
     EXPECT_EQ(f->LabelFreq->text(), "11025 Hz");
     EXPECT_EQ(f->seance.nomFichier.toStdString(), chemin.string());
     EXPECT_TRUE(f.messages.isEmpty()) << f.messages.join("\n").toStdString();

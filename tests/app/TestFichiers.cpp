@@ -16,6 +16,7 @@
 
 #include "app/DialogueExtrait.h"
 #include "app/FenetreTest.h"
+#include "graph/GrapheSon.h"
 #include "platform/DialoguesModaux.h"
 #include "platform/Dossiers.h"
 #include "sound/Numerisation.h"
@@ -79,8 +80,10 @@ TEST(Fichiers, ChargerActiveLesCommandesEtEcritLeSonNumerise) {
     f->FechTB->setValue(6);
     EXPECT_EQ(f->LabelBits->text(), "3 bits");
     EXPECT_EQ(f->LabelFreq->text(), "14700 Hz");
-    EXPECT_EQ(f->graphe->pasFreq, 3);
-    EXPECT_EQ(f->graphe->mondeY.maxi, 32764);
+    EXPECT_EQ(f->modele.pas, 3);
+    const TmodeleVue m = f->ModeleFenetre();
+    EXPECT_EQ(TgrapheSon(m, f->SonsVue(), nullptr, m.largeur, m.hauteur, TgenreVue::detail).mondeY.maxi,
+              32764);
     EXPECT_TRUE(f->MediaPlayer.EstOuvert());
 
     SF_INFO info{};
@@ -130,7 +133,7 @@ TEST(Fichiers, UnFichierRefuseDonneUnSeulMessageEtGardeLeSon) {
         EXPECT_TRUE(f.messages[0].contains(c.raison)) << f.messages[0].toStdString();
         EXPECT_EQ(f->seance.nomFichier, premier);
         EXPECT_EQ(f->seance.son.NbrePoints, 3000);
-        EXPECT_EQ(f->graphe->NbreTot, 3000);
+        EXPECT_EQ(f->ModeleFenetre().trames, 3000);
         EXPECT_EQ(f->MediaPlayer.FileName, premier);
         EXPECT_TRUE(f->MediaPlayer.EstOuvert());
     }
@@ -218,10 +221,10 @@ TEST(Fichiers, UnNouveauSonSeMontreDepuisSonDebut) {
     FenetreTest f;
     f->ChargeFichierWav(Chemin(FichierSon(ImageWav(1, 8000, 8, std::vector<std::uint8_t>(100000, 100)))));
     f->ScrollBar->setValue(90000);
-    EXPECT_EQ(f->graphe->debut, 90000);
+    EXPECT_EQ(f->modele.debut, 90000);
     f->ChargeFichierWav(Chemin(FichierSon(ImageWav(1, 8000, 8, std::vector<std::uint8_t>(50000, 100)))));
     EXPECT_EQ(f->ScrollBar->value(), 0);
-    EXPECT_EQ(f->graphe->debut, 0);
+    EXPECT_EQ(f->modele.debut, 0);
 }
 
 namespace {

@@ -223,7 +223,8 @@ TEST(Lecon, LeRapportLeSpectreEtLeFiltreSuiventLesReglages) {
         EXPECT_EQ(f->LabelRSB->text(), "RSB : —, théorie 6,02·b + 1,76 = 49,9 dB");
         f->ChargeFichierWav(Chemin(SonStereo()));
         Regle(*f, 8, 8);
-        const auto mesure = RapportSignalBruitMesure(*f->seance.son.vecteurSon, *f->seance.son.vecteurSonSousEch, 6000);
+        const auto mesure =
+            RapportSignalBruitMesure(*f->seance.son.vecteurSon, *f->seance.son.vecteurSonSousEch, 6000);
         EXPECT_EQ(f->LabelRSB->text().toStdString(), TexteRapportSignalBruit(mesure, 8));
 
         QTest::keyClick(f.fenetre.get(), Qt::Key_F10);
@@ -259,8 +260,9 @@ TEST(Lecon, LeRapportLeSpectreEtLeFiltreSuiventLesReglages) {
         QTest::mousePress(f->PaintBoxAll, Qt::LeftButton, {}, QPoint(f->finPB, 25));
         QTest::mouseRelease(f->PaintBoxAll, Qt::LeftButton, {}, QPoint(f->debutPB + 200, 25));
         ASSERT_LT(f->seance.finS, 2000);  // a shorter selection, hence shorter segments
-        EXPECT_EQ(vue.analogique.niveaux.size(),
-                  static_cast<std::size_t>(LongueurSegment(f->seance.finS - f->seance.debutS + 1, 44100) / 2 + 1));
+        EXPECT_EQ(
+            vue.analogique.niveaux.size(),
+            static_cast<std::size_t>(LongueurSegment(f->seance.finS - f->seance.debutS + 1, 44100) / 2 + 1));
         EXPECT_EQ(vue.numerique.niveaux.size(), vue.analogique.niveaux.size());
         EXPECT_LT(vue.analogique.niveaux.size(), 2049u);
         f->FenetreSpectre->LogCB->click();
@@ -277,16 +279,15 @@ TEST(Lecon, LeRapportLeSpectreEtLeFiltreSuiventLesReglages) {
 // A settings file from before the error colour reads as it did; the error curve shows in that
 // colour once asked for in the options, and the file gains the colour at the end.
 TEST(Lecon, UnFichierDeReglagesAncienSeLitTelQuel) {
-    const TCouleur courbe = couleurCourbe, bis = couleurBis, niveau = couleurNiveau, erreur = couleurErreur;
     std::filesystem::create_directories(Ini().parent_path());
     const std::string ancien = "[Couleur]\nBis=65280\nCourbe=0\nNiveau=12632256\n";
     EcritOctets(Ini(), std::vector<std::uint8_t>(ancien.begin(), ancien.end()));
     {
         FenetreTest f;
-        EXPECT_EQ(couleurBis, 0x00FF00u);
-        EXPECT_EQ(couleurCourbe, 0u);
-        EXPECT_EQ(couleurNiveau, 0xC0C0C0u);
-        EXPECT_EQ(couleurErreur, 0xFF0000u);
+        EXPECT_EQ(f->modele.couleurs.bis, 0x00FF00u);
+        EXPECT_EQ(f->modele.couleurs.courbe, 0u);
+        EXPECT_EQ(f->modele.couleurs.niveau, 0xC0C0C0u);
+        EXPECT_EQ(f->modele.couleurs.erreur, 0xFF0000u);
         f->show();
         f->ChargeFichierWav(Chemin(SonStereo(11025)));
         Regle(*f, 2, 1);
@@ -307,10 +308,6 @@ TEST(Lecon, UnFichierDeReglagesAncienSeLitTelQuel) {
     const std::string apres = Texte(Ini());
     EXPECT_NE(apres.find("Bis=65280\nCourbe=0\nErreur=16711680\nNiveau=12632256\n"), std::string::npos)
         << apres;
-    couleurCourbe = courbe;
-    couleurBis = bis;
-    couleurNiveau = niveau;
-    couleurErreur = erreur;
     std::filesystem::remove(Ini());
 }
 
@@ -330,7 +327,7 @@ TEST(Lecon, LesImagesExporteesSontCellesDeLEcran) {
     EXPECT_EQ(exportee.convertToFormat(QImage::Format_RGB32), ecran.convertToFormat(QImage::Format_RGB32));
     const TimagesVues dessinees =
         DessineVuesOuverture(f->seance.son, 3, 4, f->PaintBoxAll->size(), f->PaintBox->size(),
-                             DeQColor(QToolTip::palette().color(QPalette::ToolTipBase)));
+                             DeQColor(QToolTip::palette().color(QPalette::ToolTipBase)), f->modele.couleurs);
     EXPECT_EQ(dessinees.apercu, f->PaintBoxAll->image());
     EXPECT_EQ(dessinees.detail, f->PaintBox->image());
 

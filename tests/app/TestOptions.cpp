@@ -39,21 +39,12 @@ void EcritIni(const std::string& contenu) {
     EcritOctets(Ini(), std::vector<std::uint8_t>(contenu.begin(), contenu.end()));
 }
 
-// Every test starts without a settings file and gives the colours back, since the window
-// writes the file when it goes and the colours belong to the whole process.
+// Every test starts and ends without a settings file, since the window writes the file when
+// it goes.
 class Options : public testing::Test {
 protected:
     void SetUp() override { std::filesystem::remove(Ini()); }
-    void TearDown() override {
-        couleurCourbe = courbe_;
-        couleurBis = bis_;
-        couleurNiveau = niveau_;
-        couleurErreur = erreur_;
-        std::filesystem::remove(Ini());
-    }
-
-private:
-    TCouleur courbe_ = couleurCourbe, bis_ = couleurBis, niveau_ = couleurNiveau, erreur_ = couleurErreur;
+    void TearDown() override { std::filesystem::remove(Ini()); }
 };
 
 // Runs the dialogs a handler opens with `conduite` instead of a modal loop.
@@ -115,9 +106,9 @@ void MontreEtActive(FenetreTest& f) {
 TEST_F(Options, PremierLancementCouleursParDefautPuisFichierEcritALaFermeture) {
     {
         FenetreTest f;
-        EXPECT_EQ(couleurCourbe, 0x808080u);
-        EXPECT_EQ(couleurBis, 0x0000FFu);
-        EXPECT_EQ(couleurNiveau, 0xE0E0E0u);
+        EXPECT_EQ(f->modele.couleurs.courbe, 0x808080u);
+        EXPECT_EQ(f->modele.couleurs.bis, 0x0000FFu);
+        EXPECT_EQ(f->modele.couleurs.niveau, 0xE0E0E0u);
         EXPECT_FALSE(std::filesystem::exists(Ini()));
     }
     const auto octets = LitOctets(Ini());
@@ -131,8 +122,8 @@ TEST_F(Options, PremierLancementCouleursParDefautPuisFichierEcritALaFermeture) {
 TEST_F(Options, BisEnHexadecimalDonneUneCourbeNumeriqueVerte) {
     EcritIni("[Couleur]\nBis=$00FF00\n");
     FenetreTest f;
-    EXPECT_EQ(couleurBis, 0x00FF00u);
-    EXPECT_EQ(couleurCourbe, 0x808080u);
+    EXPECT_EQ(f->modele.couleurs.bis, 0x00FF00u);
+    EXPECT_EQ(f->modele.couleurs.courbe, 0x808080u);
     ChargeCarre(f);
     const QImage vue = VueDetail(f);
     EXPECT_GT(Pixels(vue, 0x00FF00), 100);
@@ -142,8 +133,8 @@ TEST_F(Options, BisEnHexadecimalDonneUneCourbeNumeriqueVerte) {
 TEST_F(Options, BisEnToutesLettresGardeLeRouge) {
     EcritIni("[Couleur]\nBis=vert\nNiveau=$C0C0C0\n");
     FenetreTest f;
-    EXPECT_EQ(couleurBis, 0x0000FFu);
-    EXPECT_EQ(couleurNiveau, 0xC0C0C0u);
+    EXPECT_EQ(f->modele.couleurs.bis, 0x0000FFu);
+    EXPECT_EQ(f->modele.couleurs.niveau, 0xC0C0C0u);
     ChargeCarre(f);
     EXPECT_GT(Pixels(VueDetail(f), 0x0000FF), 100);
 }
@@ -197,9 +188,9 @@ TEST_F(Options, AnnulerNeChangeNiLesCouleursNiLaVue) {
     f->OptionsBtn->click();
     // The chooser starts from the colour that the first entry holds.
     EXPECT_EQ(choix.initiales, QList<QColor>{QColor(0xE0, 0xE0, 0xE0)});
-    EXPECT_EQ(couleurCourbe, 0x808080u);
-    EXPECT_EQ(couleurBis, 0x0000FFu);
-    EXPECT_EQ(couleurNiveau, 0xE0E0E0u);
+    EXPECT_EQ(f->modele.couleurs.courbe, 0x808080u);
+    EXPECT_EQ(f->modele.couleurs.bis, 0x0000FFu);
+    EXPECT_EQ(f->modele.couleurs.niveau, 0xE0E0E0u);
     EXPECT_EQ(VueDetail(f), avant);
 }
 
@@ -231,9 +222,9 @@ TEST_F(Options, OKAppliqueLaCouleurPersonnaliseeEtLaVueLaMontre) {
     });
     f->OptionsBtn->click();
     ASSERT_EQ(choix.initiales.size(), 1);
-    EXPECT_EQ(couleurBis, 0x563412u);
+    EXPECT_EQ(f->modele.couleurs.bis, 0x563412u);
     EXPECT_GT(Pixels(VueDetail(f), 0x563412), 100);
-    EXPECT_EQ(couleurCourbe, 0x808080u);
+    EXPECT_EQ(f->modele.couleurs.courbe, 0x808080u);
 }
 
 TEST_F(Options, UnChoixDeCouleurAnnuleRevientALaCouleurPrecedente) {

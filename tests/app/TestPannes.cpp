@@ -165,7 +165,7 @@ TEST(Pannes, FichierDeReglagesEtrange) {
     TCouleur courbe = 0;
     {
         FenetreTest reference;
-        courbe = couleurCourbe;
+        courbe = reference->modele.couleurs.courbe;
     }
     for (int k = 0; k < 4; ++k) {
         fs::remove_all(ini);
@@ -175,7 +175,7 @@ TEST(Pannes, FichierDeReglagesEtrange) {
         if (k == 3) EcritOctets(ini, enorme);
         {
             FenetreTest f;
-            EXPECT_EQ(couleurCourbe, courbe) << k;
+            EXPECT_EQ(f->modele.couleurs.courbe, courbe) << k;
             EXPECT_TRUE(f.messages.isEmpty()) << k;
         }
         EXPECT_EQ(fs::is_directory(ini), k == 0);

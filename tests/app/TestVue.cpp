@@ -84,11 +84,11 @@ int CouleursColonne(TPaintBox* boite, int x) {
     return static_cast<int>(couleurs.size());
 }
 
-// Rows of a column in the colour of the digitised dashes.
+// Rows of a column in the colour of the digitised dashes, by default.
 std::vector<int> RangeesBis(TPaintBox* boite, int x) {
     std::vector<int> r;
     for (int y = 0; y < boite->height(); ++y)
-        if (boite->Canvas().Pixel(x, y) == couleurBis) r.push_back(y);
+        if (boite->Canvas().Pixel(x, y) == TcouleursVues{}.bis) r.push_back(y);
     return r;
 }
 
@@ -104,7 +104,7 @@ TEST_F(Vue, SansSonRienNEstDessineEtLesGestesSontSansEffet) {
     QCoreApplication::processEvents();
     for (TPaintBox* b : {f->PaintBox, f->PaintBoxAll}) EXPECT_EQ(CouleursColonne(b, 100), 1);
     EXPECT_EQ(f->PaintBox->Canvas().Pixel(100, 5), clBlanc);
-    EXPECT_EQ(f->graphe->debut, 0);
+    EXPECT_EQ(f->modele.debut, 0);
     EXPECT_TRUE(f->EditDecimal->text().isEmpty());
 }
 
@@ -115,7 +115,7 @@ TEST_F(Vue, ClicEnColonne4kDonneLaTrameDebutPlusKEtSonNiveauNumerise) {
     EXPECT_EQ(f->LabelFreq0->text(), "(8000 Hz)");
     f->ScrollBar->setValue(1000);
     Clic(100);
-    EXPECT_EQ(f->graphe->repere, 1025);
+    EXPECT_EQ(f->modele.repere, 1025);
     EXPECT_EQ(f->EditDecimal->text(), "5");
     EXPECT_EQ(f->EditBinaire->text(), "101");
     EXPECT_EQ(f->EditBinaire->toolTip(), "5h");
@@ -142,7 +142,7 @@ TEST_F(Vue, MajClicSansLaCaseDeplaceLeCurseurDeDureeSansLeDessiner) {
     Clic(100);
     const QImage avant = f->PaintBox->image().copy();
     Clic(300, Qt::ShiftModifier);
-    EXPECT_EQ(f->graphe->repereTemps, 75);
+    EXPECT_EQ(f->modele.repereTemps, 75);
     EXPECT_TRUE(f->PaintBox->image() == avant);
     EXPECT_FALSE(f->Temps->isVisible());
 
@@ -176,11 +176,11 @@ TEST_F(Vue, LeDefilementAtteintLaDerniereTrameEtUnSonCourtSeMontreDepuisLeDebut)
 
     Ouvre(std::vector<std::int16_t>(100, 20000));
     EXPECT_EQ(f->ScrollBar->maximum(), 99);
-    EXPECT_EQ(f->graphe->debut, 0);
+    EXPECT_EQ(f->modele.debut, 0);
     Clic(40);
     EXPECT_FALSE(f->EditDecimal->text().isEmpty());
     Clic(600);  // past the last frame
-    EXPECT_EQ(f->graphe->repere, 150);
+    EXPECT_EQ(f->modele.repere, 150);
     EXPECT_TRUE(f->EditDecimal->text().isEmpty());
     EXPECT_TRUE(f->EditBinaire->toolTip().isEmpty());
 }

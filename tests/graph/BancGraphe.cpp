@@ -3,18 +3,13 @@
 #include <cstring>
 
 TbancGraphe::TbancGraphe(TformatWave format, int largeur, int hauteur)
-    : son(AlloueVecteurSon()),
-      sonBis(AlloueVecteurSon()),
-      image(largeur, hauteur, clBlanc),
-      canevas(&image),
-      graphe(son.get(), sonBis.get()) {
+    : son(AlloueVecteurSon()), sonBis(AlloueVecteurSon()), image(largeur, hauteur, clBlanc), canevas(&image) {
     for (TvecteurSon* v : {son.get(), sonBis.get()}) {
         v->formatWave = format;
         std::memset(v->zone, 0, kTailleZoneSon);
     }
-    graphe.Canvas = &canevas;
-    graphe.rectPB = TRect{0, 0, largeur, hauteur};
-    graphe.LimiteCourbe = graphe.rectPB;
+    modele.largeur = largeur;
+    modele.hauteur = hauteur;
 }
 
 void TbancGraphe::Ecrit(TvecteurSon& v, std::int64_t debut, std::int64_t fin, int valeur) {

@@ -1,4 +1,4 @@
-// A graph drawing into real pixels, over two real sample vectors, for the graph tests.
+// A view model drawn into real pixels, over two real sample vectors, for the graph tests.
 #pragma once
 
 #include <cstdint>
@@ -6,12 +6,17 @@
 #include <vector>
 
 #include "graph/CanevasPixels.h"
+#include "graph/DessinVues.h"
 #include "graph/GrapheSon.h"
 #include "sound/VecteurSon.h"
 
+// The colours of every model drawn on a bench.
+inline const TcouleursVues kCouleurs;
+
 class TbancGraphe {
 public:
-    // Both vectors in `format` (8 or 16-bit mono), zeroed; white pixels, the curve area is all of them.
+    // Both vectors in `format` (8 or 16-bit mono), zeroed; white pixels; the model's detail view
+    // is all of them.
     TbancGraphe(TformatWave format, int largeur, int hauteur);
 
     // Writes frames debut..fin-1 of a vector with one value.
@@ -22,9 +27,17 @@ public:
     std::vector<int> Colonnes(int y, TCouleur couleur) const;
     int PixelsNonBlancs() const;
 
+    TsonsVue Sons() const { return {son.get(), sonBis.get()}; }
+    // The model's detail view drawn on the pixels, and its read-outs.
+    TlecturesRepere Detail() { return DessineDetail(modele, Sons(), canevas, image.largeur, image.hauteur); }
+    // The detail graph that the drawings make of the model, for its mapping.
+    TgrapheSon Graphe() const {
+        return TgrapheSon(modele, Sons(), nullptr, image.largeur, image.hauteur, TgenreVue::detail);
+    }
+
     std::unique_ptr<TvecteurSon> son;
     std::unique_ptr<TvecteurSon> sonBis;
     TimagePixels image;
     TCanevasPixels canevas;
-    TgrapheSon graphe;
+    TmodeleVue modele;
 };

@@ -142,46 +142,47 @@ TEST(CanevasReference, VuesDeSonsVaries) {
             TbancGraphe::Ecrit(*banc.son, i, i + 1, valeurs[i]);
             TbancGraphe::Ecrit(*banc.sonBis, i, i + 1, tenues[i]);
         }
-        TgrapheSon& g = banc.graphe;
-        g.NbreTot = trames;
-        g.NbreBits = bits;
-        g.pasFreq = pas;
+        TmodeleVue& g = banc.modele;
+        g.largeur = 300;
+        g.hauteur = 120;
+        g.trames = trames;
+        g.bits = bits;
+        g.bitsSon = huit ? 8 : 16;
+        g.pas = pas;
         g.frequence = 11025;
         g.avecErreur = essai % 3 == 0;
         g.avecTemps = true;
         g.debut = static_cast<std::int32_t>(alea() % (trames / 2));
         g.repere = g.debut + 5 + static_cast<std::int32_t>(alea() % 60);
         g.repereTemps = g.debut + 5 + static_cast<std::int32_t>(alea() % 60);
-        g.mondeY.SetMinMax(huit ? 0 : -32764, huit ? 256 : 32764);
+        g.debutS = trames / 5;
+        g.finS = trames - 1;
 
         Tpaire detail(300, 120, essai);
         detail.Dessine([&](TCanevas& c) {
-            g.Canvas = &c;
-            PrepareDetail(g, 300, 120, huit ? 8 : 16, 11025);
-            g.DrawG();
+            DessineDetail(g, banc.Sons(), c, 300, 120);
             g.repere += 7;
-            g.TraceRepere();
+            DessineReperes(g, banc.Sons(), c, 300, 120);
             g.repere -= 7;
-            g.Efface();
-            for (int n = 1; n < 40; ++n) g.DrawPoint(n);
+            EffaceAnimation(g, banc.Sons(), c, 300, 120);
+            for (int n = 1; n < 40; ++n) DessinePasAnimation(g, banc.Sons(), c, 300, 120, n);
         });
         EXPECT_EQ(detail.Differences(), 0) << essai;
 
         Tpaire apercu(300, 40, essai);
         apercu.Dessine([&](TCanevas& c) {
-            g.Canvas = &c;
-            PrepareApercu(g, 300, 40);
-            g.DrawAll();
-            DessineBandeSelection(c, g.Xecran(trames / 5), g.Xecran(trames - 1), 40, 0xE1FFFF);
-            DessineBandeFenetre(c, g.Xecran(g.debut), g.Xecran(g.debut + 75), 40);
+            DessineApercu(g, banc.Sons(), c, 300, 40);
+            const TbandesApercu bandes = BandesApercu(g, 300);
+            DessineBandeSelection(c, bandes.debutPB, bandes.finPB, 40, 0xE1FFFF);
+            DessineBandeFenetre(c, bandes.debutSelect, bandes.finSelect, 40);
         });
         EXPECT_EQ(apercu.Differences(), 0) << essai;
 
         Tpaire direct(300, 120, essai);
         direct.Dessine([&](TCanevas& c) {
-            DessineDirect(c, 300, 120,
-                          {valeurs.data(), tenues.data(), valeurs.size() / 2, valeurs.size(), huit}, q);
-            DessineNiveauDirect(c, 300, 40, 0.01 * essai);
+            DessineDirect(g, c, 300, 120,
+                          {valeurs.data(), tenues.data(), valeurs.size() / 2, valeurs.size(), huit});
+            DessineNiveauDirect(g, c, 300, 40, 0.01 * essai);
         });
         EXPECT_EQ(direct.Differences(), 0) << essai;
     }

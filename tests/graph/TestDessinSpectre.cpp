@@ -14,7 +14,7 @@ TEST(CourbeErreur, AutourDeLaLigneDuSilence) {
     for (const TformatWave format :
          {TformatWave::f8, TformatWave::f16, TformatWave::f8stereo, TformatWave::f16stereo}) {
         TbancGraphe banc(format, 400, 200);
-        TgrapheSon& g = banc.graphe;
+        TmodeleVue& g = banc.modele;
         const bool huit = EstHuitBits(format);
         const int canaux = EstStereo(format) ? 2 : 1;
         const auto ecrit = [&](TvecteurSon& v, int debut, int gauche) {
@@ -23,24 +23,23 @@ TEST(CourbeErreur, AutourDeLaLigneDuSilence) {
                 if (canaux == 2) TbancGraphe::Ecrit(v, 2 * i + 1, 2 * i + 2, huit ? 60 : -9000);
             }
         };
-        g.NbreTot = 100;
-        g.NbreBits = 8;
-        g.NbreBitsInit = huit ? 8 : 16;
-        g.pasFreq = 1;
-        g.mondeY.SetMinMax(huit ? 0 : -32764, huit ? 256 : 32764);
+        g.trames = 100;
+        g.bits = 8;
+        g.bitsSon = huit ? 8 : 16;
+        g.pas = 1;
         ecrit(*banc.son, 0, huit ? 200 : 9000);
         ecrit(*banc.sonBis, 0, huit ? 200 : 9000);
         ecrit(*banc.sonBis, 50, huit ? 190 : 8000);
         g.avecErreur = true;
-        g.DrawG();
+        banc.Detail();
         int x, silence, bas;
-        g.WindowXY(10, huit ? 128 : 0, x, silence);
-        EXPECT_EQ(banc.Lignes(40, couleurErreur), std::vector<int>{silence});
-        g.WindowXY(10, huit ? 118 : -1000, x, bas);
-        EXPECT_EQ(banc.Lignes(300, couleurErreur), std::vector<int>{bas});
+        banc.Graphe().WindowXY(10, huit ? 128 : 0, x, silence);
+        EXPECT_EQ(banc.Lignes(40, kCouleurs.erreur), std::vector<int>{silence});
+        banc.Graphe().WindowXY(10, huit ? 118 : -1000, x, bas);
+        EXPECT_EQ(banc.Lignes(300, kCouleurs.erreur), std::vector<int>{bas});
         g.avecErreur = false;
-        g.DrawG();
-        EXPECT_TRUE(banc.Lignes(40, couleurErreur).empty());
+        banc.Detail();
+        EXPECT_TRUE(banc.Lignes(40, kCouleurs.erreur).empty());
     }
 }
 

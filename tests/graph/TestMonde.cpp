@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "BancGraphe.h"
-#include "graph/Arrondi.h"
 
 namespace {
 
@@ -10,33 +9,25 @@ class Monde : public testing::Test {
 protected:
     TgrapheSon& Prepare(TformatWave format, std::int32_t debut) {
         banc_ = std::make_unique<TbancGraphe>(format, 1073, 172);
-        TgrapheSon& g = banc_->graphe;
-        g.NbreTot = 100000;
-        g.debut = debut;
-        if (EstHuitBits(format))
-            g.mondeY.SetMinMax(0, 256);
-        else
-            g.mondeY.SetMinMax(-32764, 32764);
-        g.ChercheMonde();
-        return g;
+        banc_->modele.trames = 100000;
+        banc_->modele.debut = debut;
+        graphe_ = std::make_unique<TgrapheSon>(banc_->Graphe());
+        return *graphe_;
     }
     int Ligne(double valeur) {
         int x, y;
-        banc_->graphe.WindowXY(banc_->graphe.debut, valeur, x, y);
+        graphe_->WindowXY(graphe_->debut, valeur, x, y);
         return y;
     }
     int Colonne(double trame) {
         int x, y;
-        banc_->graphe.WindowXY(trame, 0, x, y);
+        graphe_->WindowXY(trame, 0, x, y);
         return x;
     }
-    std::int32_t TrameCliquee(int colonne) {
-        long double xr, yr;
-        banc_->graphe.MondeXY(colonne, 0, xr, yr);
-        return Arrondi(xr);
-    }
+    std::int32_t TrameCliquee(int colonne) { return TrameDeColonne(AxeDetail(banc_->modele), colonne); }
 
     std::unique_ptr<TbancGraphe> banc_;
+    std::unique_ptr<TgrapheSon> graphe_;
 };
 
 }  // namespace
@@ -81,4 +72,48 @@ TEST_F(Monde, UnePlageNulleEstElargieEtGardee) {
     g.ChercheMonde();
     EXPECT_EQ(g.mondeY.mini, 0.0);
     EXPECT_EQ(g.mondeY.maxi, 21.0);
+}
+
+// The one pair of conversions, on both views' axes, at ties that go down and up to the even.
+TEST(MondeColonnes, DetailDansLesDeuxSensAuxMoities) {
+    TmodeleVue m;
+    m.largeur = 1073;
+    m.trames = 100000;
+    m.debut = 1000;
+    const TaxeTemps axe = AxeDetail(m);
+    EXPECT_EQ(ColonneDeTrame(axe, 1000), 0);
+    EXPECT_EQ(ColonneDeTrame(axe, 1000.125), 0);  // 0.5
+    EXPECT_EQ(ColonneDeTrame(axe, 1000.375), 2);  // 1.5
+    EXPECT_EQ(ColonneDeTrame(axe, 1267), 1068);
+    EXPECT_EQ(TrameDeColonne(axe, 2), 1000);  // 1000.5
+    EXPECT_EQ(TrameDeColonne(axe, 6), 1002);  // 1001.5
+    EXPECT_EQ(TrameDeColonne(axe, 1068), 1267);
+    for (std::int32_t trame : {1000, 1001, 1133, 1267})
+        EXPECT_EQ(TrameDeColonne(axe, ColonneDeTrame(axe, trame)), trame);
+}
+
+TEST(MondeColonnes, ApercuDansLesDeuxSensAuxMoities) {
+    TmodeleVue m;
+    m.debut = 40;  // the strip ignores it
+    m.trames = 9;  // 12.5 columns a frame on a curve area from 2 to 102
+    TaxeTemps axe = AxeApercu(m, 104);
+    EXPECT_EQ(ColonneDeTrame(axe, 0), 2);
+    EXPECT_EQ(ColonneDeTrame(axe, 1), 14);  // 14.5
+    EXPECT_EQ(ColonneDeTrame(axe, 3), 40);  // 39.5
+    EXPECT_EQ(ColonneDeTrame(axe, 8), 102);
+
+    m.trames = 51;  // two columns a frame
+    axe = AxeApercu(m, 104);
+    EXPECT_EQ(TrameDeColonne(axe, 2), 0);
+    EXPECT_EQ(TrameDeColonne(axe, 3), 0);  // 0.5
+    EXPECT_EQ(TrameDeColonne(axe, 5), 2);  // 1.5
+    EXPECT_EQ(TrameDeColonne(axe, 102), 50);
+    EXPECT_EQ(ColonneDeTrame(axe, 50), 102);
+
+    m.trames = 1;  // no span: the frame sits on the left side
+    axe = AxeApercu(m, 104);
+    EXPECT_EQ(ColonneDeTrame(axe, 0), 2);
+    EXPECT_EQ(TrameDeColonne(axe, 2), 0);
+    EXPECT_EQ(TrameDeColonne(axe, 52), 0);   // 0.5
+    EXPECT_EQ(TrameDeColonne(axe, 152), 2);  // 1.5
 }
