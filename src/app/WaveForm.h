@@ -64,6 +64,8 @@ public:
     QString ConvertitEnWav(const QString& source, TrouteFichier route);
     void EcritFichierWav(const QString& FileName, const TvecteurSon& vecteur);
     void CalculeNumerique();
+    // Sets the play selection, in frames, and redraws the strip's band: the whole sound on a load.
+    void Selectionne(std::int32_t debut, std::int32_t fin);
     void ArreteEcoute();
 
     // Playback of the analog sound (PlayBtn) or the digitised one (PlaySousEchBtn).
