@@ -7,6 +7,7 @@
 #include <vector>
 
 #include <QString>
+#include <QWidget>
 
 // Sets up the environment above; returns the benchmark's HOME.
 std::filesystem::path PrepareEnvironnementBanc();
@@ -15,6 +16,12 @@ std::filesystem::path DossierBanc();
 // A 16-bit mono WAV file in the benchmark's HOME.
 QString FichierWavBanc(const char* nom, const std::vector<std::int16_t>& echantillons,
                        std::uint32_t frequence);
+
+// A control or timer of the main window, found by its object name, which is its field name.
+template <class T>
+T* Controle(const QWidget& fenetre, const char* nom) {
+    return fenetre.findChild<T*>(QLatin1StringView(nom));
+}
 
 // Processor time this process has used, in seconds.
 double TempsProcesseur();
