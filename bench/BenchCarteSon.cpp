@@ -30,7 +30,8 @@ std::uintmax_t OctetsSortis() {
 }
 
 void AttendFinDeLecture(TWaveForm& f) {
-    while (!f.PlayBtn->isEnabled()) QApplication::processEvents(QEventLoop::AllEvents, 5);
+    while (!Controle<QToolButton>(f, "PlayBtn")->isEnabled())
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
 }
 
 // The device here does not keep real time, so the first samples reach it as soon as the
@@ -40,7 +41,7 @@ void ClicJusquAuPremierEchantillon(benchmark::State& state) {
     f.ChargeFichierWav(FichierDixSecondes());
     for (auto _ : state) {
         const auto debut = std::chrono::steady_clock::now();
-        f.PlayBtn->click();
+        Controle<QToolButton>(f, "PlayBtn")->click();
         while (OctetsSortis() == 0) {
         }
         state.SetIterationTime(
@@ -62,15 +63,16 @@ void ProcesseurPendantLaLecture(benchmark::State& state) {
     TWaveForm f;
     f.show();
     f.ChargeFichierWav(FichierDixSecondes());
+    QScrollBar* defilement = Controle<QScrollBar>(f, "ScrollBar");
     for (auto _ : state) {
         const double avant = TempsProcesseur();
-        f.PlayBtn->click();
+        Controle<QToolButton>(f, "PlayBtn")->click();
         AttendFinDeLecture(f);
         const double lecture = TempsProcesseur() - avant;
         const double avantSuivi = TempsProcesseur();
         constexpr int kTops = 91;  // ten seconds of ticks at 110 ms
         for (int i = 0; i < kTops; ++i) {
-            f.ScrollBar->setValue((i * 4409) % f.ScrollBar->maximum());
+            defilement->setValue((i * 4409) % defilement->maximum());
             QApplication::processEvents();
         }
         const double suivi = TempsProcesseur() - avantSuivi;

@@ -7,6 +7,7 @@
 #include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QProcess>
+#include <QProgressBar>
 #include <QStringList>
 #include <QToolButton>
 
@@ -42,7 +43,8 @@ private:
 };
 
 bool Termine(const TWaveForm& f) {
-    return f.RecordBtn->isEnabled() && !f.StopBtn->isEnabled();
+    return Controle<QToolButton>(f, "RecordBtn")->isEnabled() &&
+           !Controle<QToolButton>(f, "StopBtn")->isEnabled();
 }
 
 // Numbers 1 to 50 with no port behind any: the system's own list on this machine, or fifty
@@ -78,7 +80,7 @@ void ProcesseurPendantUneAcquisition(benchmark::State& state) {
     for (auto _ : state) {
         const auto debut = std::chrono::steady_clock::now();
         const double avant = TempsProcesseur();
-        f.RecordBtn->click();
+        Controle<QToolButton>(f, "RecordBtn")->click();
         while (!Termine(f)) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
         const double duree = std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
         state.counters["pour_cent_d_un_coeur"] = (TempsProcesseur() - avant) / duree * 100.0;
@@ -86,7 +88,12 @@ void ProcesseurPendantUneAcquisition(benchmark::State& state) {
     }
     InstallePiloteVQ2(nullptr);
 }
-BENCHMARK(ProcesseurPendantUneAcquisition)->Arg(0)->Arg(1)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly();
+BENCHMARK(ProcesseurPendantUneAcquisition)
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly();
 
 // From the moment the last sample is decoded to the end of the paint that shows the new sound:
 // the record file written, read back, digitised, and both views drawn.
@@ -96,16 +103,18 @@ void DernierEchantillonAuSonDessine(benchmark::State& state) {
     f.show();
     f.VeltaBtnClick();
     std::chrono::steady_clock::time_point dernier;
-    const auto progression = f.velta.OnProgression;
-    f.velta.OnProgression = [&](std::int32_t n) {
+    // The progress bar shows each decoded sample's index as it comes.
+    QObject::connect(Controle<QProgressBar>(f, "Gauge"), &QProgressBar::valueChanged, [&](int n) {
         if (n == kPointsAcquisition - 1) dernier = std::chrono::steady_clock::now();
-        progression(n);
-    };
+    });
+    QToolButton* enregistrer = Controle<QToolButton>(f, "RecordBtn");
+    TPaintBox* detail = Controle<TPaintBox>(f, "PaintBox");
+    TPaintBox* bande = Controle<TPaintBox>(f, "PaintBoxAll");
     for (auto _ : state) {
-        f.RecordBtn->click();
+        enregistrer->click();
         while (!Termine(f)) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        f.PaintBox->repaint();
-        f.PaintBoxAll->repaint();
+        detail->repaint();
+        bande->repaint();
         state.SetIterationTime(
             std::chrono::duration<double>(std::chrono::steady_clock::now() - dernier).count());
     }

@@ -36,15 +36,15 @@ void ChangementBarrePleineCapacite(benchmark::State& state) {
     TWaveForm fenetre;
     fenetre.show();
     fenetre.ChargeFichierWav(FichierPleineCapacite());
-    if (fenetre.seance.nomFichier.isEmpty()) state.SkipWithError("son non chargé");
-    fenetre.FechTB->setValue(5);
-    if (state.range(0)) fenetre.SpectreBtn->click();
-    if (state.range(1)) fenetre.FiltreCB->setChecked(true);
+    if (fenetre.Seance().nomFichier.isEmpty()) state.SkipWithError("son non chargé");
+    Controle<QSlider>(fenetre, "FechTB")->setValue(5);
+    if (state.range(0)) Controle<QToolButton>(fenetre, "SpectreBtn")->click();
+    if (state.range(1)) Controle<QCheckBox>(fenetre, "FiltreCB")->setChecked(true);
     QApplication::processEvents();
     int b = 3;
     for (auto _ : state) {
         b = b == 3 ? 4 : 3;
-        fenetre.BitsTB->setValue(b);
+        Controle<QSlider>(fenetre, "BitsTB")->setValue(b);
         QApplication::processEvents();
     }
 }

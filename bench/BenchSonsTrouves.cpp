@@ -55,10 +55,10 @@ void Wav24BitsContreSox(benchmark::State& state) {
     for (auto _ : state) {
         const auto t0 = std::chrono::steady_clock::now();
         fenetre.OuvreFichier(QString::fromStdString(source.string()));
-        fenetre.PaintBox->grab();
-        fenetre.PaintBoxAll->grab();
+        Controle<TPaintBox>(fenetre, "PaintBox")->grab();
+        Controle<TPaintBox>(fenetre, "PaintBoxAll")->grab();
         const auto t1 = std::chrono::steady_clock::now();
-        if (fenetre.seance.son.NbrePoints == 0) state.SkipWithError("son refusé");
+        if (fenetre.Seance().son.NbrePoints == 0) state.SkipWithError("son refusé");
         if (LanceProgramme(sox) != 0) state.SkipWithError("sox a échoué");
         const auto t2 = std::chrono::steady_clock::now();
         nous += Secondes(t1 - t0);

@@ -33,15 +33,16 @@ void ScrollBarChangeVueComplete(benchmark::State& state) {
     TWaveForm fenetre;
     fenetre.show();
     QApplication::processEvents();
-    fenetre.BitsTB->setValue(3);
-    fenetre.FechTB->setValue(5);
+    Controle<QSlider>(fenetre, "BitsTB")->setValue(3);
+    Controle<QSlider>(fenetre, "FechTB")->setValue(5);
     fenetre.ChargeFichierWav(FichierAccord());
     QApplication::processEvents();
-    if (fenetre.seance.nomFichier.isEmpty()) state.SkipWithError("son non chargé");
+    if (fenetre.Seance().nomFichier.isEmpty()) state.SkipWithError("son non chargé");
+    QScrollBar* defilement = Controle<QScrollBar>(fenetre, "ScrollBar");
     int position = 0;
     for (auto _ : state) {
-        position = (position + 1000) % fenetre.ScrollBar->maximum();
-        fenetre.ScrollBar->setValue(position);
+        position = (position + 1000) % defilement->maximum();
+        defilement->setValue(position);
         state.PauseTiming();
         QApplication::processEvents();
         state.ResumeTiming();

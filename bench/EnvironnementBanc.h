@@ -8,6 +8,7 @@
 #include <vector>
 
 #include <QString>
+#include <QWidget>
 
 // Sets up the environment above; returns the benchmark's HOME.
 std::filesystem::path PrepareEnvironnementBanc();
@@ -20,6 +21,12 @@ QString FichierWavBanc(const char* nom, const std::vector<std::int16_t>& echanti
 // Runs a program, waits for it, and adds the processor time it used (user and system) to
 // `processeur`; its exit code, or -1 when it could not run or was killed.
 int LanceProgramme(const std::vector<std::string>& arguments, double* processeur = nullptr);
+
+// A control or timer of the main window, found by its object name, which is its field name.
+template <class T>
+T* Controle(const QWidget& fenetre, const char* nom) {
+    return fenetre.findChild<T*>(QLatin1StringView(nom));
+}
 
 // Processor time this process has used, in seconds.
 double TempsProcesseur();

@@ -102,8 +102,8 @@ int main(int argc, char** argv) {
 
     TWaveForm fenetre;
     fenetre.show();
-    fenetre.BitsTB->setValue(3);
-    fenetre.DirectBtn->click();
+    Controle<QSlider>(fenetre, "BitsTB")->setValue(3);
+    Controle<QToolButton>(fenetre, "DirectBtn")->click();
     Attend(4000);  // what the FIFO held between the streams above goes through first
     const double avant = TempsProcesseur();
     QElapsedTimer horloge;
@@ -113,8 +113,8 @@ int main(int argc, char** argv) {
     const double duree = horloge.elapsed() / 1000.0;
     std::printf("mode direct, vue défilante : %.2f s de processeur en %.1f s, %.1f %% d'un cœur (%s)\n",
                 processeur, duree, 100 * processeur / duree, fenetre.EnDirect() ? "en cours" : "arrêté");
-    std::printf("latence du flux de la fenêtre : %.1f ms\n", 1000 * fenetre.fluxDirect.Latence());
+    std::printf("latence du flux de la fenêtre : %.1f ms\n", 1000 * fenetre.FluxDirect().Latence());
     micro.reset();  // the stream reads on until the FIFO closes, then stops at once
-    fenetre.DirectBtn->click();
+    Controle<QToolButton>(fenetre, "DirectBtn")->click();
     return 0;
 }

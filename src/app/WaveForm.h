@@ -44,6 +44,29 @@ class TPaintBox;
 inline const QString kTitreFenetre = QStringLiteral("Tracson janvier 2014 version Dedariv et carte son");
 inline const QString kTitreApplication = QStringLiteral("Tracson pour VX2 VQ");
 
+// The strip's bands in its columns (the play selection, the detail view's window) and the
+// edge being dragged.
+struct TbandesBande {
+    std::int32_t debutPB;
+    std::int32_t finPB;
+    std::int32_t debutSelect;
+    TcurseurTemps curseurT;
+};
+
+// The input device chosen and the format it records.
+struct TentreeSon {
+    std::int32_t deviceID;
+    std::uint32_t FreqEchCarte;
+    std::uint8_t NbitsCarte;
+};
+
+// The settings file and the program's folders.
+struct TdossiersFenetre {
+    QString nomFichierIni;
+    QString MesDocsDir;
+    QString appDataDir;
+};
+
 class TWaveForm : public QWidget {
 public:
     explicit TWaveForm(QWidget* parent = nullptr);
@@ -65,6 +88,8 @@ public:
     QString ConvertitEnWav(const QString& source, TrouteFichier route);
     void EcritFichierWav(const QString& FileName, const TvecteurSon& vecteur);
     void CalculeNumerique();
+    // Sets the play selection, in frames, and redraws the strip's band: the whole sound on a load.
+    void Selectionne(std::int32_t debut, std::int32_t fin);
     void ArreteEcoute();
 
     // Playback of the analog sound (PlayBtn) or the digitised one (PlaySousEchBtn).
@@ -136,6 +161,69 @@ public:
     void ReglageDirect();
     void TimerDirectTimer();
 
+    // Sets every command from the session's state.
+    void MetAJourCommandes();
+    bool EnDirect() const { return seance.Activite() == Tactivite::acDirect; }
+
+    // Read-only views of what no widget shows, for the tests and the benches; the widgets and
+    // timers are found by their object names, which are their field names.
+    const Tseance& Seance() const { return seance; }
+    const TLecteurAudio& Lecteur() const { return MediaPlayer; }
+    // The views' model: the window's own part completed from the sound, the widgets and, in
+    // live mode, the input device. Every drawing of the views starts from it.
+    TmodeleVue ModeleFenetre() const;
+    TsonsVue SonsVue() const;
+    const TinterfaceVelta& Interface() const { return velta; }
+    TbandesBande Bande() const { return {debutPB, finPB, debutSelect, curseurT}; }
+    TentreeSon EntreeSon() const { return {deviceID, FreqEchCarte, NbitsCarte}; }
+    TdossiersFenetre Dossiers() const { return {nomFichierIni, MesDocsDir, appDataDir}; }
+    bool DecodeurMp3() const { return bassOK; }
+    const TchaineDirect* ChaineDirect() const { return chaineDirect.get(); }
+    const TfluxDirect& FluxDirect() const { return fluxDirect; }
+
+protected:
+    void closeEvent(QCloseEvent* evenement) override;
+    void resizeEvent(QResizeEvent* evenement) override;
+    void changeEvent(QEvent* evenement) override;
+    void keyPressEvent(QKeyEvent* evenement) override;
+    bool event(QEvent* evenement) override;
+    void dragEnterEvent(QDragEnterEvent* evenement) override;
+    void dropEvent(QDropEvent* evenement) override;
+
+private:
+    void CreeControles();
+    void CreeRaccourcis();
+    void CreeControlesLecon();
+    void CreeControlesDirect();
+    void EtatDirect(bool actif);
+    void ReprendLecteur();
+    void DessineVuesDirect(std::size_t nouvelles);
+    void FormCreate();
+    void FormClose();
+    void FormResize();
+    void FormActivate();
+    void FormDeactivate();
+    void RefuseFichier(const QString& FileName, const QString& raison);
+    std::optional<std::int64_t> ChoisitDebut(const QString& wavName, const QString& choisi);
+    void MarqueTitre(bool tronque, std::int64_t debut);
+    QString DossierDialogues() const;
+    void SignaleEcriture(const QString& FileName, const std::optional<std::string>& echec);
+    void FinLecture();
+    // Before another activity starts: the animation stops where it is, a play ends at once.
+    void ArreteCeQuiTourne();
+    void LanceLecture();
+    void FinDecompte();
+    void EnregistrementPlein();
+    void EnregistrementCoupe();
+    void RetablitSonPrecedent();
+    void EnregistreEtOuvre(TformatWave disposition, const std::uint8_t* octets, std::int32_t trames,
+                           std::uint32_t frequence);
+    void MetVuesAuNouveauSon();
+    void PrepareVues();
+    void RegleScrollBar();
+    void PlaceFenetre();
+    void AfficheLectures(const TlecturesRepere& lectures);
+
     // Controls, in screen order.
     QToolBar* ToolBar1;
     QToolButton* OpenFileBtn;
@@ -188,8 +276,6 @@ public:
     // The sound, its files, the play selection and what the program is doing; every
     // command's state follows from it (MetAJourCommandes).
     Tseance seance;
-    void MetAJourCommandes();
-    bool EnDirect() const { return seance.Activite() == Tactivite::acDirect; }
 
     // The settings file and the program's folders.
     QString nomFichierIni;
@@ -232,10 +318,6 @@ public:
     // cursors, b and s as last digitised, the error-curve option and the colours. The rest
     // comes from the sound and the widgets in ModeleFenetre.
     TmodeleVue modele;
-    // The views' model: `modele` completed from the sound, the widgets and, in live mode, the
-    // input device. Every drawing of the views starts from it.
-    TmodeleVue ModeleFenetre() const;
-    TsonsVue SonsVue() const;
     TFenetreAide* FenetreAide = nullptr;  // made at the first call for help
 
     // The lesson's additions: the error signal, the filter, the spectrum window (made when
@@ -257,49 +339,6 @@ public:
     std::vector<std::int16_t> vueNumeriseDirect;
     std::pair<int, int> reglagesAvantDirect;
     std::pair<QString, QString> labelsAvantDirect;
-
-protected:
-    void closeEvent(QCloseEvent* evenement) override;
-    void resizeEvent(QResizeEvent* evenement) override;
-    void changeEvent(QEvent* evenement) override;
-    void keyPressEvent(QKeyEvent* evenement) override;
-    bool event(QEvent* evenement) override;
-    void dragEnterEvent(QDragEnterEvent* evenement) override;
-    void dropEvent(QDropEvent* evenement) override;
-
-private:
-    void CreeControles();
-    void CreeRaccourcis();
-    void CreeControlesLecon();
-    void CreeControlesDirect();
-    void EtatDirect(bool actif);
-    void ReprendLecteur();
-    void DessineVuesDirect(std::size_t nouvelles);
-    void FormCreate();
-    void FormClose();
-    void FormResize();
-    void FormActivate();
-    void FormDeactivate();
-    void RefuseFichier(const QString& FileName, const QString& raison);
-    std::optional<std::int64_t> ChoisitDebut(const QString& wavName, const QString& choisi);
-    void MarqueTitre(bool tronque, std::int64_t debut);
-    QString DossierDialogues() const;
-    void SignaleEcriture(const QString& FileName, const std::optional<std::string>& echec);
-    void FinLecture();
-    // Before another activity starts: the animation stops where it is, a play ends at once.
-    void ArreteCeQuiTourne();
-    void LanceLecture();
-    void FinDecompte();
-    void EnregistrementPlein();
-    void EnregistrementCoupe();
-    void RetablitSonPrecedent();
-    void EnregistreEtOuvre(TformatWave disposition, const std::uint8_t* octets, std::int32_t trames,
-                           std::uint32_t frequence);
-    void MetVuesAuNouveauSon();
-    void PrepareVues();
-    void RegleScrollBar();
-    void PlaceFenetre();
-    void AfficheLectures(const TlecturesRepere& lectures);
 
     QAction* actionOriginal = nullptr;
     QAction* actionGain = nullptr;

@@ -207,6 +207,49 @@ void TWaveForm::CreeControles() {
     if (const QScreen* ecran = QApplication::primaryScreen())
         move(ecran->availableGeometry().center() - rect().center());
 
+    // The tests and benches find the controls by their field names.
+    const std::pair<QObject*, const char*> noms[] = {
+        {ToolBar1, "ToolBar1"},
+        {OpenFileBtn, "OpenFileBtn"},
+        {VeltaBtn, "VeltaBtn"},
+        {VolumeBtn, "VolumeBtn"},
+        {RecordBtn, "RecordBtn"},
+        {StopBtn, "StopBtn"},
+        {PlayBtn, "PlayBtn"},
+        {PlaySousEchBtn, "PlaySousEchBtn"},
+        {SaveBtn, "SaveBtn"},
+        {StopPlayBtn, "StopPlayBtn"},
+        {BoucleCB, "BoucleCB"},
+        {AnimBtn, "AnimBtn"},
+        {AideBtn, "AideBtn"},
+        {OptionsBtn, "OptionsBtn"},
+        {ToolButton2, "ToolButton2"},
+        {ExitBtn, "ExitBtn"},
+        {ToolBar2, "ToolBar2"},
+        {EditDecimal, "EditDecimal"},
+        {EditBinaire, "EditBinaire"},
+        {BitsTB, "BitsTB"},
+        {LabelBits, "LabelBits"},
+        {LabelBits0, "LabelBits0"},
+        {FechTB, "FechTB"},
+        {LabelFreq, "LabelFreq"},
+        {LabelFreq0, "LabelFreq0"},
+        {LabelRSB, "LabelRSB"},
+        {WaveInCB, "WaveInCB"},
+        {PaintBoxAll, "PaintBoxAll"},
+        {Splitter1, "Splitter1"},
+        {Gauge, "Gauge"},
+        {PaintBox, "PaintBox"},
+        {ScrollBar, "ScrollBar"},
+        {Label1, "Label1"},
+        {tempsCB, "tempsCB"},
+        {Temps, "Temps"},
+        {StopLabel, "StopLabel"},
+        {Timer1, "Timer1"},
+        {Timer2, "Timer2"},
+    };
+    for (const auto& [objet, nom] : noms) objet->setObjectName(QLatin1StringView(nom));
+
     connect(OpenFileBtn, &QToolButton::clicked, this, &TWaveForm::OpenFileBtnClick);
     connect(SaveBtn, &QToolButton::clicked, this, &TWaveForm::SaveBtnClick);
     connect(ExitBtn, &QToolButton::clicked, this, &TWaveForm::ExitBtnClick);

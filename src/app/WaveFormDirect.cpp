@@ -64,6 +64,15 @@ void TWaveForm::CreeControlesDirect() {
     TimerDirect = new QTimer(this);
     TimerDirect->setInterval(kIntervalleDirect);
 
+    // The tests and benches find the controls by their field names.
+    const std::pair<QObject*, const char*> noms[] = {
+        {DirectBtn, "DirectBtn"},
+        {OriginalCB, "OriginalCB"},
+        {GainDirectTB, "GainDirectTB"},
+        {TimerDirect, "TimerDirect"},
+    };
+    for (const auto& [objet, nom] : noms) objet->setObjectName(QLatin1StringView(nom));
+
     connect(DirectBtn, &QToolButton::clicked, this, &TWaveForm::DirectBtnClick);
     connect(TimerDirect, &QTimer::timeout, this, &TWaveForm::TimerDirectTimer);
     connect(OriginalCB, &QCheckBox::toggled, this, [this](bool original) {

@@ -174,10 +174,14 @@ void TWaveForm::MetVuesAuNouveauSon() {
     RegleScrollBar();
     ScrollBar->setValue(0);  // a new sound is shown from its start
     CalculeNumerique();
-    seance.debutS = 0;
-    seance.finS = seance.son.NbrePoints - 1;
-    PaintBoxAll->Redessine();
+    Selectionne(0, seance.son.NbrePoints - 1);
     NouveauSonLecon();
+}
+
+void TWaveForm::Selectionne(std::int32_t debut, std::int32_t fin) {
+    seance.debutS = debut;
+    seance.finS = fin;
+    PaintBoxAll->Redessine();
 }
 
 void TWaveForm::SaveBtnClick() {

@@ -61,6 +61,15 @@ void TWaveForm::CreeControlesLecon() {
     ligne->insertWidget(ligne->count() - 1, barre, 1);  // before the stretch
     LabelRSB->setText(QString::fromStdString(TexteRapportSignalBruit(std::nullopt, BitsTB->value())));
 
+    // The tests and benches find the controls by their field names.
+    const std::pair<QObject*, const char*> noms[] = {
+        {ErreurBtn, "ErreurBtn"},
+        {SpectreBtn, "SpectreBtn"},
+        {ExporteImageBtn, "ExporteImageBtn"},
+        {FiltreCB, "FiltreCB"},
+    };
+    for (const auto& [objet, nom] : noms) objet->setObjectName(QLatin1StringView(nom));
+
     connect(ErreurBtn, &QToolButton::clicked, this, &TWaveForm::ErreurBtnClick);
     connect(SpectreBtn, &QToolButton::clicked, this, &TWaveForm::SpectreBtnClick);
     connect(ExporteImageBtn, &QToolButton::clicked, this, &TWaveForm::ExporteImageBtnClick);
@@ -92,6 +101,7 @@ void TWaveForm::ErreurBtnClick() {
 void TWaveForm::SpectreBtnClick() {
     if (!FenetreSpectre) {
         FenetreSpectre = new TFenetreSpectre(modele.couleurs, this);
+        FenetreSpectre->setObjectName(QStringLiteral("FenetreSpectre"));
         FenetreSpectre->SetLogarithmique(spectreLogarithmique);
         FenetreSpectre->MetAJour(seance.son, seance.debutS, seance.finS, modele.pas, generationSon);
     }

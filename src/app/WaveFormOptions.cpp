@@ -47,7 +47,10 @@ void TWaveForm::OptionsBtnClick() {
 }
 
 void TWaveForm::AideBtnClick() {
-    if (!FenetreAide) FenetreAide = new TFenetreAide(this);
+    if (!FenetreAide) {
+        FenetreAide = new TFenetreAide(this);
+        FenetreAide->setObjectName(QStringLiteral("FenetreAide"));
+    }
     FenetreAide->AfficheSommaire();
 }
 

@@ -3,6 +3,7 @@
 #include <sys/types.h>
 
 #include <cstring>
+#include <utility>
 
 #include <mpg123.h>
 
@@ -21,6 +22,11 @@ mpg123_ssize_t Lit(void* source, void* p, size_t n) {
 
 off_t Cherche(void* source, off_t decalage, int origine) {
     return static_cast<TfichierSource*>(source)->Cherche(decalage, origine);
+}
+
+TdisponibiliteMp3& Disponibilite() {
+    static TdisponibiliteMp3 disponibilite;
+    return disponibilite;
 }
 
 std::string Description(long frequence, int canaux) {
@@ -52,8 +58,13 @@ bool FinCoupee(const TfichierSource& f, std::int64_t finTrames) {
 }  // namespace
 
 bool DecodeurMp3Disponible() {
+    if (Disponibilite()) return Disponibilite()();
     const char** decodeurs = mpg123_supported_decoders();
     return InitialiseMpg123() && decodeurs && decodeurs[0];
+}
+
+TdisponibiliteMp3 RemplaceDisponibiliteMp3(TdisponibiliteMp3 disponibilite) {
+    return std::exchange(Disponibilite(), std::move(disponibilite));
 }
 
 void TdecodeurMp3::TfermeMpg123::operator()(mpg123_handle_struct* mh) const {

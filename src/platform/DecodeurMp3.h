@@ -3,6 +3,7 @@
 // the 16-bit samples that `mpg123 -w` writes.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -13,6 +14,11 @@ struct mpg123_handle_struct;
 
 // True when libmpg123 starts and has a decoder for this processor.
 bool DecodeurMp3Disponible();
+
+// The tests stand in for the library's answer (a machine without a decoder); an empty one
+// asks the library again. Returns the previous one.
+using TdisponibiliteMp3 = std::function<bool()>;
+TdisponibiliteMp3 RemplaceDisponibiliteMp3(TdisponibiliteMp3 disponibilite);
 
 class TdecodeurMp3 : public TdecodeurSon {
 public:

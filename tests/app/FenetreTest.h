@@ -3,9 +3,24 @@
 
 #include <memory>
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QScrollBar>
+#include <QSlider>
+#include <QSplitter>
 #include <QStringList>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
 
+#include "app/FenetreAide.h"
+#include "app/FenetreSpectre.h"
+#include "app/PaintBox.h"
 #include "app/WaveForm.h"
+#include "platform/DecodeurMp3.h"
 #include "platform/Dialogues.h"
 #include "platform/Messages.h"
 
@@ -27,12 +42,80 @@ public:
     TWaveForm* operator->() { return fenetre.get(); }
     TWaveForm& operator*() { return *fenetre; }
 
+    // The window's controls and timers, found by their object names (null until made, for the
+    // spectrum and help windows).
+    QToolBar* ToolBar1() const { return Controle<QToolBar>("ToolBar1"); }
+    QToolButton* OpenFileBtn() const { return Controle<QToolButton>("OpenFileBtn"); }
+    QToolButton* VeltaBtn() const { return Controle<QToolButton>("VeltaBtn"); }
+    QToolButton* VolumeBtn() const { return Controle<QToolButton>("VolumeBtn"); }
+    QToolButton* RecordBtn() const { return Controle<QToolButton>("RecordBtn"); }
+    QToolButton* StopBtn() const { return Controle<QToolButton>("StopBtn"); }
+    QToolButton* PlayBtn() const { return Controle<QToolButton>("PlayBtn"); }
+    QToolButton* PlaySousEchBtn() const { return Controle<QToolButton>("PlaySousEchBtn"); }
+    QToolButton* SaveBtn() const { return Controle<QToolButton>("SaveBtn"); }
+    QToolButton* StopPlayBtn() const { return Controle<QToolButton>("StopPlayBtn"); }
+    QCheckBox* BoucleCB() const { return Controle<QCheckBox>("BoucleCB"); }
+    QToolButton* AnimBtn() const { return Controle<QToolButton>("AnimBtn"); }
+    QToolButton* AideBtn() const { return Controle<QToolButton>("AideBtn"); }
+    QToolButton* OptionsBtn() const { return Controle<QToolButton>("OptionsBtn"); }
+    QToolButton* ToolButton2() const { return Controle<QToolButton>("ToolButton2"); }
+    QToolButton* ExitBtn() const { return Controle<QToolButton>("ExitBtn"); }
+    QLineEdit* EditDecimal() const { return Controle<QLineEdit>("EditDecimal"); }
+    QLineEdit* EditBinaire() const { return Controle<QLineEdit>("EditBinaire"); }
+    QSlider* BitsTB() const { return Controle<QSlider>("BitsTB"); }
+    QLabel* LabelBits() const { return Controle<QLabel>("LabelBits"); }
+    QLabel* LabelBits0() const { return Controle<QLabel>("LabelBits0"); }
+    QSlider* FechTB() const { return Controle<QSlider>("FechTB"); }
+    QLabel* LabelFreq() const { return Controle<QLabel>("LabelFreq"); }
+    QLabel* LabelFreq0() const { return Controle<QLabel>("LabelFreq0"); }
+    QLabel* LabelRSB() const { return Controle<QLabel>("LabelRSB"); }
+    QToolButton* ErreurBtn() const { return Controle<QToolButton>("ErreurBtn"); }
+    QToolButton* SpectreBtn() const { return Controle<QToolButton>("SpectreBtn"); }
+    QToolButton* ExporteImageBtn() const { return Controle<QToolButton>("ExporteImageBtn"); }
+    QCheckBox* FiltreCB() const { return Controle<QCheckBox>("FiltreCB"); }
+    QComboBox* WaveInCB() const { return Controle<QComboBox>("WaveInCB"); }
+    QToolButton* DirectBtn() const { return Controle<QToolButton>("DirectBtn"); }
+    QCheckBox* OriginalCB() const { return Controle<QCheckBox>("OriginalCB"); }
+    QSlider* GainDirectTB() const { return Controle<QSlider>("GainDirectTB"); }
+    QTimer* TimerDirect() const { return Controle<QTimer>("TimerDirect"); }
+    TPaintBox* PaintBoxAll() const { return Controle<TPaintBox>("PaintBoxAll"); }
+    QSplitter* Splitter1() const { return Controle<QSplitter>("Splitter1"); }
+    QProgressBar* Gauge() const { return Controle<QProgressBar>("Gauge"); }
+    TPaintBox* PaintBox() const { return Controle<TPaintBox>("PaintBox"); }
+    QScrollBar* ScrollBar() const { return Controle<QScrollBar>("ScrollBar"); }
+    QLabel* Label1() const { return Controle<QLabel>("Label1"); }
+    QCheckBox* tempsCB() const { return Controle<QCheckBox>("tempsCB"); }
+    QLabel* Temps() const { return Controle<QLabel>("Temps"); }
+    QLabel* StopLabel() const { return Controle<QLabel>("StopLabel"); }
+    QTimer* Timer1() const { return Controle<QTimer>("Timer1"); }
+    QTimer* Timer2() const { return Controle<QTimer>("Timer2"); }
+    TFenetreAide* FenetreAide() const { return Controle<TFenetreAide>("FenetreAide"); }
+    TFenetreSpectre* FenetreSpectre() const { return Controle<TFenetreSpectre>("FenetreSpectre"); }
+
     std::unique_ptr<TWaveForm> fenetre;
     QStringList messages;
     QList<TdemandeFichier> demandes;
     QString choix;  // what the next file dialog answers
 
 private:
+    template <class T>
+    T* Controle(const char* nom) const {
+        return fenetre->findChild<T*>(QLatin1StringView(nom));
+    }
+
     TafficheurMessage ancienAfficheur_;
     TchoixFichier ancienChoix_;
+};
+
+// For its lifetime the MP3 decoder is missing, as on a machine without libmpg123; a window
+// made meanwhile finds none.
+class DecodeurMp3Absent {
+public:
+    DecodeurMp3Absent() : ancienne_(RemplaceDisponibiliteMp3([] { return false; })) {}
+    ~DecodeurMp3Absent() { RemplaceDisponibiliteMp3(ancienne_); }
+    DecodeurMp3Absent(const DecodeurMp3Absent&) = delete;
+    DecodeurMp3Absent& operator=(const DecodeurMp3Absent&) = delete;
+
+private:
+    TdisponibiliteMp3 ancienne_;
 };

@@ -26,12 +26,12 @@ TEST(Demarrage, CreeLesDossiersEtLesFichiersDeTravail) {
     std::filesystem::remove_all(DossierQuenvale());
     FenetreTest f;
     EXPECT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();
-    EXPECT_EQ(f->appDataDir.toStdString(), DossierQuenvale().string() + "/");
-    EXPECT_EQ(f->nomFichierIni, f->appDataDir + "sampix.ini");
+    EXPECT_EQ(f->Dossiers().appDataDir.toStdString(), DossierQuenvale().string() + "/");
+    EXPECT_EQ(f->Dossiers().nomFichierIni, f->Dossiers().appDataDir + "sampix.ini");
     for (const char* nom : {"sampixSousEch.wav", "sampixRecord.wav"})
         EXPECT_EQ(LitOctets(DossierQuenvale() / nom), (std::vector<std::uint8_t>{'R', 'I', 'F', 'F'})) << nom;
-    EXPECT_TRUE(QDir(f->MesDocsDir).exists());
-    EXPECT_TRUE(f->MesDocsDir.endsWith("/Quenvale/"));
+    EXPECT_TRUE(QDir(f->Dossiers().MesDocsDir).exists());
+    EXPECT_TRUE(f->Dossiers().MesDocsDir.endsWith("/Quenvale/"));
 }
 
 TEST(Demarrage, LaisseIntactUnFichierDeTravailExistant) {
@@ -52,7 +52,7 @@ TEST(Demarrage, UnFichierDeTravailImpossibleACreerEstSignaleEtLaFenetreSOuvre) {
             << f.messages[0].toStdString();
         f->show();
         EXPECT_TRUE(f->isVisible());
-        EXPECT_TRUE(f->OpenFileBtn->isEnabled());
+        EXPECT_TRUE(f.OpenFileBtn()->isEnabled());
     }
     std::filesystem::remove(DossierQuenvale());
 }
@@ -62,34 +62,35 @@ TEST(Demarrage, EtatInitialDesControles) {
     f->show();
     EXPECT_EQ(f->windowTitle(), kTitreFenetre);
     EXPECT_EQ(f->size(), QSize(1073, 350));
-    const QList<QToolButton*> boutons = f->ToolBar1->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly);
+    const QList<QToolButton*> boutons = f.ToolBar1()->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly);
     QStringList textes;
     for (QToolButton* b : boutons)
         if (b->isVisible()) textes << b->text();
     EXPECT_EQ(textes.join(","),
               "Ouvrir,Velta,Volume,Enregistrer,Stop,Ecouter,Ecouter,Enregistrer,Stop,Animation,"
               "Aide,Options,A propos,Quitter");
-    for (QToolButton* b : {f->StopBtn, f->PlayBtn, f->PlaySousEchBtn, f->StopPlayBtn})
+    for (QToolButton* b : {f.StopBtn(), f.PlayBtn(), f.PlaySousEchBtn(), f.StopPlayBtn()})
         EXPECT_FALSE(b->isEnabled());
-    for (QToolButton* b : {f->OpenFileBtn, f->SaveBtn, f->AnimBtn, f->ExitBtn}) EXPECT_TRUE(b->isEnabled());
-    EXPECT_EQ(f->OpenFileBtn->size(), QSize(67, 42));
-    EXPECT_EQ(f->PlayBtn->toolTip().toStdString(), "signal \"analogique\" (F5)");
-    EXPECT_EQ(f->PlaySousEchBtn->toolTip().toStdString(), "signal \"échantillonné\" (F6)");
-    EXPECT_EQ(f->VeltaBtn->toolTip().toStdString(), "test de la présence d'Velta VX2 ou VXQ (F8)");
-    EXPECT_TRUE(f->SaveBtn->toolTip().startsWith("Enregistrer le fichier son courant ("));
-    EXPECT_EQ(f->BitsTB->value(), 8);
-    EXPECT_EQ(f->FechTB->value(), 8);
-    EXPECT_EQ(f->LabelBits->text(), "Bits");
-    EXPECT_EQ(f->LabelFreq->text(), "Fréquence");
-    EXPECT_FALSE(f->Gauge->isVisible());
-    EXPECT_EQ(f->Gauge->maximum(), 11025);
-    EXPECT_FALSE(f->Temps->isVisible());
-    EXPECT_FALSE(f->StopLabel->isVisible());
-    EXPECT_EQ(f->PaintBoxAll->height(), 50);
-    EXPECT_FALSE(f->BoucleCB->isChecked());
-    EXPECT_FALSE(f->tempsCB->isChecked());
-    EXPECT_EQ(f->velta.entree, Tentree::eSon);
-    EXPECT_TRUE(f->seance.nomFichier.isEmpty());
+    for (QToolButton* b : {f.OpenFileBtn(), f.SaveBtn(), f.AnimBtn(), f.ExitBtn()})
+        EXPECT_TRUE(b->isEnabled());
+    EXPECT_EQ(f.OpenFileBtn()->size(), QSize(67, 42));
+    EXPECT_EQ(f.PlayBtn()->toolTip().toStdString(), "signal \"analogique\" (F5)");
+    EXPECT_EQ(f.PlaySousEchBtn()->toolTip().toStdString(), "signal \"échantillonné\" (F6)");
+    EXPECT_EQ(f.VeltaBtn()->toolTip().toStdString(), "test de la présence d'Velta VX2 ou VXQ (F8)");
+    EXPECT_TRUE(f.SaveBtn()->toolTip().startsWith("Enregistrer le fichier son courant ("));
+    EXPECT_EQ(f.BitsTB()->value(), 8);
+    EXPECT_EQ(f.FechTB()->value(), 8);
+    EXPECT_EQ(f.LabelBits()->text(), "Bits");
+    EXPECT_EQ(f.LabelFreq()->text(), "Fréquence");
+    EXPECT_FALSE(f.Gauge()->isVisible());
+    EXPECT_EQ(f.Gauge()->maximum(), 11025);
+    EXPECT_FALSE(f.Temps()->isVisible());
+    EXPECT_FALSE(f.StopLabel()->isVisible());
+    EXPECT_EQ(f.PaintBoxAll()->height(), 50);
+    EXPECT_FALSE(f.BoucleCB()->isChecked());
+    EXPECT_FALSE(f.tempsCB()->isChecked());
+    EXPECT_EQ(f->Interface().entree, Tentree::eSon);
+    EXPECT_TRUE(f->Seance().nomFichier.isEmpty());
 }
 
 TEST(Demarrage, RaccourcisQuelQueSoitLeControleActif) {
@@ -97,15 +98,15 @@ TEST(Demarrage, RaccourcisQuelQueSoitLeControleActif) {
     f->show();
     f->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(f.fenetre.get()));
-    f->tempsCB->setFocus();
+    f.tempsCB()->setFocus();
     QTest::keyClick(f.fenetre.get(), Qt::Key_O, Qt::ControlModifier);
     EXPECT_EQ(f.demandes.size(), 1);
     EXPECT_FALSE(f.demandes.value(0).enregistrement);
-    QTest::keyClick(f->BitsTB, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(f.BitsTB(), Qt::Key_S, Qt::ControlModifier);
     ASSERT_EQ(f.demandes.size(), 2);
     EXPECT_TRUE(f.demandes[1].enregistrement);
-    EXPECT_EQ(f->BitsTB->value(), 8);
-    QTest::keyClick(f->FechTB, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(f.BitsTB()->value(), 8);
+    QTest::keyClick(f.FechTB(), Qt::Key_Q, Qt::ControlModifier);
     EXPECT_FALSE(f->isVisible());
 }
 

@@ -37,48 +37,52 @@ TEST(Direct, F11LanceLeModeEchapLArreteEtLeSonChargeRevient) {
     const auto chemin = NouveauDossier() / "son.wav";
     EcritOctets(chemin, ImageWav(1, 22050, 16, Carre(4000)));
     f->ChargeFichierWav(QString::fromStdString(chemin.string()));
-    ASSERT_EQ(f->seance.son.NbrePoints, 4000);
+    ASSERT_EQ(f->Seance().son.NbrePoints, 4000);
     TentreeTempsReel entree(Carre(11025 * 4), 22050);
     f->show();
     f->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(f.fenetre.get()));
     QTest::keyClick(f.fenetre.get(), Qt::Key_F11);
     ASSERT_TRUE(f->EnDirect()) << f.messages.join("\n").toStdString();
-    EXPECT_TRUE(f->DirectBtn->isChecked());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return f->OriginalCB->isVisible(); }, 1000));
-    EXPECT_EQ(f->GainDirectTB->value(), 30);
-    EXPECT_TRUE(f->StopBtn->isEnabled());
-    EXPECT_FALSE(f->PlayBtn->isEnabled());
-    EXPECT_FALSE(f->RecordBtn->isEnabled());
-    // The track bar acts on the live sound only; its label shows the live rate.
-    f->FechTB->setValue(7);
-    f->BitsTB->setValue(3);
-    EXPECT_EQ(f->LabelFreq->text(), "5512 Hz");
-    EXPECT_EQ(f->modele.pas, 1);
+    EXPECT_TRUE(f.DirectBtn()->isChecked());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return f.OriginalCB()->isVisible(); }, 1000));
+    EXPECT_EQ(f.GainDirectTB()->value(), 30);
+    EXPECT_TRUE(f.StopBtn()->isEnabled());
+    EXPECT_FALSE(f.PlayBtn()->isEnabled());
+    EXPECT_FALSE(f.RecordBtn()->isEnabled());
+    // The track bar acts on the live sound only (the loaded sound's digitised version stays as
+    // it was); its label shows the live rate.
+    const TvecteurSon& numerise = *f->Seance().son.vecteurSonSousEch;
+    const std::vector<std::uint8_t> numeriseAvant(numerise.zone, numerise.zone + 4000 * 2);
+    f.FechTB()->setValue(7);
+    f.BitsTB()->setValue(3);
+    EXPECT_EQ(f.LabelFreq()->text(), "5512 Hz");
+    EXPECT_EQ(f->ModeleFenetre().pas, 2);  // the input card runs at 11025 Hz
+    EXPECT_TRUE(std::equal(numeriseAvant.begin(), numeriseAvant.end(), numerise.zone));
     // The level shows on the strip (a bar from its left side, where the loaded sound's strip
     // has its selection band), the live sound and, at 3 bits apart from it, its digitised version
     // in the detail view.
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
-            return CouleurPixel(f->PaintBoxAll->image(), 3, f->PaintBoxAll->height() / 2) ==
-                       f->modele.couleurs.bis &&
-                   ContientCouleur(f->PaintBox->image(), f->modele.couleurs.courbe);
+            return CouleurPixel(f.PaintBoxAll()->image(), 3, f.PaintBoxAll()->height() / 2) ==
+                       f->ModeleFenetre().couleurs.bis &&
+                   ContientCouleur(f.PaintBox()->image(), f->ModeleFenetre().couleurs.courbe);
         },
         5000));
-    EXPECT_TRUE(ContientCouleur(f->PaintBox->image(), f->modele.couleurs.bis));
+    EXPECT_TRUE(ContientCouleur(f.PaintBox()->image(), f->ModeleFenetre().couleurs.bis));
 
     QTest::keyClick(f.fenetre.get(), Qt::Key_Escape);
     EXPECT_FALSE(f->EnDirect());
-    EXPECT_FALSE(f->DirectBtn->isChecked());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !f->OriginalCB->isVisible(); }, 1000));
-    EXPECT_TRUE(f->PlayBtn->isEnabled());
-    EXPECT_TRUE(f->RecordBtn->isEnabled());
-    EXPECT_FALSE(f->StopBtn->isEnabled());
+    EXPECT_FALSE(f.DirectBtn()->isChecked());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !f.OriginalCB()->isVisible(); }, 1000));
+    EXPECT_TRUE(f.PlayBtn()->isEnabled());
+    EXPECT_TRUE(f.RecordBtn()->isEnabled());
+    EXPECT_FALSE(f.StopBtn()->isEnabled());
     // The loaded sound takes the step now, at its own rate, and nothing was kept.
-    EXPECT_EQ(f->modele.pas, 2);
-    EXPECT_EQ(f->modele.bits, 3);
-    EXPECT_EQ(f->LabelFreq->text(), "11025 Hz");
-    EXPECT_EQ(f->seance.nomFichier.toStdString(), chemin.string());
+    EXPECT_EQ(f->ModeleFenetre().pas, 2);
+    EXPECT_EQ(f->ModeleFenetre().bits, 3);
+    EXPECT_EQ(f.LabelFreq()->text(), "11025 Hz");
+    EXPECT_EQ(f->Seance().nomFichier.toStdString(), chemin.string());
     EXPECT_TRUE(f.messages.isEmpty()) << f.messages.join("\n").toStdString();
 }
 
@@ -86,14 +90,14 @@ TEST(Direct, F11LanceLeModeEchapLArreteEtLeSonChargeRevient) {
 TEST(Direct, UneEntreeQuiDisparaitArreteLeModeAvecUnMessage) {
     FenetreTest f;
     TentreeTempsReel entree(Carre(11025 * 10), 22050);
-    f->DirectBtn->click();
+    f.DirectBtn()->click();
     ASSERT_TRUE(f->EnDirect()) << f.messages.join("\n").toStdString();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return f->chaineDirect->Anneau().Ecrites() > 2048; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f->ChaineDirect()->Anneau().Ecrites() > 2048; }, 5000));
     entree.Coupe(std::chrono::milliseconds(3000));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !f.messages.isEmpty(); }, 10000));
     EXPECT_EQ(f.messages.last(), "L'entrée son ne répond plus : le mode direct s'arrête.");
     EXPECT_FALSE(f->EnDirect());
-    EXPECT_TRUE(f->RecordBtn->isEnabled());
-    EXPECT_FALSE(f->PlayBtn->isEnabled());
-    EXPECT_FALSE(f->StopBtn->isEnabled());
+    EXPECT_TRUE(f.RecordBtn()->isEnabled());
+    EXPECT_FALSE(f.PlayBtn()->isEnabled());
+    EXPECT_FALSE(f.StopBtn()->isEnabled());
 }

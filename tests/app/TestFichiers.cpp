@@ -63,31 +63,31 @@ TEST(Fichiers, ChargerActiveLesCommandesEtEcritLeSonNumerise) {
     const auto son = Rampe(400);
     const auto chemin = FichierSon(ImageWav(1, 44100, 16, Seize(son)));
     f.choix = Chemin(chemin);
-    f->OpenFileBtn->click();
+    f.OpenFileBtn()->click();
     ASSERT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();
-    EXPECT_EQ(f->seance.nomFichier, Chemin(chemin));  // the path as chosen, case kept
-    EXPECT_EQ(f->seance.son.NbrePoints, 400);
-    for (QWidget* w : {static_cast<QWidget*>(f->PlayBtn), static_cast<QWidget*>(f->PlaySousEchBtn),
-                       static_cast<QWidget*>(f->AnimBtn), static_cast<QWidget*>(f->BitsTB),
-                       static_cast<QWidget*>(f->FechTB)})
+    EXPECT_EQ(f->Seance().nomFichier, Chemin(chemin));  // the path as chosen, case kept
+    EXPECT_EQ(f->Seance().son.NbrePoints, 400);
+    for (QWidget* w : {static_cast<QWidget*>(f.PlayBtn()), static_cast<QWidget*>(f.PlaySousEchBtn()),
+                       static_cast<QWidget*>(f.AnimBtn()), static_cast<QWidget*>(f.BitsTB()),
+                       static_cast<QWidget*>(f.FechTB())})
         EXPECT_TRUE(w->isEnabled());
-    EXPECT_FALSE(f->StopPlayBtn->isEnabled());
-    EXPECT_EQ(f->MediaPlayer.FileName, f->seance.nomFichier);
-    EXPECT_TRUE(f->MediaPlayer.EstOuvert());
-    EXPECT_EQ(f->seance.finS, 399);
+    EXPECT_FALSE(f.StopPlayBtn()->isEnabled());
+    EXPECT_EQ(f->Lecteur().FileName, f->Seance().nomFichier);
+    EXPECT_TRUE(f->Lecteur().EstOuvert());
+    EXPECT_EQ(f->Seance().finS, 399);
 
-    f->BitsTB->setValue(3);
-    f->FechTB->setValue(6);
-    EXPECT_EQ(f->LabelBits->text(), "3 bits");
-    EXPECT_EQ(f->LabelFreq->text(), "14700 Hz");
-    EXPECT_EQ(f->modele.pas, 3);
+    f.BitsTB()->setValue(3);
+    f.FechTB()->setValue(6);
+    EXPECT_EQ(f.LabelBits()->text(), "3 bits");
+    EXPECT_EQ(f.LabelFreq()->text(), "14700 Hz");
+    EXPECT_EQ(f->ModeleFenetre().pas, 3);
     const TmodeleVue m = f->ModeleFenetre();
     EXPECT_EQ(TgrapheSon(m, f->SonsVue(), nullptr, m.largeur, m.hauteur, TgenreVue::detail).mondeY.maxi,
               32764);
-    EXPECT_TRUE(f->MediaPlayer.EstOuvert());
+    EXPECT_TRUE(f->Lecteur().EstOuvert());
 
     SF_INFO info{};
-    const auto lu = LitSndfile(f->seance.nomFichierSousEch, info);
+    const auto lu = LitSndfile(f->Seance().nomFichierSousEch, info);
     ASSERT_EQ(info.frames, 400);
     EXPECT_EQ(info.samplerate, 44100);
     const int q = 8192;
@@ -131,11 +131,11 @@ TEST(Fichiers, UnFichierRefuseDonneUnSeulMessageEtGardeLeSon) {
         ASSERT_EQ(f.messages.size(), 1) << c.raison << f.messages.join("|").toStdString();
         EXPECT_TRUE(f.messages[0].contains(Chemin(refuse))) << f.messages[0].toStdString();
         EXPECT_TRUE(f.messages[0].contains(c.raison)) << f.messages[0].toStdString();
-        EXPECT_EQ(f->seance.nomFichier, premier);
-        EXPECT_EQ(f->seance.son.NbrePoints, 3000);
+        EXPECT_EQ(f->Seance().nomFichier, premier);
+        EXPECT_EQ(f->Seance().son.NbrePoints, 3000);
         EXPECT_EQ(f->ModeleFenetre().trames, 3000);
-        EXPECT_EQ(f->MediaPlayer.FileName, premier);
-        EXPECT_TRUE(f->MediaPlayer.EstOuvert());
+        EXPECT_EQ(f->Lecteur().FileName, premier);
+        EXPECT_TRUE(f->Lecteur().EstOuvert());
     }
 }
 
@@ -144,16 +144,16 @@ TEST(Fichiers, FichierAbsentDitQuIlManque) {
     f->ChargeFichierWav("/nulle/part/son.wav");
     ASSERT_EQ(f.messages.size(), 1);
     EXPECT_TRUE(f.messages[0].contains("/nulle/part/son.wav"));
-    EXPECT_TRUE(f->seance.nomFichier.isEmpty());
+    EXPECT_TRUE(f->Seance().nomFichier.isEmpty());
 }
 
 TEST(Fichiers, ReglagesAvantToutChargementSansErreur) {
     FenetreTest f;
-    f->FechTB->setValue(7);
-    f->BitsTB->setValue(1);
+    f.FechTB()->setValue(7);
+    f.BitsTB()->setValue(1);
     EXPECT_TRUE(f.messages.isEmpty());
-    EXPECT_EQ(f->LabelBits->text(), "1 bits");
-    EXPECT_EQ(f->LabelFreq->text(), "0 Hz");
+    EXPECT_EQ(f.LabelBits()->text(), "1 bits");
+    EXPECT_EQ(f.LabelFreq()->text(), "0 Hz");
 }
 
 TEST(Fichiers, SonTronqueMarqueLeTitreUneSeuleFois) {
@@ -162,13 +162,13 @@ TEST(Fichiers, SonTronqueMarqueLeTitreUneSeuleFois) {
     f->ChargeFichierWav(Chemin(long16));
     f->ChargeFichierWav(Chemin(long16));
     EXPECT_EQ(f->windowTitle(), kTitreFenetre + "erTronque");
-    EXPECT_EQ(f->seance.son.NbrePoints, 1048576);
+    EXPECT_EQ(f->Seance().son.NbrePoints, 1048576);
 }
 
 TEST(Fichiers, EnregistrerSauveLeSonNumeriseSousLExtensionWav) {
     FenetreTest f;
     f->ChargeFichierWav(Chemin(FichierSon(ImageWav(2, 22050, 8, std::vector<std::uint8_t>(200, 200)))));
-    f->BitsTB->setValue(2);
+    f.BitsTB()->setValue(2);
     const auto dossier = NouveauDossier();
     f.choix = Chemin(dossier / "copie.sav");
     f->SaveBtnClick();
@@ -188,8 +188,8 @@ TEST(Fichiers, EnregistrerSansSonEcritUnEnTeteEtActiveLesBoutons) {
     f.choix = Chemin(dossier / "vide");
     f->SaveBtnClick();
     EXPECT_EQ(LitOctets(dossier / "vide.WAV").size(), 44u);
-    EXPECT_TRUE(f->PlayBtn->isEnabled());
-    EXPECT_TRUE(f->AnimBtn->isEnabled());
+    EXPECT_TRUE(f.PlayBtn()->isEnabled());
+    EXPECT_TRUE(f.AnimBtn()->isEnabled());
 }
 
 TEST(Fichiers, EnregistrerLaOuCEstImpossibleLeDit) {
@@ -210,8 +210,8 @@ TEST(Fichiers, EnregistrerLaOuCEstImpossibleLeDit) {
 }
 
 TEST(Fichiers, UnMp3SansDecodeurEstSignale) {
+    const DecodeurMp3Absent absent;
     FenetreTest f;
-    f->bassOK = false;
     f->OuvreFichier("/tmp/chanson.Mp3");
     ASSERT_EQ(f.messages.size(), 1);
     EXPECT_EQ(f.messages[0], "Décodeur MP3 non trouvé (libmpg123)");
@@ -220,11 +220,11 @@ TEST(Fichiers, UnMp3SansDecodeurEstSignale) {
 TEST(Fichiers, UnNouveauSonSeMontreDepuisSonDebut) {
     FenetreTest f;
     f->ChargeFichierWav(Chemin(FichierSon(ImageWav(1, 8000, 8, std::vector<std::uint8_t>(100000, 100)))));
-    f->ScrollBar->setValue(90000);
-    EXPECT_EQ(f->modele.debut, 90000);
+    f.ScrollBar()->setValue(90000);
+    EXPECT_EQ(f->ModeleFenetre().debut, 90000);
     f->ChargeFichierWav(Chemin(FichierSon(ImageWav(1, 8000, 8, std::vector<std::uint8_t>(50000, 100)))));
-    EXPECT_EQ(f->ScrollBar->value(), 0);
-    EXPECT_EQ(f->modele.debut, 0);
+    EXPECT_EQ(f.ScrollBar()->value(), 0);
+    EXPECT_EQ(f->ModeleFenetre().debut, 0);
 }
 
 namespace {
@@ -264,9 +264,9 @@ TEST(Fichiers, UnLongSonSOuvreParExtrait) {
     f->OuvreFichier(Chemin(chemin));
     RemplaceExecutionDialogue(execution);
     ASSERT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();
-    EXPECT_EQ(f->seance.son.NbrePoints, 524288);
-    EXPECT_EQ(f->seance.son.vecteurSon->son16s(0, 0), Gauche(0));
-    EXPECT_EQ(f->seance.son.vecteurSon->son16s(524287, 1), Droite(524287));
+    EXPECT_EQ(f->Seance().son.NbrePoints, 524288);
+    EXPECT_EQ(f->Seance().son.vecteurSon->son16s(0, 0), Gauche(0));
+    EXPECT_EQ(f->Seance().son.vecteurSon->son16s(524287, 1), Droite(524287));
     EXPECT_EQ(f->windowTitle(), kTitreFenetre + "erTronque");
 
     // From 30 s on: exactly those frames, and the caption says from where.
@@ -282,9 +282,9 @@ TEST(Fichiers, UnLongSonSOuvreParExtrait) {
     EXPECT_EQ(demande->frequence, 44100u);
     EXPECT_EQ(demande->nomFichier, Chemin(chemin));
     EXPECT_FALSE(demande->enveloppe.empty());
-    EXPECT_EQ(f->seance.son.NbrePoints, 524288);
-    EXPECT_EQ(f->seance.son.vecteurSon->son16s(0, 0), Gauche(30 * 44100));
-    EXPECT_EQ(f->seance.son.vecteurSon->son16s(524287, 1), Droite(30 * 44100 + 524287));
+    EXPECT_EQ(f->Seance().son.NbrePoints, 524288);
+    EXPECT_EQ(f->Seance().son.vecteurSon->son16s(0, 0), Gauche(30 * 44100));
+    EXPECT_EQ(f->Seance().son.vecteurSon->son16s(524287, 1), Droite(30 * 44100 + 524287));
     EXPECT_EQ(f->windowTitle(), kTitreFenetre + "erTronque (extrait à partir de 00:30,0)");
 
     // The command line's --debut takes the same frames.
@@ -294,13 +294,13 @@ TEST(Fichiers, UnLongSonSOuvreParExtrait) {
     ASSERT_TRUE(sampix.waitForFinished(60000));
     EXPECT_EQ(sampix.exitCode(), 0) << sampix.readAllStandardError().toStdString();
     SF_INFO info{}, infoFenetre{};
-    EXPECT_EQ(LitSndfile(Chemin(sortie), info), LitSndfile(f->seance.nomFichierSousEch, infoFenetre));
+    EXPECT_EQ(LitSndfile(Chemin(sortie), info), LitSndfile(f->Seance().nomFichierSousEch, infoFenetre));
     EXPECT_EQ(info.frames, 524288);
 
     // A cancelled choice opens nothing: the excerpt stays.
     RemplaceChoixExtrait([](const TdemandeExtrait&) { return std::optional<std::int64_t>(); });
     f->OuvreFichier(Chemin(chemin));
-    EXPECT_EQ(f->seance.son.vecteurSon->son16s(0, 0), Gauche(30 * 44100));
+    EXPECT_EQ(f->Seance().son.vecteurSon->son16s(0, 0), Gauche(30 * 44100));
     RemplaceChoixExtrait(ancien);
 }
 
@@ -317,10 +317,10 @@ TEST(Fichiers, UnWavDeTerrainSOuvreSansToucherLaSource) {
     f->OuvreFichier(Chemin(source));
     ASSERT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();
     EXPECT_EQ(LitOctets(source), image);
-    EXPECT_EQ(f->seance.nomFichier, Chemin(source.parent_path() / "Son Mixte (Sampix).wav"));
-    ASSERT_EQ(f->seance.son.NbrePoints, 1000);
-    EXPECT_EQ(f->seance.son.Format(), TformatWave::f16stereo);
-    for (int i = 0; i < 2000; ++i) ASSERT_EQ(f->seance.son.vecteurSon->son16(i), echantillons[i]) << i;
+    EXPECT_EQ(f->Seance().nomFichier, Chemin(source.parent_path() / "Son Mixte (Sampix).wav"));
+    ASSERT_EQ(f->Seance().son.NbrePoints, 1000);
+    EXPECT_EQ(f->Seance().son.Format(), TformatWave::f16stereo);
+    for (int i = 0; i < 2000; ++i) ASSERT_EQ(f->Seance().son.vecteurSon->son16(i), echantillons[i]) << i;
 }
 
 TEST(Fichiers, UnFichierDeposeSOuvre) {
@@ -336,8 +336,8 @@ TEST(Fichiers, UnFichierDeposeSOuvre) {
     QCoreApplication::sendEvent(f.fenetre.get(), &depot);
     QCoreApplication::processEvents();
     ASSERT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();
-    EXPECT_EQ(f->seance.nomFichier, Chemin(chemin));
-    EXPECT_EQ(f->seance.son.NbrePoints, 500);
+    EXPECT_EQ(f->Seance().nomFichier, Chemin(chemin));
+    EXPECT_EQ(f->Seance().son.NbrePoints, 500);
 }
 
 // The dialogs start in the examples the first time, then where the teacher last was, also

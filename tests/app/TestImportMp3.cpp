@@ -85,7 +85,7 @@ private:
 };
 
 QList<QToolButton*> CommandesVerrouillees(FenetreTest& f) {
-    return {f->OpenFileBtn, f->VeltaBtn, f->RecordBtn, f->PlayBtn, f->PlaySousEchBtn};
+    return {f.OpenFileBtn(), f.VeltaBtn(), f.RecordBtn(), f.PlayBtn(), f.PlaySousEchBtn()};
 }
 
 // A failed import must leave the window with the short WAV sound it held before.
@@ -96,9 +96,9 @@ struct SonDejaCharge {
         titre = f->windowTitle();
     }
     void EstIntact() {
-        EXPECT_EQ(f_->seance.nomFichier, Chemin(wav));
-        EXPECT_EQ(f_->MediaPlayer.FileName, Chemin(wav));
-        EXPECT_EQ(f_->seance.son.NbrePoints, 300);
+        EXPECT_EQ(f_->Seance().nomFichier, Chemin(wav));
+        EXPECT_EQ(f_->Lecteur().FileName, Chemin(wav));
+        EXPECT_EQ(f_->Seance().son.NbrePoints, 300);
         EXPECT_EQ(f_->windowTitle(), titre);
         for (QToolButton* b : CommandesVerrouillees(f_))
             EXPECT_TRUE(b->isEnabled()) << b->text().toStdString();
@@ -117,11 +117,11 @@ TEST(ImportMp3, EssaiMp3DonneEssaiWavACoteAvecLesEchantillonsDeMpg123) {
     EcritOctets(dossier / "essai.wav", std::vector<std::uint8_t>(2000000, 0xAA));
     NoteConversion((dossier / "essai.wav").string(), (dossier / "essai.MP3").string());
     FenetreTest f;
-    EXPECT_TRUE(f->bassOK);
+    EXPECT_TRUE(f->DecodeurMp3());
     TitresVus vus(f.fenetre.get());
     f.choix = Chemin(dossier / "essai.MP3");
     const auto debut = std::chrono::steady_clock::now();
-    f->OpenFileBtn->click();
+    f.OpenFileBtn()->click();
     const auto duree = std::chrono::steady_clock::now() - debut;
     ASSERT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();
 
@@ -133,9 +133,9 @@ TEST(ImportMp3, EssaiMp3DonneEssaiWavACoteAvecLesEchantillonsDeMpg123) {
     EXPECT_EQ(*std::max_element(reference.begin(), reference.end()), 32767);
     EXPECT_EQ(*std::min_element(reference.begin(), reference.end()), -32768);
 
-    EXPECT_EQ(f->seance.nomFichier, Chemin(dossier / "essai.wav"));
-    EXPECT_EQ(f->seance.son.NbrePoints, static_cast<std::int32_t>(reference.size() / 2));
-    EXPECT_EQ(f->seance.son.Format(), TformatWave::f16stereo);
+    EXPECT_EQ(f->Seance().nomFichier, Chemin(dossier / "essai.wav"));
+    EXPECT_EQ(f->Seance().son.NbrePoints, static_cast<std::int32_t>(reference.size() / 2));
+    EXPECT_EQ(f->Seance().son.Format(), TformatWave::f16stereo);
 
     const QStringList& t = vus.titres;
     ASSERT_GE(t.size(), 3);
@@ -172,24 +172,24 @@ TEST(ImportMp3, LesCommandesAttendentLaFinMaisLaFenetreVit) {
     Tactivite activitePendant = Tactivite::acRepos;
     QTimer::singleShot(0, f.fenetre.get(), [&] {
         titrePendant = f->windowTitle();
-        activitePendant = f->seance.Activite();
+        activitePendant = f->Seance().Activite();
         for (QToolButton* b : CommandesVerrouillees(f)) actifsPendant.push_back(b->isEnabled());
-        f->PlayBtn->click();  // refused: nothing starts until the new file is in
+        f.PlayBtn()->click();  // refused: nothing starts until the new file is in
     });
     f->OuvreFichier(Chemin(mp3));
     // Pending events ran after the first block, before its percentage was shown.
     EXPECT_EQ(titrePendant, "Ouverture du fichier ...");
     EXPECT_EQ(activitePendant, Tactivite::acConversion);
     EXPECT_EQ(actifsPendant, std::vector<bool>(5, false));
-    EXPECT_EQ(f->seance.Activite(), Tactivite::acRepos);
+    EXPECT_EQ(f->Seance().Activite(), Tactivite::acRepos);
     for (QToolButton* b : CommandesVerrouillees(f)) EXPECT_TRUE(b->isEnabled()) << b->text().toStdString();
 }
 
 TEST(ImportMp3, SansDecodeurLeMessageEtRienNeChange) {
     const path mp3 = Mp3(NouveauDossier() / "chanson.mp3", 44100, 2, 1.0);
+    const DecodeurMp3Absent absent;
     FenetreTest f;
     SonDejaCharge avant(f);
-    f->bassOK = false;
     f->OuvreFichier(Chemin(mp3));
     EXPECT_EQ(f.messages, QStringList{"Décodeur MP3 non trouvé (libmpg123)"});
     EXPECT_FALSE(std::filesystem::exists(path(mp3).replace_extension(".wav")));
@@ -283,8 +283,8 @@ TEST(ImportMp3, UnWavDuMemeNomQueSampixNAPasEcritResteIntact) {
     const path sampix = d / "chanson (Sampix).wav";
     const auto reference = EchantillonsMpg123(mp3);
     EXPECT_EQ(EchantillonsWav(sampix), reference);
-    EXPECT_EQ(f->seance.nomFichier, Chemin(sampix));
-    EXPECT_EQ(f->seance.son.NbrePoints, static_cast<std::int32_t>(reference.size() / 2));
+    EXPECT_EQ(f->Seance().nomFichier, Chemin(sampix));
+    EXPECT_EQ(f->Seance().son.NbrePoints, static_cast<std::int32_t>(reference.size() / 2));
 }
 
 // The excerpt asked for is the first part, as Enter on the dialog gives.
@@ -304,7 +304,7 @@ TEST(ImportMp3, UnSonTropLongEstConvertiEntierPuisLuTronque) {
     EXPECT_EQ(static_cast<std::size_t>(tramesDemande), echantillons.size() / 2);
     EXPECT_GT(echantillons.size() * 2, static_cast<std::size_t>(kCapaciteSon));
     EXPECT_EQ(f->windowTitle(), "Conversion terminéeerTronque");
-    EXPECT_EQ(f->seance.son.NbrePoints, TramesMax(TformatWave::f16stereo));
+    EXPECT_EQ(f->Seance().son.NbrePoints, TramesMax(TformatWave::f16stereo));
 }
 
 // A cut file gives the sound up to the cut, and the message says where it stops.
@@ -323,8 +323,8 @@ TEST(ImportMp3, UnFichierCoupeEstConvertiJusquALaCoupureEtLeDit) {
               QStringList{"La fin du fichier\n" + Chemin(mp3) +
                           "\nest endommagée (le fichier a été coupé) : le son converti s'arrête à " +
                           secondes + " s."});
-    EXPECT_EQ(f->seance.nomFichier, Chemin(wav));
-    EXPECT_EQ(f->seance.son.NbrePoints, static_cast<std::int32_t>(reference.size() / 2));
+    EXPECT_EQ(f->Seance().nomFichier, Chemin(wav));
+    EXPECT_EQ(f->Seance().son.NbrePoints, static_cast<std::int32_t>(reference.size() / 2));
 }
 
 // The content decides the road, whatever the name says; a compressed sound named ".wav" is
@@ -350,7 +350,7 @@ TEST(ImportMp3, LesAutresFormatsEtLesNomsTrompeurs) {
         const path wav = path(d / nom).replace_extension(".wav");
         EXPECT_EQ(EnTete(LitOctets(wav)), (std::vector<std::uint32_t>{2, 44100, 176400, 4, 16})) << nom;
         EXPECT_EQ(PremiereDifference(EchantillonsWav(wav), attendu.echantillons, 2), "") << nom;
-        EXPECT_EQ(f->seance.nomFichier, Chemin(wav));
+        EXPECT_EQ(f->Seance().nomFichier, Chemin(wav));
     }
     f->OuvreFichier(Chemin(d / "voix.opus"));
     const TsonLu opus = LitSon(d / "voix.wav");
@@ -366,13 +366,13 @@ TEST(ImportMp3, LesAutresFormatsEtLesNomsTrompeurs) {
     for (std::size_t i = 0; i < trois.echantillons.size(); i += 3)
         deuxPremieres.insert(deuxPremieres.end(), {trois.echantillons[i], trois.echantillons[i + 1]});
     EXPECT_EQ(PremiereDifference(EchantillonsWav(d / "voies.wav"), deuxPremieres, 2), "");
-    EXPECT_EQ(f->seance.son.Format(), TformatWave::f16stereo);
+    EXPECT_EQ(f->Seance().son.Format(), TformatWave::f16stereo);
     ASSERT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();
 
     // A WAV file under another name is read where it is.
     f->OuvreFichier(Chemin(d / "wav-nomme.mp3"));
-    EXPECT_EQ(f->seance.nomFichier, Chemin(d / "wav-nomme.mp3"));
-    EXPECT_EQ(f->seance.son.NbrePoints, static_cast<std::int32_t>(attendu.echantillons.size() / 2));
+    EXPECT_EQ(f->Seance().nomFichier, Chemin(d / "wav-nomme.mp3"));
+    EXPECT_EQ(f->Seance().son.NbrePoints, static_cast<std::int32_t>(attendu.echantillons.size() / 2));
     EXPECT_FALSE(std::filesystem::exists(d / "wav-nomme.wav"));
 
     const auto octets = LitOctets(d / "faux.wav");
@@ -381,6 +381,6 @@ TEST(ImportMp3, LesAutresFormatsEtLesNomsTrompeurs) {
     EXPECT_EQ(LitOctets(d / "faux.wav"), octets);
     const auto reference = EchantillonsMpg123(d / "chanson.mp3");
     EXPECT_EQ(EchantillonsWav(d / "faux (Sampix).wav"), reference);
-    EXPECT_EQ(f->seance.nomFichier, Chemin(d / "faux (Sampix).wav"));
-    EXPECT_EQ(f->seance.son.NbrePoints, static_cast<std::int32_t>(reference.size() / 2));
+    EXPECT_EQ(f->Seance().nomFichier, Chemin(d / "faux (Sampix).wav"));
+    EXPECT_EQ(f->Seance().son.NbrePoints, static_cast<std::int32_t>(reference.size() / 2));
 }

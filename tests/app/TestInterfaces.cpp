@@ -26,8 +26,8 @@ std::vector<std::int16_t> LitAvecSndfile(const QString& nom, SF_INFO& info) {
     return v;
 }
 
-bool Termine(TWaveForm& f) {
-    return f.RecordBtn->isEnabled() && !f.StopBtn->isEnabled();
+bool Termine(FenetreTest& f) {
+    return f.RecordBtn()->isEnabled() && !f.StopBtn()->isEnabled();
 }
 
 }  // namespace
@@ -41,25 +41,25 @@ TEST(Interfaces, VeltaPuisEnregistrerDonneLeSonMesure) {
     f->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(f.fenetre.get()));
     QTest::keyClick(f.fenetre.get(), Qt::Key_F8);
-    EXPECT_TRUE(f->Gauge->isVisible());
-    EXPECT_EQ(f->VeltaBtn->toolTip(), "Velta VX2 sur le port 1 (" + vx2.Chemin() + ") (F8)");
-    EXPECT_TRUE(f->VeltaBtn->isEnabled() && f->RecordBtn->isEnabled() && f->OpenFileBtn->isEnabled());
+    EXPECT_TRUE(f.Gauge()->isVisible());
+    EXPECT_EQ(f.VeltaBtn()->toolTip(), "Velta VX2 sur le port 1 (" + vx2.Chemin() + ") (F8)");
+    EXPECT_TRUE(f.VeltaBtn()->isEnabled() && f.RecordBtn()->isEnabled() && f.OpenFileBtn()->isEnabled());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
-    f->RecordBtn->click();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return Termine(*f); }, 10000));
-    EXPECT_EQ(f->seance.nomFichier, f->seance.nomFichierRecord);
-    EXPECT_EQ(f->seance.son.NbrePoints, 11025);
-    EXPECT_EQ(f->Gauge->value(), 11025);
-    EXPECT_TRUE(f->PlayBtn->isEnabled());
+    f.RecordBtn()->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Termine(f); }, 10000));
+    EXPECT_EQ(f->Seance().nomFichier, f->Seance().nomFichierRecord);
+    EXPECT_EQ(f->Seance().son.NbrePoints, 11025);
+    EXPECT_EQ(f.Gauge()->value(), 11025);
+    EXPECT_TRUE(f.PlayBtn()->isEnabled());
     SF_INFO info;
-    EXPECT_EQ(LitAvecSndfile(f->seance.nomFichierRecord, info), attendus);
+    EXPECT_EQ(LitAvecSndfile(f->Seance().nomFichierRecord, info), attendus);
     EXPECT_EQ(info.samplerate, 11025);
     EXPECT_EQ(info.channels, 1);
-    EXPECT_TRUE(std::filesystem::exists((f->appDataDir + "Sampix.TRC").toStdString()));
+    EXPECT_TRUE(std::filesystem::exists((f->Dossiers().appDataDir + "Sampix.TRC").toStdString()));
 
     const std::size_t recues = vx2.Commandes().size();
-    f->VeltaBtn->click();  // an interface once found stays the source
+    f.VeltaBtn()->click();  // an interface once found stays the source
     EXPECT_EQ(vx2.Commandes().size(), recues);
     f->close();
     ASSERT_TRUE(QTest::qWaitFor([&] { return vx2.Commandes().size() == recues + 1; }, 2000));
@@ -79,21 +79,21 @@ TEST(Interfaces, StopTropTotGardeLeSonPrecedent) {
     EcritOctets(chemin, ImageWav(1, 22050, 8, octets));
     const QString precedent = QString::fromStdString(chemin.string());
     f->ChargeFichierWav(precedent);
-    f->VeltaBtn->click();
-    ASSERT_EQ(f->velta.entree, Tentree::eVX2);
-    const auto enregistrement = LitOctets(f->seance.nomFichierRecord.toStdString());
-    f->RecordBtn->click();
+    f.VeltaBtn()->click();
+    ASSERT_EQ(f->Interface().entree, Tentree::eVX2);
+    const auto enregistrement = LitOctets(f->Seance().nomFichierRecord.toStdString());
+    f.RecordBtn()->click();
     QTest::qWait(150);
-    f->StopBtn->click();
-    EXPECT_TRUE(Termine(*f));
-    EXPECT_LT(f->velta.decodeur.NbreCourant, 2048);
-    EXPECT_EQ(f->seance.nomFichier, precedent);
-    EXPECT_EQ(f->seance.son.NbrePoints, 30000);
-    EXPECT_EQ(f->seance.son.Format(), TformatWave::f8);
-    EXPECT_EQ(f->seance.son.FreqEch, 22050u);
-    EXPECT_EQ(0, std::memcmp(f->seance.son.vecteurSon->zone, octets.data(), 100));
-    EXPECT_TRUE(f->PlayBtn->isEnabled());
-    EXPECT_EQ(LitOctets(f->seance.nomFichierRecord.toStdString()), enregistrement);
+    f.StopBtn()->click();
+    EXPECT_TRUE(Termine(f));
+    EXPECT_LT(f->Interface().decodeur.NbreCourant, 2048);
+    EXPECT_EQ(f->Seance().nomFichier, precedent);
+    EXPECT_EQ(f->Seance().son.NbrePoints, 30000);
+    EXPECT_EQ(f->Seance().son.Format(), TformatWave::f8);
+    EXPECT_EQ(f->Seance().son.FreqEch, 22050u);
+    EXPECT_EQ(0, std::memcmp(f->Seance().son.vecteurSon->zone, octets.data(), 100));
+    EXPECT_TRUE(f.PlayBtn()->isEnabled());
+    EXPECT_EQ(LitOctets(f->Seance().nomFichierRecord.toStdString()), enregistrement);
     EXPECT_EQ(vx2.Commandes().back(), (std::pair<int, std::string>{38400, "WPE"}));
 }
 
@@ -104,15 +104,15 @@ TEST(Interfaces, LigneCoupeeRendLaMainEtGardeCeQuiEstArrive) {
     const TportsTest ports({vx2.Chemin()});
     FenetreTest f;
     f->show();
-    f->VeltaBtn->click();
-    f->RecordBtn->click();
+    f.VeltaBtn()->click();
+    f.RecordBtn()->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !f.messages.isEmpty(); }, 10000));
     EXPECT_TRUE(f.messages.first().startsWith("La liaison avec l'interface s'est interrompue"))
         << f.messages.first().toStdString();
     EXPECT_TRUE(f.messages.first().contains("5000 échantillons"));
-    EXPECT_TRUE(Termine(*f));
-    EXPECT_EQ(f->seance.son.NbrePoints, 5000);
-    EXPECT_EQ(f->seance.nomFichier, f->seance.nomFichierRecord);
+    EXPECT_TRUE(Termine(f));
+    EXPECT_EQ(f->Seance().son.NbrePoints, 5000);
+    EXPECT_EQ(f->Seance().nomFichier, f->Seance().nomFichierRecord);
     ASSERT_TRUE(vx2.AttendFin(2000));
     f->close();
     EXPECT_FALSE(f->isVisible());
@@ -125,12 +125,12 @@ TEST(Interfaces, PortOccupeLeDitEtRendLaMain) {
     QSerialPort autre(vx2.Chemin());
     ASSERT_TRUE(autre.open(QIODevice::ReadWrite));
     FenetreTest f;
-    f->VeltaBtn->click();
+    f.VeltaBtn()->click();
     ASSERT_EQ(f.messages.size(), 1);
     EXPECT_TRUE(f.messages.first().contains("est occupé par un autre programme"));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    EXPECT_TRUE(f->VeltaBtn->isEnabled() && f->RecordBtn->isEnabled() && f->OpenFileBtn->isEnabled());
-    EXPECT_FALSE(f->Gauge->isVisible());
+    EXPECT_TRUE(f.VeltaBtn()->isEnabled() && f.RecordBtn()->isEnabled() && f.OpenFileBtn()->isEnabled());
+    EXPECT_FALSE(f.Gauge()->isVisible());
 }
 
 // Closing the window during the search ends the search at once, then the window: the close
@@ -148,9 +148,9 @@ TEST(Interfaces, FermerPendantLaRecherche) {
         f->close();
     });
     guet.start(10);
-    f->VeltaBtn->click();
+    f.VeltaBtn()->click();
     EXPECT_FALSE(f->isVisible());
-    EXPECT_EQ(f->velta.entree, Tentree::eSon);
+    EXPECT_EQ(f->Interface().entree, Tentree::eSon);
     EXPECT_EQ(muet.Commandes().size(), 1u);
     EXPECT_TRUE(vx2.Commandes().empty());
 }
@@ -165,15 +165,16 @@ TEST(Interfaces, VQ2StopTardifGardeLesEchantillonsEtRendEnregistrer) {
     InstallePiloteVQ2(&pilote);
     {
         FenetreTest f;
-        f->VeltaBtn->click();
-        EXPECT_TRUE(f->VeltaBtn->toolTip().startsWith("Velta VQ2"));
-        f->RecordBtn->click();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return f->velta.decodeur.NbreCourant > 2100; }, 5000));
-        f->StopBtn->click();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return f->seance.nomFichier == f->seance.nomFichierRecord; }, 2000));
-        EXPECT_TRUE(Termine(*f));
-        EXPECT_GT(f->seance.son.NbrePoints, 2100);
-        EXPECT_LT(f->seance.son.NbrePoints, 11025);
+        f.VeltaBtn()->click();
+        EXPECT_TRUE(f.VeltaBtn()->toolTip().startsWith("Velta VQ2"));
+        f.RecordBtn()->click();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return f->Interface().decodeur.NbreCourant > 2100; }, 5000));
+        f.StopBtn()->click();
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return f->Seance().nomFichier == f->Seance().nomFichierRecord; }, 2000));
+        EXPECT_TRUE(Termine(f));
+        EXPECT_GT(f->Seance().son.NbrePoints, 2100);
+        EXPECT_LT(f->Seance().son.NbrePoints, 11025);
         f->close();
         EXPECT_EQ(vq2.Commandes().back().second, "WPE");
         EXPECT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();

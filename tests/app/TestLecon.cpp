@@ -66,9 +66,9 @@ std::filesystem::path Son8Bits() {
     return chemin;
 }
 
-void Regle(TWaveForm& f, int b, int s) {
-    f.BitsTB->setValue(b);
-    f.FechTB->setValue(9 - s);
+void Regle(FenetreTest& f, int b, int s) {
+    f.BitsTB()->setValue(b);
+    f.FechTB()->setValue(9 - s);
 }
 
 struct Sortie {
@@ -116,10 +116,10 @@ TEST(Lecon, LaLigneDeCommandeEcritCeQueLaFenetreEnregistre) {
     for (const auto& [son, b, s] : {std::tuple{SonStereo(), 3, 4}, std::tuple{Son8Bits(), 5, 3}}) {
         FenetreTest f;
         f->ChargeFichierWav(Chemin(son));
-        Regle(*f, b, s);
+        Regle(f, b, s);
         const auto dossier = son.parent_path();
         f.choix = Chemin(dossier / "fenetre.sav");
-        f->SaveBtn->click();
+        f.SaveBtn()->click();
         ASSERT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();
         const auto cli = dossier / "ligne.wav";
         EcritOctets(cli, std::vector<std::uint8_t>(1 << 20, 0xAA));
@@ -128,7 +128,7 @@ TEST(Lecon, LaLigneDeCommandeEcritCeQueLaFenetreEnregistre) {
                                    Chemin(dossier / "spectre.svg"), Chemin(son)});
         ASSERT_EQ(r.code, 0) << r.erreurs.toStdString();
         EXPECT_EQ(LitOctets(cli), LitOctets(dossier / "fenetre.WAV"));
-        EXPECT_EQ(r.sortie, f->LabelRSB->text());
+        EXPECT_EQ(r.sortie, f.LabelRSB()->text());
         EXPECT_EQ(QImage(Chemin(dossier / "vue.png")).width(), 1073);
         const std::string svg = Texte(dossier / "spectre.svg");
         EXPECT_NE(svg.find("<svg"), std::string::npos);
@@ -191,25 +191,25 @@ TEST(Lecon, ErreurJoueLaDifferenceSurLaSelection) {
     EcritOctets(chemin, ImageWav(1, 8000, 16, d));
     MontreEtActive(f);
     f->ChargeFichierWav(Chemin(chemin));
-    EXPECT_TRUE(f->ErreurBtn->isEnabled());
-    f->BitsTB->setValue(4);
-    f->seance.debutS = 1000;
-    f->seance.finS = 2999;
+    EXPECT_TRUE(f.ErreurBtn()->isEnabled());
+    f.BitsTB()->setValue(4);
+    f->Selectionne(1000, 2999);
     QTest::keyClick(f.fenetre.get(), Qt::Key_F9);
-    EXPECT_FALSE(f->ErreurBtn->isEnabled());
-    EXPECT_FALSE(f->FiltreCB->isEnabled());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return f->ErreurBtn->isEnabled() && f->PlayBtn->isEnabled(); }, 5000));
-    EXPECT_TRUE(f->FiltreCB->isEnabled());
-    EXPECT_EQ(f->MediaPlayer.FileName, f->seance.nomFichierErreur);
+    EXPECT_FALSE(f.ErreurBtn()->isEnabled());
+    EXPECT_FALSE(f.FiltreCB()->isEnabled());
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return f.ErreurBtn()->isEnabled() && f.PlayBtn()->isEnabled(); }, 5000));
+    EXPECT_TRUE(f.FiltreCB()->isEnabled());
+    EXPECT_EQ(f->Lecteur().FileName, f->Seance().nomFichierErreur);
     const auto joue = SonJoue();
     ASSERT_EQ(joue.size(), 2000u);
     for (std::size_t i = 0; i < joue.size(); ++i)
         ASSERT_EQ(joue[i], son[1000 + i] / 4096 * 4096 - son[1000 + i]) << i;
-    f->PlaySousEchBtn->click();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return f->PlayBtn->isEnabled(); }, 5000));
-    EXPECT_EQ(f->MediaPlayer.FileName, f->seance.nomFichierSousEch);
+    f.PlaySousEchBtn()->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.PlayBtn()->isEnabled(); }, 5000));
+    EXPECT_EQ(f->Lecteur().FileName, f->Seance().nomFichierSousEch);
     EXPECT_EQ(SonJoue()[0], son[1000] / 4096 * 4096);
-    EXPECT_TRUE(f->ErreurBtn->toolTip().contains("(F9)"));
+    EXPECT_TRUE(f.ErreurBtn()->toolTip().contains("(F9)"));
     EXPECT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();
 }
 
@@ -220,16 +220,16 @@ TEST(Lecon, LeRapportLeSpectreEtLeFiltreSuiventLesReglages) {
     {
         FenetreTest f;
         MontreEtActive(f);
-        EXPECT_EQ(f->LabelRSB->text(), "RSB : —, théorie 6,02·b + 1,76 = 49,9 dB");
+        EXPECT_EQ(f.LabelRSB()->text(), "RSB : —, théorie 6,02·b + 1,76 = 49,9 dB");
         f->ChargeFichierWav(Chemin(SonStereo()));
-        Regle(*f, 8, 8);
+        Regle(f, 8, 8);
         const auto mesure =
-            RapportSignalBruitMesure(*f->seance.son.vecteurSon, *f->seance.son.vecteurSonSousEch, 6000);
-        EXPECT_EQ(f->LabelRSB->text().toStdString(), TexteRapportSignalBruit(mesure, 8));
+            RapportSignalBruitMesure(*f->Seance().son.vecteurSon, *f->Seance().son.vecteurSonSousEch, 6000);
+        EXPECT_EQ(f.LabelRSB()->text().toStdString(), TexteRapportSignalBruit(mesure, 8));
 
         QTest::keyClick(f.fenetre.get(), Qt::Key_F10);
-        ASSERT_NE(f->FenetreSpectre, nullptr);
-        const TvueSpectre& vue = f->FenetreSpectre->Graphe->vue;
+        ASSERT_NE(f.FenetreSpectre(), nullptr);
+        const TvueSpectre& vue = f.FenetreSpectre()->Graphe->vue;
         EXPECT_EQ(vue.pas, 8);
         ASSERT_FALSE(vue.numerique.niveaux.empty());
         // The 4 kHz tone of the left channel folds to 5512.5 - 4000 Hz.
@@ -246,33 +246,33 @@ TEST(Lecon, LeRapportLeSpectreEtLeFiltreSuiventLesReglages) {
 
         // What is left of the tone after the filter is below one step: the quantiser turns it
         // into a square wave of half a step, 30 dB under the folded tone at 8 bits.
-        f->FiltreCB->click();
+        f.FiltreCB()->click();
         EXPECT_LT(replie(), avecRepliement - 30);
-        EXPECT_NE(f->LabelRSB->text().toStdString(), TexteRapportSignalBruit(mesure, 8));
-        f->FiltreCB->click();
-        EXPECT_EQ(f->LabelRSB->text().toStdString(), TexteRapportSignalBruit(mesure, 8));
+        EXPECT_NE(f.LabelRSB()->text().toStdString(), TexteRapportSignalBruit(mesure, 8));
+        f.FiltreCB()->click();
+        EXPECT_EQ(f.LabelRSB()->text().toStdString(), TexteRapportSignalBruit(mesure, 8));
         EXPECT_NEAR(replie(), avecRepliement, 1e-9);
 
-        Regle(*f, 8, 1);
+        Regle(f, 8, 1);
         EXPECT_EQ(vue.pas, 1);
         EXPECT_LT(replie(), avecRepliement - 30);  // nothing folded any more
         QCoreApplication::processEvents();
-        QTest::mousePress(f->PaintBoxAll, Qt::LeftButton, {}, QPoint(f->finPB, 25));
-        QTest::mouseRelease(f->PaintBoxAll, Qt::LeftButton, {}, QPoint(f->debutPB + 200, 25));
-        ASSERT_LT(f->seance.finS, 2000);  // a shorter selection, hence shorter segments
-        EXPECT_EQ(
-            vue.analogique.niveaux.size(),
-            static_cast<std::size_t>(LongueurSegment(f->seance.finS - f->seance.debutS + 1, 44100) / 2 + 1));
+        QTest::mousePress(f.PaintBoxAll(), Qt::LeftButton, {}, QPoint(f->Bande().finPB, 25));
+        QTest::mouseRelease(f.PaintBoxAll(), Qt::LeftButton, {}, QPoint(f->Bande().debutPB + 200, 25));
+        ASSERT_LT(f->Seance().finS, 2000);  // a shorter selection, hence shorter segments
+        EXPECT_EQ(vue.analogique.niveaux.size(),
+                  static_cast<std::size_t>(
+                      LongueurSegment(f->Seance().finS - f->Seance().debutS + 1, 44100) / 2 + 1));
         EXPECT_EQ(vue.numerique.niveaux.size(), vue.analogique.niveaux.size());
         EXPECT_LT(vue.analogique.niveaux.size(), 2049u);
-        f->FenetreSpectre->LogCB->click();
-        f->FiltreCB->click();
+        f.FenetreSpectre()->LogCB->click();
+        f.FiltreCB()->click();
     }
     EXPECT_NE(Texte(Ini()).find("Logarithmique=1"), std::string::npos);
     FenetreTest f;
-    f->SpectreBtn->click();
-    EXPECT_TRUE(f->FenetreSpectre->Logarithmique());
-    EXPECT_FALSE(f->FiltreCB->isChecked());
+    f.SpectreBtn()->click();
+    EXPECT_TRUE(f.FenetreSpectre()->Logarithmique());
+    EXPECT_FALSE(f.FiltreCB()->isChecked());
     std::filesystem::remove(Ini());
 }
 
@@ -284,15 +284,15 @@ TEST(Lecon, UnFichierDeReglagesAncienSeLitTelQuel) {
     EcritOctets(Ini(), std::vector<std::uint8_t>(ancien.begin(), ancien.end()));
     {
         FenetreTest f;
-        EXPECT_EQ(f->modele.couleurs.bis, 0x00FF00u);
-        EXPECT_EQ(f->modele.couleurs.courbe, 0u);
-        EXPECT_EQ(f->modele.couleurs.niveau, 0xC0C0C0u);
-        EXPECT_EQ(f->modele.couleurs.erreur, 0xFF0000u);
+        EXPECT_EQ(f->ModeleFenetre().couleurs.bis, 0x00FF00u);
+        EXPECT_EQ(f->ModeleFenetre().couleurs.courbe, 0u);
+        EXPECT_EQ(f->ModeleFenetre().couleurs.niveau, 0xC0C0C0u);
+        EXPECT_EQ(f->ModeleFenetre().couleurs.erreur, 0xFF0000u);
         f->show();
         f->ChargeFichierWav(Chemin(SonStereo(11025)));
-        Regle(*f, 2, 1);
+        Regle(f, 2, 1);
         QCoreApplication::processEvents();
-        EXPECT_EQ(Pixels(f->PaintBox->grab().toImage(), 0xFF0000), 0);
+        EXPECT_EQ(Pixels(f.PaintBox()->grab().toImage(), 0xFF0000), 0);
         DialoguesConduits conduite([](QDialog& d) {
             auto& dlg = dynamic_cast<TOptionsDlg&>(d);
             d.show();
@@ -301,9 +301,9 @@ TEST(Lecon, UnFichierDeReglagesAncienSeLitTelQuel) {
             dlg.BitBtn1->click();
             return d.result();
         });
-        f->OptionsBtn->click();
+        f.OptionsBtn()->click();
         QCoreApplication::processEvents();
-        EXPECT_GT(Pixels(f->PaintBox->grab().toImage(), 0xFF0000), 100);
+        EXPECT_GT(Pixels(f.PaintBox()->grab().toImage(), 0xFF0000), 100);
     }
     const std::string apres = Texte(Ini());
     EXPECT_NE(apres.find("Bis=65280\nCourbe=0\nErreur=16711680\nNiveau=12632256\n"), std::string::npos)
@@ -317,31 +317,31 @@ TEST(Lecon, LesImagesExporteesSontCellesDeLEcran) {
     FenetreTest f;
     f->show();
     f->ChargeFichierWav(Chemin(SonStereo()));
-    Regle(*f, 3, 4);
+    Regle(f, 3, 4);
     QCoreApplication::processEvents();
     const auto dossier = NouveauDossier();
     f.choix = Chemin(dossier / "vues.png");
-    f->ExporteImageBtn->click();
+    f.ExporteImageBtn()->click();
     const QImage exportee(f.choix);
-    const QImage ecran = AssembleVues(f->PaintBoxAll->grab().toImage(), f->PaintBox->grab().toImage());
+    const QImage ecran = AssembleVues(f.PaintBoxAll()->grab().toImage(), f.PaintBox()->grab().toImage());
     EXPECT_EQ(exportee.convertToFormat(QImage::Format_RGB32), ecran.convertToFormat(QImage::Format_RGB32));
-    const TimagesVues dessinees =
-        DessineVuesOuverture(f->seance.son, 3, 4, f->PaintBoxAll->size(), f->PaintBox->size(),
-                             DeQColor(QToolTip::palette().color(QPalette::ToolTipBase)), f->modele.couleurs);
-    EXPECT_EQ(dessinees.apercu, f->PaintBoxAll->image());
-    EXPECT_EQ(dessinees.detail, f->PaintBox->image());
+    const TimagesVues dessinees = DessineVuesOuverture(
+        f->Seance().son, 3, 4, f.PaintBoxAll()->size(), f.PaintBox()->size(),
+        DeQColor(QToolTip::palette().color(QPalette::ToolTipBase)), f->ModeleFenetre().couleurs);
+    EXPECT_EQ(dessinees.apercu, f.PaintBoxAll()->image());
+    EXPECT_EQ(dessinees.detail, f.PaintBox()->image());
 
     f.choix = Chemin(dossier / "vues.svg");
-    f->ExporteImageBtn->click();
+    f.ExporteImageBtn()->click();
     EXPECT_NE(Texte(dossier / "vues.svg").find("<image"), std::string::npos);
-    f->SpectreBtn->click();
+    f.SpectreBtn()->click();
     f.choix = Chemin(dossier / "spectre.SVG");
-    f->FenetreSpectre->ExporterBtn->click();
+    f.FenetreSpectre()->ExporterBtn->click();
     const std::string svg = Texte(dossier / "spectre.SVG");
     EXPECT_NE(svg.find("<polyline"), std::string::npos);
     EXPECT_EQ(svg.find("<image"), std::string::npos);
     f.choix = Chemin(dossier / "spectre.gif");
-    f->FenetreSpectre->ExporterBtn->click();
+    f.FenetreSpectre()->ExporterBtn->click();
     ASSERT_EQ(f.messages.size(), 1);
     EXPECT_TRUE(f.messages[0].contains(".png ou .svg"));
     EXPECT_FALSE(std::filesystem::exists(dossier / "spectre.gif"));

@@ -1,7 +1,10 @@
+#include <filesystem>
+
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QScrollBar>
 #include <QSlider>
@@ -11,6 +14,7 @@
 
 #include "app/FenetreTest.h"
 #include "app/PaintBox.h"
+#include "platform/DialoguesModaux.h"
 #include "platform/SondageEntrees.h"
 #include "sound/Numerisation.h"
 #include "support/CarteSon.h"
@@ -37,10 +41,10 @@ std::vector<std::int16_t> Tranche(const std::vector<std::int16_t>& v, std::size_
     return {v.begin() + static_cast<std::ptrdiff_t>(debut), v.begin() + static_cast<std::ptrdiff_t>(fin)};
 }
 
-bool Pret(TWaveForm& f) {
-    return f.PlayBtn->isEnabled() && f.PlaySousEchBtn->isEnabled() && f.AnimBtn->isEnabled() &&
-           f.BitsTB->isEnabled() && f.FechTB->isEnabled() && !f.StopPlayBtn->isEnabled() &&
-           !f.Timer1->isActive();
+bool Pret(FenetreTest& f) {
+    return f.PlayBtn()->isEnabled() && f.PlaySousEchBtn()->isEnabled() && f.AnimBtn()->isEnabled() &&
+           f.BitsTB()->isEnabled() && f.FechTB()->isEnabled() && !f.StopPlayBtn()->isEnabled() &&
+           !f.Timer1()->isActive();
 }
 
 }  // namespace
@@ -50,21 +54,20 @@ TEST(Lecture, LesDeuxBoutonsJouentLaSelectionDuSonOuDeSaVersionNumerisee) {
     const auto son = Rampe(3998);
     f->ChargeFichierWav(FichierSon(son, 8000));
     // 126.5 ms and 374.5 ms in the player's unit, which both go to even: frames 1008 to 2992.
-    f->seance.debutS = 1012;
-    f->seance.finS = 2996;
-    f->PlayBtn->click();
-    EXPECT_FALSE(f->PlayBtn->isEnabled());
-    EXPECT_TRUE(f->StopPlayBtn->isEnabled());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return Pret(*f); }, 5000));
-    EXPECT_EQ(f->MediaPlayer.FileName, f->seance.nomFichier);
+    f->Selectionne(1012, 2996);
+    f.PlayBtn()->click();
+    EXPECT_FALSE(f.PlayBtn()->isEnabled());
+    EXPECT_TRUE(f.StopPlayBtn()->isEnabled());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Pret(f); }, 5000));
+    EXPECT_EQ(f->Lecteur().FileName, f->Seance().nomFichier);
     EXPECT_EQ(SonJoue(), Tranche(son, 1008, 2992));
     f->Timer1Timer();  // 374 ms of 500 is 2989.76 on a bar of 3997
-    EXPECT_EQ(f->ScrollBar->value(), 2990);
+    EXPECT_EQ(f.ScrollBar()->value(), 2990);
 
-    f->BitsTB->setValue(4);
-    f->PlaySousEchBtn->click();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return Pret(*f); }, 5000));
-    EXPECT_EQ(f->MediaPlayer.FileName, f->seance.nomFichierSousEch);
+    f.BitsTB()->setValue(4);
+    f.PlaySousEchBtn()->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Pret(f); }, 5000));
+    EXPECT_EQ(f->Lecteur().FileName, f->Seance().nomFichierSousEch);
     std::vector<std::int16_t> numerise(son.size());
     for (std::size_t i = 0; i < son.size(); ++i) {
         const int v = son[i];
@@ -74,9 +77,9 @@ TEST(Lecture, LesDeuxBoutonsJouentLaSelectionDuSonOuDeSaVersionNumerisee) {
     ASSERT_EQ(joue.size(), 1984u);
     for (std::size_t i = 0; i < joue.size(); ++i) ASSERT_EQ(joue[i], numerise[1008 + i]) << i;
 
-    f->PlayBtn->click();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return Pret(*f); }, 5000));
-    EXPECT_EQ(f->MediaPlayer.FileName, f->seance.nomFichier);
+    f.PlayBtn()->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Pret(f); }, 5000));
+    EXPECT_EQ(f->Lecteur().FileName, f->Seance().nomFichier);
     EXPECT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();
 }
 
@@ -92,15 +95,14 @@ TEST(Lecture, UneBoucleRejoueLaSelectionJusquAStopPuisToutRevient) {
     const auto son = Rampe(4000);
     f->ChargeFichierWav(FichierSon(son, 8000));
     // 25 ms to 87 ms in the player's unit: frames 200 to 695.
-    f->seance.debutS = 200;
-    f->seance.finS = 695;
-    f->BoucleCB->setChecked(true);
-    f->PlayBtn->click();
+    f->Selectionne(200, 695);
+    f.BoucleCB()->setChecked(true);
+    f.PlayBtn()->click();
     // Let at least two passes reach the device while the play goes on.
     ASSERT_TRUE(QTest::qWaitFor([&] { return TailleSortieCarte() > 3000; }, 5000));
-    EXPECT_TRUE(f->StopPlayBtn->isEnabled());
-    f->StopPlayBtn->click();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return Pret(*f); }, 5000));
+    EXPECT_TRUE(f.StopPlayBtn()->isEnabled());
+    f.StopPlayBtn()->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Pret(f); }, 5000));
 
     const auto joue = SonJoue();
     const auto selection = Tranche(son, 200, 696);
@@ -112,17 +114,29 @@ TEST(Lecture, UneBoucleRejoueLaSelectionJusquAStopPuisToutRevient) {
 
 TEST(Lecture, LaFenetreQuiPerdLeLecteurPendantUneLectureRevientPrete) {
     FenetreTest f;
+    f->show();
+    f->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.fenetre.get()));
     f->ChargeFichierWav(FichierSon(Rampe(4000), 8000));
-    f->BoucleCB->setChecked(true);
-    f->PlayBtn->click();
-    f->MediaPlayer.Close();  // what another of the program's windows taking the focus does
-    ASSERT_TRUE(QTest::qWaitFor([&] { return Pret(*f); }, 5000));
+    f.BoucleCB()->setChecked(true);
+    f.PlayBtn()->click();
+    // Another of the program's windows takes the focus: the player lets go of the device.
+    const TexecutionDialogue execution = RemplaceExecutionDialogue([&](QDialog& d) {
+        d.show();
+        d.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !f->Lecteur().EstOuvert(); }, 2000));
+        return 0;
+    });
+    f.ToolButton2()->click();
+    RemplaceExecutionDialogue(execution);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Pret(f); }, 5000));
     QTest::qWait(300);
     EXPECT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();
     // The next play takes the player back.
-    f->BoucleCB->setChecked(false);
-    f->PlayBtn->click();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return Pret(*f); }, 5000));
+    f.BoucleCB()->setChecked(false);
+    f.PlayBtn()->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Pret(f); }, 5000));
     EXPECT_TRUE(f.messages.isEmpty());
 }
 
@@ -130,23 +144,22 @@ TEST(Lecture, UneLectureImpossibleLeDitUneFoisEtLaisseLaFenetrePrete) {
     FenetreTest f;
     f.choix = QString::fromStdString((NouveauDossier() / "vide").string());
     f->SaveBtnClick();  // with no sound, enables the play buttons
-    f->PlayBtn->click();
+    f.PlayBtn()->click();
     EXPECT_EQ(f.messages.size(), 1);
-    EXPECT_TRUE(f->PlayBtn->isEnabled());
-    EXPECT_FALSE(f->StopPlayBtn->isEnabled());
-    EXPECT_FALSE(f->Timer1->isActive());
+    EXPECT_TRUE(f.PlayBtn()->isEnabled());
+    EXPECT_FALSE(f.StopPlayBtn()->isEnabled());
+    EXPECT_FALSE(f.Timer1()->isActive());
 }
 
 TEST(Lecture, LaVueSuitLaPositionJouee) {
     FenetreTest f;
     f->ChargeFichierWav(FichierSon(Rampe(40000), 8000));
-    f->seance.debutS = 10000;
-    f->seance.finS = 30000;
-    f->BoucleCB->setChecked(true);
-    f->PlayBtn->click();
+    f->Selectionne(10000, 30000);
+    f.BoucleCB()->setChecked(true);
+    f.PlayBtn()->click();
     f->Timer1Timer();
-    const int valeur = f->ScrollBar->value();
-    f->StopPlayBtn->click();
+    const int valeur = f.ScrollBar()->value();
+    f.StopPlayBtn()->click();
     EXPECT_GE(valeur, 10000);
     EXPECT_LE(valeur, 30001);
 }
@@ -169,31 +182,31 @@ TEST(Enregistrement, LEntreeDeLaCarteDevientLeSonCourant) {
         });
         FenetreTest f;
         f->WaveInCBChange(0);
-        f->RecordBtn->click();
-        EXPECT_FALSE(f->RecordBtn->isEnabled());
-        EXPECT_TRUE(f->StopBtn->isEnabled());
+        f.RecordBtn()->click();
+        EXPECT_FALSE(f.RecordBtn()->isEnabled());
+        EXPECT_TRUE(f.StopBtn()->isEnabled());
         QTest::qWait(100);
-        f->StopBtn->click();
-        EXPECT_FALSE(f->StopLabel->isHidden());
-        EXPECT_EQ(f->seance.Activite(), Tactivite::acDecompte);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return f->RecordBtn->isEnabled(); }, 10000));
+        f.StopBtn()->click();
+        EXPECT_FALSE(f.StopLabel()->isHidden());
+        EXPECT_EQ(f->Seance().Activite(), Tactivite::acDecompte);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return f.RecordBtn()->isEnabled(); }, 10000));
         RemplaceSondeEntrees(ancienne);
-        EXPECT_EQ(f->seance.Activite(), Tactivite::acRepos);
-        EXPECT_TRUE(f->StopLabel->isHidden());
-        EXPECT_EQ(f->seance.nomFichier, f->seance.nomFichierRecord);
-        EXPECT_EQ(f->seance.son.FreqEch, format.frequence);
-        EXPECT_EQ(f->seance.son.NBits, format.bits);
-        ASSERT_GT(f->seance.son.NbrePoints, 100);
-        EXPECT_TRUE(f->PlayBtn->isEnabled());
+        EXPECT_EQ(f->Seance().Activite(), Tactivite::acRepos);
+        EXPECT_TRUE(f.StopLabel()->isHidden());
+        EXPECT_EQ(f->Seance().nomFichier, f->Seance().nomFichierRecord);
+        EXPECT_EQ(f->Seance().son.FreqEch, format.frequence);
+        EXPECT_EQ(f->Seance().son.NBits, format.bits);
+        ASSERT_GT(f->Seance().son.NbrePoints, 100);
+        EXPECT_TRUE(f.PlayBtn()->isEnabled());
         if (!huit) {
-            EXPECT_EQ(0, std::memcmp(f->seance.son.vecteurSon->zone, entree.data(), 200));
+            EXPECT_EQ(0, std::memcmp(f->Seance().son.vecteurSon->zone, entree.data(), 200));
             continue;
         }
         EXPECT_EQ(FormatDemandeSeize(), (std::pair{1, 22050u}));
         // libsndfile reads an unsigned 8-bit sample v as (v - 128) << 8.
-        const TsonLu lu = LitSon(f->seance.nomFichierRecord.toStdString());
+        const TsonLu lu = LitSon(f->Seance().nomFichierRecord.toStdString());
         for (int i = 0; i < 100; ++i) {
-            ASSERT_EQ(f->seance.son.vecteurSon->son8(i), kValeurSeizeHuitBits) << i;
+            ASSERT_EQ(f->Seance().son.vecteurSon->son8(i), kValeurSeizeHuitBits) << i;
             ASSERT_EQ(lu.echantillons[i], kValeurSeize & ~0xFF) << i;
         }
     }
@@ -203,30 +216,34 @@ TEST(Enregistrement, UnEnregistrementQuiNePeutEtreEcritGardeLeSonPrecedent) {
     FenetreTest f;
     const QString precedent = FichierSon(Rampe(1000), 8000);
     f->ChargeFichierWav(precedent);
-    f->seance.nomFichierRecord = QString::fromStdString((NouveauDossier() / "manque" / "r.wav").string());
-    f->RecordBtn->click();
-    f->StopBtn->click();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return f->RecordBtn->isEnabled(); }, 10000));
+    // The record file cannot be written: a folder takes its place.
+    const std::filesystem::path record = f->Seance().nomFichierRecord.toStdString();
+    std::filesystem::remove(record);
+    std::filesystem::create_directory(record);
+    f.RecordBtn()->click();
+    f.StopBtn()->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.RecordBtn()->isEnabled(); }, 10000));
     ASSERT_GE(f.messages.size(), 1);
     EXPECT_TRUE(f.messages.last().contains("Impossible d'enregistrer")) << f.messages.last().toStdString();
-    EXPECT_EQ(f->seance.nomFichier, precedent);
-    EXPECT_EQ(f->seance.son.NbrePoints, 1000);
-    EXPECT_TRUE(f->PlayBtn->isEnabled());
+    EXPECT_EQ(f->Seance().nomFichier, precedent);
+    EXPECT_EQ(f->Seance().son.NbrePoints, 1000);
+    EXPECT_TRUE(f.PlayBtn()->isEnabled());
+    std::filesystem::remove(record);
 }
 
 TEST(Enregistrement, PendantUneLectureEnregistrerArreteLaLecture) {
     FenetreTest f;
     f->ChargeFichierWav(FichierSon(Rampe(4000), 8000));
-    f->BoucleCB->setChecked(true);
-    f->PlayBtn->click();
-    f->RecordBtn->click();
-    EXPECT_FALSE(f->MediaPlayer.EnLecture());
+    f.BoucleCB()->setChecked(true);
+    f.PlayBtn()->click();
+    f.RecordBtn()->click();
+    EXPECT_FALSE(f->Lecteur().EnLecture());
     QTest::qWait(100);
     // The play's end must not make the play buttons usable while the device records.
-    EXPECT_FALSE(f->PlayBtn->isEnabled());
-    EXPECT_FALSE(f->PlaySousEchBtn->isEnabled());
-    f->StopBtn->click();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return f->RecordBtn->isEnabled(); }, 10000));
+    EXPECT_FALSE(f.PlayBtn()->isEnabled());
+    EXPECT_FALSE(f.PlaySousEchBtn()->isEnabled());
+    f.StopBtn()->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.RecordBtn()->isEnabled(); }, 10000));
 }
 
 TEST(Entrees, SansEntreeSonLeProgrammeResteUtilisable) {
@@ -234,13 +251,13 @@ TEST(Entrees, SansEntreeSonLeProgrammeResteUtilisable) {
     {
         FenetreTest f;
         EXPECT_EQ(f.messages, QStringList{"Pas d'entrée son"});
-        EXPECT_FALSE(f->WaveInCB->isVisible());
+        EXPECT_FALSE(f.WaveInCB()->isVisible());
         f->ChargeFichierWav(FichierSon(Rampe(100), 8000));
-        EXPECT_EQ(f->seance.son.NbrePoints, 100);
-        f->RecordBtn->click();
+        EXPECT_EQ(f->Seance().son.NbrePoints, 100);
+        f.RecordBtn()->click();
         EXPECT_TRUE(f.messages.last().startsWith("Enregistrement impossible"));
-        EXPECT_TRUE(f->RecordBtn->isEnabled());
-        EXPECT_TRUE(f->PlayBtn->isEnabled());
+        EXPECT_TRUE(f.RecordBtn()->isEnabled());
+        EXPECT_TRUE(f.PlayBtn()->isEnabled());
     }
     RemplaceSondeEntrees(ancienne);
 }
@@ -257,15 +274,15 @@ TEST(Entrees, LeChoixDansLaListeDonneLeFormatDeCetteEntree) {
         FenetreTest f;
         f->show();
         EXPECT_TRUE(f.messages.isEmpty());
-        EXPECT_TRUE(f->WaveInCB->isVisible());
-        ASSERT_EQ(f->WaveInCB->count(), 2);
-        EXPECT_EQ(f->WaveInCB->itemText(0).size(), 32);
-        EXPECT_EQ(f->FreqEchCarte, 44100u);
-        EXPECT_EQ(f->seance.son.Format(), TformatWave::f16);
+        EXPECT_TRUE(f.WaveInCB()->isVisible());
+        ASSERT_EQ(f.WaveInCB()->count(), 2);
+        EXPECT_EQ(f.WaveInCB()->itemText(0).size(), 32);
+        EXPECT_EQ(f->EntreeSon().FreqEchCarte, 44100u);
+        EXPECT_EQ(f->Seance().son.Format(), TformatWave::f16);
         f->WaveInCBChange(1);
-        EXPECT_EQ(f->deviceID, 1);
-        EXPECT_EQ(f->FreqEchCarte, 22050u);
-        EXPECT_EQ(f->NbitsCarte, 8);
+        EXPECT_EQ(f->EntreeSon().deviceID, 1);
+        EXPECT_EQ(f->EntreeSon().FreqEchCarte, 22050u);
+        EXPECT_EQ(f->EntreeSon().NbitsCarte, 8);
     }
     RemplaceSondeEntrees(ancienne);
 }
@@ -274,16 +291,16 @@ TEST(Animation, UnSonPlusCourtQueLaVueDureNbreMaxPlusUnPas) {
     FenetreTest f;
     f->show();
     f->ChargeFichierWav(FichierSon(Rampe(20), 8000));
-    f->AnimBtn->click();
-    EXPECT_FALSE(f->AnimBtn->isEnabled());
-    EXPECT_TRUE(f->Timer2->isActive());
+    f.AnimBtn()->click();
+    EXPECT_FALSE(f.AnimBtn()->isEnabled());
+    EXPECT_TRUE(f.Timer2()->isActive());
     int pas = 0;
-    while (!f->AnimBtn->isEnabled() && pas < 10000) {
+    while (!f.AnimBtn()->isEnabled() && pas < 10000) {
         f->Timer2Timer();
         ++pas;
     }
-    EXPECT_EQ(pas, f->PaintBox->width() / 4 + 1);
-    EXPECT_FALSE(f->Timer2->isActive());
+    EXPECT_EQ(pas, f.PaintBox()->width() / 4 + 1);
+    EXPECT_FALSE(f.Timer2()->isActive());
 }
 
 TEST(Lecture, LAideOuverteLaisseLaLectureContinuer) {
@@ -292,11 +309,11 @@ TEST(Lecture, LAideOuverteLaisseLaLectureContinuer) {
     f->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(f.fenetre.get()));
     f->ChargeFichierWav(FichierSon(Rampe(4000), 8000));
-    f->BoucleCB->setChecked(true);
-    f->PlayBtn->click();
+    f.BoucleCB()->setChecked(true);
+    f.PlayBtn()->click();
     f->AideBtnClick();
     ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() != f.fenetre.get(); }));
-    EXPECT_TRUE(f->MediaPlayer.EnLecture());
-    f->StopPlayBtn->click();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return Pret(*f); }, 5000));
+    EXPECT_TRUE(f->Lecteur().EnLecture());
+    f.StopPlayBtn()->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Pret(f); }, 5000));
 }

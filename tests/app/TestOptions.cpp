@@ -79,12 +79,12 @@ void ChargeCarre(FenetreTest& f) {
     const auto chemin = NouveauDossier() / "carre.wav";
     EcritOctets(chemin, ImageWav(1, 11025, 16, donnees));
     f.choix = Chemin(chemin);
-    f->OpenFileBtn->click();
+    f.OpenFileBtn()->click();
     ASSERT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();
 }
 
 QImage VueDetail(FenetreTest& f) {
-    return f->PaintBox->grab().toImage();
+    return f.PaintBox()->grab().toImage();
 }
 
 int Pixels(const QImage& image, TCouleur couleur) {
@@ -106,9 +106,9 @@ void MontreEtActive(FenetreTest& f) {
 TEST_F(Options, PremierLancementCouleursParDefautPuisFichierEcritALaFermeture) {
     {
         FenetreTest f;
-        EXPECT_EQ(f->modele.couleurs.courbe, 0x808080u);
-        EXPECT_EQ(f->modele.couleurs.bis, 0x0000FFu);
-        EXPECT_EQ(f->modele.couleurs.niveau, 0xE0E0E0u);
+        EXPECT_EQ(f->ModeleFenetre().couleurs.courbe, 0x808080u);
+        EXPECT_EQ(f->ModeleFenetre().couleurs.bis, 0x0000FFu);
+        EXPECT_EQ(f->ModeleFenetre().couleurs.niveau, 0xE0E0E0u);
         EXPECT_FALSE(std::filesystem::exists(Ini()));
     }
     const auto octets = LitOctets(Ini());
@@ -122,8 +122,8 @@ TEST_F(Options, PremierLancementCouleursParDefautPuisFichierEcritALaFermeture) {
 TEST_F(Options, BisEnHexadecimalDonneUneCourbeNumeriqueVerte) {
     EcritIni("[Couleur]\nBis=$00FF00\n");
     FenetreTest f;
-    EXPECT_EQ(f->modele.couleurs.bis, 0x00FF00u);
-    EXPECT_EQ(f->modele.couleurs.courbe, 0x808080u);
+    EXPECT_EQ(f->ModeleFenetre().couleurs.bis, 0x00FF00u);
+    EXPECT_EQ(f->ModeleFenetre().couleurs.courbe, 0x808080u);
     ChargeCarre(f);
     const QImage vue = VueDetail(f);
     EXPECT_GT(Pixels(vue, 0x00FF00), 100);
@@ -133,8 +133,8 @@ TEST_F(Options, BisEnHexadecimalDonneUneCourbeNumeriqueVerte) {
 TEST_F(Options, BisEnToutesLettresGardeLeRouge) {
     EcritIni("[Couleur]\nBis=vert\nNiveau=$C0C0C0\n");
     FenetreTest f;
-    EXPECT_EQ(f->modele.couleurs.bis, 0x0000FFu);
-    EXPECT_EQ(f->modele.couleurs.niveau, 0xC0C0C0u);
+    EXPECT_EQ(f->ModeleFenetre().couleurs.bis, 0x0000FFu);
+    EXPECT_EQ(f->ModeleFenetre().couleurs.niveau, 0xC0C0C0u);
     ChargeCarre(f);
     EXPECT_GT(Pixels(VueDetail(f), 0x0000FF), 100);
 }
@@ -166,7 +166,7 @@ TEST_F(Options, LeDialogueMontreLesCouleursEnCoursLaNonListeeDansPersonnaliser) 
         dlg.BitBtn2->click();
         return d.result();
     });
-    f->OptionsBtn->click();
+    f.OptionsBtn()->click();
     EXPECT_EQ(vues, QStringList({"Analogique", "Numérique", "Niveau", "Erreur", "Gris", "Rouge",
                                  "Personnaliser...", "Bleu"}));
 }
@@ -185,12 +185,12 @@ TEST_F(Options, AnnulerNeChangeNiLesCouleursNiLaVue) {
         dlg.BitBtn2->click();
         return d.result();
     });
-    f->OptionsBtn->click();
+    f.OptionsBtn()->click();
     // The chooser starts from the colour that the first entry holds.
     EXPECT_EQ(choix.initiales, QList<QColor>{QColor(0xE0, 0xE0, 0xE0)});
-    EXPECT_EQ(f->modele.couleurs.courbe, 0x808080u);
-    EXPECT_EQ(f->modele.couleurs.bis, 0x0000FFu);
-    EXPECT_EQ(f->modele.couleurs.niveau, 0xE0E0E0u);
+    EXPECT_EQ(f->ModeleFenetre().couleurs.courbe, 0x808080u);
+    EXPECT_EQ(f->ModeleFenetre().couleurs.bis, 0x0000FFu);
+    EXPECT_EQ(f->ModeleFenetre().couleurs.niveau, 0xE0E0E0u);
     EXPECT_EQ(VueDetail(f), avant);
 }
 
@@ -198,13 +198,13 @@ TEST_F(Options, LaVueEstRedessineeQuelQueSoitLeResultat) {
     FenetreTest f;
     ChargeCarre(f);
     const QImage propre = VueDetail(f);
-    f->PaintBox->image().fill(Qt::black);  // a stale picture that only a full redraw replaces
+    f.PaintBox()->image().fill(Qt::black);  // a stale picture that only a full redraw replaces
     DialoguesConduits conduite([](QDialog& d) {
         d.show();
         dynamic_cast<TOptionsDlg&>(d).BitBtn2->click();
         return d.result();
     });
-    f->OptionsBtn->click();
+    f.OptionsBtn()->click();
     EXPECT_EQ(VueDetail(f), propre);
 }
 
@@ -220,11 +220,11 @@ TEST_F(Options, OKAppliqueLaCouleurPersonnaliseeEtLaVueLaMontre) {
         dlg.BitBtn1->click();
         return d.result();
     });
-    f->OptionsBtn->click();
+    f.OptionsBtn()->click();
     ASSERT_EQ(choix.initiales.size(), 1);
-    EXPECT_EQ(f->modele.couleurs.bis, 0x563412u);
+    EXPECT_EQ(f->ModeleFenetre().couleurs.bis, 0x563412u);
     EXPECT_GT(Pixels(VueDetail(f), 0x563412), 100);
-    EXPECT_EQ(f->modele.couleurs.courbe, 0x808080u);
+    EXPECT_EQ(f->ModeleFenetre().couleurs.courbe, 0x808080u);
 }
 
 TEST_F(Options, UnChoixDeCouleurAnnuleRevientALaCouleurPrecedente) {
@@ -251,22 +251,22 @@ TEST_F(Options, LeLecteurEstRenduPendantLeDialogueEtReprisApres) {
     FenetreTest f;
     ChargeCarre(f);
     MontreEtActive(f);
-    ASSERT_TRUE(f->MediaPlayer.EstOuvert());
+    ASSERT_TRUE(f->Lecteur().EstOuvert());
     bool ouvertPendant = true;
     DialoguesConduits conduite([&](QDialog& d) {
         d.show();
         d.activateWindow();
         // A dialog counts as active while its owner is: wait for the focus itself.
         EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &d; }));
-        ouvertPendant = f->MediaPlayer.EstOuvert();
+        ouvertPendant = f->Lecteur().EstOuvert();
         d.hide();
         f->activateWindow();
         return int(QDialog::Rejected);
     });
-    f->ToolButton2->click();
+    f.ToolButton2()->click();
     EXPECT_FALSE(ouvertPendant);
     EXPECT_TRUE(QTest::qWaitForWindowActive(f.fenetre.get()));
-    EXPECT_TRUE(f->MediaPlayer.EstOuvert());
+    EXPECT_TRUE(f->Lecteur().EstOuvert());
 }
 
 TEST_F(Options, LaBoiteAProposEtSonAdresseInjoignable) {
@@ -290,7 +290,7 @@ TEST_F(Options, LaBoiteAProposEtSonAdresseInjoignable) {
         boite.OKBtn->click();
         return d.result();
     });
-    f->ToolButton2->click();
+    f.ToolButton2()->click();
     EXPECT_EQ(f.messages, QStringList{"Impossible d'accéder à " + AdresseMiseAJour()});
 }
 
@@ -299,12 +299,12 @@ TEST_F(Options, SansMelangeurVolumeDitImpossibleEtDisparait) {
     MontreEtActive(f);
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", "");
-    f->VolumeBtn->click();
+    f.VolumeBtn()->click();
     qputenv("PATH", path);
     EXPECT_EQ(f.messages, QStringList{"Impossible"});
     // The tool bar hides it at its next layout.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !f->VolumeBtn->isVisible(); }));
-    EXPECT_TRUE(f->OptionsBtn->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !f.VolumeBtn()->isVisible(); }));
+    EXPECT_TRUE(f.OptionsBtn()->isVisible());
 }
 
 TEST_F(Options, VolumeLanceLeMelangeurTrouveSurLePath) {
@@ -318,19 +318,19 @@ TEST_F(Options, VolumeLanceLeMelangeurTrouveSurLePath) {
     MontreEtActive(f);
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", QByteArray::fromStdString(dossier.string()));
-    f->VolumeBtn->click();
+    f.VolumeBtn()->click();
     qputenv("PATH", path);
     EXPECT_TRUE(f.messages.isEmpty());
-    EXPECT_TRUE(f->VolumeBtn->isVisible());
+    EXPECT_TRUE(f.VolumeBtn()->isVisible());
     EXPECT_TRUE(QTest::qWaitFor([&] { return std::filesystem::exists(temoin); }, 20000));
 }
 
 TEST_F(Options, AideOuvreSaPremierePage) {
     FenetreTest f;
-    f->AideBtn->click();
-    ASSERT_NE(f->FenetreAide, nullptr);
-    EXPECT_TRUE(f->FenetreAide->isVisible());
-    const QTextBrowser* texte = f->FenetreAide->Texte;
+    f.AideBtn()->click();
+    ASSERT_NE(f.FenetreAide(), nullptr);
+    EXPECT_TRUE(f.FenetreAide()->isVisible());
+    const QTextBrowser* texte = f.FenetreAide()->Texte;
     EXPECT_EQ(texte->source(), QUrl("qrc:/aide/index.html"));
     EXPECT_EQ(texte->documentTitle(), "Aide de Sampix");
     EXPECT_TRUE(texte->toPlainText().contains("échantillonne"))
@@ -341,13 +341,13 @@ TEST_F(Options, F1OuvreLAide) {
     FenetreTest f;
     MontreEtActive(f);
     QTest::keyClick(f.fenetre.get(), Qt::Key_F1);
-    ASSERT_NE(f->FenetreAide, nullptr);
-    EXPECT_TRUE(f->FenetreAide->isVisible());
+    ASSERT_NE(f.FenetreAide(), nullptr);
+    EXPECT_TRUE(f.FenetreAide()->isVisible());
 }
 
 TEST_F(Options, LesLiensEtImagesDeLAideMenentTousQuelquePart) {
     FenetreTest f;
-    f->AideBtn->click();
+    f.AideBtn()->click();
     const QStringList pages = QDir(":/aide").entryList({"*.html"});
     EXPECT_GE(pages.size(), 8);
     const QRegularExpression lien(R"((?:href|src)="([^"#:]+)[^"]*")");
@@ -368,9 +368,9 @@ TEST_F(Options, LesSonsDExempleSOuvrentEtTiennentEnMoinsDUnMo) {
     FenetreTest f;
     for (const QString& nom : exemples) {
         f.choix = QString(SAMPIX_EXEMPLES) + "/" + nom;
-        f->OpenFileBtn->click();
+        f.OpenFileBtn()->click();
         EXPECT_TRUE(f.messages.isEmpty()) << nom.toStdString() << " : " << f.messages.join("|").toStdString();
-        EXPECT_GT(f->seance.son.NbrePoints, 10000) << nom.toStdString();
+        EXPECT_GT(f->Seance().son.NbrePoints, 10000) << nom.toStdString();
         total += std::filesystem::file_size(f.choix.toStdString());
         f.messages.clear();
     }

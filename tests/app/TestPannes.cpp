@@ -72,7 +72,7 @@ TEST(Pannes, DisquePleinPendantLesEcritures) {
     EXPECT_TRUE(f.messages[0].startsWith("Impossible de sauver le fichier simulé"))
         << f.messages[0].toStdString();
     EXPECT_TRUE(f.messages[0].contains("(File too large)"));
-    EXPECT_EQ(LitOctets(f->seance.nomFichierSousEch.toStdString()), kMarque);
+    EXPECT_EQ(LitOctets(f->Seance().nomFichierSousEch.toStdString()), kMarque);
 
     f.choix = Chemin(dossier / "garde.sav");
     f->SaveBtnClick();
@@ -88,15 +88,16 @@ TEST(Pannes, DisquePleinPendantLesEcritures) {
 TEST(Pannes, CarteSonDebrancheePendantUnEnregistrement) {
     BrancheCarteFragile(8000);
     FenetreTest f;
-    f->RecordBtn->click();
-    f->DirectBtn->click();  // the live mode waits for the recording
+    f.RecordBtn()->click();
+    f.DirectBtn()->click();  // the live mode waits for the recording
     EXPECT_FALSE(f->EnDirect());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !f.messages.isEmpty(); }, 8000));
     EXPECT_EQ(f.messages[0],
               "L'entrée son ne répond plus : l'enregistrement s'arrête là. Cliquez sur Stop pour le garder.");
-    f->StopBtn->click();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return f->seance.nomFichier == f->seance.nomFichierRecord; }, 8000));
-    EXPECT_GT(f->seance.son.NbrePoints, 0);
+    f.StopBtn()->click();
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return f->Seance().nomFichier == f->Seance().nomFichierRecord; }, 8000));
+    EXPECT_GT(f->Seance().son.NbrePoints, 0);
     EXPECT_EQ(f.messages.size(), 1);
 }
 
@@ -107,16 +108,16 @@ TEST(Pannes, DisquePleinALaFinDUneAcquisition) {
     FenetreTest f;
     const fs::path son = Son16(NouveauDossier(), "avant.wav", 2000);
     f->ChargeFichierWav(Chemin(son));
-    f->VeltaBtn->click();
-    ASSERT_EQ(f->velta.entree, Tentree::eVX2);
+    f.VeltaBtn()->click();
+    ASSERT_EQ(f->Interface().entree, Tentree::eVX2);
     const TdisquePlein disque(10000);
-    f->RecordBtn->click();
+    f.RecordBtn()->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !f.messages.isEmpty(); }, 10000));
     EXPECT_TRUE(f.messages[0].startsWith("Impossible d'enregistrer dans")) << f.messages[0].toStdString();
-    EXPECT_EQ(LitOctets(f->seance.nomFichierRecord.toStdString()), kMarque);
-    EXPECT_EQ(f->seance.nomFichier, Chemin(son));
-    EXPECT_EQ(f->seance.son.NbrePoints, 2000);
-    EXPECT_TRUE(f->PlayBtn->isEnabled() && f->RecordBtn->isEnabled());
+    EXPECT_EQ(LitOctets(f->Seance().nomFichierRecord.toStdString()), kMarque);
+    EXPECT_EQ(f->Seance().nomFichier, Chemin(son));
+    EXPECT_EQ(f->Seance().son.NbrePoints, 2000);
+    EXPECT_TRUE(f.PlayBtn()->isEnabled() && f.RecordBtn()->isEnabled());
 }
 
 // The chosen file goes away or is replaced after the dialog and before the read: a clear
@@ -149,7 +150,7 @@ TEST(Pannes, FichierChangeEntreLeDialogueEtLaLecture) {
         RemplaceChoixFichier(precedent);
         ASSERT_EQ(f.messages.size(), 1) << c.message;
         EXPECT_TRUE(f.messages[0].contains(c.message)) << f.messages[0].toStdString();
-        EXPECT_TRUE(f->seance.nomFichier.isEmpty());
+        EXPECT_TRUE(f->Seance().nomFichier.isEmpty());
         fs::remove_all(son);
     }
 }
@@ -165,7 +166,7 @@ TEST(Pannes, FichierDeReglagesEtrange) {
     TCouleur courbe = 0;
     {
         FenetreTest reference;
-        courbe = reference->modele.couleurs.courbe;
+        courbe = reference->ModeleFenetre().couleurs.courbe;
     }
     for (int k = 0; k < 4; ++k) {
         fs::remove_all(ini);
@@ -175,7 +176,7 @@ TEST(Pannes, FichierDeReglagesEtrange) {
         if (k == 3) EcritOctets(ini, enorme);
         {
             FenetreTest f;
-            EXPECT_EQ(f->modele.couleurs.courbe, courbe) << k;
+            EXPECT_EQ(f->ModeleFenetre().couleurs.courbe, courbe) << k;
             EXPECT_TRUE(f.messages.isEmpty()) << k;
         }
         EXPECT_EQ(fs::is_directory(ini), k == 0);
@@ -195,13 +196,13 @@ TEST(Pannes, NomsDeFichierInhabituels) {
     FenetreTest f;
     f.choix = Chemin(son);
     f->OpenFileBtnClick();
-    EXPECT_EQ(f->seance.nomFichier, Chemin(son));
+    EXPECT_EQ(f->Seance().nomFichier, Chemin(son));
     f.choix = Chemin(dossier / "-numérisé 'b=3'.sav");
     f->SaveBtnClick();
     EXPECT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();
     EXPECT_GT(fs::file_size(dossier / "-numérisé 'b=3'.WAV"), 6000u);
 
-    const fs::path sousEch = f->seance.nomFichierSousEch.toStdString();
+    const fs::path sousEch = f->Seance().nomFichierSousEch.toStdString();
     fs::remove(sousEch);
     EcritOctets(sousEch, kMarque);
     QProcess sampix;

@@ -55,14 +55,14 @@ protected:
         boite->repaint();
         return boite->image().copy();
     }
-    TCouleur Detail(int x, int y) { return f->PaintBox->Canvas().Pixel(x, y); }
+    TCouleur Detail(int x, int y) { return f.PaintBox()->Canvas().Pixel(x, y); }
     void Clic(int x, Qt::KeyboardModifiers touches = {}) {
-        QTest::mouseClick(f->PaintBox, Qt::LeftButton, touches, QPoint(x, 100));
+        QTest::mouseClick(f.PaintBox(), Qt::LeftButton, touches, QPoint(x, 100));
     }
-    void Presse(int x) { QTest::mousePress(f->PaintBoxAll, Qt::LeftButton, {}, QPoint(x, 25)); }
-    void Glisse(int x) { QTest::mouseMove(f->PaintBoxAll, QPoint(x, 25)); }
-    void Lache(int x) { QTest::mouseRelease(f->PaintBoxAll, Qt::LeftButton, {}, QPoint(x, 25)); }
-    Qt::CursorShape Forme() { return f->PaintBoxAll->cursor().shape(); }
+    void Presse(int x) { QTest::mousePress(f.PaintBoxAll(), Qt::LeftButton, {}, QPoint(x, 25)); }
+    void Glisse(int x) { QTest::mouseMove(f.PaintBoxAll(), QPoint(x, 25)); }
+    void Lache(int x) { QTest::mouseRelease(f.PaintBoxAll(), Qt::LeftButton, {}, QPoint(x, 25)); }
+    Qt::CursorShape Forme() { return f.PaintBoxAll()->cursor().shape(); }
 
     FenetreTest f;
     QLocale locale_;
@@ -100,39 +100,39 @@ TEST_F(Vue, SansSonRienNEstDessineEtLesGestesSontSansEffet) {
     Presse(10);
     Glisse(300);
     Lache(300);
-    f->ScrollBar->setValue(50);
+    f.ScrollBar()->setValue(50);
     QCoreApplication::processEvents();
-    for (TPaintBox* b : {f->PaintBox, f->PaintBoxAll}) EXPECT_EQ(CouleursColonne(b, 100), 1);
-    EXPECT_EQ(f->PaintBox->Canvas().Pixel(100, 5), clBlanc);
-    EXPECT_EQ(f->modele.debut, 0);
-    EXPECT_TRUE(f->EditDecimal->text().isEmpty());
+    for (TPaintBox* b : {f.PaintBox(), f.PaintBoxAll()}) EXPECT_EQ(CouleursColonne(b, 100), 1);
+    EXPECT_EQ(f.PaintBox()->Canvas().Pixel(100, 5), clBlanc);
+    EXPECT_EQ(f->ModeleFenetre().debut, 0);
+    EXPECT_TRUE(f.EditDecimal()->text().isEmpty());
 }
 
 TEST_F(Vue, ClicEnColonne4kDonneLaTrameDebutPlusKEtSonNiveauNumerise) {
-    f->BitsTB->setValue(3);
+    f.BitsTB()->setValue(3);
     Ouvre(SonRepere());
-    EXPECT_EQ(f->LabelBits0->text(), "(16 bits)");
-    EXPECT_EQ(f->LabelFreq0->text(), "(8000 Hz)");
-    f->ScrollBar->setValue(1000);
+    EXPECT_EQ(f.LabelBits0()->text(), "(16 bits)");
+    EXPECT_EQ(f.LabelFreq0()->text(), "(8000 Hz)");
+    f.ScrollBar()->setValue(1000);
     Clic(100);
-    EXPECT_EQ(f->modele.repere, 1025);
-    EXPECT_EQ(f->EditDecimal->text(), "5");
-    EXPECT_EQ(f->EditBinaire->text(), "101");
-    EXPECT_EQ(f->EditBinaire->toolTip(), "5h");
+    EXPECT_EQ(f->ModeleFenetre().repere, 1025);
+    EXPECT_EQ(f.EditDecimal()->text(), "5");
+    EXPECT_EQ(f.EditBinaire()->text(), "101");
+    EXPECT_EQ(f.EditBinaire()->toolTip(), "5h");
     for (int x : {99, 100, 101}) EXPECT_EQ(Detail(x, 5), kBlancXorRouge) << x;
     EXPECT_EQ(Detail(102, 5), clBlanc);
 }
 
 TEST_F(Vue, CurseursDeplacesNeLaissentAucuneTrace) {
     Ouvre(SonRepere());
-    f->tempsCB->setChecked(true);
+    f.tempsCB()->setChecked(true);
     QCoreApplication::processEvents();
     for (int x : {100, 300}) {
         Clic(x);
         Clic(x + 60, Qt::ShiftModifier);
     }
-    const QImage apresClics = f->PaintBox->image().copy();
-    EXPECT_TRUE(apresClics == Redessinee(f->PaintBox));
+    const QImage apresClics = f.PaintBox()->image().copy();
+    EXPECT_TRUE(apresClics == Redessinee(f.PaintBox()));
     EXPECT_EQ(Detail(300, 5), kBlancXorRouge);
     EXPECT_EQ(Detail(360, 5), kBlancXorJaune);
 }
@@ -140,101 +140,104 @@ TEST_F(Vue, CurseursDeplacesNeLaissentAucuneTrace) {
 TEST_F(Vue, MajClicSansLaCaseDeplaceLeCurseurDeDureeSansLeDessiner) {
     Ouvre(SonRepere());
     Clic(100);
-    const QImage avant = f->PaintBox->image().copy();
+    const QImage avant = f.PaintBox()->image().copy();
     Clic(300, Qt::ShiftModifier);
-    EXPECT_EQ(f->modele.repereTemps, 75);
-    EXPECT_TRUE(f->PaintBox->image() == avant);
-    EXPECT_FALSE(f->Temps->isVisible());
+    EXPECT_EQ(f->ModeleFenetre().repereTemps, 75);
+    EXPECT_TRUE(f.PaintBox()->image() == avant);
+    EXPECT_FALSE(f.Temps()->isVisible());
 
-    f->tempsCB->click();
+    f.tempsCB()->click();
     QCoreApplication::processEvents();
     EXPECT_EQ(Detail(300, 5), kBlancXorJaune);
-    ASSERT_TRUE(f->Temps->isVisible());
-    EXPECT_EQ(f->Temps->text(), "6.25 ms=1/(160 Hz)");  // 50 frames at 8000 Hz
-    EXPECT_EQ(f->Temps->pos(), QPoint(108, f->PaintBox->mapTo(f.fenetre.get(), QPoint(0, 0)).y() + 12));
+    ASSERT_TRUE(f.Temps()->isVisible());
+    EXPECT_EQ(f.Temps()->text(), "6.25 ms=1/(160 Hz)");  // 50 frames at 8000 Hz
+    EXPECT_EQ(f.Temps()->pos(), QPoint(108, f.PaintBox()->mapTo(f.fenetre.get(), QPoint(0, 0)).y() + 12));
 
     Clic(101, Qt::ShiftModifier);  // the main cursor's frame
-    EXPECT_TRUE(f->Temps->isVisible());
-    EXPECT_EQ(f->Temps->text(), "0.00 ms");
+    EXPECT_TRUE(f.Temps()->isVisible());
+    EXPECT_EQ(f.Temps()->text(), "0.00 ms");
 }
 
 TEST_F(Vue, LeDefilementAtteintLaDerniereTrameEtUnSonCourtSeMontreDepuisLeDebut) {
     Ouvre(SonRepere());
-    const int milieu = f->PaintBox->height() / 2;
-    ASSERT_FALSE(RangeesBis(f->PaintBox, 1).empty());
-    EXPECT_GT(RangeesBis(f->PaintBox, 1).front(), milieu);  // -20,000
-    f->ScrollBar->setValue(5000);
-    ASSERT_FALSE(RangeesBis(f->PaintBox, 1).empty());
-    EXPECT_LT(RangeesBis(f->PaintBox, 1).back(), milieu);  // 20,000
-    EXPECT_EQ(f->debutSelect, 502);
-    const QImage bandes = f->PaintBoxAll->image().copy();
-    EXPECT_TRUE(bandes == Redessinee(f->PaintBoxAll));
+    const int milieu = f.PaintBox()->height() / 2;
+    ASSERT_FALSE(RangeesBis(f.PaintBox(), 1).empty());
+    EXPECT_GT(RangeesBis(f.PaintBox(), 1).front(), milieu);  // -20,000
+    f.ScrollBar()->setValue(5000);
+    ASSERT_FALSE(RangeesBis(f.PaintBox(), 1).empty());
+    EXPECT_LT(RangeesBis(f.PaintBox(), 1).back(), milieu);  // 20,000
+    EXPECT_EQ(f->Bande().debutSelect, 502);
+    const QImage bandes = f.PaintBoxAll()->image().copy();
+    EXPECT_TRUE(bandes == Redessinee(f.PaintBoxAll()));
 
-    f->ScrollBar->setValue(f->ScrollBar->maximum());
-    EXPECT_FALSE(RangeesBis(f->PaintBox, 1).empty());  // the last frame
-    EXPECT_TRUE(RangeesBis(f->PaintBox, 5).empty());
+    f.ScrollBar()->setValue(f.ScrollBar()->maximum());
+    EXPECT_FALSE(RangeesBis(f.PaintBox(), 1).empty());  // the last frame
+    EXPECT_TRUE(RangeesBis(f.PaintBox(), 5).empty());
 
     Ouvre(std::vector<std::int16_t>(100, 20000));
-    EXPECT_EQ(f->ScrollBar->maximum(), 99);
-    EXPECT_EQ(f->modele.debut, 0);
+    EXPECT_EQ(f.ScrollBar()->maximum(), 99);
+    EXPECT_EQ(f->ModeleFenetre().debut, 0);
     Clic(40);
-    EXPECT_FALSE(f->EditDecimal->text().isEmpty());
+    EXPECT_FALSE(f.EditDecimal()->text().isEmpty());
     Clic(600);  // past the last frame
-    EXPECT_EQ(f->modele.repere, 150);
-    EXPECT_TRUE(f->EditDecimal->text().isEmpty());
-    EXPECT_TRUE(f->EditBinaire->toolTip().isEmpty());
+    EXPECT_EQ(f->ModeleFenetre().repere, 150);
+    EXPECT_TRUE(f.EditDecimal()->text().isEmpty());
+    EXPECT_TRUE(f.EditBinaire()->toolTip().isEmpty());
 }
 
 TEST_F(Vue, UneSelectionEtroiteSeDeplaceDepuisLInterieur) {
     Ouvre(SonRepere());
-    f->seance.debutS = 1000;
-    f->seance.finS = 1400;
-    Redessinee(f->PaintBoxAll);
-    ASSERT_EQ(f->debutPB, 102);
-    ASSERT_EQ(f->finPB, 142);
+    Presse(2);  // the start edge to frame 1000, the end edge to frame 1400
+    Glisse(102);
+    Lache(102);
+    Presse(1071);
+    Glisse(142);
+    Lache(142);
+    ASSERT_EQ(f->Bande().debutPB, 102);
+    ASSERT_EQ(f->Bande().finPB, 142);
     Presse(105);  // 3 inside the start edge
     EXPECT_EQ(Forme(), Qt::PointingHandCursor);
     Glisse(125);
     Lache(125);
-    EXPECT_EQ(f->seance.debutS, 1200);
-    EXPECT_EQ(f->seance.finS, 1600);
+    EXPECT_EQ(f->Seance().debutS, 1200);
+    EXPECT_EQ(f->Seance().finS, 1600);
     EXPECT_EQ(Forme(), Qt::ArrowCursor);
-    const QImage apres = f->PaintBoxAll->image().copy();
-    EXPECT_TRUE(apres == Redessinee(f->PaintBoxAll));
+    const QImage apres = f.PaintBoxAll()->image().copy();
+    EXPECT_TRUE(apres == Redessinee(f.PaintBoxAll()));
 
     Presse(119);  // 3 outside it
     EXPECT_EQ(Forme(), Qt::SplitHCursor);
     Glisse(90);
     Lache(90);
-    EXPECT_EQ(f->seance.debutS, 880);
-    EXPECT_EQ(f->seance.finS, 1600);
+    EXPECT_EQ(f->Seance().debutS, 880);
+    EXPECT_EQ(f->Seance().finS, 1600);
 }
 
 TEST_F(Vue, UnBordSePrendADistanceZeroEtUnLacherDehorsSArreteAuxTramesExtremes) {
     Ouvre(SonRepere());
-    ASSERT_EQ(f->finPB, 1071);
+    ASSERT_EQ(f->Bande().finPB, 1071);
     Presse(7);  // 5 from the start edge
-    EXPECT_EQ(f->curseurT, TcurseurTemps::curDeplace);
+    EXPECT_EQ(f->Bande().curseurT, TcurseurTemps::curDeplace);
     Lache(7);
     Glisse(1068);  // hovering, no button
     EXPECT_EQ(Forme(), Qt::SplitHCursor);
 
     Presse(1071);
-    EXPECT_EQ(f->curseurT, TcurseurTemps::curFin);
+    EXPECT_EQ(f->Bande().curseurT, TcurseurTemps::curFin);
     Glisse(1000);
     Glisse(1100);  // refused: the band stays at the last accepted column
-    EXPECT_EQ(f->finPB, 1000);
+    EXPECT_EQ(f->Bande().finPB, 1000);
     Lache(1100);
-    EXPECT_EQ(f->seance.finS, 10690);
-    EXPECT_EQ(f->finPB, 1071);
+    EXPECT_EQ(f->Seance().finS, 10690);
+    EXPECT_EQ(f->Bande().finPB, 1071);
 
     Presse(2);
     Glisse(50);
     Lache(-30);
-    EXPECT_EQ(f->seance.debutS, 0);
-    EXPECT_EQ(f->debutPB, 2);
-    const QImage apres = f->PaintBoxAll->image().copy();
-    EXPECT_TRUE(apres == Redessinee(f->PaintBoxAll));
+    EXPECT_EQ(f->Seance().debutS, 0);
+    EXPECT_EQ(f->Bande().debutPB, 2);
+    const QImage apres = f.PaintBoxAll()->image().copy();
+    EXPECT_TRUE(apres == Redessinee(f.PaintBoxAll()));
 }
 
 TEST_F(Vue, UnSonDUneTrameSeDessineEtSeSelectionne) {
@@ -244,27 +247,27 @@ TEST_F(Vue, UnSonDUneTrameSeDessineEtSeSelectionne) {
     AjouteTexte(image, "LIST");
     Ajoute32(image, 0);
     OuvreImage(image);
-    ASSERT_EQ(f->seance.son.NbrePoints, 1);
-    EXPECT_EQ(CouleursColonne(f->PaintBoxAll, 500), 2);  // a flat line across the strip
-    Presse(f->finPB);
+    ASSERT_EQ(f->Seance().son.NbrePoints, 1);
+    EXPECT_EQ(CouleursColonne(f.PaintBoxAll(), 500), 2);  // a flat line across the strip
+    Presse(f->Bande().finPB);
     Lache(2000);
-    EXPECT_EQ(f->seance.debutS, 0);
-    EXPECT_EQ(f->seance.finS, 0);
+    EXPECT_EQ(f->Seance().debutS, 0);
+    EXPECT_EQ(f->Seance().finS, 0);
 }
 
 TEST_F(Vue, LesVuesSuiventLaFenetre) {
     Ouvre(SonRepere());
-    const int hauteurDetail = f->PaintBox->height();
+    const int hauteurDetail = f.PaintBox()->height();
     f->resize(900, 500);
     QCoreApplication::processEvents();
-    EXPECT_EQ(f->PaintBoxAll->height(), 50);
-    EXPECT_EQ(f->PaintBox->height(), hauteurDetail + 150);
-    EXPECT_FALSE(RangeesBis(f->PaintBox, 897).empty());
-    EXPECT_EQ(f->finPB, 898);
+    EXPECT_EQ(f.PaintBoxAll()->height(), 50);
+    EXPECT_EQ(f.PaintBox()->height(), hauteurDetail + 150);
+    EXPECT_FALSE(RangeesBis(f.PaintBox(), 897).empty());
+    EXPECT_EQ(f->Bande().finPB, 898);
 
-    f->Splitter1->setSizes({80, f->Splitter1->height() - 80});
+    f.Splitter1()->setSizes({80, f.Splitter1()->height() - 80});
     f->resize(1000, 450);
     QCoreApplication::processEvents();
-    EXPECT_EQ(f->PaintBoxAll->height(), 80);
-    EXPECT_EQ(f->finPB, 998);
+    EXPECT_EQ(f.PaintBoxAll()->height(), 80);
+    EXPECT_EQ(f->Bande().finPB, 998);
 }
