@@ -1,13 +1,15 @@
 // The window's state in one place, without a window: the sound record and the files that hold
-// it, the play selection, and what the program is doing now as one value, with the states of
-// the window's commands that follow from it. The window asks before it starts anything, tells
-// when it ends, and shows the commands as EtatCommandes gives them.
+// it, the play selection, what the views show (cursors, b, s, first frame, options), and what
+// the program is doing now as one value, with the states of the window's commands that follow
+// from it. The window asks before it starts anything, tells when it ends, and shows the
+// commands as EtatCommandes gives them.
 #pragma once
 
 #include <cstdint>
 
 #include <QString>
 
+#include "graph/ModeleVue.h"
 #include "sound/EnregistrementSon.h"
 
 enum class Tactivite : std::uint8_t {
@@ -37,6 +39,12 @@ public:
     // The play selection, in frames.
     std::int32_t debutS = 0;
     std::int32_t finS = -1;
+    // What the views show that the window decides: the first frame of the detail view, the
+    // cursors, b and s as last digitised, the error-curve option and the colours. The window
+    // completes it from the sound and the widgets before each drawing (ModeleFenetre).
+    TmodeleVue vue;
+    // The anti-aliasing filter comes before the sampling step.
+    bool filtre = false;
 
     Tactivite Activite() const { return activite_; }
     bool Occupee() const { return activite_ != Tactivite::acRepos; }

@@ -314,10 +314,6 @@ private:
     TcurseurTemps curseurT = TcurseurTemps::curNormal;
     std::int32_t Xdeplace = 0;
 
-    // What the views show that is the window's own: the first frame of the detail view, the
-    // cursors, b and s as last digitised, the error-curve option and the colours. The rest
-    // comes from the sound and the widgets in ModeleFenetre.
-    TmodeleVue modele;
     TFenetreAide* FenetreAide = nullptr;  // made at the first call for help
 
     // The lesson's additions: the error signal, the filter, the spectrum window (made when

@@ -19,8 +19,8 @@ void TWaveForm::RecordBtnClick() {
     ArreteCeQuiTourne();
     seance.nomAvantEnregistrement = seance.nomFichier;
     seance.nomFichier.clear();
-    modele.repere = 0;
-    modele.repereTemps = 0;
+    seance.vue.repere = 0;
+    seance.vue.repereTemps = 0;
     // Closing the player ends a play under way before the recording device opens.
     MediaPlayer.SetNotify(false);
     MediaPlayer.Close();

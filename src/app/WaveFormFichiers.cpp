@@ -169,8 +169,8 @@ void TWaveForm::RefuseFichier(const QString& FileName, const QString& raison) {
 }
 
 void TWaveForm::MetVuesAuNouveauSon() {
-    modele.repere = 0;
-    modele.repereTemps = 0;
+    seance.vue.repere = 0;
+    seance.vue.repereTemps = 0;
     RegleScrollBar();
     ScrollBar->setValue(0);  // a new sound is shown from its start
     CalculeNumerique();

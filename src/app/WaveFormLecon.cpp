@@ -100,10 +100,10 @@ void TWaveForm::ErreurBtnClick() {
 
 void TWaveForm::SpectreBtnClick() {
     if (!FenetreSpectre) {
-        FenetreSpectre = new TFenetreSpectre(modele.couleurs, this);
+        FenetreSpectre = new TFenetreSpectre(seance.vue.couleurs, this);
         FenetreSpectre->setObjectName(QStringLiteral("FenetreSpectre"));
         FenetreSpectre->SetLogarithmique(spectreLogarithmique);
-        FenetreSpectre->MetAJour(seance.son, seance.debutS, seance.finS, modele.pas, generationSon);
+        FenetreSpectre->MetAJour(seance.son, seance.debutS, seance.finS, seance.vue.pas, generationSon);
     }
     FenetreSpectre->show();
     FenetreSpectre->raise();
@@ -122,11 +122,12 @@ void TWaveForm::ExporteImageBtnClick() {
 }
 
 void TWaveForm::FiltreCBClick() {
+    seance.filtre = FiltreCB->isChecked();
     CalculeNumerique();
 }
 
 const TvecteurSon& TWaveForm::SourceNumerisation(int pas) {
-    if (!FiltreCB->isChecked() || pas <= 1) return *seance.son.vecteurSon;
+    if (!seance.filtre || pas <= 1) return *seance.son.vecteurSon;
     if (!vecteurFiltre) vecteurFiltre = AlloueVecteurSon();
     filtre.Applique(*seance.son.vecteurSon, seance.son.NbrePoints, pas, *vecteurFiltre);
     return *vecteurFiltre;
@@ -135,13 +136,13 @@ const TvecteurSon& TWaveForm::SourceNumerisation(int pas) {
 void TWaveForm::MetAJourLecon() {
     const auto rsb = RapportSignalBruitMesure(*seance.son.vecteurSon, *seance.son.vecteurSonSousEch,
                                               seance.son.NbrePoints);
-    LabelRSB->setText(QString::fromStdString(TexteRapportSignalBruit(rsb, modele.bits)));
+    LabelRSB->setText(QString::fromStdString(TexteRapportSignalBruit(rsb, seance.vue.bits)));
     MetAJourSpectre();
 }
 
 void TWaveForm::MetAJourSpectre() {
     if (FenetreSpectre)
-        FenetreSpectre->MetAJour(seance.son, seance.debutS, seance.finS, modele.pas, generationSon);
+        FenetreSpectre->MetAJour(seance.son, seance.debutS, seance.finS, seance.vue.pas, generationSon);
 }
 
 void TWaveForm::NouveauSonLecon() {

@@ -11,18 +11,18 @@ void TWaveForm::BitsCBChange() {
         ReglageDirect();
         return;
     }
-    if (PasEchantillonnage(FechTB->maximum(), FechTB->value()) != modele.pas ||
-        BitsTB->value() != modele.bits)
+    if (PasEchantillonnage(FechTB->maximum(), FechTB->value()) != seance.vue.pas ||
+        BitsTB->value() != seance.vue.bits)
         CalculeNumerique();
 }
 
 void TWaveForm::CalculeNumerique() {
     const int b = BitsTB->value();
-    modele.bits = b;
+    seance.vue.bits = b;
     const int q = QuantumNumerisation(seance.son.NBits, b);
     LabelBits->setText(QString::fromStdString(TexteLabelBits(b)));
     const int s = PasEchantillonnage(FechTB->maximum(), FechTB->value());
-    modele.pas = s;
+    seance.vue.pas = s;
     LabelFreq->setText(QString::fromStdString(TexteLabelFreq(seance.son.FreqEch, s)));
     NumeriseSon(SourceNumerisation(s), *seance.son.vecteurSonSousEch, seance.son.NbrePoints, q, s);
     // Without a sound the player has no file to take back: only the settings change.

@@ -19,8 +19,8 @@
 void TWaveForm::LitOptions() {
     if (!FichierOptionsUtilisable(nomFichierIni)) return;
     const TfichierOptions ini(nomFichierIni);
-    ini.LitCouleurs(modele.couleurs.courbe, modele.couleurs.bis, modele.couleurs.niveau);
-    ini.LitCouleurErreur(modele.couleurs.erreur);
+    ini.LitCouleurs(seance.vue.couleurs.courbe, seance.vue.couleurs.bis, seance.vue.couleurs.niveau);
+    ini.LitCouleurErreur(seance.vue.couleurs.erreur);
     ini.LitEchelleSpectre(spectreLogarithmique);
     ini.LitDossierFichiers(dossierFichiers);
 }
@@ -28,8 +28,8 @@ void TWaveForm::LitOptions() {
 void TWaveForm::EcritOptions() {
     if (!FichierOptionsUtilisable(nomFichierIni)) return;
     const TfichierOptions ini(nomFichierIni);
-    ini.EcritCouleurs(modele.couleurs.courbe, modele.couleurs.bis, modele.couleurs.niveau);
-    ini.EcritCouleurErreur(modele.couleurs.erreur);
+    ini.EcritCouleurs(seance.vue.couleurs.courbe, seance.vue.couleurs.bis, seance.vue.couleurs.niveau);
+    ini.EcritCouleurErreur(seance.vue.couleurs.erreur);
     if (FenetreSpectre) spectreLogarithmique = FenetreSpectre->Logarithmique();
     ini.EcritEchelleSpectre(spectreLogarithmique);
     if (!dossierFichiers.isEmpty()) ini.EcritDossierFichiers(dossierFichiers);
@@ -38,10 +38,10 @@ void TWaveForm::EcritOptions() {
 // The overview keeps its colours until its next repaint. The error curve is not saved: each
 // lesson starts without it.
 void TWaveForm::OptionsBtnClick() {
-    TOptionsDlg dialogue(modele.couleurs, this);
-    dialogue.AvecErreurCB->setChecked(modele.avecErreur);
+    TOptionsDlg dialogue(seance.vue.couleurs, this);
+    dialogue.AvecErreurCB->setChecked(seance.vue.avecErreur);
     if (ExecuteDialogue(dialogue) == QDialog::Accepted)
-        modele.avecErreur = dialogue.AvecErreurCB->isChecked();
+        seance.vue.avecErreur = dialogue.AvecErreurCB->isChecked();
     PaintBox->Redessine();
     if (FenetreSpectre) FenetreSpectre->update();
 }

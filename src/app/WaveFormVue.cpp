@@ -63,15 +63,15 @@ void TWaveForm::PrepareVues() {
 }
 
 TmodeleVue TWaveForm::ModeleFenetre() const {
-    TmodeleVue m = ModeleOuverture(seance.son, modele.bits, modele.pas, PaintBox->width(), PaintBox->height(),
-                                   modele.couleurs);
-    m.debut = modele.debut;
+    TmodeleVue m = ModeleOuverture(seance.son, seance.vue.bits, seance.vue.pas, PaintBox->width(),
+                                   PaintBox->height(), seance.vue.couleurs);
+    m.debut = seance.vue.debut;
     m.debutS = seance.debutS;
     m.finS = seance.finS;
-    m.repere = modele.repere;
-    m.repereTemps = modele.repereTemps;
+    m.repere = seance.vue.repere;
+    m.repereTemps = seance.vue.repereTemps;
     m.avecTemps = tempsCB->isChecked();
-    m.avecErreur = modele.avecErreur;
+    m.avecErreur = seance.vue.avecErreur;
     m.separateurDecimal = QLocale().decimalPoint().toStdString();
     m.decalage = PaintBox->mapTo(this, QPoint(0, 0)).y();
     // Live, the track bars act at once on the input device's sound.
@@ -171,7 +171,7 @@ void TWaveForm::DessineFenetre() {
 // Drawn at once, not at the next paint: the play follow-up scrolls on every tick.
 void TWaveForm::ScrollBarChange() {
     DessineFenetre();
-    modele.debut = ScrollBar->value();
+    seance.vue.debut = ScrollBar->value();
     PaintBoxPaint();
     PaintBox->Affiche();
     PlaceFenetre();
@@ -251,9 +251,9 @@ void TWaveForm::PaintBoxMouseUp(Qt::KeyboardModifiers Shift, int X) {
     reperes();
     const std::int32_t trame = TrameDeColonne(AxeDetail(ModeleFenetre()), X);
     if (Shift & Qt::ShiftModifier)
-        modele.repereTemps = trame;
+        seance.vue.repereTemps = trame;
     else
-        modele.repere = trame;
+        seance.vue.repere = trame;
     AfficheLectures(reperes());
     PaintBox->Affiche();
     Temps->repaint();
