@@ -81,6 +81,7 @@ TetatCommandes EtatCommandes(const Tseance& seance) {
                  .sauver = false,
                  .animer = false,
                  .direct = true,
+                 .directCoche = true,
                  .entrees = false,
                  .defilement = false,
                  .reglages = true};

@@ -86,9 +86,10 @@ struct TetatCommandes {
     bool sauver = true;
     bool animer = true;
     bool direct = true;
-    bool entrees = true;     // the input list
-    bool defilement = true;  // the scroll bar
-    bool reglages = true;    // the bits and step track bars
+    bool directCoche = false;  // the live mode's button shows the mode running
+    bool entrees = true;       // the input list
+    bool defilement = true;    // the scroll bar
+    bool reglages = true;      // the bits and step track bars
 };
 
 TetatCommandes EtatCommandes(const Tseance& seance);

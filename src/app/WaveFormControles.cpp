@@ -332,8 +332,13 @@ void TWaveForm::MetAJourCommandes() {
     SaveBtn->setEnabled(e.sauver);
     AnimBtn->setEnabled(e.animer);
     DirectBtn->setEnabled(e.direct);
+    DirectBtn->setChecked(e.directCoche);
     WaveInCB->setEnabled(e.entrees);
     ScrollBar->setEnabled(e.defilement);
     for (QWidget* reglage : std::initializer_list<QWidget*>{BitsTB, FechTB, FiltreCB})
         reglage->setEnabled(e.reglages);
+    // An interface found shows in Velta's hint and in the progress bar under the strip.
+    const bool interface = velta.entree != Tentree::eSon;
+    Gauge->setVisible(interface);
+    if (interface) VeltaBtn->setToolTip(velta.Description() + " (F8)");
 }

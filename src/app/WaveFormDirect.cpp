@@ -93,7 +93,7 @@ void TWaveForm::DirectBtnClick() {
 // A play under way ends first, as for a recording: the output device is the mode's. The mode
 // waits, as Record does, while a recording, an acquisition, a search or a conversion runs.
 void TWaveForm::LanceDirect() {
-    DirectBtn->setChecked(false);
+    MetAJourCommandes();  // the click checked the button: it shows the mode only once it runs
     if (!seance.Peut(Tactivite::acDirect)) return;
     if (FreqEchCarte == 0) {
         AfficheMessage(QStringLiteral("Mode direct impossible : Pas d'entrée son utilisable"));
@@ -164,7 +164,6 @@ void TWaveForm::EtatDirect(bool actif) {
         (void)seance.Commence(Tactivite::acDirect);
     else
         seance.Termine(Tactivite::acDirect);
-    DirectBtn->setChecked(actif);
     MetAJourCommandes();
     ErreurBtn->parentWidget()->setVisible(!actif);
     actionOriginal->setVisible(actif);

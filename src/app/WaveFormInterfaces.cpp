@@ -35,8 +35,6 @@ void TWaveForm::VeltaBtnClick() {
     }
     seance.Termine(Tactivite::acRecherche);
     MetAJourCommandes();
-    Gauge->setVisible(velta.entree != Tentree::eSon);
-    if (velta.entree != Tentree::eSon) VeltaBtn->setToolTip(velta.Description() + " (F8)");
     if (fermetureDemandee) close();
 }
 

@@ -67,7 +67,7 @@ TEST(Seance, EtatDesCommandes) {
     TetatCommandes e = EtatCommandes(s);
     // At start: no play until a sound is loaded or saved; Stop and the play's Stop off.
     EXPECT_TRUE(e.ouvrir && e.velta && e.enregistrer && e.sauver && e.animer && e.direct && e.reglages);
-    EXPECT_FALSE(e.lire || e.stop || e.stopLecture);
+    EXPECT_FALSE(e.lire || e.stop || e.stopLecture || e.directCoche);
     s.OuvreLectures();
     EXPECT_TRUE(EtatCommandes(s).lire);
 
@@ -89,7 +89,7 @@ TEST(Seance, EtatDesCommandes) {
 
     ASSERT_TRUE(s.Commence(acDirect));
     e = EtatCommandes(s);
-    EXPECT_TRUE(e.stop && e.direct && e.reglages);
+    EXPECT_TRUE(e.stop && e.direct && e.directCoche && e.reglages);
     EXPECT_FALSE(e.ouvrir || e.sauver || e.lire || e.defilement || e.entrees || e.animer);
     s.Termine(acDirect);
 
