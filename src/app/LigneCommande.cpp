@@ -1,4 +1,5 @@
 #include "app/LigneCommande.h"
+#include "app/BoiteCouleur.h"
 
 #include <cmath>
 #include <cstdio>
@@ -132,11 +133,6 @@ std::optional<QString> ChargeSon(const QString& entree, double debutSecondes, Te
     return std::nullopt;
 }
 
-TCouleur EnCouleur(const QColor& c) {
-    return static_cast<TCouleur>(c.red()) | static_cast<TCouleur>(c.green()) << 8 |
-           static_cast<TCouleur>(c.blue()) << 16;
-}
-
 }  // namespace
 
 bool EstLigneDeCommande(int argc, char** argv) {
@@ -248,9 +244,9 @@ int ExecuteLigneDeCommande(int argc, char** argv) {
     TcouleursVues couleurs;
     const bool logarithmique = LitReglagesFenetre(couleurs);
     if (p.isSet(image)) {
-        const TimagesVues vues = DessineVuesOuverture(
-            son, *b, *s, kApercu, kDetail, EnCouleur(QGuiApplication::palette().color(QPalette::ToolTipBase)),
-            couleurs);
+        const TimagesVues vues =
+            DessineVuesOuverture(son, *b, *s, kApercu, kDetail,
+                                 DeQColor(QGuiApplication::palette().color(QPalette::ToolTipBase)), couleurs);
         const QImage assemblee = AssembleVues(vues.apercu, vues.detail);
         if (const auto echec =
                 EnregistreImage(p.value(image), assemblee.size(), QStringLiteral("Sampix : vues"),

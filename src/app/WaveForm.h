@@ -209,6 +209,7 @@ private:
     QString DossierDialogues() const;
     void SignaleEcriture(const QString& FileName, const std::optional<std::string>& echec);
     void FinLecture();
+    int PeripheriqueChoisi() const;
     // Before another activity starts: the animation stops where it is, a play ends at once.
     void ArreteCeQuiTourne();
     void LanceLecture();
@@ -286,7 +287,6 @@ private:
     std::uint8_t NbitsCarte = 16;
     std::int32_t deviceID = 0;
     bool bassOK = false;
-    std::int32_t percentdone = 0;
 
     // Recording: the device, when it started, and the countdown after Stop.
     TEnregistreur Enregistreur{kCapaciteSon};

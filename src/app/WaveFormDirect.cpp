@@ -107,9 +107,7 @@ void TWaveForm::LanceDirect() {
     chaineDirect->SetOriginal(OriginalCB->isChecked());
     chaineDirect->SetGain(GainDirectTB->value());
     ReglageDirect();
-    const int choisi = deviceID >= 0 && deviceID < static_cast<int>(entreesSon.size())
-                           ? entreesSon[deviceID].index
-                           : PeripheriqueEntreeParDefaut();
+    const int choisi = PeripheriqueChoisi();
     if (const auto refus =
             fluxDirect.Demarre(choisi, {FreqEchCarte, NbitsCarte}, TramesParBlocDirect(FreqEchCarte),
                                &TraiteBlocDirect, chaineDirect.get())) {

@@ -34,9 +34,7 @@ void TWaveForm::RecordBtnClick() {
 
 // A device that refuses to record says why and the window goes back to its previous sound.
 void TWaveForm::LanceAcqSon() {
-    const int choisi = deviceID >= 0 && deviceID < static_cast<int>(entreesSon.size())
-                           ? entreesSon[deviceID].index
-                           : PeripheriqueEntreeParDefaut();
+    const int choisi = PeripheriqueChoisi();
     std::optional<std::string> refus;
     if (FreqEchCarte == 0)
         refus = "Pas d'entrée son utilisable";

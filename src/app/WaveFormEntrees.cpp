@@ -48,3 +48,9 @@ void TWaveForm::WaveInCBChange(int index) {
     FreqEchCarte = formatsEntrees[index]->frequence;
     NbitsCarte = formatsEntrees[index]->bits;
 }
+
+// The input device picked in the list, or the system's default input when none is.
+int TWaveForm::PeripheriqueChoisi() const {
+    return deviceID >= 0 && deviceID < static_cast<int>(entreesSon.size()) ? entreesSon[deviceID].index
+                                                                           : PeripheriqueEntreeParDefaut();
+}

@@ -13,6 +13,7 @@
 #include <QSlider>
 #include <QToolTip>
 
+#include "app/BoiteCouleur.h"
 #include "app/PaintBox.h"
 #include "app/WaveForm.h"
 #include "graph/DessinVues.h"
@@ -25,11 +26,6 @@ constexpr int kPasDefilement = 16;
 
 int Colonne(const QMouseEvent* e) {
     return e->position().toPoint().x();
-}
-
-TCouleur EnCouleur(const QColor& c) {
-    return static_cast<TCouleur>(c.red()) | static_cast<TCouleur>(c.green()) << 8 |
-           static_cast<TCouleur>(c.blue()) << 16;
 }
 
 Qt::CursorShape Forme(TcurseurTemps prise) {
@@ -160,7 +156,7 @@ void TWaveForm::PlaceFenetre() {
 void TWaveForm::DessineSelection() {
     if (seance.nomFichier.isEmpty()) return;
     DessineBandeSelection(PaintBoxAll->Canvas(), debutPB, finPB, PaintBoxAll->height(),
-                          EnCouleur(QToolTip::palette().color(QPalette::ToolTipBase)));
+                          DeQColor(QToolTip::palette().color(QPalette::ToolTipBase)));
 }
 
 void TWaveForm::DessineFenetre() {

@@ -111,13 +111,3 @@ void TgrapheSon::ChercheMonde() {
         mondeY.b = (r.Top + r.Bottom) / 2.0;
     }
 }
-
-int TgrapheSon::valeur24bits(std::int32_t j) const {
-    if (!Son || j < 0 || static_cast<std::size_t>(j) + 2 >= kTailleZoneSon) return 0;
-    return Valeur24Bits(Son->zone, j);
-}
-
-double TgrapheSon::valeur24(std::int32_t j) const {
-    if (!Son || j < 0 || static_cast<std::size_t>(j) + 2 >= kTailleZoneSon) return 0.0;
-    return (Son->zone[j] + 256.0 * Son->zone[j + 1] + 65536.0 * Son->zone[j + 2]) / 8388608.0;
-}

@@ -59,11 +59,6 @@ public:
     // Scales of the detail graph and its last visible frame.
     void ChercheMonde();
 
-    // 24-bit sample at byte offset j of Son: its upper 16 bits, unsigned, and its value
-    // over 2^23. Offsets beyond the sample area read as 0.
-    int valeur24bits(std::int32_t j) const;
-    double valeur24(std::int32_t j) const;
-
     // The detail view: background, sampling and level lines, both curves, the error curve
     // when asked for, the cursors.
     void DrawG();

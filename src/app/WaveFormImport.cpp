@@ -38,15 +38,15 @@ QString TWaveForm::ConvertitEnWav(const QString& source, TrouteFichier route) {
     TresultatConversion resultat;
     try {
         setWindowTitle(QStringLiteral("Ouverture du fichier ..."));
-        percentdone = 0;
+        int pourcentageMontre = 0;
         // The first block shows the window's pending events at once, the others by the clock.
         auto prochaine = std::chrono::steady_clock::now();
         resultat = ConvertitSon(route, NomSysteme(source), {}, [&](int pourcentage) {
             if (const auto maintenant = std::chrono::steady_clock::now(); maintenant >= prochaine) {
                 prochaine = maintenant + kIntervalleProgression;
                 QCoreApplication::processEvents();
-                percentdone = std::max(percentdone, pourcentage);
-                setWindowTitle(QStringLiteral("Conversion : %1%").arg(percentdone));
+                pourcentageMontre = std::max(pourcentageMontre, pourcentage);
+                setWindowTitle(QStringLiteral("Conversion : %1%").arg(pourcentageMontre));
             }
         });
     } catch (const EDecodeurSon& e) {
@@ -59,7 +59,6 @@ QString TWaveForm::ConvertitEnWav(const QString& source, TrouteFichier route) {
         return {};
     }
     // The end of the stream is the whole of it, whatever the headers announced.
-    percentdone = 100;
     setWindowTitle(QStringLiteral("Conversion : 100%"));
     setWindowTitle(QStringLiteral("Conversion terminée"));
     // A cut file gives the sound it still holds, and the teacher is told where it stops.
