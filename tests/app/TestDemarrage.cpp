@@ -30,8 +30,7 @@ TEST(Demarrage, CreeLesDossiersEtLesFichiersDeTravail) {
     EXPECT_EQ(f->Dossiers().nomFichierIni, f->Dossiers().appDataDir + "sampix.ini");
     for (const char* nom : {"sampixSousEch.wav", "sampixRecord.wav"})
         EXPECT_EQ(LitOctets(DossierQuenvale() / nom), (std::vector<std::uint8_t>{'R', 'I', 'F', 'F'})) << nom;
-    EXPECT_TRUE(QDir(f->Dossiers().MesDocsDir).exists());
-    EXPECT_TRUE(f->Dossiers().MesDocsDir.endsWith("/Quenvale/"));
+    EXPECT_TRUE(QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/Quenvale").exists());
 }
 
 TEST(Demarrage, LaisseIntactUnFichierDeTravailExistant) {
