@@ -253,10 +253,11 @@ int ExecuteLigneDeCommande(int argc, char** argv) {
             DessineVuesOuverture(son, *b, *s, kApercu, kDetail,
                                  DeQColor(QGuiApplication::palette().color(QPalette::ToolTipBase)), couleurs);
         const QImage assemblee = AssembleVues(vues.apercu, vues.detail);
-        if (const auto echec =
+        if (const auto ecrit =
                 EnregistreImage(p.value(image), assemblee.size(), QStringLiteral("Sampix : vues"),
-                                [&](QPainter& peintre) { peintre.drawImage(0, 0, assemblee); }))
-            return Erreur(kEchecFichier, *echec);
+                                [&](QPainter& peintre) { peintre.drawImage(0, 0, assemblee); });
+            !ecrit)
+            return Erreur(kEchecFichier, QString::fromStdString(ecrit.Message()));
     }
     if (p.isSet(spectre)) {
         TanalyseurSpectre analyseur;
@@ -271,10 +272,11 @@ int ExecuteLigneDeCommande(int argc, char** argv) {
         vue.couleurAnalogique = couleurs.courbe;
         vue.couleurNumerique = couleurs.bis;
         const QRect zone(QPoint(0, 0), kSpectre);
-        if (const auto echec =
+        if (const auto ecrit =
                 EnregistreImage(p.value(spectre), kSpectre, QStringLiteral("Sampix : spectre"),
-                                [&](QPainter& peintre) { DessineSpectre(peintre, zone, vue); }))
-            return Erreur(kEchecFichier, *echec);
+                                [&](QPainter& peintre) { DessineSpectre(peintre, zone, vue); });
+            !ecrit)
+            return Erreur(kEchecFichier, QString::fromStdString(ecrit.Message()));
     }
     const auto rsb = RapportSignalBruitMesure(*son.vecteurSon, *son.vecteurSonSousEch, son.NbrePoints);
     Ecrit(stdout, QString::fromStdString(TexteRapportSignalBruit(rsb, *b)));

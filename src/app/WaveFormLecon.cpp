@@ -102,9 +102,11 @@ void TWaveForm::ExporteImageBtnClick() {
     if (nom.isEmpty()) return;
     dossierFichiers = QFileInfo(nom).absolutePath();
     const QImage image = AssembleVues(PaintBoxAll->image(), PaintBox->image());
-    if (const auto echec = EnregistreImage(nom, image.size(), QStringLiteral("Sampix : vues"),
-                                           [&image](QPainter& p) { p.drawImage(0, 0, image); }))
-        AfficheMessage(QStringLiteral("Impossible d'exporter l'image\n%1").arg(*echec));
+    if (const auto ecrit = EnregistreImage(nom, image.size(), QStringLiteral("Sampix : vues"),
+                                           [&image](QPainter& p) { p.drawImage(0, 0, image); });
+        !ecrit)
+        AfficheMessage(
+            QStringLiteral("Impossible d'exporter l'image\n%1").arg(QString::fromStdString(ecrit.Message())));
 }
 
 void TWaveForm::FiltreCBClick() {
