@@ -1,15 +1,19 @@
 #include <gtest/gtest.h>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QProcess>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QSlider>
 #include <QStandardPaths>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
 
+#include "app/Application.h"
 #include "app/FenetreTest.h"
 #include "app/PaintBox.h"
 #include "support/FichiersTest.h"
@@ -128,4 +132,16 @@ TEST(Demarrage, SampixFichierOuvreLeFichier) {
     sampix.kill();
     sampix.waitForFinished();
     EXPECT_EQ(LitOctets(sousEch), attendu);
+}
+
+// Qt's own dialogs speak French, like the program: the file dialog's buttons and labels.
+TEST(Demarrage, LesDialoguesDeQtParlentFrancais) {
+    ChargeTraductionQt();
+    QFileDialog dialogue;
+    dialogue.setOption(QFileDialog::DontUseNativeDialog);
+    const auto* boutons = dialogue.findChild<QDialogButtonBox*>();
+    ASSERT_NE(boutons, nullptr);
+    EXPECT_EQ(boutons->button(QDialogButtonBox::Cancel)->text(), "Annuler");
+    EXPECT_EQ(boutons->button(QDialogButtonBox::Open)->text(), "&Ouvrir");
+    EXPECT_EQ(dialogue.labelText(QFileDialog::LookIn), "Voir dans :");
 }
