@@ -250,6 +250,9 @@ TEST(Entrees, SansEntreeSonLeProgrammeResteUtilisable) {
     const auto ancienne = RemplaceSondeEntrees([] { return TresultatSondage{}; });
     {
         FenetreTest f;
+        // Said once the window is up, not while it is being made.
+        EXPECT_TRUE(f.messages.isEmpty());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !f.messages.isEmpty(); }, 2000));
         EXPECT_EQ(f.messages, QStringList{"Pas d'entrée son"});
         EXPECT_FALSE(f.WaveInCB()->isVisible());
         f->ChargeFichierWav(FichierSon(Rampe(100), 8000));
