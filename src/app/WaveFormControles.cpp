@@ -320,6 +320,8 @@ void TWaveForm::MetAJourCommandes() {
     StopPlayBtn->setEnabled(e.stopLecture);
     SaveBtn->setEnabled(e.sauver);
     AnimBtn->setEnabled(e.animer);
+    SpectreBtn->setEnabled(e.analyser);
+    ExporteImageBtn->setEnabled(e.analyser);
     DirectBtn->setEnabled(e.direct);
     DirectBtn->setChecked(e.directCoche);
     WaveInCB->setEnabled(e.entrees);

@@ -15,7 +15,8 @@ constexpr int kLongueurNomMax = 32;
 // that a computer without a microphone still starts at once and shows why recording fails.
 void TWaveForm::ListeEntreesSon() {
     const auto signaleUneFoisMontree = [this](const QString& texte) {
-        QMetaObject::invokeMethod(this, [texte] { AfficheMessage(texte); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [texte] { AfficheMessage(texte); }, Qt::QueuedConnection);
     };
     const TresultatSondage sondage = SondeEntreesSon();
     entreesSon = sondage.entrees;

@@ -189,6 +189,7 @@ void TWaveForm::Selectionne(std::int32_t debut, std::int32_t fin) {
 }
 
 void TWaveForm::SaveBtnClick() {
+    if (!EtatCommandes(seance).sauver) return;
     const QString choisi = ChoisitFichier({this, QString(), QStringLiteral("sav"), true, DossierDialogues()});
     if (choisi.isEmpty()) return;
     dossierFichiers = QFileInfo(choisi).absolutePath();

@@ -85,6 +85,7 @@ void TWaveForm::ErreurBtnClick() {
 }
 
 void TWaveForm::SpectreBtnClick() {
+    if (!EtatCommandes(seance).analyser) return;
     if (!FenetreSpectre) {
         FenetreSpectre = new TFenetreSpectre(seance.vue.couleurs, this);
         FenetreSpectre->setObjectName(QStringLiteral("FenetreSpectre"));
@@ -97,6 +98,7 @@ void TWaveForm::SpectreBtnClick() {
 }
 
 void TWaveForm::ExporteImageBtnClick() {
+    if (!EtatCommandes(seance).analyser) return;
     const QString nom =
         ChoisitFichier({this, kFiltreImages, QStringLiteral("png"), true, DossierDialogues()});
     if (nom.isEmpty()) return;

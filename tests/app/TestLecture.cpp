@@ -142,11 +142,12 @@ TEST(Lecture, LaFenetreQuiPerdLeLecteurPendantUneLectureRevientPrete) {
 
 TEST(Lecture, UneLectureImpossibleLeDitUneFoisEtLaisseLaFenetrePrete) {
     FenetreTest f;
-    f.choix = QString::fromStdString((NouveauDossier() / "vide").string());
-    f->SaveBtnClick();  // with no sound, enables the play buttons
-    f.PlayBtn()->click();
+    f->ChargeFichierWav(FichierSon(Rampe(400), 8000));
+    // The digitised sound's working file spoilt behind the program's back.
+    EcritOctets(f->Seance().nomFichierSousEch.toStdString(), {'R', 'I', 'F', 'F'});
+    f.PlaySousEchBtn()->click();
     EXPECT_EQ(f.messages.size(), 1);
-    EXPECT_TRUE(f.PlayBtn()->isEnabled());
+    EXPECT_TRUE(f.PlaySousEchBtn()->isEnabled());
     EXPECT_FALSE(f.StopPlayBtn()->isEnabled());
     EXPECT_FALSE(f.Timer1()->isActive());
 }

@@ -302,8 +302,9 @@ TEST_F(Options, SansMelangeurVolumeDitImpossibleEtDisparait) {
     f.VolumeBtn()->click();
     qputenv("PATH", path);
     ASSERT_EQ(f.messages.size(), 1);
-    EXPECT_TRUE(f.messages[0].startsWith("Impossible\n\nAucun de ces mélangeurs de volume ne s'est lancé : "
-                                         "pavucontrol, pavucontrol-qt, mate-volume-control"))
+    EXPECT_TRUE(
+        f.messages[0].startsWith("Impossible\n\nAucun de ces mélangeurs de volume ne s'est lancé : "
+                                 "pavucontrol, pavucontrol-qt, mate-volume-control"))
         << f.messages[0].toStdString();
     // The tool bar hides it at its next layout.
     EXPECT_TRUE(QTest::qWaitFor([&] { return !f.VolumeBtn()->isVisible(); }));
