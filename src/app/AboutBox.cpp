@@ -36,15 +36,15 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     ProductName->setFont(grasse);
     Version = new QLabel(QStringLiteral("Version " SAMPIX_VERSION " du " SAMPIX_DATE_VERSION), panneau);
     Version->setAlignment(Qt::AlignCenter);
-    Comments = new QLabel(
-        QStringLiteral("Utilise <a href=\"https://www.qt.io\">Qt</a>, "
-                       "<a href=\"https://www.portaudio.com\">PortAudio</a>, "
-                       "<a href=\"https://libsndfile.github.io/libsndfile/\">libsndfile</a>,<br>"
-                       "<a href=\"https://www.mpg123.de\">libmpg123</a> et "
-                       "<a href=\"https://www.fftw.org\">FFTW</a><br>"
-                       "Logiciel libre : <a href=\"https://www.gnu.org/licenses/gpl-3.0.html\">"
-                       "licence GNU GPL 3 ou ultérieure</a>"),
-        panneau);
+    Comments =
+        new QLabel(QStringLiteral("Utilise <a href=\"https://www.qt.io\">Qt</a>, "
+                                  "<a href=\"https://www.portaudio.com\">PortAudio</a>, "
+                                  "<a href=\"https://libsndfile.github.io/libsndfile/\">libsndfile</a>,<br>"
+                                  "<a href=\"https://www.mpg123.de\">libmpg123</a> et "
+                                  "<a href=\"https://www.fftw.org\">FFTW</a><br>"
+                                  "Logiciel libre : <a href=\"https://www.gnu.org/licenses/gpl-3.0.html\">"
+                                  "licence GNU GPL 3 ou ultérieure</a>"),
+                   panneau);
     Comments->setAlignment(Qt::AlignCenter);
     Comments->setOpenExternalLinks(true);
     auto* colonne = new QVBoxLayout(panneau);

@@ -55,7 +55,6 @@ TetatCommandes EtatCommandes(const Tseance& seance) {
         case acLecture:
             e.lire = false;
             e.animer = false;
-            e.reglages = false;
             e.stopLecture = !seance.ArretDemande();
             break;
         case acEnregistrement:

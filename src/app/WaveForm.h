@@ -143,6 +143,9 @@ public:
     // For the lesson: hearing the error, the noise ratio, the spectrum, the anti-aliasing
     // filter, pictures of the views (WaveFormLecon.cpp).
     void ErreurBtnClick();
+    // The error signal of the digitised sound on screen, written to its working file; false
+    // (and the user told) when it cannot be.
+    bool EcritSignalErreur();
     void SpectreBtnClick();
     void ExporteImageBtnClick();
     void FiltreCBClick();

@@ -66,22 +66,26 @@ void TWaveForm::CreeControlesLecon() {
 // The error file is written at each press, from the digitised sound on screen; the player may
 // still hold it from the previous press, and lets go of it meanwhile.
 void TWaveForm::ErreurBtnClick() {
+    if (MediaPlayer.FileName == seance.nomFichierErreur) MediaPlayer.Close();
+    if (EcritSignalErreur()) PlayBtnClick(ErreurBtn);
+}
+
+bool TWaveForm::EcritSignalErreur() {
     if (!vecteurErreur) vecteurErreur = AlloueVecteurSon();
     CalculeSignalErreur(*seance.son.vecteurSon, *seance.son.vecteurSonSousEch, seance.son.NbrePoints,
                         *vecteurErreur);
-    if (MediaPlayer.FileName == seance.nomFichierErreur) MediaPlayer.Close();
     if (const auto cree = CreeFichierSiAbsent(NomSysteme(seance.nomFichierErreur)); !cree) {
         AfficheMessage(QString::fromStdString(cree.Message()));
-        return;
+        return false;
     }
     if (const auto ecrit = EcritWav(NomSysteme(seance.nomFichierErreur), *vecteurErreur,
                                     seance.son.NbrePoints, seance.son.FreqEch);
         !ecrit) {
         AfficheMessage(QStringLiteral("Impossible d'écrire le signal d'erreur\n%1\n(%2)")
                            .arg(seance.nomFichierErreur, QString::fromStdString(ecrit.Message())));
-        return;
+        return false;
     }
-    PlayBtnClick(ErreurBtn);
+    return true;
 }
 
 void TWaveForm::SpectreBtnClick() {

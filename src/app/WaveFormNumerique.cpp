@@ -4,6 +4,7 @@
 
 #include "app/PaintBox.h"
 #include "app/WaveForm.h"
+#include "platform/Messages.h"
 #include "sound/Numerisation.h"
 
 void TWaveForm::BitsCBChange() {
@@ -26,7 +27,14 @@ void TWaveForm::CalculeNumerique() {
     LabelFreq->setText(QString::fromStdString(TexteLabelFreq(seance.son.FreqEch, s)));
     NumeriseSon(SourceNumerisation(s), *seance.son.vecteurSonSousEch, seance.son.NbrePoints, q, s);
     // Without a sound the player has no file to take back: only the settings change.
-    if (!seance.nomFichier.isEmpty()) {
+    if (seance.Activite() == Tactivite::acLecture) {
+        // The play goes on with the new samples: the class hears 8 bits become 3 as the loop plays.
+        EcritFichierWav(seance.nomFichierSousEch, *seance.son.vecteurSonSousEch);
+        if (MediaPlayer.FileName == seance.nomFichierErreur && !EcritSignalErreur()) return;
+        if (MediaPlayer.FileName != seance.nomFichier)
+            if (const auto relu = MediaPlayer.RelitPendantLecture(); !relu)
+                AfficheMessage(QString::fromStdString(relu.Message()));
+    } else if (!seance.nomFichier.isEmpty()) {
         MediaPlayer.Close();
         EcritFichierWav(seance.nomFichierSousEch, *seance.son.vecteurSonSousEch);
         ReprendLecteur();

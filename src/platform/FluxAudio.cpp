@@ -108,9 +108,14 @@ Tresultat<> TfluxSortie::Demarre(std::vector<std::int16_t> echantillons, int can
                                  bool boucle, const TsignalAudio& signal, std::uint32_t numero) {
     Arrete();
     if (!SystemeAudioPret()) return Echec("système audio indisponible");
-    echantillons_ = std::move(echantillons);
+    tampons_[0] = std::move(echantillons);
+    tampons_[1].assign(tampons_[0].size(), 0);
+    actif_.store(0);
+    lu_.store(0);
+    courant_ = ancien_ = 0;
+    fondu_ = 0;
     canaux_ = std::max(canaux, 1);
-    tramesTotal_ = static_cast<std::int64_t>(echantillons_.size()) / canaux_;
+    tramesTotal_ = static_cast<std::int64_t>(tampons_[0].size()) / canaux_;
     positionPassage_ = 0;
     trames_.store(0);
     boucle_.store(boucle);
@@ -133,19 +138,52 @@ bool TfluxSortie::EnCours() const {
     return flux_ && Pa_IsStreamActive(Flux(flux_)) == 1;
 }
 
+bool TfluxSortie::Remplace(const std::vector<std::int16_t>& echantillons) {
+    const int actif = actif_.load(std::memory_order_relaxed);
+    if (echantillons.size() != tampons_[actif].size() || lu_.load(std::memory_order_acquire) != actif)
+        return false;
+    const int libre = 1 - actif;
+    std::copy(echantillons.begin(), echantillons.end(), tampons_[libre].begin());
+    actif_.store(libre, std::memory_order_release);
+    return true;
+}
+
+// Copies `n` frames from `position`, mixing in the fade from the set left when one runs.
+void TfluxSortie::Copie(std::int16_t* dest, std::int64_t n) {
+    const std::int16_t* source = tampons_[courant_].data() + positionPassage_ * canaux_;
+    const std::int64_t fondues = std::min(n, fondu_);
+    const std::int16_t* ancien = tampons_[ancien_].data() + positionPassage_ * canaux_;
+    for (std::int64_t t = 0; t < fondues; ++t, --fondu_) {
+        // The old samples' weight goes down from (kFonduTrames - 1)/kFonduTrames to 0.
+        const std::int64_t poids = fondu_ - 1;
+        for (int c = 0; c < canaux_; ++c) {
+            const std::int64_t i = t * canaux_ + c;
+            dest[i] = static_cast<std::int16_t>((ancien[i] * poids + source[i] * (kFonduTrames - poids)) /
+                                                kFonduTrames);
+        }
+    }
+    std::memcpy(dest + fondues * canaux_, source + fondues * canaux_,
+                static_cast<std::size_t>((n - fondues) * canaux_) * sizeof(std::int16_t));
+}
+
 // Copies the next samples; at the end of the samples a loop starts again at once, so the
-// passes follow each other without a gap, and a single play completes.
+// passes follow each other without a gap, and a single play completes. Other samples given
+// meanwhile are taken up at the start of a block.
 int TfluxSortie::Rappel(const void*, void* sortie, unsigned long trames, const PaStreamCallbackTimeInfo*,
                         unsigned long, void* moi) {
     auto* self = static_cast<TfluxSortie*>(moi);
     auto* dest = static_cast<std::int16_t*>(sortie);
     const auto voulues = static_cast<std::int64_t>(trames);
+    if (const int voulu = self->actif_.load(std::memory_order_acquire);
+        voulu != self->courant_ && self->fondu_ == 0) {
+        self->ancien_ = self->courant_;
+        self->courant_ = voulu;
+        self->fondu_ = kFonduTrames;
+    }
     std::int64_t faites = 0;
     while (faites < voulues && self->tramesTotal_ > 0) {
         const std::int64_t n = std::min(voulues - faites, self->tramesTotal_ - self->positionPassage_);
-        std::memcpy(dest + faites * self->canaux_,
-                    self->echantillons_.data() + self->positionPassage_ * self->canaux_,
-                    n * self->canaux_ * sizeof(std::int16_t));
+        self->Copie(dest + faites * self->canaux_, n);
         faites += n;
         self->positionPassage_ += n;
         if (self->positionPassage_ < self->tramesTotal_) break;
@@ -154,6 +192,7 @@ int TfluxSortie::Rappel(const void*, void* sortie, unsigned long trames, const P
         self->signal_->Emet(self->numero_, TtypeSignal::tsPassage);
     }
     std::fill(dest + faites * self->canaux_, dest + voulues * self->canaux_, 0);
+    if (self->fondu_ == 0) self->lu_.store(self->courant_, std::memory_order_release);
     self->trames_.fetch_add(faites, std::memory_order_release);
     return self->positionPassage_ >= self->tramesTotal_ ? paComplete : paContinue;
 }

@@ -50,6 +50,12 @@ public:
                         const TsignalAudio& signal, std::uint32_t numero);
     // Whether the play under way goes on from the start at its end.
     void SetBoucle(bool boucle) { boucle_.store(boucle, std::memory_order_release); }
+    // Gives the play under way other samples of the same length (the sound digitised again),
+    // heard from the device's next block on, where the play stands, through a fade of
+    // kFonduTrames frames so that the change makes no click. False, and nothing changes, while
+    // the previous change is not yet taken up: ask again a few milliseconds later.
+    bool Remplace(const std::vector<std::int16_t>& echantillons);
+    static constexpr std::int64_t kFonduTrames = 64;
     // Aborts a play and waits for the device (two seconds at most, for a card that went away);
     // no signal follows an aborted play.
     void Arrete();
@@ -61,9 +67,17 @@ private:
     static int Rappel(const void*, void* sortie, unsigned long trames, const PaStreamCallbackTimeInfo*,
                       unsigned long, void* moi);
     static void RappelFin(void* moi);
+    void Copie(std::int16_t* dest, std::int64_t n);
 
     void* flux_ = nullptr;
-    std::vector<std::int16_t> echantillons_;
+    // Two sets of samples of the same length: the audio thread reads the one `actif_` names; the
+    // UI thread writes the other only once `lu_` says the audio thread has left it.
+    std::vector<std::int16_t> tampons_[2];
+    std::atomic<int> actif_{0};
+    std::atomic<int> lu_{0};
+    int courant_ = 0;         // audio thread only
+    int ancien_ = 0;          // audio thread only: the set faded out
+    std::int64_t fondu_ = 0;  // audio thread only: frames of the fade still to mix
     int canaux_ = 1;
     std::int64_t tramesTotal_ = 0;
     std::int64_t positionPassage_ = 0;  // audio thread only

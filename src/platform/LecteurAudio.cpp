@@ -33,7 +33,13 @@ struct TLecteurAudio::Fichier {
     }
 };
 
+// A replacement waits at most one device block: a few milliseconds.
+constexpr int kRelanceMs = 5;
+
 TLecteurAudio::TLecteurAudio() {
+    relance_.setSingleShot(true);
+    relance_.setInterval(kRelanceMs);
+    relance_.callOnTimeout(this, [this] { ProposeRemplacement(); });
     signal_.OnSignal = [this](std::uint32_t numero, TtypeSignal type) { SignalRecu(numero, type); };
     veille_.Progression = [this] { return lecture_.TramesJouees(); };
     veille_.OnMuet = [this] { CarteMuette(); };
@@ -95,6 +101,9 @@ Tresultat<> TLecteurAudio::Play() {
     const auto fin = fin_;
     OublieOptions();
     InterromptLecture();
+    // Samples read again for a play that has ended are not this play's.
+    relance_.stop();
+    remplacement_.clear();
     const std::int64_t total = f.info.frames;
     if (!debut && !fin && AutoRewind && position_ >= total) position_ = 0;
     const std::int64_t de = std::clamp<std::int64_t>(debut ? EnTrames(*debut) : position_, 0, total);
@@ -168,6 +177,32 @@ void TLecteurAudio::CarteMuette() {
     lectureOuverte_ = false;
     if (OnPanne) OnPanne(QStringLiteral("La sortie son ne répond plus : la lecture s'arrête."));
     if (lectureNotifie_) Notifie(TnotificationLecteur::nvAborted);
+}
+
+Tresultat<> TLecteurAudio::RelitPendantLecture() {
+    if (!fichier_) return LecteurFerme();
+    if (!lectureOuverte_) return {};
+    // A handle of its own: the open one keeps the header it read.
+    Fichier f;
+    f.sf = sf_open(QFile::encodeName(FileName).constData(), SFM_READ, &f.info);
+    if (!f.sf || f.info.channels != fichier_->info.channels)
+        return Echec(QStringLiteral("Impossible de lire le fichier son (%1)")
+                         .arg(QString::fromLocal8Bit(sf_strerror(f.sf)))
+                         .toStdString());
+    const auto canaux = static_cast<std::size_t>(f.info.channels);
+    remplacement_.assign(static_cast<std::size_t>(longueurLecture_) * canaux, 0);
+    sf_seek(f.sf, debutLecture_, SEEK_SET);
+    sf_readf_short(f.sf, remplacement_.data(), longueurLecture_);
+    ProposeRemplacement();
+    return {};
+}
+
+void TLecteurAudio::ProposeRemplacement() {
+    if (!lectureOuverte_ || remplacement_.empty()) return;
+    if (lecture_.Remplace(remplacement_))
+        remplacement_.clear();
+    else
+        relance_.start();
 }
 
 void TLecteurAudio::SetBoucle(bool boucle) {

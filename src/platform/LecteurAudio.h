@@ -12,6 +12,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include "platform/FluxAudio.h"
 #include "platform/SignalAudio.h"
@@ -61,6 +62,11 @@ public:
 
     bool EnLecture() const { return lectureOuverte_; }
 
+    // The file was written again with other samples of the same length (the sound digitised
+    // again while it plays): the play under way takes them where it stands, without stopping.
+    // Nothing happens when no play is under way.
+    Tresultat<> RelitPendantLecture();
+
 protected:
     bool event(QEvent* evenement) override;
 
@@ -74,6 +80,7 @@ private:
     void SignalRecu(std::uint32_t numero, TtypeSignal type);
     void CarteMuette();
     std::int64_t PositionLecture() const;
+    void ProposeRemplacement();
 
     std::unique_ptr<Fichier> fichier_;
     TsignalAudio signal_;
@@ -91,4 +98,7 @@ private:
     bool boucle_ = false;
     bool lectureOuverte_ = false;  // a play whose end has not been reported yet
     bool lectureNotifie_ = false;
+    // Samples read again that the play has not taken up yet, offered again by the timer.
+    std::vector<std::int16_t> remplacement_;
+    QTimer relance_;
 };

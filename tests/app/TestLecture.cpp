@@ -83,6 +83,40 @@ TEST(Lecture, LesDeuxBoutonsJouentLaSelectionDuSonOuDeSaVersionNumerisee) {
     EXPECT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();
 }
 
+// b changed while the digitised sound loops: the loop goes on and, after the short fade, plays
+// exactly the sound digitised at the new b, in phase; the error loop follows the same way.
+TEST(Lecture, LesReglagesChangesPendantUneBoucleSEntendentSansArret) {
+    FenetreTest f;
+    const auto son = Rampe(4000);
+    f->ChargeFichierWav(FichierSon(son, 8000));
+    f->Selectionne(200, 695);
+    f.BoucleCB()->setChecked(true);
+    for (QToolButton* bouton : {f.PlaySousEchBtn(), f.ErreurBtn()}) {
+        bouton->click();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return TailleSortieCarte() > 3000; }, 5000));
+        f.BitsTB()->setValue(f.BitsTB()->value() == 5 ? 3 : 5);
+        EXPECT_TRUE(f.BitsTB()->isEnabled());
+        const std::size_t apres = TailleSortieCarte();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return TailleSortieCarte() > apres + 20000; }, 5000));
+        EXPECT_EQ(f->Seance().Activite(), Tactivite::acLecture);
+        f.StopPlayBtn()->click();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return Pret(f); }, 5000));
+
+        const TvecteurSon& numerise = *f->Seance().son.vecteurSonSousEch;
+        std::vector<std::int16_t> attendu(496);
+        for (int i = 0; i < 496; ++i) {
+            const std::int16_t n = numerise.son16(200 + i);
+            attendu[i] = bouton == f.ErreurBtn() ? static_cast<std::int16_t>(n - son[200 + i]) : n;
+        }
+        const auto joue = SonJoue();
+        ASSERT_GE(joue.size(), 3000u);
+        // The last pass played is the new sound, at its place in the selection.
+        const std::size_t fin = joue.size() - joue.size() % 496;
+        EXPECT_TRUE(std::equal(attendu.begin(), attendu.end(), joue.begin() + (fin - 496)));
+    }
+    EXPECT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();
+}
+
 TEST(Lecture, PositionEnMillisecondesArrondieAuPlusPres) {
     FenetreTest f;
     f->ChargeFichierWav(FichierSon(Rampe(50000), 44100));

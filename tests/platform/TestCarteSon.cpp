@@ -226,3 +226,41 @@ TEST(Enregistreur, DecompteApresStop) {
     EXPECT_EQ(CompteurMaxArret(2.0, 110), 19);
     EXPECT_EQ(CompteurMaxArret(0.25, 100), 3);  // 2.5 ticks: halves to even
 }
+
+// The sound digitised again while its loop plays: the play goes on where it stands and, after
+// a short fade, plays exactly the new samples, pass after pass.
+TEST_F(CarteSon, UneBoucleReprendLesNouveauxEchantillonsSansSArreter) {
+    std::vector<std::int16_t> a(600), b(600);
+    for (int i = 0; i < 600; ++i) {
+        a[i] = static_cast<std::int16_t>(1000 + 7 * i);
+        b[i] = static_cast<std::int16_t>(-3000 - 5 * i);
+    }
+    Ouvre(a, 1, 8000);
+    lecteur.SetBoucle(true);
+    lecteur.SetNotify(true);
+    ASSERT_TRUE(lecteur.Play());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return notifications.size() >= 2; }, 5000));
+    EcritOctets(lecteur.FileName.toStdString(), ImageWav(1, 8000, 16, Octets(b)));
+    ASSERT_TRUE(lecteur.RelitPendantLecture());
+    const std::size_t avant = notifications.size();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return notifications.size() >= avant + 3; }, 5000));
+    EXPECT_TRUE(lecteur.EnLecture());
+    ASSERT_TRUE(lecteur.Stop());
+
+    const auto joue = SonJoue();
+    ASSERT_GE(joue.size(), 3 * a.size());
+    ASSERT_EQ(std::vector<std::int16_t>(joue.begin(), joue.begin() + 600), a);
+    // The first sample that is not the old loop's starts the fade; the new samples follow in phase.
+    std::size_t k = 0;
+    while (k < joue.size() && joue[k] == a[k % 600]) ++k;
+    ASSERT_LT(k + TfluxSortie::kFonduTrames + 600, joue.size());
+    const auto milieu = [&](std::size_t i) { return (a[i % 600] + b[i % 600]) / 2; };
+    EXPECT_GT(joue[k], milieu(k));  // mostly the old sound, then mostly the new one
+    EXPECT_LT(joue[k + TfluxSortie::kFonduTrames - 2], milieu(k + TfluxSortie::kFonduTrames - 2));
+    for (std::size_t i = k; i < k + TfluxSortie::kFonduTrames; ++i) {
+        EXPECT_LT(joue[i], a[i % 600]) << i;
+        EXPECT_GE(joue[i], b[i % 600]) << i;
+    }
+    for (std::size_t i = k + TfluxSortie::kFonduTrames; i < joue.size(); ++i)
+        ASSERT_EQ(joue[i], b[i % 600]) << i;
+}
