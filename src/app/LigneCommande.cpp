@@ -112,7 +112,10 @@ std::optional<QString> ChargeSon(const QString& entree, double debutSecondes, Te
                 return QStringLiteral("pas de dossier temporaire où décoder le son (%1)")
                     .arg(dossier.errorString());
             const std::string decode = NomSysteme(dossier.filePath(QStringLiteral("son.wav")));
-            wav = ConvertitSon(choix.route, nom, {decode}, {}).fichier;
+            const auto ecrit = ConvertitSon(choix.route, nom, {decode}, {});
+            if (!ecrit) return QString::fromStdString(ecrit.Message());
+            if (!ecrit.Valeur()) return QString::fromStdString(ecrit.Valeur().Message());
+            wav = ecrit.Valeur().Valeur().fichier;
         }
         const TdescriptionWav d = DecritFichierWav(wav);
         const auto debut = std::llround(debutSecondes * d.FreqEch);

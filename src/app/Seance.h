@@ -81,7 +81,8 @@ struct TetatCommandes {
     bool velta = true;
     bool enregistrer = true;
     bool stop = false;
-    bool lire = false;  // Play, the digitised play and Erreur
+    bool annuler = false;  // shown during a conversion until it is asked to end
+    bool lire = false;     // Play, the digitised play and Erreur
     bool stopLecture = false;
     bool sauver = true;
     bool animer = true;
