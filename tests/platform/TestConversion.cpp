@@ -1,20 +1,28 @@
 // The conversion into a WAV file, without a window: every WAV file that libsndfile reads, made
-// here by sox, against libsndfile's own reading of it; and where the converted file goes, which
-// never replaces a file that Sampix did not write from that source.
+// here by sox, against libsndfile's own reading of it; where the converted file goes, which
+// never replaces a file that Sampix did not write from that source; its cancellation, and its
+// worker thread.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
+#include <condition_variable>
 #include <cstring>
 #include <functional>
 #include <limits>
+#include <memory>
+#include <mutex>
+#include <thread>
 
 #include <gtest/gtest.h>
 #include <sndfile.h>
+#include <QCoreApplication>
 #include <QFile>
+#include <QTest>
 
+#include "platform/ConversionEnCours.h"
 #include "platform/ConversionSon.h"
 #include "platform/Dossiers.h"
 #include "support/FichiersTest.h"
@@ -373,4 +381,57 @@ TEST(ConversionSon, UneConversionAnnuleeNeLaisseRien) {
               "La conversion a été annulée.");
     EXPECT_EQ(Contenu(ailleurs.parent_path()), std::vector<path>{"sortie.wav"});
     EXPECT_EQ(LitOctets(ailleurs), (std::vector<std::uint8_t>{1, 2, 3}));
+}
+
+// The worker's hand-over: progress and the result come on the thread that made the object, the
+// result once and last; an object that goes during a conversion it cancelled waits for its
+// worker, calls nothing more, and leaves no file.
+TEST(ConversionEnCours, LeResultatRevientSurLeFilDeLObjetQuiAttendSonTravailAvantDePartir) {
+    const path d = NouveauDossier();
+    const path source = Sox(d / "long.flac", {"-r", "44100", "-c", "2"}, {"2", "sine", "440", "sine", "660"});
+    const auto fil = std::this_thread::get_id();
+    std::vector<int> pourcentages;
+    std::vector<std::string> fins;
+    const auto progression = [&](int p) {
+        EXPECT_EQ(std::this_thread::get_id(), fil);
+        EXPECT_TRUE(fins.empty());
+        pourcentages.push_back(p);
+    };
+    const auto fin = [&](Tresultat<TsonConverti> r) {
+        EXPECT_EQ(std::this_thread::get_id(), fil);
+        fins.push_back(!r ? r.Message() : !r.Valeur() ? r.Valeur().Message() : r.Valeur().Valeur().fichier);
+    };
+    auto conversion = std::make_unique<TconversionEnCours>();
+    ASSERT_TRUE(conversion->Lance(TrouteFichier::rAutreFormat, source.string(), progression, fin));
+    EXPECT_FALSE(conversion->Lance(TrouteFichier::rAutreFormat, source.string(), progression, fin));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !conversion->EnCours(); }, 60000));
+    EXPECT_EQ(fins, std::vector<std::string>{(d / "long.wav").string()});
+    ASSERT_FALSE(pourcentages.empty());
+    EXPECT_FALSE(conversion->Annule());
+
+    std::filesystem::remove(d / "long.wav");
+    fins.clear();
+    std::mutex m;
+    std::condition_variable cv;
+    int etat = 0;  // 1: the worker is held after its second block; 2: let go
+    const TarretConversion ancien = RemplaceArretConversion([&, blocs = 0](TetapeConversion e) mutable {
+        if (e != TetapeConversion::apresBloc || ++blocs != 2) return;
+        std::unique_lock verrou(m);
+        etat = 1;
+        cv.notify_all();
+        cv.wait(verrou, [&] { return etat == 2; });
+    });
+    ASSERT_TRUE(conversion->Lance(TrouteFichier::rAutreFormat, source.string(), progression, fin));
+    {
+        std::unique_lock verrou(m);
+        cv.wait(verrou, [&] { return etat == 1; });
+        EXPECT_TRUE(conversion->Annule());
+        etat = 2;
+        cv.notify_all();
+    }
+    conversion.reset();
+    RemplaceArretConversion(ancien);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(fins.empty());
+    EXPECT_EQ(Contenu(d), std::vector<path>{"long.flac"});
 }
