@@ -9,7 +9,6 @@
 #include <QByteArray>
 #include <QFile>
 #include <QLocale>
-#include <QToolButton>
 
 #include "app/NomSysteme.h"
 #include "app/WaveForm.h"

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <condition_variable>
 #include <cstring>
@@ -413,7 +414,7 @@ TEST(ConversionEnCours, LeResultatRevientSurLeFilDeLObjetQuiAttendSonTravailAvan
     fins.clear();
     std::mutex m;
     std::condition_variable cv;
-    int etat = 0;  // 1: the worker is held after its second block; 2: let go
+    std::atomic<int> etat = 0;  // 1: the worker is held after its second block; 2: let go
     const TarretConversion ancien = RemplaceArretConversion([&, blocs = 0](TetapeConversion e) mutable {
         if (e != TetapeConversion::apresBloc || ++blocs != 2) return;
         std::unique_lock verrou(m);
