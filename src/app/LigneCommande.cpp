@@ -99,42 +99,42 @@ std::optional<double> Debut(const QCommandLineParser& p, const QString& nom) {
 // Reads the sound into the record as the window opens it: a WAV file the reader takes as it
 // is, any other sound decoded first into a folder of its own under the temporary folder,
 // removed on return. An error gives the message to print.
-std::optional<QString> ChargeSon(const QString& entree, double debutSecondes, TenregistrementSon& son) {
+Tresultat<> ChargeSon(const QString& entree, double debutSecondes, TenregistrementSon& son) {
     const std::string nom = NomSysteme(entree);
     const TchoixRoute choix = ChoisitRoute(nom);
     QTemporaryDir dossier;
     std::string wav = nom;
-    try {
-        if (choix.route != TrouteFichier::rWav) {
-            if (choix.route == TrouteFichier::rMp3 && !DecodeurMp3Disponible())
-                return QStringLiteral("décodeur MP3 non trouvé (libmpg123)");
-            if (!dossier.isValid())
-                return QStringLiteral("pas de dossier temporaire où décoder le son (%1)")
-                    .arg(dossier.errorString());
-            const std::string decode = NomSysteme(dossier.filePath(QStringLiteral("son.wav")));
-            wav = ConvertitSon(choix.route, nom, {decode}, {}).fichier;
-        }
-        const auto decrit = DecritFichierWav(wav);
-        if (!decrit) return QString::fromStdString(decrit.Message());
-        const TdescriptionWav& d = decrit.Valeur();
-        const auto debut = std::llround(debutSecondes * d.FreqEch);
-        if (debut > 0 && debut >= d.tramesPresentes)
-            return QStringLiteral("--debut %1 s est après la fin du son (%2 s)")
-                .arg(debutSecondes)
-                .arg(static_cast<double>(d.tramesPresentes) / d.FreqEch, 0, 'f', 1);
-        const auto lu = LitFichierWav(wav, son, debut);
-        if (!lu) return QString::fromStdString(lu.Message());
-        if (lu.Valeur())
-            Ecrit(stderr,
-                  QStringLiteral("sampix : attention, %1 dépasse la capacité : seules %2 trames à partir "
-                                 "de la trame %3 sont prises")
-                      .arg(entree)
-                      .arg(son.NbrePoints)
-                      .arg(debut));
-    } catch (const std::runtime_error& e) {
-        return QString::fromStdString(e.what());
+    if (choix.route != TrouteFichier::rWav) {
+        if (choix.route == TrouteFichier::rMp3 && !DecodeurMp3Disponible())
+            return Echec("décodeur MP3 non trouvé (libmpg123)");
+        if (!dossier.isValid())
+            return Echec(QStringLiteral("pas de dossier temporaire où décoder le son (%1)")
+                             .arg(dossier.errorString())
+                             .toStdString());
+        const std::string decode = NomSysteme(dossier.filePath(QStringLiteral("son.wav")));
+        const auto ecrit = ConvertitSon(choix.route, nom, {decode}, {});
+        if (!ecrit) return Echec(ecrit.Message());
+        if (!ecrit.Valeur()) return Echec(ecrit.Valeur().Message());
+        wav = ecrit.Valeur().Valeur().fichier;
     }
-    return std::nullopt;
+    const auto decrit = DecritFichierWav(wav);
+    if (!decrit) return Echec(decrit.Message());
+    const TdescriptionWav& d = decrit.Valeur();
+    const auto debut = std::llround(debutSecondes * d.FreqEch);
+    if (debut > 0 && debut >= d.tramesPresentes)
+        return Echec(QStringLiteral("--debut %1 s est après la fin du son (%2 s)")
+                         .arg(debutSecondes)
+                         .arg(static_cast<double>(d.tramesPresentes) / d.FreqEch, 0, 'f', 1)
+                         .toStdString());
+    const auto lu = LitFichierWav(wav, son, debut);
+    if (!lu) return Echec(lu.Message());
+    if (lu.Valeur())
+        Ecrit(stderr, QStringLiteral("sampix : attention, %1 dépasse la capacité : seules %2 trames à partir "
+                                     "de la trame %3 sont prises")
+                          .arg(entree)
+                          .arg(son.NbrePoints)
+                          .arg(debut));
+    return {};
 }
 
 }  // namespace
@@ -236,8 +236,9 @@ int ExecuteLigneDeCommande(int argc, char** argv) {
                         .arg(fichiers[j]));
 
     TenregistrementSon son;
-    if (const auto echec = ChargeSon(entree, *secondes, son))
-        return Erreur(kEchecFichier, QStringLiteral("impossible d'ouvrir %1 : %2").arg(entree, *echec));
+    if (const auto charge = ChargeSon(entree, *secondes, son); !charge)
+        return Erreur(kEchecFichier, QStringLiteral("impossible d'ouvrir %1 : %2")
+                                         .arg(entree, QString::fromStdString(charge.Message())));
     NumeriseSon(*son.vecteurSon, *son.vecteurSonSousEch, son.NbrePoints, QuantumNumerisation(son.NBits, *b),
                 *s);
     if (const auto ecrit =

@@ -77,6 +77,7 @@ TetatCommandes EtatCommandes(const Tseance& seance) {
         case acRecherche:
         case acConversion:
             e.ouvrir = e.velta = e.enregistrer = e.lire = e.animer = e.direct = false;
+            e.annuler = seance.Activite() == acConversion && !seance.ArretDemande();
             break;
         case acDirect:
             e = {.ouvrir = false,

@@ -61,7 +61,8 @@ public:
     // after a recording took over its device).
     void Termine(Tactivite activite);
 
-    // Stop was asked of the present activity (a play), which ends when its device says so.
+    // Stop was asked of the present activity (a play, a conversion), which ends when its device
+    // or its worker says so.
     void DemandeArret() { arretDemande_ = true; }
     bool ArretDemande() const { return arretDemande_; }
 
@@ -85,7 +86,8 @@ struct TetatCommandes {
     bool velta = true;
     bool enregistrer = true;
     bool stop = false;
-    bool lire = false;  // Play, the digitised play and Erreur
+    bool annuler = false;  // shown during a conversion until it is asked to end
+    bool lire = false;     // Play, the digitised play and Erreur
     bool stopLecture = false;
     bool sauver = true;
     bool animer = true;

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -18,6 +19,7 @@
 #include "graph/CurseurTemps.h"
 #include "graph/LecturesRepere.h"
 #include "graph/ModeleVue.h"
+#include "platform/ConversionEnCours.h"
 #include "platform/Enregistreur.h"
 #include "platform/LecteurAudio.h"
 #include "sound/ChaineDirect.h"
@@ -82,10 +84,14 @@ public:
     // Reads a WAV file from frame `debut` on; a refused file is reported and the sound on
     // screen stays.
     void ChargeFichierWav(const QString& FileName, std::int64_t debut = 0);
-    // Decodes a compressed file (the MP3 or the other road) into a WAV file named and placed by
-    // the conversion's naming rule, showing the progress in the caption. Returns that name, or
-    // an empty string once a failure has been shown.
-    QString ConvertitEnWav(const QString& source, TrouteFichier route);
+    // Starts decoding a compressed file (the MP3 or the other road) on a worker thread into a
+    // WAV file named and placed by the conversion's naming rule, showing the progress in the
+    // caption; false when another activity runs. Once it is written, `suite` gets its name on
+    // the UI thread; a failure is shown instead, a cancelled conversion ends without a word.
+    using TsuiteConversion = std::function<void(const QString& wavName)>;
+    bool ConvertitEnWav(const QString& source, TrouteFichier route, TsuiteConversion suite);
+    // Annuler (Escape): the conversion ends leaving no file.
+    void AnnuleBtnClick();
     void EcritFichierWav(const QString& FileName, const TvecteurSon& vecteur);
     void CalculeNumerique();
     // Sets the play selection, in frames, and redraws the strip's band: the whole sound on a load.
@@ -208,6 +214,10 @@ private:
     void FormDeactivate();
     void RefuseFichier(const QString& FileName, const QString& raison);
     std::optional<std::int64_t> ChoisitDebut(const QString& wavName, const QString& choisi);
+    // Opens a WAV file, asking which part of a long one, under the name the teacher chose.
+    void OuvreWav(const QString& wavName, const QString& choisi);
+    void FinConversion(const QString& source, const QString& titreAvant,
+                       const Tresultat<TsonConverti>& resultat, const TsuiteConversion& suite);
     void MarqueTitre(bool tronque, std::int64_t debut);
     QString DossierDialogues() const;
     void SignaleEcriture(const QString& FileName, const Tresultat<>& ecrit);
@@ -231,6 +241,8 @@ private:
     // Controls, in screen order.
     QToolBar* ToolBar1;
     QToolButton* OpenFileBtn;
+    QToolButton* AnnuleBtn;
+    QAction* actionAnnule;
     QToolButton* VeltaBtn;
     QToolButton* VolumeBtn;
     QToolButton* RecordBtn;
@@ -303,6 +315,10 @@ private:
     TinterfaceVelta velta;
     std::unique_ptr<TVQ2> InterfaceVQ2;  // made at start-up when the VQ2 driver was loaded
     bool fermetureDemandee = false;      // the window was closed while the search ran
+
+    // The compressed file being decoded, and a closing that waits for its worker to end.
+    TconversionEnCours conversion;
+    bool fermetureApresConversion = false;
 
     // Animation steps drawn so far, and the frames in the view when it started.
     std::int32_t NbreAnim = 0;

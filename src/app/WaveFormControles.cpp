@@ -98,6 +98,10 @@ void TWaveForm::CreeControles() {
     ToolBar1 = new QToolBar(this);
     ToolBar1->setIconSize(QSize(20, 20));
     OpenFileBtn = BoutonBarre(ToolBar1, "Ouvrir", QStyle::SP_DialogOpenButton, "Ouvrir");
+    // Shown only while a conversion runs; a widget in a tool bar hides through its action.
+    AnnuleBtn =
+        BoutonBarre(ToolBar1, "Annuler", QStyle::SP_DialogCancelButton, "Annuler la conversion (Échap)");
+    actionAnnule = ToolBar1->actions().constLast();
     VeltaBtn =
         BoutonBarre(ToolBar1, "Velta", QStyle::SP_DriveNetIcon, "test de la présence d'Velta VX2 ou VXQ");
     VolumeBtn = BoutonBarre(ToolBar1, "Volume", QStyle::SP_MediaVolume);
@@ -200,6 +204,7 @@ void TWaveForm::CreeControles() {
     const std::pair<QObject*, const char*> noms[] = {
         {ToolBar1, "ToolBar1"},
         {OpenFileBtn, "OpenFileBtn"},
+        {AnnuleBtn, "AnnuleBtn"},
         {VeltaBtn, "VeltaBtn"},
         {VolumeBtn, "VolumeBtn"},
         {RecordBtn, "RecordBtn"},
@@ -240,6 +245,7 @@ void TWaveForm::CreeControles() {
     for (const auto& [objet, nom] : noms) objet->setObjectName(QLatin1StringView(nom));
 
     connect(OpenFileBtn, &QToolButton::clicked, this, &TWaveForm::OpenFileBtnClick);
+    connect(AnnuleBtn, &QToolButton::clicked, this, &TWaveForm::AnnuleBtnClick);
     connect(SaveBtn, &QToolButton::clicked, this, &TWaveForm::SaveBtnClick);
     connect(ExitBtn, &QToolButton::clicked, this, &TWaveForm::ExitBtnClick);
     connect(PlayBtn, &QToolButton::clicked, this, [this] { PlayBtnClick(PlayBtn); });
@@ -298,12 +304,14 @@ void TWaveForm::CreeRaccourcis() {
         bouton->setToolTip(bulle + " (" + r.touches.toString(QKeySequence::NativeText) + ")");
     }
     // Escape stops whatever runs: a play, a recording or the live mode, through the Stop button that is
-    // enabled.
+    // enabled, or a conversion through Annuler.
     auto* echap = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     echap->setContext(Qt::WindowShortcut);
     connect(echap, &QShortcut::activated, this, [this] {
         if (seance.Activite() == Tactivite::acLecture)
             StopPlayBtnClick();
+        else if (seance.Activite() == Tactivite::acConversion)
+            AnnuleBtn->click();
         else
             StopBtn->click();
     });
@@ -313,6 +321,7 @@ void TWaveForm::CreeRaccourcis() {
 void TWaveForm::MetAJourCommandes() {
     const TetatCommandes e = EtatCommandes(seance);
     OpenFileBtn->setEnabled(e.ouvrir);
+    actionAnnule->setVisible(e.annuler);
     VeltaBtn->setEnabled(e.velta);
     RecordBtn->setEnabled(e.enregistrer);
     StopBtn->setEnabled(e.stop);

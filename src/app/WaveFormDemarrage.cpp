@@ -73,8 +73,15 @@ void TWaveForm::FormClose() {
 }
 
 // A search or a stop processes events while it waits: a closing then ends it early, and the
-// window closes once it has returned.
+// window closes once it has returned. A conversion is cancelled, and the window closes once its
+// worker has ended.
 void TWaveForm::closeEvent(QCloseEvent* evenement) {
+    if (conversion.EnCours()) {
+        conversion.Annule();
+        fermetureApresConversion = true;
+        evenement->ignore();
+        return;
+    }
     if (velta.Occupe()) {
         velta.Abandonne();
         fermetureDemandee = true;

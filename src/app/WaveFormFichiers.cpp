@@ -91,21 +91,25 @@ void TWaveForm::dropEvent(QDropEvent* evenement) {
 }
 
 // Opening waits while a recording, an acquisition, a search, a conversion or the live mode
-// runs (the open and the conversion are one step for this), and ends a play or the animation.
+// runs, and ends a play or the animation. A compressed file opens once its conversion is over.
 void TWaveForm::OuvreFichier(const QString& FileName) {
     if (!seance.Peut(Tactivite::acConversion)) return;
     ArreteCeQuiTourne();
     const TchoixRoute choix = ChoisitRoute(NomSysteme(FileName));
-    QString wavName = FileName;
     if (choix.route != TrouteFichier::rWav) {
         if (choix.route == TrouteFichier::rMp3 && !bassOK) {
             AfficheMessage(QStringLiteral("Décodeur MP3 non trouvé (libmpg123)"));
             return;
         }
-        wavName = ConvertitEnWav(FileName, choix.route);
-        if (wavName.isEmpty()) return;
+        ConvertitEnWav(FileName, choix.route,
+                       [this, FileName](const QString& wavName) { OuvreWav(wavName, FileName); });
+        return;
     }
-    if (const auto debut = ChoisitDebut(wavName, FileName)) ChargeFichierWav(wavName, *debut);
+    OuvreWav(FileName, FileName);
+}
+
+void TWaveForm::OuvreWav(const QString& wavName, const QString& choisi) {
+    if (const auto debut = ChoisitDebut(wavName, choisi)) ChargeFichierWav(wavName, *debut);
 }
 
 // A sound longer than the record asks which part to load, naming the file the teacher chose;

@@ -1,71 +1,78 @@
 // Importing a compressed sound (MP3, FLAC, Ogg Vorbis, Opus, AIFF, or a WAV file the reader
-// does not take): decoded into a WAV file, beside it when its folder can be written, which is
-// then opened as usual.
+// does not take): decoded on a worker thread into a WAV file, beside it when its folder can be
+// written, which is then opened as usual. The window stays live meanwhile; Annuler (Escape)
+// ends the conversion without a file.
 #include <algorithm>
-#include <chrono>
+#include <memory>
+#include <utility>
 
 #include <QByteArray>
-#include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
-#include <QScopeGuard>
-#include <QToolButton>
 
 #include "app/NomSysteme.h"
 #include "app/WaveForm.h"
-#include "platform/ConversionSon.h"
-#include "platform/DecodeurSon.h"
 #include "platform/Messages.h"
 
-namespace {
-
-// The caption and the pending events every 50 ms at most: repainting must not slow the
-// conversion, which takes well under a second for most files.
-constexpr auto kIntervalleProgression = std::chrono::milliseconds(50);
-
-}  // namespace
-
-QString TWaveForm::ConvertitEnWav(const QString& source, TrouteFichier route) {
+bool TWaveForm::ConvertitEnWav(const QString& source, TrouteFichier route, TsuiteConversion suite) {
+    // Nothing may start another load, a play or a recording until the new file is in.
+    if (!seance.Commence(Tactivite::acConversion)) return false;
     const QString titreAvant = windowTitle();
-    // The window keeps repainting during the conversion, but nothing may start another
-    // load, a play or a recording until the new file is in.
-    if (!seance.Commence(Tactivite::acConversion)) return {};
-    MetAJourCommandes();
-    const auto fin = qScopeGuard([this] {
-        seance.Termine(Tactivite::acConversion);
-        MetAJourCommandes();
-    });
-    TresultatConversion resultat;
-    try {
-        setWindowTitle(QStringLiteral("Ouverture du fichier ..."));
-        int pourcentageMontre = 0;
-        // The first block shows the window's pending events at once, the others by the clock.
-        auto prochaine = std::chrono::steady_clock::now();
-        resultat = ConvertitSon(route, NomSysteme(source), {}, [&](int pourcentage) {
-            if (const auto maintenant = std::chrono::steady_clock::now(); maintenant >= prochaine) {
-                prochaine = maintenant + kIntervalleProgression;
-                QCoreApplication::processEvents();
-                pourcentageMontre = std::max(pourcentageMontre, pourcentage);
-                setWindowTitle(QStringLiteral("Conversion : %1%").arg(pourcentageMontre));
-            }
+    setWindowTitle(QStringLiteral("Ouverture du fichier ..."));
+    auto pourcentageMontre = std::make_shared<int>(0);
+    conversion.Lance(
+        route, NomSysteme(source),
+        [this, pourcentageMontre](int pourcentage) {
+            *pourcentageMontre = std::max(*pourcentageMontre, pourcentage);
+            setWindowTitle(QStringLiteral("Conversion : %1%").arg(*pourcentageMontre));
+        },
+        [this, source, titreAvant, suite = std::move(suite)](Tresultat<TsonConverti> resultat) {
+            FinConversion(source, titreAvant, resultat, suite);
         });
-    } catch (const EDecodeurSon& e) {
+    MetAJourCommandes();
+    return true;
+}
+
+void TWaveForm::AnnuleBtnClick() {
+    if (seance.Activite() != Tactivite::acConversion || seance.ArretDemande()) return;
+    // Too late once the file is taking its name: the conversion then ends as usual.
+    if (!conversion.Annule()) return;
+    seance.DemandeArret();
+    MetAJourCommandes();
+}
+
+// On the UI thread, once the worker has sent its result. A conversion cancelled, by Annuler or
+// by the window's closing, ends without a word; one that completed while the window was closing
+// leaves its file and opens nothing.
+void TWaveForm::FinConversion(const QString& source, const QString& titreAvant,
+                              const Tresultat<TsonConverti>& resultat, const TsuiteConversion& suite) {
+    const bool annulee = seance.ArretDemande();
+    seance.Termine(Tactivite::acConversion);
+    MetAJourCommandes();
+    if (std::exchange(fermetureApresConversion, false)) {
         setWindowTitle(titreAvant);
-        AfficheMessage(QStringLiteral("Impossible de convertir le fichier\n%1\n\n%2").arg(source, e.what()));
-        return {};
-    } catch (const std::runtime_error& e) {
-        setWindowTitle(titreAvant);
-        AfficheMessage(QString::fromStdString(e.what()));
-        return {};
+        close();
+        return;
     }
+    if (annulee || !resultat || !resultat.Valeur()) {
+        setWindowTitle(titreAvant);
+        if (annulee) return;
+        if (!resultat)
+            AfficheMessage(QString::fromStdString(resultat.Message()));
+        else
+            AfficheMessage(QStringLiteral("Impossible de convertir le fichier\n%1\n\n%2")
+                               .arg(source, QString::fromStdString(resultat.Valeur().Message())));
+        return;
+    }
+    const TresultatConversion& converti = resultat.Valeur().Valeur();
     // The end of the stream is the whole of it, whatever the headers announced.
     setWindowTitle(QStringLiteral("Conversion : 100%"));
     setWindowTitle(QStringLiteral("Conversion terminée"));
     // A cut file gives the sound it still holds, and the teacher is told where it stops.
-    if (resultat.finEndommagee)
+    if (converti.finEndommagee)
         AfficheMessage(
             QStringLiteral("La fin du fichier\n%1\nest endommagée (le fichier a été coupé) : le son "
                            "converti s'arrête à %2 s.")
-                .arg(source, QLocale(QLocale::French).toString(resultat.secondes, 'f', 2)));
-    return QFile::decodeName(QByteArray::fromStdString(resultat.fichier));
+                .arg(source, QLocale(QLocale::French).toString(converti.secondes, 'f', 2)));
+    suite(QFile::decodeName(QByteArray::fromStdString(converti.fichier)));
 }

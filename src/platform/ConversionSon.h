@@ -2,10 +2,11 @@
 // PCM WAV file, without a window: the window's import and the command line share it.
 #pragma once
 
+#include <atomic>
 #include <functional>
 #include <string>
 
-#include "platform/DecodeurSon.h"
+#include "sound/Resultat.h"
 #include "sound/RouteFichier.h"
 
 struct TdestinationConversion {
@@ -21,11 +22,33 @@ struct TresultatConversion {
     double secondes = 0;
 };
 
+// Ending a conversion from another thread. It stops before its next block, or before its
+// finished file takes its name; from that moment on it completes, and Annule comes too late.
+class Tannulation {
+public:
+    // True when the conversion will end without a file; false once its file is being put in place.
+    bool Annule();
+    bool Annulee() const { return etat_.load() == kAnnulee; }
+    // For the conversion, before its file takes its name: false when cancelled first.
+    bool Conclut();
+
+private:
+    enum Tetat { kEnCours, kAnnulee, kConclue };
+    std::atomic<Tetat> etat_{kEnCours};
+};
+
+// What the source gave: the WAV file written, or why the source cannot be decoded (it cannot
+// be opened, its format is not one the decoders read, it is damaged, it holds no sound). The
+// window puts the source's name before that reason.
+using TsonConverti = Tresultat<TresultatConversion>;
+
 // Decodes `source` with libmpg123 for rMp3, libsndfile otherwise, calling `progression` after
-// each block with the share of the source read so far (0 to 100). Throws EDecodeurSon for a
-// file that cannot be decoded or holds no sound, std::runtime_error "Impossible de créer
-// le fichier ..." or "Impossible d'écrire le fichier ..." when the WAV file cannot be written;
-// a failure leaves no file behind, and a file already at the destination as it was.
-TresultatConversion ConvertitSon(TrouteFichier route, const std::string& source,
-                                 const TdestinationConversion& destination,
-                                 const std::function<void(int pourcentage)>& progression);
+// each block with the share of the source read so far (0 to 100). The outer result fails when
+// the WAV file cannot be written ("Impossible de créer le fichier ..." or "Impossible d'écrire
+// le fichier ...", which name it) and when `annulation` ended the conversion; the inner one
+// when the source cannot be decoded. A failure leaves no file behind, a file already at the
+// destination as it was, and the registry unchanged.
+Tresultat<TsonConverti> ConvertitSon(TrouteFichier route, const std::string& source,
+                                     const TdestinationConversion& destination,
+                                     const std::function<void(int pourcentage)>& progression,
+                                     Tannulation* annulation = nullptr);

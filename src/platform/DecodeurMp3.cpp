@@ -3,6 +3,7 @@
 #include <sys/types.h>
 
 #include <cstring>
+#include <memory>
 #include <utility>
 
 #include <mpg123.h>
@@ -16,6 +17,7 @@ bool InitialiseMpg123() {
     return ok;
 }
 
+// Called from libmpg123's C code: TfichierSource's reads never throw.
 mpg123_ssize_t Lit(void* source, void* p, size_t n) {
     return static_cast<TfichierSource*>(source)->Lit(p, n);
 }
@@ -72,11 +74,17 @@ void TdecodeurMp3::TfermeMpg123::operator()(mpg123_handle_struct* mh) const {
     mpg123_delete(mh);
 }
 
-TdecodeurMp3::TdecodeurMp3(const std::string& nom) : TdecodeurSon(nom) {
+TdecodeurOuvert TdecodeurMp3::Ouvre(const std::string& nom) {
+    std::unique_ptr<TdecodeurMp3> d(new TdecodeurMp3);
+    if (auto demarre = d->Demarre(nom); !demarre) return Echec(demarre.Message());
+    return std::unique_ptr<TdecodeurSon>(std::move(d));
+}
+
+Tresultat<> TdecodeurMp3::Demarre(const std::string& nom) {
+    if (auto ouvert = source_.Ouvre(nom); !ouvert) return ouvert;
     int erreur = MPG123_OK;
     if (InitialiseMpg123()) mh_.reset(mpg123_new(nullptr, &erreur));
-    if (!mh_)
-        throw EDecodeurSon(std::string("Le décodeur MP3 ne démarre pas : ") + mpg123_plain_strerror(erreur));
+    if (!mh_) return Echec(std::string("Le décodeur MP3 ne démarre pas : ") + mpg123_plain_strerror(erreur));
     // Nothing on stderr; 16-bit samples at the stream's own rate and channel count, never
     // resampled or remixed, so that a change in mid-stream comes as a new format.
     mpg123_param(mh_.get(), MPG123_ADD_FLAGS, MPG123_QUIET, 0);
@@ -87,58 +95,62 @@ TdecodeurMp3::TdecodeurMp3(const std::string& nom) : TdecodeurSon(nom) {
     for (size_t i = 0; i < nombre; ++i)
         mpg123_format(mh_.get(), frequences[i], MPG123_MONO | MPG123_STEREO, MPG123_ENC_SIGNED_16);
     mpg123_replace_reader_handle(mh_.get(), Lit, Cherche, nullptr);
-    if (mpg123_open_handle(mh_.get(), &source_) != MPG123_OK) throw EDecodeurSon(kPasMp3);
+    if (mpg123_open_handle(mh_.get(), &source_) != MPG123_OK) return Echec(kPasMp3);
     long frequence = 0;
     int canaux = 0;
     int codage = 0;
     if (mpg123_getformat(mh_.get(), &frequence, &canaux, &codage) != MPG123_OK) {
-        source_.SignaleErreurLecture();
-        throw EDecodeurSon(kPasMp3);
+        if (auto lu = source_.EtatLecture(); !lu) return lu;
+        return Echec(kPasMp3);
     }
-    VerifieCouche();
+    if (auto couche = VerifieCouche(); !couche) return couche;
     canaux_ = canaux;
     frequence_ = static_cast<std::uint32_t>(frequence);
+    return {};
 }
 
-void TdecodeurMp3::VerifieFormat() {
+Tresultat<> TdecodeurMp3::VerifieFormat() {
     long frequence = 0;
     int canaux = 0;
     int codage = 0;
     mpg123_getformat(mh_.get(), &frequence, &canaux, &codage);
     if (frequence != static_cast<long>(frequence_) || canaux != canaux_)
-        throw EDecodeurSon("Le format du son change en cours de fichier (" +
-                           Description(frequence_, canaux_) + ", puis " + Description(frequence, canaux) +
-                           ") : un seul son est converti, d'un bout à l'autre du même format.");
+        return Echec("Le format du son change en cours de fichier (" + Description(frequence_, canaux_) +
+                     ", puis " + Description(frequence, canaux) +
+                     ") : un seul son est converti, d'un bout à l'autre du même format.");
+    return {};
 }
 
-void TdecodeurMp3::VerifieCouche() {
+Tresultat<> TdecodeurMp3::VerifieCouche() {
     mpg123_frameinfo2 info{};
     if (mpg123_info2(mh_.get(), &info) != MPG123_OK || info.layer != 3)
-        throw EDecodeurSon("Ce n'est pas un son MPEG Layer III.");
+        return Echec("Ce n'est pas un son MPEG Layer III.");
+    return {};
 }
 
-std::span<const std::int16_t> TdecodeurMp3::LitBloc() {
+Tresultat<std::span<const std::int16_t>> TdecodeurMp3::LitBloc() {
     for (;;) {
         off_t trame = 0;
         unsigned char* audio = nullptr;
         size_t octets = 0;
         const int r = mpg123_decode_frame(mh_.get(), &trame, &audio, &octets);
         if (r == MPG123_NEW_FORMAT) {
-            VerifieFormat();
+            if (auto format = VerifieFormat(); !format) return Echec(format.Message());
         } else if (r == MPG123_DONE) {
-            source_.SignaleErreurLecture();
+            if (auto lu = source_.EtatLecture(); !lu) return Echec(lu.Message());
             mpg123_frameinfo2 info{};
             mpg123_info2(mh_.get(), &info);
             finEndommagee_ = FinCoupee(source_, mpg123_framepos(mh_.get()) + info.framesize);
-            return {};
+            return std::span<const std::int16_t>();
         } else if (r != MPG123_OK) {
-            source_.SignaleErreurLecture();
-            throw EDecodeurSon("Le fichier est endommagé : erreur de décodage à " +
-                               std::to_string(Pourcentage()) + " %.");
-        } else {
-            VerifieCouche();
+            if (auto lu = source_.EtatLecture(); !lu) return Echec(lu.Message());
+            return Echec("Le fichier est endommagé : erreur de décodage à " + std::to_string(Pourcentage()) +
+                         " %.");
+        } else if (auto couche = VerifieCouche(); !couche) {
+            return Echec(couche.Message());
         }
         // mpg123 hands out its own buffer of 16-bit samples, whole frames of them.
-        if (octets > 0) return {reinterpret_cast<const std::int16_t*>(audio), octets / 2};
+        if (octets > 0)
+            return std::span<const std::int16_t>(reinterpret_cast<const std::int16_t*>(audio), octets / 2);
     }
 }

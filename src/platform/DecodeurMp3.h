@@ -23,20 +23,22 @@ TdisponibiliteMp3 RemplaceDisponibiliteMp3(TdisponibiliteMp3 disponibilite);
 class TdecodeurMp3 : public TdecodeurSon {
 public:
     // Opens an MPEG audio Layer III file; anything else (other formats, MPEG Layer I or II,
-    // which some binaries pass for) throws EDecodeurSon.
-    explicit TdecodeurMp3(const std::string& nom);
+    // which some binaries pass for) is refused with its reason.
+    static TdecodeurOuvert Ouvre(const std::string& nom);
 
-    // Throws too when the rate or the channel count changes in mid-stream (files joined
+    // Fails too when the rate or the channel count changes in mid-stream (files joined
     // end to end), or when a frame of another layer comes.
-    std::span<const std::int16_t> LitBloc() override;
+    Tresultat<std::span<const std::int16_t>> LitBloc() override;
 
 private:
     struct TfermeMpg123 {
         void operator()(mpg123_handle_struct* mh) const;
     };
 
-    void VerifieFormat();
-    void VerifieCouche();
+    TdecodeurMp3() = default;
+    Tresultat<> Demarre(const std::string& nom);
+    Tresultat<> VerifieFormat();
+    Tresultat<> VerifieCouche();
 
     std::unique_ptr<mpg123_handle_struct, TfermeMpg123> mh_;
 };

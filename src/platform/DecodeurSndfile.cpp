@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
+#include <utility>
 
 #include <sndfile.h>
 
 namespace {
 
+// libsndfile calls these from its C code: TfichierSource's reads never throw.
 sf_count_t Longueur(void* source) {
     return static_cast<TfichierSource*>(source)->Taille();
 }
@@ -44,18 +47,24 @@ void TdecodeurSndfile::TfermeSndfile::operator()(sf_private_tag* sf) const {
     sf_close(sf);
 }
 
-TdecodeurSndfile::TdecodeurSndfile(const std::string& nom) : TdecodeurSon(nom) {
+TdecodeurOuvert TdecodeurSndfile::Ouvre(const std::string& nom) {
+    std::unique_ptr<TdecodeurSndfile> d(new TdecodeurSndfile);
+    if (auto demarre = d->Demarre(nom); !demarre) return Echec(demarre.Message());
+    return std::unique_ptr<TdecodeurSon>(std::move(d));
+}
+
+Tresultat<> TdecodeurSndfile::Demarre(const std::string& nom) {
+    if (auto ouvert = source_.Ouvre(nom); !ouvert) return ouvert;
     SF_VIRTUAL_IO io{Longueur, Cherche, Lit, Ecrit, Position};
     SF_INFO info{};
     sf_.reset(sf_open_virtual(&io, SFM_READ, &info, &source_));
     if (!sf_) {
-        source_.SignaleErreurLecture();
-        throw EDecodeurSon(kIllisible);
+        if (auto lu = source_.EtatLecture(); !lu) return lu;
+        return Echec(kIllisible);
     }
     if ((info.format & SF_FORMAT_TYPEMASK) == SF_FORMAT_MPEG)
-        throw EDecodeurSon(
-            "Ce fichier contient un son MPEG : donnez-lui l'extension .mp3 pour le convertir.");
-    if (info.channels < 1 || info.samplerate <= 0) throw EDecodeurSon(kIllisible);
+        return Echec("Ce fichier contient un son MPEG : donnez-lui l'extension .mp3 pour le convertir.");
+    if (info.channels < 1 || info.samplerate <= 0) return Echec(kIllisible);
     voiesSource_ = info.channels;
     canaux_ = std::min(info.channels, 2);
     frequence_ = static_cast<std::uint32_t>(info.samplerate);
@@ -63,9 +72,10 @@ TdecodeurSndfile::TdecodeurSndfile(const std::string& nom) : TdecodeurSon(nom) {
     tramesParBloc_ = std::max<std::size_t>(1, kEchantillons / static_cast<std::size_t>(voiesSource_));
     lus_.resize(tramesParBloc_ * static_cast<std::size_t>(voiesSource_));
     echantillons_.resize(tramesParBloc_ * static_cast<std::size_t>(canaux_));
+    return {};
 }
 
-std::span<const std::int16_t> TdecodeurSndfile::LitBloc() {
+Tresultat<std::span<const std::int16_t>> TdecodeurSndfile::LitBloc() {
     const sf_count_t trames =
         sf_readf_double(sf_.get(), lus_.data(), static_cast<sf_count_t>(tramesParBloc_));
     if (trames > 0) {
@@ -76,16 +86,16 @@ std::span<const std::int16_t> TdecodeurSndfile::LitBloc() {
         for (std::size_t t = 0; t < n; ++t)
             for (std::size_t v = 0; v < canaux; ++v)
                 echantillons_[t * canaux + v] = En16Bits(lus_[t * voies + v]);
-        return {echantillons_.data(), n * canaux};
+        return std::span<const std::int16_t>(echantillons_.data(), n * canaux);
     }
-    source_.SignaleErreurLecture();
+    if (auto lu = source_.EtatLecture(); !lu) return Echec(lu.Message());
     // A decoder that loses its way before the end of the file meets damage; at the end, a cut.
     if (sf_error(sf_.get()) != SF_ERR_NO_ERROR && source_.Position() < source_.Taille())
-        throw EDecodeurSon("Le fichier est endommagé : erreur de décodage à " +
-                           std::to_string(Pourcentage()) + " %.");
+        return Echec("Le fichier est endommagé : erreur de décodage à " + std::to_string(Pourcentage()) +
+                     " %.");
     // The length announced by FLAC, Ogg and AIFF headers is exact; an Ogg stream whose last
     // page is missing announces none.
     finEndommagee_ = sf_error(sf_.get()) != SF_ERR_NO_ERROR || tramesAnnoncees_ == SF_COUNT_MAX ||
                      tramesLues_ < tramesAnnoncees_;
-    return {};
+    return std::span<const std::int16_t>();
 }

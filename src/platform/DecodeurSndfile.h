@@ -18,15 +18,18 @@ struct sf_private_tag;
 
 class TdecodeurSndfile : public TdecodeurSon {
 public:
-    // Throws EDecodeurSon for a file that libsndfile does not read, and for MPEG audio.
-    explicit TdecodeurSndfile(const std::string& nom);
+    // Refuses a file that libsndfile does not read, and MPEG audio, with the reason.
+    static TdecodeurOuvert Ouvre(const std::string& nom);
 
-    std::span<const std::int16_t> LitBloc() override;
+    Tresultat<std::span<const std::int16_t>> LitBloc() override;
 
 private:
     struct TfermeSndfile {
         void operator()(sf_private_tag* sf) const;
     };
+
+    TdecodeurSndfile() = default;
+    Tresultat<> Demarre(const std::string& nom);
     // Samples read at a time, whatever the channel count.
     static constexpr std::size_t kEchantillons = 16384;
 

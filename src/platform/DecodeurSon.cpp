@@ -8,23 +8,25 @@
 #include <cerrno>
 #include <cstring>
 
-TfichierSource::TfichierSource(const std::string& nom) {
-    fd_ = ::open(nom.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd_ < 0) throw EDecodeurSon(std::string("Impossible d'ouvrir le fichier : ") + std::strerror(errno));
+Tresultat<> TfichierSource::Ouvre(const std::string& nom) {
+    const int fd = ::open(nom.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return Echec(std::string("Impossible d'ouvrir le fichier : ") + std::strerror(errno));
     struct stat etat {};
-    if (::fstat(fd_, &etat) != 0 || !S_ISREG(etat.st_mode)) {
+    if (::fstat(fd, &etat) != 0 || !S_ISREG(etat.st_mode)) {
         const int erreur = S_ISDIR(etat.st_mode) ? EISDIR : EINVAL;
-        ::close(fd_);
-        throw EDecodeurSon(std::string("Impossible d'ouvrir le fichier : ") + std::strerror(erreur));
+        ::close(fd);
+        return Echec(std::string("Impossible d'ouvrir le fichier : ") + std::strerror(erreur));
     }
+    fd_ = fd;
     taille_ = etat.st_size;
+    return {};
 }
 
 TfichierSource::~TfichierSource() {
-    ::close(fd_);
+    if (fd_ >= 0) ::close(fd_);
 }
 
-std::int64_t TfichierSource::Lit(void* p, std::size_t n) {
+std::int64_t TfichierSource::Lit(void* p, std::size_t n) noexcept {
     ssize_t r;
     do r = ::read(fd_, p, n);
     while (r < 0 && errno == EINTR);
@@ -36,7 +38,7 @@ std::int64_t TfichierSource::Lit(void* p, std::size_t n) {
     return r;
 }
 
-std::int64_t TfichierSource::Cherche(std::int64_t decalage, int origine) {
+std::int64_t TfichierSource::Cherche(std::int64_t decalage, int origine) noexcept {
     const off_t r = ::lseek(fd_, decalage, origine);
     if (r >= 0) position_ = r;
     return r;
@@ -55,9 +57,9 @@ bool TfichierSource::LitA(std::int64_t position, void* p, std::size_t n) const {
     return true;
 }
 
-void TfichierSource::SignaleErreurLecture() const {
-    if (erreur_ != 0)
-        throw EDecodeurSon(std::string("Impossible de lire le fichier : ") + std::strerror(erreur_));
+Tresultat<> TfichierSource::EtatLecture() const {
+    if (erreur_ != 0) return Echec(std::string("Impossible de lire le fichier : ") + std::strerror(erreur_));
+    return {};
 }
 
 int TdecodeurSon::Pourcentage() const {

@@ -4,38 +4,35 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
-#include <stdexcept>
 #include <string>
 
-// Why a file cannot be decoded; the message is plain French, ready to show to the user.
-class EDecodeurSon : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
+#include "sound/Resultat.h"
 
 // The compressed file a decoder reads, through this object only, so that the bytes read
 // give the progress whatever the headers announce, and a failed read keeps its reason.
 class TfichierSource {
 public:
-    // Throws EDecodeurSon when the file can't be opened or is not a regular file.
-    explicit TfichierSource(const std::string& nom);
+    TfichierSource() = default;
     ~TfichierSource();
     TfichierSource(const TfichierSource&) = delete;
     TfichierSource& operator=(const TfichierSource&) = delete;
 
-    // As read(2) and lseek(2) on the file; a failed read is also kept (ErreurLecture).
-    std::int64_t Lit(void* p, std::size_t n);
-    std::int64_t Cherche(std::int64_t decalage, int origine);
+    // Fails when the file can't be opened or is not a regular file.
+    Tresultat<> Ouvre(const std::string& nom);
+
+    // As read(2) and lseek(2) on the file; a failed read is also kept (EtatLecture). The
+    // decoding libraries call these from their C code, which no exception may cross.
+    std::int64_t Lit(void* p, std::size_t n) noexcept;
+    std::int64_t Cherche(std::int64_t decalage, int origine) noexcept;
     // `n` bytes at `position`, without moving; false when the file does not hold them all.
     bool LitA(std::int64_t position, void* p, std::size_t n) const;
 
     std::int64_t Taille() const { return taille_; }
     std::int64_t Position() const { return position_; }
-    // The errno of the first failed read, 0 while every read succeeded.
-    int ErreurLecture() const { return erreur_; }
-    // Throws the message for a failed read; does nothing while none failed.
-    void SignaleErreurLecture() const;
+    // The message for the first failed read; a success while every read succeeded.
+    Tresultat<> EtatLecture() const;
 
 private:
     int fd_ = -1;
@@ -54,8 +51,9 @@ public:
     std::uint32_t Frequence() const { return frequence_; }
 
     // The next samples, whole frames, valid until the next call; empty at the end of the
-    // stream. Throws EDecodeurSon for a damaged stream, a failed read or a change of format.
-    virtual std::span<const std::int16_t> LitBloc() = 0;
+    // stream. Fails for a damaged stream, a failed read or a change of format, with the
+    // message shown to the user; the decoder is then done with.
+    virtual Tresultat<std::span<const std::int16_t>> LitBloc() = 0;
 
     // Bytes of the file read so far over its size: 0 to 100.
     int Pourcentage() const;
@@ -65,10 +63,13 @@ public:
     bool FinEndommagee() const { return finEndommagee_; }
 
 protected:
-    explicit TdecodeurSon(const std::string& nom) : source_(nom) {}
+    TdecodeurSon() = default;
 
     TfichierSource source_;
     int canaux_ = 0;
     std::uint32_t frequence_ = 0;
     bool finEndommagee_ = false;
 };
+
+// A decoder ready to give its first block, or why the file cannot be decoded.
+using TdecodeurOuvert = Tresultat<std::unique_ptr<TdecodeurSon>>;

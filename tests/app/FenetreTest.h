@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QSlider>
 #include <QSplitter>
 #include <QStringList>
+#include <QTest>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -46,6 +48,7 @@ public:
     // spectrum and help windows).
     QToolBar* ToolBar1() const { return Controle<QToolBar>("ToolBar1"); }
     QToolButton* OpenFileBtn() const { return Controle<QToolButton>("OpenFileBtn"); }
+    QToolButton* AnnuleBtn() const { return Controle<QToolButton>("AnnuleBtn"); }
     QToolButton* VeltaBtn() const { return Controle<QToolButton>("VeltaBtn"); }
     QToolButton* VolumeBtn() const { return Controle<QToolButton>("VolumeBtn"); }
     QToolButton* RecordBtn() const { return Controle<QToolButton>("RecordBtn"); }
@@ -91,6 +94,19 @@ public:
     QTimer* Timer2() const { return Controle<QTimer>("Timer2"); }
     TFenetreAide* FenetreAide() const { return Controle<TFenetreAide>("FenetreAide"); }
     TFenetreSpectre* FenetreSpectre() const { return Controle<TFenetreSpectre>("FenetreSpectre"); }
+
+    // Annuler shows through its action in the tool bar; its widget follows at the next layout.
+    bool AnnuleMontre() const {
+        for (QAction* a : ToolBar1()->actions())
+            if (ToolBar1()->widgetForAction(a) == AnnuleBtn()) return a->isVisible();
+        return false;
+    }
+
+    // Runs the event loop until the conversion under way, if any, has ended in the window.
+    bool AttendsConversion() const {
+        return QTest::qWaitFor([this] { return fenetre->Seance().Activite() != Tactivite::acConversion; },
+                               60000);
+    }
 
     std::unique_ptr<TWaveForm> fenetre;
     QStringList messages;

@@ -128,6 +128,7 @@ TEST(Fichiers, UnFichierRefuseDonneUnSeulMessageEtGardeLeSon) {
             f->ChargeFichierWav(Chemin(refuse));
         else
             f->OuvreFichier(Chemin(refuse));
+        ASSERT_TRUE(f.AttendsConversion());
         ASSERT_EQ(f.messages.size(), 1) << c.raison << f.messages.join("|").toStdString();
         EXPECT_TRUE(f.messages[0].contains(Chemin(refuse))) << f.messages[0].toStdString();
         EXPECT_TRUE(f.messages[0].contains(c.raison)) << f.messages[0].toStdString();
@@ -322,6 +323,7 @@ TEST(Fichiers, UnWavDeTerrainSOuvreSansToucherLaSource) {
     image[4] += static_cast<std::uint8_t>(bext.size());
     const auto source = FichierSon(image);
     f->OuvreFichier(Chemin(source));
+    ASSERT_TRUE(f.AttendsConversion());
     ASSERT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();
     EXPECT_EQ(LitOctets(source), image);
     EXPECT_EQ(f->Seance().nomFichier, Chemin(source.parent_path() / "Son Mixte (Sampix).wav"));

@@ -5,18 +5,22 @@
 
 #include <cerrno>
 #include <chrono>
+#include <condition_variable>
 #include <cstring>
 #include <iterator>
+#include <mutex>
 
 #include <gtest/gtest.h>
 #include <sndfile.h>
 #include <QEvent>
+#include <QFile>
 #include <QLocale>
 #include <QTimer>
 #include <QToolButton>
 
 #include "app/DialogueExtrait.h"
 #include "app/FenetreTest.h"
+#include "platform/ConversionEnCours.h"
 #include "platform/Dossiers.h"
 #include "platform/RegistreConversions.h"
 #include "support/FichiersTest.h"
@@ -108,6 +112,52 @@ struct SonDejaCharge {
     QString titre;
 };
 
+// Holds the conversion's worker the `fois`-th time it reaches `etape`, until the test lets it go:
+// the test clicks meanwhile, on the UI thread, at that exact point of the conversion.
+class TtravailTenu {
+public:
+    TtravailTenu(TetapeConversion etape, int fois) {
+        ancien_ = RemplaceArretConversion([this, etape, fois](TetapeConversion e) {
+            if (e != etape || ++vus_ != fois) return;
+            std::unique_lock verrou(m_);
+            tenu_ = true;
+            cv_.notify_all();
+            cv_.wait(verrou, [this] { return libre_; });
+        });
+    }
+    ~TtravailTenu() {
+        Libere();
+        RemplaceArretConversion(ancien_);
+    }
+    TtravailTenu(const TtravailTenu&) = delete;
+    TtravailTenu& operator=(const TtravailTenu&) = delete;
+
+    // Waits, without running the window's events, until the worker is held.
+    bool Tenu() {
+        std::unique_lock verrou(m_);
+        return cv_.wait_for(verrou, std::chrono::seconds(60), [this] { return tenu_; });
+    }
+    void Libere() {
+        const std::lock_guard verrou(m_);
+        libre_ = true;
+        cv_.notify_all();
+    }
+
+private:
+    std::mutex m_;
+    std::condition_variable cv_;
+    bool tenu_ = false;
+    bool libre_ = false;
+    int vus_ = 0;  // the worker's alone
+    TarretConversion ancien_;
+};
+
+bool SansFichierCache(const path& dossier) {
+    for (const auto& e : std::filesystem::directory_iterator(dossier))
+        if (e.path().filename().string()[0] == '.') return false;
+    return true;
+}
+
 }  // namespace
 
 TEST(ImportMp3, EssaiMp3DonneEssaiWavACoteAvecLesEchantillonsDeMpg123) {
@@ -122,6 +172,7 @@ TEST(ImportMp3, EssaiMp3DonneEssaiWavACoteAvecLesEchantillonsDeMpg123) {
     f.choix = Chemin(dossier / "essai.MP3");
     const auto debut = std::chrono::steady_clock::now();
     f.OpenFileBtn()->click();
+    ASSERT_TRUE(f.AttendsConversion());
     const auto duree = std::chrono::steady_clock::now() - debut;
     ASSERT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();
 
@@ -157,6 +208,7 @@ TEST(ImportMp3, MonoA22050HzDeLame) {
     const path mp3 = Mp3(NouveauDossier() / "voix.mp3", 22050, 1, 1.0, true);
     FenetreTest f;
     f->OuvreFichier(Chemin(mp3));
+    ASSERT_TRUE(f.AttendsConversion());
     ASSERT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();
     const path wav = path(mp3).replace_extension(".wav");
     EXPECT_EQ(EnTete(LitOctets(wav)), (std::vector<std::uint32_t>{1, 22050, 44100, 2, 16}));
@@ -177,7 +229,8 @@ TEST(ImportMp3, LesCommandesAttendentLaFinMaisLaFenetreVit) {
         f.PlayBtn()->click();  // refused: nothing starts until the new file is in
     });
     f->OuvreFichier(Chemin(mp3));
-    // Pending events ran after the first block, before its percentage was shown.
+    ASSERT_TRUE(f.AttendsConversion());
+    // The window's own events run while the worker decodes, before a percentage is shown.
     EXPECT_EQ(titrePendant, "Ouverture du fichier ...");
     EXPECT_EQ(activitePendant, Tactivite::acConversion);
     EXPECT_EQ(actifsPendant, std::vector<bool>(5, false));
@@ -233,6 +286,7 @@ TEST(ImportMp3, UnFichierRefuseNeLaissePasDeWav) {
         f.messages.clear();
         const path source = d / nom;
         f->OuvreFichier(Chemin(source));
+        ASSERT_TRUE(f.AttendsConversion());
         ASSERT_EQ(f.messages.size(), 1) << nom;
         EXPECT_TRUE(f.messages[0].startsWith("Impossible de convertir le fichier\n" + Chemin(source) +
                                              "\n\n" + raison))
@@ -262,6 +316,7 @@ TEST(ImportMp3, SortieImpossibleACreerLeDitEtNOuvreRien) {
     const TdossierLectureSeule protegeDonnees(donnees.toStdString());
     if (!protegeSource.Actif() || !protegeDonnees.Actif()) GTEST_SKIP() << "les dossiers restent modifiables";
     f->OuvreFichier(Chemin(mp3));
+    ASSERT_TRUE(f.AttendsConversion());
     EXPECT_EQ(f.messages,
               QStringList{"Impossible de créer le fichier \"" + donnees + "essai.wav\". " +
                           QString::fromLocal8Bit(std::strerror(::geteuid() == 0 ? EROFS : EACCES))});
@@ -278,6 +333,7 @@ TEST(ImportMp3, UnWavDuMemeNomQueSampixNAPasEcritResteIntact) {
     EcritOctets(d / "chanson.wav", chanson);
     FenetreTest f;
     f->OuvreFichier(Chemin(mp3));
+    ASSERT_TRUE(f.AttendsConversion());
     ASSERT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();
     EXPECT_EQ(LitOctets(d / "chanson.wav"), chanson);
     const path sampix = d / "chanson (Sampix).wav";
@@ -297,6 +353,7 @@ TEST(ImportMp3, UnSonTropLongEstConvertiEntierPuisLuTronque) {
         return std::optional<std::int64_t>(0);
     });
     f->OuvreFichier(Chemin(mp3));
+    ASSERT_TRUE(f.AttendsConversion());
     RemplaceChoixExtrait(ancien);
     ASSERT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();
     const auto echantillons = EchantillonsWav(path(mp3).replace_extension(".wav"));
@@ -315,6 +372,7 @@ TEST(ImportMp3, UnFichierCoupeEstConvertiJusquALaCoupureEtLeDit) {
     EcritOctets(mp3, std::vector<std::uint8_t>(v.begin(), v.begin() + v.size() / 2 + 200));
     FenetreTest f;
     f->OuvreFichier(Chemin(mp3));
+    ASSERT_TRUE(f.AttendsConversion());
     const auto reference = EchantillonsMpg123(mp3);
     const path wav = path(mp3).replace_extension(".wav");
     EXPECT_EQ(PremiereDifference(EchantillonsWav(wav), reference, 2), "");
@@ -347,20 +405,24 @@ TEST(ImportMp3, LesAutresFormatsEtLesNomsTrompeurs) {
     FenetreTest f;
     for (const char* nom : {"son.flac", "flac-nomme.mp3"}) {
         f->OuvreFichier(Chemin(d / nom));
+        ASSERT_TRUE(f.AttendsConversion());
         const path wav = path(d / nom).replace_extension(".wav");
         EXPECT_EQ(EnTete(LitOctets(wav)), (std::vector<std::uint32_t>{2, 44100, 176400, 4, 16})) << nom;
         EXPECT_EQ(PremiereDifference(EchantillonsWav(wav), attendu.echantillons, 2), "") << nom;
         EXPECT_EQ(f->Seance().nomFichier, Chemin(wav));
     }
     f->OuvreFichier(Chemin(d / "voix.opus"));
+    ASSERT_TRUE(f.AttendsConversion());
     const TsonLu opus = LitSon(d / "voix.wav");
     EXPECT_EQ(opus.frequence, 48000);  // Opus decodes at 48 kHz
     EXPECT_EQ(opus.echantillons.size(), 2u * 72000);
     f->OuvreFichier(Chemin(d / "mp3-nomme.ogg"));
+    ASSERT_TRUE(f.AttendsConversion());
     EXPECT_EQ(
         PremiereDifference(EchantillonsWav(d / "mp3-nomme.wav"), EchantillonsMpg123(d / "chanson.mp3"), 2),
         "");
     f->OuvreFichier(Chemin(d / "voies.flac"));
+    ASSERT_TRUE(f.AttendsConversion());
     const TsonLu trois = LitSon(d / "voies.flac");
     std::vector<std::int16_t> deuxPremieres;
     for (std::size_t i = 0; i < trois.echantillons.size(); i += 3)
@@ -371,16 +433,125 @@ TEST(ImportMp3, LesAutresFormatsEtLesNomsTrompeurs) {
 
     // A WAV file under another name is read where it is.
     f->OuvreFichier(Chemin(d / "wav-nomme.mp3"));
+    ASSERT_TRUE(f.AttendsConversion());
     EXPECT_EQ(f->Seance().nomFichier, Chemin(d / "wav-nomme.mp3"));
     EXPECT_EQ(f->Seance().son.NbrePoints, static_cast<std::int32_t>(attendu.echantillons.size() / 2));
     EXPECT_FALSE(std::filesystem::exists(d / "wav-nomme.wav"));
 
     const auto octets = LitOctets(d / "faux.wav");
     f->OuvreFichier(Chemin(d / "faux.wav"));
+    ASSERT_TRUE(f.AttendsConversion());
     ASSERT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();
     EXPECT_EQ(LitOctets(d / "faux.wav"), octets);
     const auto reference = EchantillonsMpg123(d / "chanson.mp3");
     EXPECT_EQ(EchantillonsWav(d / "faux (Sampix).wav"), reference);
     EXPECT_EQ(f->Seance().nomFichier, Chemin(d / "faux (Sampix).wav"));
     EXPECT_EQ(f->Seance().son.NbrePoints, static_cast<std::int32_t>(reference.size() / 2));
+}
+
+// Stop, Open, the window's closing or Annuler arriving before the first block, between two
+// blocks, or once the file is in place but before the window has heard: each time the
+// conversion ends once, the commands come back, and the window holds either its previous sound
+// or the new one, opened once. Only Annuler and the closing end a conversion, and only until
+// its file is in place.
+TEST(ImportMp3, StopOuvrirFermerOuAnnulerAChaqueEtape) {
+    const path d = NouveauDossier();
+    const path mp3 = Mp3(d / "pas.mp3", 44100, 2, 2.0);  // 77 frames, a block each
+    const path autre = NouveauDossier() / "autre.wav";
+    EcritOctets(autre, ImageWav(1, 8000, 16, std::vector<std::uint8_t>(800, 9)));
+    enum Tclic { cStop, cOuvrir, cFermer, cAnnuler };
+    const std::pair<TetapeConversion, int> etapes[] = {{TetapeConversion::avantPremierBloc, 1},
+                                                       {TetapeConversion::apresBloc, 30},
+                                                       {TetapeConversion::avantResultat, 1}};
+    for (const auto& [etape, fois] : etapes) {
+        for (const Tclic clic : {cStop, cOuvrir, cFermer, cAnnuler}) {
+            const std::string cas = std::to_string(static_cast<int>(etape)) + "/" + std::to_string(clic);
+            std::filesystem::remove(d / "pas.wav");
+            FenetreTest f;
+            SonDejaCharge avant(f);
+            f->show();
+            TitresVus vus(f.fenetre.get());
+            TtravailTenu tenu(etape, fois);
+            f->OuvreFichier(Chemin(mp3));
+            ASSERT_TRUE(tenu.Tenu()) << cas;
+            EXPECT_EQ(f->Seance().Activite(), Tactivite::acConversion) << cas;
+            EXPECT_TRUE(f.AnnuleMontre()) << cas;
+            switch (clic) {
+                case cStop:
+                    f.StopBtn()->click();
+                    break;
+                case cOuvrir:
+                    f.choix = Chemin(autre);
+                    f.OpenFileBtn()->click();
+                    f->OuvreFichier(Chemin(autre));  // as a drop or the command line would
+                    break;
+                case cFermer:
+                    f->close();
+                    EXPECT_TRUE(f->isVisible()) << cas;  // until the worker has ended
+                    break;
+                case cAnnuler:
+                    f.AnnuleBtn()->click();
+                    break;
+            }
+            tenu.Libere();
+            ASSERT_TRUE(f.AttendsConversion()) << cas;
+
+            const bool enPlace = etape == TetapeConversion::avantResultat;
+            const bool ecrit = enPlace || (clic != cFermer && clic != cAnnuler);
+            const bool ouvert = ecrit && clic != cFermer;
+            EXPECT_EQ(std::filesystem::exists(d / "pas.wav"), ecrit) << cas;
+            EXPECT_TRUE(SansFichierCache(d)) << cas;
+            EXPECT_EQ(vus.titres.count("Conversion terminée"), ouvert ? 1 : 0) << cas;
+            EXPECT_TRUE(f.demandes.isEmpty()) << cas;
+            EXPECT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();
+            EXPECT_EQ(f->isVisible(), clic != cFermer) << cas;
+            EXPECT_FALSE(f.AnnuleMontre()) << cas;
+            if (ouvert) {
+                EXPECT_EQ(f->Seance().nomFichier, Chemin(d / "pas.wav")) << cas;
+                EXPECT_EQ(f->Lecteur().FileName, Chemin(d / "pas.wav")) << cas;
+                for (QToolButton* b : CommandesVerrouillees(f)) EXPECT_TRUE(b->isEnabled()) << cas;
+            } else {
+                avant.EstIntact();
+            }
+        }
+    }
+}
+
+// Annuler, or Escape, between two blocks: no file, Sampix's older conversion of the source and
+// the registry as they were, and the sound on screen stays.
+TEST(ImportMp3, AnnulerOuEchapNeLaisseRien) {
+    const path d = NouveauDossier();
+    const path mp3 = Mp3(d / "chanson.mp3", 44100, 2, 2.0);
+    FenetreTest f;
+    f->OuvreFichier(Chemin(mp3));
+    ASSERT_TRUE(f.AttendsConversion());
+    // Another sound now: a conversion that went through would replace chanson.wav.
+    Mp3(mp3, 22050, 1, 2.0);
+    const auto ancien = LitOctets(d / "chanson.wav");
+    const path registre = QFile::encodeName(DossierDonnees() + "conversions.ini").toStdString();
+    const auto inscrit = LitOctets(registre);
+    SonDejaCharge avant(f);
+    f->show();
+    f->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.fenetre.get()));
+    for (const bool echap : {false, true}) {
+        TtravailTenu tenu(TetapeConversion::apresBloc, 10);
+        f->OuvreFichier(Chemin(mp3));
+        ASSERT_TRUE(tenu.Tenu());
+        ASSERT_TRUE(f.AnnuleMontre());
+        if (echap)
+            QTest::keyClick(f.fenetre.get(), Qt::Key_Escape);
+        else
+            f.AnnuleBtn()->click();
+        // Asked: the button goes at once, the commands wait for the worker's end.
+        EXPECT_FALSE(f.AnnuleMontre()) << echap;
+        EXPECT_EQ(f->Seance().Activite(), Tactivite::acConversion) << echap;
+        tenu.Libere();
+        ASSERT_TRUE(f.AttendsConversion());
+        EXPECT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();
+        EXPECT_EQ(LitOctets(d / "chanson.wav"), ancien) << echap;
+        EXPECT_EQ(LitOctets(registre), inscrit) << echap;
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(d), {}), 2) << echap;
+        avant.EstIntact();
+    }
 }

@@ -1,19 +1,29 @@
 // The conversion into a WAV file, without a window: every WAV file that libsndfile reads, made
-// here by sox, against libsndfile's own reading of it; and where the converted file goes, which
-// never replaces a file that Sampix did not write from that source.
+// here by sox, against libsndfile's own reading of it; where the converted file goes, which
+// never replaces a file that Sampix did not write from that source; its cancellation, and its
+// worker thread.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <condition_variable>
 #include <cstring>
+#include <functional>
 #include <limits>
+#include <memory>
+#include <mutex>
+#include <thread>
 
 #include <gtest/gtest.h>
 #include <sndfile.h>
+#include <QCoreApplication>
 #include <QFile>
+#include <QTest>
 
+#include "platform/ConversionEnCours.h"
 #include "platform/ConversionSon.h"
 #include "platform/Dossiers.h"
 #include "support/FichiersTest.h"
@@ -26,12 +36,27 @@ using std::filesystem::path;
 struct Tconverti {
     TresultatConversion resultat;
     std::vector<int> pourcentages;
+    std::string echecEcriture;  // the WAV file's failure, or the cancellation
+    std::string echecSource;    // why the source cannot be decoded
 };
 
-Tconverti Convertit(const path& source, const std::string& destination = {}) {
+// `apresBloc` runs after each block, with its number from 1.
+Tconverti Convertit(const path& source, const std::string& destination = {},
+                    Tannulation* annulation = nullptr, const std::function<void(int bloc)>& apresBloc = {}) {
     Tconverti c;
-    c.resultat = ConvertitSon(TrouteFichier::rAutreFormat, source.string(), {destination},
-                              [&c](int pourcentage) { c.pourcentages.push_back(pourcentage); });
+    const auto ecrit = ConvertitSon(
+        TrouteFichier::rAutreFormat, source.string(), {destination},
+        [&](int pourcentage) {
+            c.pourcentages.push_back(pourcentage);
+            if (apresBloc) apresBloc(static_cast<int>(c.pourcentages.size()));
+        },
+        annulation);
+    if (!ecrit)
+        c.echecEcriture = ecrit.Message();
+    else if (!ecrit.Valeur())
+        c.echecSource = ecrit.Valeur().Message();
+    else
+        c.resultat = ecrit.Valeur().Valeur();
     return c;
 }
 
@@ -314,13 +339,100 @@ TEST(ConversionSon, DestinationDonneeEtSonVide) {
     Lance("sox", {"-n", "-r", "8000", "-b", "24", Chemin(vide), "trim", "0", "0"});
     const auto avant = LitOctets(ailleurs);
     for (const std::string& destination : {std::string(), ailleurs.string()}) {
-        try {
-            Convertit(vide, destination);
-            ADD_FAILURE() << "aucune erreur";
-        } catch (const EDecodeurSon& e) {
-            EXPECT_STREQ(e.what(), "Le fichier ne contient aucun son.");
-        }
+        const Tconverti r = Convertit(vide, destination);
+        EXPECT_EQ(r.echecSource, "Le fichier ne contient aucun son.");
+        EXPECT_EQ(r.echecEcriture, "");
     }
     EXPECT_EQ(Contenu(d), (std::vector<path>{"court.flac", "vide.wav"}));
     EXPECT_EQ(LitOctets(ailleurs), avant);
+}
+
+// Cancelled between two blocks, from the first to the last: it stops there, leaves no file,
+// and Sampix's older conversion of the same source and the registry as they were.
+TEST(ConversionSon, UneConversionAnnuleeNeLaisseRien) {
+    const path d = NouveauDossier();
+    // 2 s at 44100 Hz stereo: 11 blocks of 16384 samples.
+    const path source = Sox(d / "long.flac", {"-r", "44100", "-c", "2"}, {"2", "sine", "440", "sine", "660"});
+    ASSERT_EQ(Convertit(source).resultat.fichier, (d / "long.wav").string());
+    // Another sound now: a conversion that went through would replace long.wav.
+    Sox(source, {"-r", "44100", "-c", "2"}, {"2", "sine", "550", "sine", "770"});
+    const auto ancien = LitOctets(d / "long.wav");
+    const path registre = QFile::encodeName(DossierDonnees() + "conversions.ini").toStdString();
+    const auto inscrit = LitOctets(registre);
+    ASSERT_FALSE(inscrit.empty());
+    for (const int bloc : {1, 6, 11}) {
+        Tannulation annulation;
+        const Tconverti r = Convertit(source, {}, &annulation, [&](int n) {
+            if (n == bloc) {
+                EXPECT_TRUE(annulation.Annule());
+            }
+        });
+        EXPECT_EQ(r.echecEcriture, "La conversion a été annulée.") << bloc;
+        EXPECT_EQ(r.pourcentages.size(), static_cast<std::size_t>(bloc));
+        EXPECT_EQ(Contenu(d), (std::vector<path>{"long.flac", "long.wav"})) << bloc;
+        EXPECT_EQ(LitOctets(d / "long.wav"), ancien) << bloc;
+        EXPECT_EQ(LitOctets(registre), inscrit) << bloc;
+    }
+    // Given its own destination, the same.
+    const path ailleurs = NouveauDossier() / "sortie.wav";
+    EcritOctets(ailleurs, {1, 2, 3});
+    Tannulation annulation;
+    EXPECT_TRUE(annulation.Annule());
+    EXPECT_EQ(Convertit(source, ailleurs.string(), &annulation).echecEcriture,
+              "La conversion a été annulée.");
+    EXPECT_EQ(Contenu(ailleurs.parent_path()), std::vector<path>{"sortie.wav"});
+    EXPECT_EQ(LitOctets(ailleurs), (std::vector<std::uint8_t>{1, 2, 3}));
+}
+
+// The worker's hand-over: progress and the result come on the thread that made the object, the
+// result once and last; an object that goes during a conversion it cancelled waits for its
+// worker, calls nothing more, and leaves no file.
+TEST(ConversionEnCours, LeResultatRevientSurLeFilDeLObjetQuiAttendSonTravailAvantDePartir) {
+    const path d = NouveauDossier();
+    const path source = Sox(d / "long.flac", {"-r", "44100", "-c", "2"}, {"2", "sine", "440", "sine", "660"});
+    const auto fil = std::this_thread::get_id();
+    std::vector<int> pourcentages;
+    std::vector<std::string> fins;
+    const auto progression = [&](int p) {
+        EXPECT_EQ(std::this_thread::get_id(), fil);
+        EXPECT_TRUE(fins.empty());
+        pourcentages.push_back(p);
+    };
+    const auto fin = [&](Tresultat<TsonConverti> r) {
+        EXPECT_EQ(std::this_thread::get_id(), fil);
+        fins.push_back(!r ? r.Message() : !r.Valeur() ? r.Valeur().Message() : r.Valeur().Valeur().fichier);
+    };
+    auto conversion = std::make_unique<TconversionEnCours>();
+    ASSERT_TRUE(conversion->Lance(TrouteFichier::rAutreFormat, source.string(), progression, fin));
+    EXPECT_FALSE(conversion->Lance(TrouteFichier::rAutreFormat, source.string(), progression, fin));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !conversion->EnCours(); }, 60000));
+    EXPECT_EQ(fins, std::vector<std::string>{(d / "long.wav").string()});
+    ASSERT_FALSE(pourcentages.empty());
+    EXPECT_FALSE(conversion->Annule());
+
+    std::filesystem::remove(d / "long.wav");
+    fins.clear();
+    std::mutex m;
+    std::condition_variable cv;
+    std::atomic<int> etat = 0;  // 1: the worker is held after its second block; 2: let go
+    const TarretConversion ancien = RemplaceArretConversion([&, blocs = 0](TetapeConversion e) mutable {
+        if (e != TetapeConversion::apresBloc || ++blocs != 2) return;
+        std::unique_lock verrou(m);
+        etat = 1;
+        cv.notify_all();
+        cv.wait(verrou, [&] { return etat == 2; });
+    });
+    ASSERT_TRUE(conversion->Lance(TrouteFichier::rAutreFormat, source.string(), progression, fin));
+    {
+        std::unique_lock verrou(m);
+        cv.wait(verrou, [&] { return etat == 1; });
+        EXPECT_TRUE(conversion->Annule());
+        etat = 2;
+        cv.notify_all();
+    }
+    conversion.reset();
+    RemplaceArretConversion(ancien);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(fins.empty());
+    EXPECT_EQ(Contenu(d), std::vector<path>{"long.flac"});
 }
