@@ -51,6 +51,7 @@ TetatCommandes EtatCommandes(const Tseance& seance) {
             break;
         case acAnimation:
             e.animer = false;
+            e.stopLecture = true;  // the play's Stop ends the animation too
             break;
         case acLecture:
             e.lire = false;

@@ -121,6 +121,7 @@ public:
     // The sampling animation.
     void AnimBtnClick();
     void Timer2Timer();
+    void ArreteAnimation();
 
     // Sound-card recording and the input survey.
     void RecordBtnClick();

@@ -28,3 +28,12 @@ void TWaveForm::Timer2Timer() {
         MetAJourCommandes();
     }
 }
+
+// Stop or Escape during the animation: the view comes back whole at once.
+void TWaveForm::ArreteAnimation() {
+    if (seance.Activite() != Tactivite::acAnimation) return;
+    Timer2->stop();
+    seance.Termine(Tactivite::acAnimation);
+    PaintBox->Redessine();
+    MetAJourCommandes();
+}

@@ -303,12 +303,12 @@ void TWaveForm::CreeRaccourcis() {
         const QString bulle = bouton->toolTip().isEmpty() ? bouton->text() : bouton->toolTip();
         bouton->setToolTip(bulle + " (" + r.touches.toString(QKeySequence::NativeText) + ")");
     }
-    // Escape stops whatever runs: a play, a recording or the live mode, through the Stop button that is
-    // enabled, or a conversion through Annuler.
+    // Escape stops whatever runs: a play, the animation, a recording or the live mode, through the Stop
+    // button that is enabled, or a conversion through Annuler.
     auto* echap = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     echap->setContext(Qt::WindowShortcut);
     connect(echap, &QShortcut::activated, this, [this] {
-        if (seance.Activite() == Tactivite::acLecture)
+        if (seance.Activite() == Tactivite::acLecture || seance.Activite() == Tactivite::acAnimation)
             StopPlayBtnClick();
         else if (seance.Activite() == Tactivite::acConversion)
             AnnuleBtn->click();

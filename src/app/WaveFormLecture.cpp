@@ -88,6 +88,7 @@ void TWaveForm::MediaPlayerNotify(TnotificationLecteur notification) {
 
 // The play ends when the player says so; until then only Stop is taken back.
 void TWaveForm::StopPlayBtnClick() {
+    if (seance.Activite() == Tactivite::acAnimation) ArreteAnimation();
     if (seance.Activite() != Tactivite::acLecture) return;
     seance.DemandeArret();
     MetAJourCommandes();

@@ -341,6 +341,33 @@ TEST(Animation, UnSonPlusCourtQueLaVueDureNbreMaxPlusUnPas) {
     EXPECT_FALSE(f.Timer2()->isActive());
 }
 
+// The animation ends on Escape or on the play's Stop, and the view comes back whole.
+TEST(Animation, EchapOuStopLArretent) {
+    FenetreTest f;
+    f->show();
+    f->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.fenetre.get()));
+    f->ChargeFichierWav(FichierSon(Rampe(4000), 8000));
+    f.PaintBox()->repaint();
+    const QImage entiere = f.PaintBox()->image().copy();
+    for (int essai = 0; essai < 2; ++essai) {
+        f.AnimBtn()->click();
+        f->Timer2Timer();
+        ASSERT_NE(f.PaintBox()->image(), entiere);
+        ASSERT_TRUE(f.StopPlayBtn()->isEnabled());
+        if (essai == 0)
+            QTest::keyClick(f.fenetre.get(), Qt::Key_Escape);
+        else
+            f.StopPlayBtn()->click();
+        EXPECT_EQ(f->Seance().Activite(), Tactivite::acRepos);
+        EXPECT_FALSE(f.Timer2()->isActive());
+        EXPECT_TRUE(f.AnimBtn()->isEnabled());
+        EXPECT_FALSE(f.StopPlayBtn()->isEnabled());
+        f.PaintBox()->repaint();
+        EXPECT_EQ(f.PaintBox()->image(), entiere);
+    }
+}
+
 TEST(Lecture, LAideOuverteLaisseLaLectureContinuer) {
     FenetreTest f;
     f->show();
