@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include "app/Boutons.h"
+#include "app/Icones.h"
 #include "app/PaintBox.h"
 #include "app/WaveForm.h"
 #include "platform/Messages.h"
@@ -106,9 +107,12 @@ void TWaveForm::CreeControles() {
         BoutonBarre(ToolBar1, "Velta", QStyle::SP_DriveNetIcon, "test de la présence d'Velta VX2 ou VXQ");
     VolumeBtn = BoutonBarre(ToolBar1, "Volume", QStyle::SP_MediaVolume);
     RecordBtn = BoutonBarre(ToolBar1, "Enregistrer");
-    StopBtn = BoutonBarre(ToolBar1, "Stop", QStyle::SP_MediaStop, "arrêt de l'enregistrement");
+    RecordBtn->setIcon(IconeEnregistrement());
+    StopBtn = BoutonBarre(ToolBar1, "Stop", QStyle::SP_CustomBase, "arrêt de l'enregistrement");
+    StopBtn->setIcon(IconeArretEnregistrement());
     PlayBtn = BoutonBarre(ToolBar1, "Ecouter", QStyle::SP_MediaPlay, "signal \"analogique\"");
-    PlaySousEchBtn = BoutonBarre(ToolBar1, "Ecouter", QStyle::SP_MediaPlay, "signal \"échantillonné\"");
+    PlaySousEchBtn = BoutonBarre(ToolBar1, "Ecouter", QStyle::SP_CustomBase, "signal \"échantillonné\"");
+    PlaySousEchBtn->setIcon(IconeEcouteNumerisee());
     SaveBtn = BoutonBarre(ToolBar1, "Enregistrer", QStyle::SP_DialogSaveButton,
                           "Enregistrer le fichier son courant");
     StopPlayBtn = BoutonBarre(ToolBar1, "Stop", QStyle::SP_MediaStop, "arrêt de l'écoute");
@@ -243,6 +247,13 @@ void TWaveForm::CreeControles() {
         {Timer2, "Timer2"},
     };
     for (const auto& [objet, nom] : noms) objet->setObjectName(QLatin1StringView(nom));
+    // The twin captions told apart, for screen readers.
+    const std::pair<QWidget*, const char*> nomsAccessibles[] = {
+        {PlayBtn, "Écouter le son"},           {PlaySousEchBtn, "Écouter le son numérisé"},
+        {RecordBtn, "Enregistrer un son"},     {SaveBtn, "Enregistrer le son numérisé dans un fichier"},
+        {StopBtn, "Arrêter l'enregistrement"}, {StopPlayBtn, "Arrêter l'écoute"},
+    };
+    for (const auto& [bouton, nom] : nomsAccessibles) bouton->setAccessibleName(QString::fromUtf8(nom));
 
     connect(OpenFileBtn, &QToolButton::clicked, this, &TWaveForm::OpenFileBtnClick);
     connect(AnnuleBtn, &QToolButton::clicked, this, &TWaveForm::AnnuleBtnClick);

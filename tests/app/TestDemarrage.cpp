@@ -149,3 +149,22 @@ TEST(Demarrage, LesDialoguesDeQtParlentFrancais) {
     EXPECT_EQ(boutons->button(QDialogButtonBox::Open)->text(), "&Ouvrir");
     EXPECT_EQ(dialogue.labelText(QFileDialog::LookIn), "Voir dans :");
 }
+
+// The twin buttons keep their captions; their icons and accessible names tell them apart.
+TEST(Demarrage, LesBoutonsJumeauxSeDistinguent) {
+    FenetreTest f;
+    const std::pair<QToolButton*, QToolButton*> jumeaux[] = {
+        {f.PlayBtn(), f.PlaySousEchBtn()}, {f.RecordBtn(), f.SaveBtn()}, {f.StopBtn(), f.StopPlayBtn()}};
+    QStringList noms;
+    for (const auto& [a, b] : jumeaux) {
+        EXPECT_EQ(a->text(), b->text());
+        for (QToolButton* bouton : {a, b}) {
+            EXPECT_FALSE(bouton->icon().isNull()) << bouton->objectName().toStdString();
+            noms << bouton->accessibleName();
+        }
+        EXPECT_NE(a->icon().pixmap(32).toImage(), b->icon().pixmap(32).toImage());
+    }
+    EXPECT_EQ(noms.join("|"),
+              "Écouter le son|Écouter le son numérisé|Enregistrer un son|"
+              "Enregistrer le son numérisé dans un fichier|Arrêter l'enregistrement|Arrêter l'écoute");
+}
