@@ -80,7 +80,7 @@ TEST(Interfaces, StopTropTotGardeLeSonPrecedent) {
     const QString precedent = QString::fromStdString(chemin.string());
     f->ChargeFichierWav(precedent);
     f.VeltaBtn()->click();
-    ASSERT_EQ(f->Interface().entree, Tentree::eVX2);
+    ASSERT_EQ(f->Interface().Entree(), Tentree::eVX2);
     const auto enregistrement = LitOctets(f->Seance().nomFichierRecord.toStdString());
     f.RecordBtn()->click();
     QTest::qWait(150);
@@ -150,7 +150,7 @@ TEST(Interfaces, FermerPendantLaRecherche) {
     guet.start(10);
     f.VeltaBtn()->click();
     EXPECT_FALSE(f->isVisible());
-    EXPECT_EQ(f->Interface().entree, Tentree::eSon);
+    EXPECT_EQ(f->Interface().Entree(), Tentree::eSon);
     EXPECT_EQ(muet.Commandes().size(), 1u);
     EXPECT_TRUE(vx2.Commandes().empty());
 }
