@@ -42,6 +42,7 @@ void TinterfaceVelta::Ensuite(std::function<void()> etape) {
 }
 
 void TinterfaceVelta::Abandonne() {
+    decodeur.attente = false;
     if (!Occupe()) return;
     abandon_ = true;
     attente_.Reveille();

@@ -54,8 +54,9 @@ public:
     // still waiting is given up: nothing of it comes afterwards.
     void FermeInterface();
 
-    // A search or a stop is under way; Abandonne ends it at its next wait (a preparation
-    // already begun goes to its end, so the interface is left in a known state).
+    // A search or a stop is under way. Abandonne ends it at its next wait (a preparation
+    // already begun goes to its end, so that the interface is left in a known state) and
+    // gives up an acquisition still waiting: nothing of it comes afterwards.
     bool Occupe() const { return recherche_ || arret_; }
     void Abandonne();
 

@@ -70,7 +70,8 @@ void TWaveForm::FormClose() {
 }
 
 // A search or an interface's stop runs on from the event loop: a closing cuts it short, and the
-// window closes once it has ended. An acquisition is stopped that way first.
+// window closes once it has ended. An acquisition is stopped that way first, and what it
+// brought is given up.
 void TWaveForm::closeEvent(QCloseEvent* evenement) {
     if (seance.Activite() == Tactivite::acAcquisition) StopBtnClick();
     if (velta.Occupe()) {

@@ -109,6 +109,7 @@ TEST(Pannes, DisquePleinALaFinDUneAcquisition) {
     const fs::path son = Son16(NouveauDossier(), "avant.wav", 2000);
     f->ChargeFichierWav(Chemin(son));
     f.VeltaBtn()->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f->Seance().Activite() == Tactivite::acRepos; }, 30000));
     ASSERT_EQ(f->Interface().Entree(), Tentree::eVX2);
     const TdisquePlein disque(10000);
     f.RecordBtn()->click();
