@@ -1,7 +1,5 @@
 #include "acquisition/InterfaceVelta.h"
 
-#include <utility>
-
 #include "acquisition/ProtocoleVQ.h"
 #include "acquisition/ProtocoleVQ2.h"
 #include "acquisition/ProtocoleVX2.h"
@@ -37,10 +35,6 @@ QString TinterfaceVelta::Description() const {
     return modele_ == nullptr ? QString() : modele_->Description();
 }
 
-void TinterfaceVelta::Ensuite(std::function<void()> etape) {
-    attente_.Attend(0, [] { return true; }, std::move(etape));
-}
-
 void TinterfaceVelta::Abandonne() {
     decodeur.attente = false;
     if (!Occupe()) return;
@@ -57,7 +51,9 @@ void TinterfaceVelta::ChercheInterface() {
     VoieSerie.OnTriggerAvail = [this](TPortSerie* CP, std::uint16_t Count) { TriggerAvailAsc(CP, Count); };
     numerotation_ = TnumerotationPorts::Actuelle();
     port_ = 0;
-    Ensuite([this] { PortSuivant(); });
+    // The first step, as every other, runs from the event loop.
+    attente_.Attend(
+        0, [] { return true; }, [this] { PortSuivant(); });
 }
 
 // Each present port is opened and asked by each serial model in turn; past the last, the
@@ -213,7 +209,8 @@ void TinterfaceVelta::StopInterface() {
     arret_ = true;
     abandon_ = false;
     arretDemande_ = true;
-    attente_.Attend(kTicksArret, [this] { return abandon_; }, [this] { EnvoieArret(); });
+    attente_.Attend(
+        kTicksArret, [this] { return abandon_; }, [this] { EnvoieArret(); });
 }
 
 void TinterfaceVelta::EnvoieArret() {
@@ -229,7 +226,8 @@ void TinterfaceVelta::EnvoieArret() {
 void TinterfaceVelta::EtapeVidange() {
     VoieSerie.FlushInBuffer();
     recusAvantVidange_ = VoieSerie.OctetsRecus();
-    attente_.Attend(kTicksArret, [this] { return abandon_; }, [this] { FinEtapeVidange(); });
+    attente_.Attend(
+        kTicksArret, [this] { return abandon_; }, [this] { FinEtapeVidange(); });
 }
 
 void TinterfaceVelta::FinEtapeVidange() {

@@ -82,7 +82,6 @@ protected:
 
 private:
     // The search's steps.
-    void Ensuite(std::function<void()> etape);
     void PortSuivant();
     void Sonde(TprotocoleVelta& protocole);
     void FinSonde();

@@ -29,5 +29,8 @@ void TprotocoleSerie::Ferme() {
 }
 
 QString TprotocoleSerie::Description() const {
-    return QStringLiteral("Velta %1 sur le port %2 (%3)").arg(Nom()).arg(port_.ComNumber()).arg(port_.Chemin());
+    return QStringLiteral("Velta %1 sur le port %2 (%3)")
+        .arg(Nom())
+        .arg(port_.ComNumber())
+        .arg(port_.Chemin());
 }

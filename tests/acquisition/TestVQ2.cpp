@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 #include <QTest>
 
+#include "SuiteVelta.h"
 #include "acquisition/InterfaceVelta.h"
 #include "support/FichiersTest.h"
-#include "SuiteVelta.h"
 #include "support/LigneVelta.h"
 
 namespace {

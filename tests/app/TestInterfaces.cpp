@@ -364,7 +364,8 @@ TEST(Interfaces, ClicsAChaqueEtapeDUneAcquisition) {
             else
                 f->StopBtnClick();
             ASSERT_TRUE(QTest::qWaitFor(
-                [&] { return f->Seance().Activite() == Tactivite::acRepos && !f->Interface().Occupe(); }, 5000));
+                [&] { return f->Seance().Activite() == Tactivite::acRepos && !f->Interface().Occupe(); },
+                5000));
             const bool garde = etape == Etape::enCours && clic != Clic::fermer;
             EXPECT_EQ(f->isVisible(), clic != Clic::fermer);
             EXPECT_TRUE(Rendu(f));
