@@ -76,9 +76,9 @@ void EnveloppeSoixanteMinutes(benchmark::State& state) {
     const auto source = Fabrique("soixante-minutes.wav", {"-r", "44100", "-c", "2", "-b", "16"}, "3600");
     const std::string nom = source.string();
     for (auto _ : state) {
-        const TdescriptionWav d = DecritFichierWav(nom);
+        const TdescriptionWav d = DecritFichierWav(nom).Valeur();
         const TdemandeExtrait demande{
-            nullptr,           QString::fromStdString(nom), EnveloppeWav(nom, d, 2048),
+            nullptr,           QString::fromStdString(nom), EnveloppeWav(nom, d, 2048).Valeur(),
             d.tramesPresentes, TramesMax(d.format),         d.FreqEch};
         TDialogueExtrait dialogue(demande);
         dialogue.show();

@@ -88,9 +88,10 @@ int main(int argc, char** argv) {
         chaine.Remet(false);
         chaine.Regle(8192, 3);
         TfluxDirect flux;
-        if (const auto refus =
-                flux.Demarre(PeripheriqueEntreeParDefaut(), {11025, 16}, trames, &Traite, &chaine)) {
-            std::printf("%lu: %s\n", trames, refus->c_str());
+        if (const auto demarre =
+                flux.Demarre(PeripheriqueEntreeParDefaut(), {11025, 16}, trames, &Traite, &chaine);
+            !demarre) {
+            std::printf("%lu: %s\n", trames, demarre.Message().c_str());
             continue;
         }
         const double latence = flux.Latence();

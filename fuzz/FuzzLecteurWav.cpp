@@ -13,12 +13,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     if (!fichier.Ouvert()) return 0;
     const std::int32_t avant = son.NbrePoints;
     const TformatWave formatAvant = son.Format();
-    try {
-        LitFichierWav(fichier.Nom(), son);
+    if (LitFichierWav(fichier.Nom(), son)) {
         const std::int64_t octets = static_cast<std::int64_t>(son.NbrePoints) * OctetsParTrame(son.Format());
         if (son.NbrePoints < 0 || octets > kCapaciteSon) __builtin_trap();
-    } catch (const EWavError&) {
-        if (son.NbrePoints != avant || son.Format() != formatAvant) __builtin_trap();
+    } else if (son.NbrePoints != avant || son.Format() != formatAvant) {
+        __builtin_trap();
     }
     return 0;
 }

@@ -4,6 +4,10 @@
 
 #include <QApplication>
 
+// Qt's own texts (the file dialogs' buttons and labels, the standard buttons) in French, from
+// Debian's translations of Qt; without them installed, Qt's English stays.
+void ChargeTraductionQt();
+
 class TApplication : public QApplication {
 public:
     TApplication(int& argc, char** argv);

@@ -7,6 +7,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/Boutons.h"
 #include "app/Ressources.h"
 
 namespace {
@@ -14,9 +15,7 @@ namespace {
 const QUrl kSommaire(QStringLiteral("qrc:/aide/index.html"));
 
 QToolButton* Bouton(QWidget* parent, QHBoxLayout* ligne, const QString& texte, QStyle::StandardPixmap icone) {
-    auto* b = new QToolButton(parent);
-    b->setText(texte);
-    b->setIcon(parent->style()->standardIcon(icone));
+    QToolButton* b = NouveauBouton(parent, texte, icone);
     b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     ligne->addWidget(b);
     return b;

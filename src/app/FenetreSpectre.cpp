@@ -100,7 +100,9 @@ void TFenetreSpectre::ExporterBtnClick() {
     vue.couleurAnalogique = Graphe->couleurs.courbe;
     vue.couleurNumerique = Graphe->couleurs.bis;
     const QRect zone(QPoint(0, 0), Graphe->size());
-    if (const auto echec = EnregistreImage(nom, zone.size(), QStringLiteral("Sampix : spectre"),
-                                           [&](QPainter& p) { DessineSpectre(p, zone, vue); }))
-        AfficheMessage(QStringLiteral("Impossible d'exporter l'image\n%1").arg(*echec));
+    if (const auto ecrit = EnregistreImage(nom, zone.size(), QStringLiteral("Sampix : spectre"),
+                                           [&](QPainter& p) { DessineSpectre(p, zone, vue); });
+        !ecrit)
+        AfficheMessage(
+            QStringLiteral("Impossible d'exporter l'image\n%1").arg(QString::fromStdString(ecrit.Message())));
 }

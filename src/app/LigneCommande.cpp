@@ -24,6 +24,7 @@
 #include "graph/Vues.h"
 #include "platform/ConversionSon.h"
 #include "platform/DecodeurMp3.h"
+#include "platform/Dossiers.h"
 #include "sound/EcrivainWav.h"
 #include "sound/EnregistrementSon.h"
 #include "sound/LecteurWav.h"
@@ -77,8 +78,7 @@ bool MemeFichier(const QString& a, const QString& b) {
 // file when there is one; nothing is created when there is none.
 bool LitReglagesFenetre(TcouleursVues& couleurs) {
     bool logarithmique = false;
-    const QString ini = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                        QStringLiteral("/Quenvale/sampix.ini");
+    const QString ini = FichierReglages();
     if (!QFileInfo::exists(ini) || !FichierOptionsUtilisable(ini)) return logarithmique;
     const TfichierOptions options(ini);
     options.LitCouleurs(couleurs.courbe, couleurs.bis, couleurs.niveau);
@@ -114,13 +114,17 @@ std::optional<QString> ChargeSon(const QString& entree, double debutSecondes, Te
             const std::string decode = NomSysteme(dossier.filePath(QStringLiteral("son.wav")));
             wav = ConvertitSon(choix.route, nom, {decode}, {}).fichier;
         }
-        const TdescriptionWav d = DecritFichierWav(wav);
+        const auto decrit = DecritFichierWav(wav);
+        if (!decrit) return QString::fromStdString(decrit.Message());
+        const TdescriptionWav& d = decrit.Valeur();
         const auto debut = std::llround(debutSecondes * d.FreqEch);
         if (debut > 0 && debut >= d.tramesPresentes)
             return QStringLiteral("--debut %1 s est après la fin du son (%2 s)")
                 .arg(debutSecondes)
                 .arg(static_cast<double>(d.tramesPresentes) / d.FreqEch, 0, 'f', 1);
-        if (LitFichierWav(wav, son, debut))
+        const auto lu = LitFichierWav(wav, son, debut);
+        if (!lu) return QString::fromStdString(lu.Message());
+        if (lu.Valeur())
             Ecrit(stderr,
                   QStringLiteral("sampix : attention, %1 dépasse la capacité : seules %2 trames à partir "
                                  "de la trame %3 sont prises")
@@ -236,10 +240,11 @@ int ExecuteLigneDeCommande(int argc, char** argv) {
         return Erreur(kEchecFichier, QStringLiteral("impossible d'ouvrir %1 : %2").arg(entree, *echec));
     NumeriseSon(*son.vecteurSon, *son.vecteurSonSousEch, son.NbrePoints, QuantumNumerisation(son.NBits, *b),
                 *s);
-    if (const auto echec =
-            EcritWavNeuf(NomSysteme(p.value(sortie)), *son.vecteurSonSousEch, son.NbrePoints, son.FreqEch))
+    if (const auto ecrit =
+            EcritWavNeuf(NomSysteme(p.value(sortie)), *son.vecteurSonSousEch, son.NbrePoints, son.FreqEch);
+        !ecrit)
         return Erreur(kEchecFichier, QStringLiteral("impossible d'écrire %1 : %2")
-                                         .arg(p.value(sortie), QString::fromStdString(*echec)));
+                                         .arg(p.value(sortie), QString::fromStdString(ecrit.Message())));
 
     TcouleursVues couleurs;
     const bool logarithmique = LitReglagesFenetre(couleurs);
@@ -248,10 +253,11 @@ int ExecuteLigneDeCommande(int argc, char** argv) {
             DessineVuesOuverture(son, *b, *s, kApercu, kDetail,
                                  DeQColor(QGuiApplication::palette().color(QPalette::ToolTipBase)), couleurs);
         const QImage assemblee = AssembleVues(vues.apercu, vues.detail);
-        if (const auto echec =
+        if (const auto ecrit =
                 EnregistreImage(p.value(image), assemblee.size(), QStringLiteral("Sampix : vues"),
-                                [&](QPainter& peintre) { peintre.drawImage(0, 0, assemblee); }))
-            return Erreur(kEchecFichier, *echec);
+                                [&](QPainter& peintre) { peintre.drawImage(0, 0, assemblee); });
+            !ecrit)
+            return Erreur(kEchecFichier, QString::fromStdString(ecrit.Message()));
     }
     if (p.isSet(spectre)) {
         TanalyseurSpectre analyseur;
@@ -266,10 +272,11 @@ int ExecuteLigneDeCommande(int argc, char** argv) {
         vue.couleurAnalogique = couleurs.courbe;
         vue.couleurNumerique = couleurs.bis;
         const QRect zone(QPoint(0, 0), kSpectre);
-        if (const auto echec =
+        if (const auto ecrit =
                 EnregistreImage(p.value(spectre), kSpectre, QStringLiteral("Sampix : spectre"),
-                                [&](QPainter& peintre) { DessineSpectre(peintre, zone, vue); }))
-            return Erreur(kEchecFichier, *echec);
+                                [&](QPainter& peintre) { DessineSpectre(peintre, zone, vue); });
+            !ecrit)
+            return Erreur(kEchecFichier, QString::fromStdString(ecrit.Message()));
     }
     const auto rsb = RapportSignalBruitMesure(*son.vecteurSon, *son.vecteurSonSousEch, son.NbrePoints);
     Ecrit(stdout, QString::fromStdString(TexteRapportSignalBruit(rsb, *b)));

@@ -35,6 +35,13 @@ void Tseance::Termine(Tactivite activite) {
     arretDemande_ = false;
 }
 
+bool Tseance::SonPresent() const {
+    using enum Tactivite;
+    const bool surLeSonPrecedent =
+        activite_ == acEnregistrement || activite_ == acAcquisition || activite_ == acDecompte;
+    return !nomFichier.isEmpty() || (surLeSonPrecedent && !nomAvantEnregistrement.isEmpty());
+}
+
 TetatCommandes EtatCommandes(const Tseance& seance) {
     using enum Tactivite;
     TetatCommandes e;
@@ -62,6 +69,7 @@ TetatCommandes EtatCommandes(const Tseance& seance) {
                  .stopLecture = false,
                  .sauver = true,
                  .animer = false,
+                 .analyser = true,
                  .direct = false,
                  .entrees = false,
                  .defilement = true,
@@ -80,6 +88,7 @@ TetatCommandes EtatCommandes(const Tseance& seance) {
                  .stopLecture = false,
                  .sauver = false,
                  .animer = false,
+                 .analyser = true,
                  .direct = true,
                  .directCoche = true,
                  .entrees = false,
@@ -87,5 +96,7 @@ TetatCommandes EtatCommandes(const Tseance& seance) {
                  .reglages = true};
             break;
     }
+    // Nothing to save, animate or analyse without a sound: a save would write an empty file.
+    if (!seance.SonPresent()) e.sauver = e.animer = e.analyser = false;
     return e;
 }

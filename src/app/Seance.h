@@ -65,6 +65,10 @@ public:
     void DemandeArret() { arretDemande_ = true; }
     bool ArretDemande() const { return arretDemande_; }
 
+    // The vectors hold a sound: one is loaded, or a recording or an acquisition runs over the
+    // sound loaded before it.
+    bool SonPresent() const;
+
     // The play buttons become available with the first sound loaded or saved, and stay so.
     bool LecturesOuvertes() const { return lecturesOuvertes_; }
     void OuvreLectures() { lecturesOuvertes_ = true; }
@@ -85,6 +89,7 @@ struct TetatCommandes {
     bool stopLecture = false;
     bool sauver = true;
     bool animer = true;
+    bool analyser = true;  // the spectrum and the image export
     bool direct = true;
     bool directCoche = false;  // the live mode's button shows the mode running
     bool entrees = true;       // the input list

@@ -23,6 +23,7 @@
 #include "sound/ChaineDirect.h"
 #include "sound/EnregistrementSon.h"
 #include "sound/FiltreAntiRepliement.h"
+#include "sound/Resultat.h"
 #include "sound/RouteFichier.h"
 
 class QCheckBox;
@@ -63,7 +64,6 @@ struct TentreeSon {
 // The settings file and the program's folders.
 struct TdossiersFenetre {
     QString nomFichierIni;
-    QString MesDocsDir;
     QString appDataDir;
 };
 
@@ -179,7 +179,7 @@ public:
     const TinterfaceVelta& Interface() const { return velta; }
     TbandesBande Bande() const { return {debutPB, finPB, debutSelect, curseurT}; }
     TentreeSon EntreeSon() const { return {deviceID, FreqEchCarte, NbitsCarte}; }
-    TdossiersFenetre Dossiers() const { return {nomFichierIni, MesDocsDir, appDataDir}; }
+    TdossiersFenetre Dossiers() const { return {nomFichierIni, appDataDir}; }
     bool DecodeurMp3() const { return bassOK; }
     const TchaineDirect* ChaineDirect() const { return chaineDirect.get(); }
     const TfluxDirect& FluxDirect() const { return fluxDirect; }
@@ -209,7 +209,7 @@ private:
     std::optional<std::int64_t> ChoisitDebut(const QString& wavName, const QString& choisi);
     void MarqueTitre(bool tronque, std::int64_t debut);
     QString DossierDialogues() const;
-    void SignaleEcriture(const QString& FileName, const std::optional<std::string>& echec);
+    void SignaleEcriture(const QString& FileName, const Tresultat<>& ecrit);
     void FinLecture();
     int PeripheriqueChoisi() const;
     // Before another activity starts: the animation stops where it is, a play ends at once.
@@ -282,7 +282,6 @@ private:
 
     // The settings file and the program's folders.
     QString nomFichierIni;
-    QString MesDocsDir;
     QString dossierFichiers;  // where the open and save dialogs last were
     QString appDataDir;
     std::uint32_t FreqEchCarte = 0;

@@ -7,6 +7,7 @@
 #include "graph/DessinVues.h"
 
 void TWaveForm::AnimBtnClick() {
+    if (!EtatCommandes(seance).animer) return;
     if (!seance.Commence(Tactivite::acAnimation)) return;
     MetAJourCommandes();
     Timer2->start();

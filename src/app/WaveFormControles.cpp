@@ -20,6 +20,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/Boutons.h"
 #include "app/PaintBox.h"
 #include "app/WaveForm.h"
 #include "platform/Messages.h"
@@ -29,23 +30,10 @@ namespace {
 constexpr int kLargeurClient = 1073;
 constexpr int kHauteurClient = 350;
 constexpr int kHauteurApercu = 50;
-constexpr QSize kTailleBouton(67, 42);
 
 QFont PoliceDisponible(const QString& famille, QFontDatabase::SystemFont repli) {
     if (QFontDatabase::families().contains(famille)) return QFont(famille);
     return QFontDatabase::systemFont(repli);
-}
-
-QToolButton* Bouton(QToolBar* barre, const QString& texte,
-                    QStyle::StandardPixmap icone = QStyle::SP_CustomBase, const QString& bulle = {}) {
-    auto* b = new QToolButton(barre);
-    b->setText(texte);
-    b->setToolTip(bulle);
-    if (icone != QStyle::SP_CustomBase) b->setIcon(barre->style()->standardIcon(icone));
-    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    b->setFixedSize(kTailleBouton);
-    barre->addWidget(b);
-    return b;
 }
 
 QSlider* BarreReglage(QWidget* parent) {
@@ -109,23 +97,24 @@ void TWaveForm::CreeControles() {
 
     ToolBar1 = new QToolBar(this);
     ToolBar1->setIconSize(QSize(20, 20));
-    OpenFileBtn = Bouton(ToolBar1, "Ouvrir", QStyle::SP_DialogOpenButton, "Ouvrir");
-    VeltaBtn = Bouton(ToolBar1, "Velta", QStyle::SP_DriveNetIcon, "test de la présence d'Velta VX2 ou VXQ");
-    VolumeBtn = Bouton(ToolBar1, "Volume", QStyle::SP_MediaVolume);
-    RecordBtn = Bouton(ToolBar1, "Enregistrer");
-    StopBtn = Bouton(ToolBar1, "Stop", QStyle::SP_MediaStop, "arrêt de l'enregistrement");
-    PlayBtn = Bouton(ToolBar1, "Ecouter", QStyle::SP_MediaPlay, "signal \"analogique\"");
-    PlaySousEchBtn = Bouton(ToolBar1, "Ecouter", QStyle::SP_MediaPlay, "signal \"échantillonné\"");
-    SaveBtn =
-        Bouton(ToolBar1, "Enregistrer", QStyle::SP_DialogSaveButton, "Enregistrer le fichier son courant");
-    StopPlayBtn = Bouton(ToolBar1, "Stop", QStyle::SP_MediaStop, "arrêt de l'écoute");
+    OpenFileBtn = BoutonBarre(ToolBar1, "Ouvrir", QStyle::SP_DialogOpenButton, "Ouvrir");
+    VeltaBtn =
+        BoutonBarre(ToolBar1, "Velta", QStyle::SP_DriveNetIcon, "test de la présence d'Velta VX2 ou VXQ");
+    VolumeBtn = BoutonBarre(ToolBar1, "Volume", QStyle::SP_MediaVolume);
+    RecordBtn = BoutonBarre(ToolBar1, "Enregistrer");
+    StopBtn = BoutonBarre(ToolBar1, "Stop", QStyle::SP_MediaStop, "arrêt de l'enregistrement");
+    PlayBtn = BoutonBarre(ToolBar1, "Ecouter", QStyle::SP_MediaPlay, "signal \"analogique\"");
+    PlaySousEchBtn = BoutonBarre(ToolBar1, "Ecouter", QStyle::SP_MediaPlay, "signal \"échantillonné\"");
+    SaveBtn = BoutonBarre(ToolBar1, "Enregistrer", QStyle::SP_DialogSaveButton,
+                          "Enregistrer le fichier son courant");
+    StopPlayBtn = BoutonBarre(ToolBar1, "Stop", QStyle::SP_MediaStop, "arrêt de l'écoute");
     BoucleCB = new QCheckBox("en boucle", ToolBar1);
     ToolBar1->addWidget(BoucleCB);
-    AnimBtn = Bouton(ToolBar1, "Animation", QStyle::SP_MediaSeekForward);
-    AideBtn = Bouton(ToolBar1, "Aide", QStyle::SP_MessageBoxQuestion, "Aide");
-    OptionsBtn = Bouton(ToolBar1, "Options", QStyle::SP_FileDialogDetailedView);
-    ToolButton2 = Bouton(ToolBar1, "A propos", QStyle::SP_MessageBoxInformation);
-    ExitBtn = Bouton(ToolBar1, "Quitter", QStyle::SP_DialogCloseButton, "Quitter");
+    AnimBtn = BoutonBarre(ToolBar1, "Animation", QStyle::SP_MediaSeekForward);
+    AideBtn = BoutonBarre(ToolBar1, "Aide", QStyle::SP_MessageBoxQuestion, "Aide");
+    OptionsBtn = BoutonBarre(ToolBar1, "Options", QStyle::SP_FileDialogDetailedView);
+    ToolButton2 = BoutonBarre(ToolBar1, "A propos", QStyle::SP_MessageBoxInformation);
+    ExitBtn = BoutonBarre(ToolBar1, "Quitter", QStyle::SP_DialogCloseButton, "Quitter");
     principal->addWidget(ToolBar1);
 
     ToolBar2 = new QWidget(this);
@@ -331,6 +320,8 @@ void TWaveForm::MetAJourCommandes() {
     StopPlayBtn->setEnabled(e.stopLecture);
     SaveBtn->setEnabled(e.sauver);
     AnimBtn->setEnabled(e.animer);
+    SpectreBtn->setEnabled(e.analyser);
+    ExporteImageBtn->setEnabled(e.analyser);
     DirectBtn->setEnabled(e.direct);
     DirectBtn->setChecked(e.directCoche);
     WaveInCB->setEnabled(e.entrees);

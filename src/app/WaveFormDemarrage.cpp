@@ -25,9 +25,10 @@ TWaveForm::TWaveForm(QWidget* parent) : QWidget(parent) {
 }
 
 void TWaveForm::FormCreate() {
-    MesDocsDir = DossierDocuments();
+    // The documents folder is made for the teacher's own sounds; the program keeps nothing there.
+    DossierDocuments();
     appDataDir = DossierDonnees();
-    nomFichierIni = appDataDir + "sampix.ini";
+    nomFichierIni = FichierReglages();
     velta.VoieSerie.TraceName = appDataDir + "Sampix.TRC";
     velta.OnFinRecherche = [this](const Tresultat<>& resultat) { FinRecherche(resultat); };
     velta.OnFinArret = [this] { FinArretInterface(); };
@@ -46,12 +47,11 @@ void TWaveForm::FormCreate() {
     bassOK = DecodeurMp3Disponible();
     // The writer only overwrites existing files, so both working files must exist. A failure
     // is shown and the window still opens: files can still be opened and played.
-    try {
-        for (const QString& nom : {seance.nomFichierSousEch, seance.nomFichierRecord})
-            CreeFichierSiAbsent(NomSysteme(nom));
-    } catch (const std::exception& e) {
-        AfficheMessage(QString::fromStdString(e.what()));
-    }
+    for (const QString& nom : {seance.nomFichierSousEch, seance.nomFichierRecord})
+        if (const auto cree = CreeFichierSiAbsent(NomSysteme(nom)); !cree) {
+            AfficheMessage(QString::fromStdString(cree.Message()));
+            break;
+        }
     ListeEntreesSon();
     MetAJourCommandes();
 }
@@ -114,5 +114,5 @@ void TWaveForm::FormDeactivate() {
 }
 
 void TWaveForm::FormActivate() {
-    if (!MediaPlayer.FileName.isEmpty() && !MediaPlayer.EstOuvert()) MediaPlayer.Open();
+    ReprendLecteur();
 }

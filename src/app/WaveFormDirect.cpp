@@ -108,10 +108,12 @@ void TWaveForm::LanceDirect() {
     chaineDirect->SetGain(GainDirectTB->value());
     ReglageDirect();
     const int choisi = PeripheriqueChoisi();
-    if (const auto refus =
+    if (const auto demarre =
             fluxDirect.Demarre(choisi, {FreqEchCarte, NbitsCarte}, TramesParBlocDirect(FreqEchCarte),
-                               &TraiteBlocDirect, chaineDirect.get())) {
-        AfficheMessage(QStringLiteral("Mode direct impossible : %1").arg(QString::fromStdString(*refus)));
+                               &TraiteBlocDirect, chaineDirect.get());
+        !demarre) {
+        AfficheMessage(
+            QStringLiteral("Mode direct impossible : %1").arg(QString::fromStdString(demarre.Message())));
         ReprendLecteur();
         return;
     }
@@ -149,11 +151,8 @@ void TWaveForm::ArreteDirect() {
 
 void TWaveForm::ReprendLecteur() {
     if (MediaPlayer.FileName.isEmpty() || MediaPlayer.EstOuvert()) return;
-    try {
-        MediaPlayer.Open();
-    } catch (const ELecteurErreur& e) {
-        AfficheMessage(QString::fromStdString(e.what()));
-    }
+    if (const auto ouvert = MediaPlayer.Open(); !ouvert)
+        AfficheMessage(QString::fromStdString(ouvert.Message()));
 }
 
 // What acts on the loaded sound or on the devices waits while the mode runs.

@@ -35,13 +35,11 @@ void TWaveForm::RecordBtnClick() {
 // A device that refuses to record says why and the window goes back to its previous sound.
 void TWaveForm::LanceAcqSon() {
     const int choisi = PeripheriqueChoisi();
-    std::optional<std::string> refus;
-    if (FreqEchCarte == 0)
-        refus = "Pas d'entrée son utilisable";
-    else
-        refus = Enregistreur.Ouvre(choisi, {FreqEchCarte, NbitsCarte});
-    if (refus) {
-        AfficheMessage(QStringLiteral("Enregistrement impossible : %1").arg(QString::fromStdString(*refus)));
+    const Tresultat<> ouvert = FreqEchCarte == 0 ? Echec("Pas d'entrée son utilisable")
+                                                 : Enregistreur.Ouvre(choisi, {FreqEchCarte, NbitsCarte});
+    if (!ouvert) {
+        AfficheMessage(
+            QStringLiteral("Enregistrement impossible : %1").arg(QString::fromStdString(ouvert.Message())));
         seance.Termine(Tactivite::acEnregistrement);
         MetAJourCommandes();
         RetablitSonPrecedent();
@@ -100,16 +98,11 @@ void TWaveForm::SauveEnregistrement() {
 void TWaveForm::EnregistreEtOuvre(TformatWave disposition, const std::uint8_t* octets, std::int32_t trames,
                                   std::uint32_t frequence) {
     const std::string nom = NomSysteme(seance.nomFichierRecord);
-    std::optional<std::string> echec;
-    try {
-        CreeFichierSiAbsent(nom);
-        echec = EcritWavOctets(nom, disposition, octets, trames, frequence);
-    } catch (const std::exception& e) {
-        echec = e.what();
-    }
-    if (echec) {
+    auto ecrit = CreeFichierSiAbsent(nom);
+    if (ecrit) ecrit = EcritWavOctets(nom, disposition, octets, trames, frequence);
+    if (!ecrit) {
         AfficheMessage(QStringLiteral("Impossible d'enregistrer dans %1\n(%2)")
-                           .arg(seance.nomFichierRecord, QString::fromStdString(*echec)));
+                           .arg(seance.nomFichierRecord, QString::fromStdString(ecrit.Message())));
         RetablitSonPrecedent();
         return;
     }
@@ -122,11 +115,8 @@ void TWaveForm::RetablitSonPrecedent() {
     seance.nomFichier = seance.nomAvantEnregistrement;
     if (seance.nomFichier.isEmpty()) return;
     MediaPlayer.FileName = seance.nomFichier;
-    try {
-        MediaPlayer.Open();
-    } catch (const ELecteurErreur& e) {
-        AfficheMessage(QString::fromStdString(e.what()));
-    }
+    if (const auto ouvert = MediaPlayer.Open(); !ouvert)
+        AfficheMessage(QString::fromStdString(ouvert.Message()));
     MetAJourCommandes();
     update();
 }

@@ -11,7 +11,13 @@ constexpr int kLongueurNomMax = 32;
 
 }  // namespace
 
+// Run while the window is being made: what it has to say waits until the window is up, so
+// that a computer without a microphone still starts at once and shows why recording fails.
 void TWaveForm::ListeEntreesSon() {
+    const auto signaleUneFoisMontree = [this](const QString& texte) {
+        QMetaObject::invokeMethod(
+            this, [texte] { AfficheMessage(texte); }, Qt::QueuedConnection);
+    };
     const TresultatSondage sondage = SondeEntreesSon();
     entreesSon = sondage.entrees;
     formatsEntrees = sondage.formats;
@@ -22,14 +28,14 @@ void TWaveForm::ListeEntreesSon() {
     WaveInCB->setCurrentIndex(-1);
     WaveInCB->setVisible(entreesSon.size() > 1);
     if (entreesSon.empty()) {
-        AfficheMessage(QStringLiteral("Pas d'entrée son"));
+        signaleUneFoisMontree(QStringLiteral("Pas d'entrée son"));
         return;
     }
     // Until the user picks an entry, recording uses the system's default input.
     const int position = sondage.parDefaut >= 0 ? sondage.parDefaut : 0;
     const std::optional<TformatCarte> format = formatsEntrees[position];
     if (!format) {
-        AfficheMessage(QStringLiteral("Pas d'entrée son utilisable"));
+        signaleUneFoisMontree(QStringLiteral("Pas d'entrée son utilisable"));
         return;
     }
     FreqEchCarte = format->frequence;

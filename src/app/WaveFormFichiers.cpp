@@ -24,6 +24,7 @@
 #include "sound/EnveloppeWav.h"
 #include "sound/LecteurWav.h"
 #include "sound/NomsFichiers.h"
+#include "sound/RouteFichier.h"
 #include "sound/TempsExtrait.h"
 
 namespace {
@@ -33,20 +34,24 @@ const QString kMarqueExtrait = QStringLiteral(" (extrait à partir de ");
 // Columns of the envelope the excerpt dialog shows; it stretches them to its width.
 constexpr int kColonnesEnveloppe = 2048;
 
-// The first filter offers every sound the program opens; the extensions are given in both
-// cases because the dialog matches them as written.
+// The first filter offers every sound the program opens, then one filter per road; the
+// extensions are given in both cases because the dialog matches them as written.
 QString FiltreOuverture() {
-    const auto motifs = [](std::initializer_list<const char*> extensions) {
+    const auto motifs = [](auto garde) {
         QStringList m;
-        for (const char* e : extensions)
-            m << QStringLiteral("*.%1").arg(e) << QStringLiteral("*.%1").arg(e).toUpper();
+        for (const TextensionSon& e : kExtensionsSons)
+            if (garde(e.route))
+                m << QStringLiteral("*.%1").arg(e.extension)
+                  << QStringLiteral("*.%1").arg(e.extension).toUpper();
         return m.join(' ');
     };
     return QStringLiteral(
                "Fichiers sons (%1);;Fichiers WAV (%2);;Fichiers MP3 (%3);;FLAC, Ogg, Opus, AIFF (%4);;"
                "Tous les fichiers (*)")
-        .arg(motifs({"wav", "mp3", "flac", "ogg", "oga", "opus", "aif", "aiff", "aifc"}), motifs({"wav"}),
-             motifs({"mp3"}), motifs({"flac", "ogg", "oga", "opus", "aif", "aiff", "aifc"}));
+        .arg(motifs([](TrouteFichier) { return true; }),
+             motifs([](TrouteFichier r) { return r == TrouteFichier::rWav; }),
+             motifs([](TrouteFichier r) { return r == TrouteFichier::rMp3; }),
+             motifs([](TrouteFichier r) { return r == TrouteFichier::rAutreFormat; }));
 }
 
 // The first local file among the dropped items.
@@ -107,15 +112,16 @@ void TWaveForm::OuvreFichier(const QString& FileName) {
 // any other opens at its start. Nothing when the teacher cancels. A file the reader refuses is
 // left for it to report.
 std::optional<std::int64_t> TWaveForm::ChoisitDebut(const QString& wavName, const QString& choisi) {
-    try {
-        const std::string nom = NomSysteme(wavName);
-        const TdescriptionWav d = DecritFichierWav(nom);
-        if (d.tramesPresentes <= TramesMax(d.format)) return 0;
-        return ChoisitExtrait({this, choisi, EnveloppeWav(nom, d, kColonnesEnveloppe), d.tramesPresentes,
-                               TramesMax(d.format), d.FreqEch});
-    } catch (const EWavError&) {
-        return 0;
-    }
+    // A file refused here is refused again by the reader, which says why.
+    const std::string nom = NomSysteme(wavName);
+    const auto decrit = DecritFichierWav(nom);
+    if (!decrit) return 0;
+    const TdescriptionWav& d = decrit.Valeur();
+    if (d.tramesPresentes <= TramesMax(d.format)) return 0;
+    auto enveloppe = EnveloppeWav(nom, d, kColonnesEnveloppe);
+    if (!enveloppe) return 0;
+    return ChoisitExtrait(
+        {this, choisi, std::move(enveloppe).Valeur(), d.tramesPresentes, TramesMax(d.format), d.FreqEch});
 }
 
 void TWaveForm::ChargeFichierWav(const QString& FileName, std::int64_t debut) {
@@ -123,26 +129,24 @@ void TWaveForm::ChargeFichierWav(const QString& FileName, std::int64_t debut) {
         AfficheMessage(QStringLiteral("Fichier introuvable :\n%1").arg(FileName));
         return;
     }
-    bool tronque = false;
-    try {
-        tronque = LitFichierWav(NomSysteme(FileName), seance.son, debut);
-    } catch (const EWavError& e) {
+    const auto lu = LitFichierWav(NomSysteme(FileName), seance.son, debut);
+    if (!lu) {
         // Nothing was read: the sound on screen stays, and so does everything about it.
         AfficheMessage(QStringLiteral("Impossible d'ouvrir le fichier\n%1\n\n%2")
-                           .arg(FileName, QString::fromStdString(e.what())));
+                           .arg(FileName, QString::fromStdString(lu.Message())));
         return;
     }
+    const bool tronque = lu.Valeur();
     // The path is kept as chosen: names are case-sensitive here.
     seance.nomFichier = FileName;
     MarqueTitre(tronque, debut);
-    try {
-        ArreteEcoute();
-        MediaPlayer.FileName = seance.nomFichier;
-        MediaPlayer.Open();
+    ArreteEcoute();
+    MediaPlayer.FileName = seance.nomFichier;
+    if (const auto ouvert = MediaPlayer.Open()) {
         seance.OuvreLectures();
         MetAJourCommandes();
-    } catch (const ELecteurErreur& e) {
-        RefuseFichier(FileName, QString::fromStdString(e.what()));
+    } else {
+        RefuseFichier(FileName, QString::fromStdString(ouvert.Message()));
     }
     MetVuesAuNouveauSon();
 }
@@ -185,6 +189,7 @@ void TWaveForm::Selectionne(std::int32_t debut, std::int32_t fin) {
 }
 
 void TWaveForm::SaveBtnClick() {
+    if (!EtatCommandes(seance).sauver) return;
     const QString choisi = ChoisitFichier({this, QString(), QStringLiteral("sav"), true, DossierDialogues()});
     if (choisi.isEmpty()) return;
     dossierFichiers = QFileInfo(choisi).absolutePath();
@@ -200,10 +205,10 @@ void TWaveForm::EcritFichierWav(const QString& FileName, const TvecteurSon& vect
                     EcritWav(NomSysteme(FileName), vecteur, seance.son.NbrePoints, seance.son.FreqEch));
 }
 
-void TWaveForm::SignaleEcriture(const QString& FileName, const std::optional<std::string>& echec) {
-    if (echec) {
+void TWaveForm::SignaleEcriture(const QString& FileName, const Tresultat<>& ecrit) {
+    if (!ecrit) {
         AfficheMessage(QStringLiteral("Impossible de sauver le fichier simulé\n%1\n(%2)")
-                           .arg(FileName, QString::fromStdString(*echec)));
+                           .arg(FileName, QString::fromStdString(ecrit.Message())));
         return;
     }
     seance.OuvreLectures();

@@ -10,6 +10,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "app/Boutons.h"
 #include "app/FenetreSpectre.h"
 #include "app/NomSysteme.h"
 #include "app/PaintBox.h"
@@ -24,20 +25,6 @@
 
 namespace {
 
-constexpr QSize kTailleBouton(67, 42);
-
-QToolButton* Bouton(QToolBar* barre, const QString& texte, QStyle::StandardPixmap icone, const QString& bulle,
-                    int largeur = kTailleBouton.width()) {
-    auto* b = new QToolButton(barre);
-    b->setText(texte);
-    b->setToolTip(bulle);
-    b->setIcon(barre->style()->standardIcon(icone));
-    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    b->setFixedSize(largeur, kTailleBouton.height());
-    barre->addWidget(b);
-    return b;
-}
-
 const QString kFiltreImages = QStringLiteral("Images PNG (*.png);;Images SVG (*.svg)");
 
 }  // namespace
@@ -47,12 +34,12 @@ const QString kFiltreImages = QStringLiteral("Images PNG (*.png);;Images SVG (*.
 void TWaveForm::CreeControlesLecon() {
     auto* barre = new QToolBar(ToolBar2);
     barre->setIconSize(QSize(20, 20));
-    ErreurBtn = Bouton(barre, "Erreur", QStyle::SP_MediaPlay,
-                       "Ecouter l'erreur de quantification : numérique moins analogique");
-    SpectreBtn = Bouton(barre, "Spectre", QStyle::SP_FileDialogContentsView,
-                        "Spectre du son et du son numérisé sur la sélection");
-    ExporteImageBtn = Bouton(barre, "Exporter l'image…", QStyle::SP_DialogSaveButton,
-                             "Enregistrer les deux vues en image PNG ou SVG", 104);
+    ErreurBtn = BoutonBarre(barre, "Erreur", QStyle::SP_MediaPlay,
+                            "Ecouter l'erreur de quantification : numérique moins analogique");
+    SpectreBtn = BoutonBarre(barre, "Spectre", QStyle::SP_FileDialogContentsView,
+                             "Spectre du son et du son numérisé sur la sélection");
+    ExporteImageBtn = BoutonBarre(barre, "Exporter l'image…", QStyle::SP_DialogSaveButton,
+                                  "Enregistrer les deux vues en image PNG ou SVG", 104);
     FiltreCB = new QCheckBox("Filtre anti-repliement", barre);
     FiltreCB->setToolTip(
         "Coupe les fréquences au-dessus de la nouvelle fréquence de Nyquist avant l'échantillonnage");
@@ -83,22 +70,22 @@ void TWaveForm::ErreurBtnClick() {
     CalculeSignalErreur(*seance.son.vecteurSon, *seance.son.vecteurSonSousEch, seance.son.NbrePoints,
                         *vecteurErreur);
     if (MediaPlayer.FileName == seance.nomFichierErreur) MediaPlayer.Close();
-    try {
-        CreeFichierSiAbsent(NomSysteme(seance.nomFichierErreur));
-    } catch (const std::exception& e) {
-        AfficheMessage(QString::fromStdString(e.what()));
+    if (const auto cree = CreeFichierSiAbsent(NomSysteme(seance.nomFichierErreur)); !cree) {
+        AfficheMessage(QString::fromStdString(cree.Message()));
         return;
     }
-    if (const auto echec = EcritWav(NomSysteme(seance.nomFichierErreur), *vecteurErreur,
-                                    seance.son.NbrePoints, seance.son.FreqEch)) {
+    if (const auto ecrit = EcritWav(NomSysteme(seance.nomFichierErreur), *vecteurErreur,
+                                    seance.son.NbrePoints, seance.son.FreqEch);
+        !ecrit) {
         AfficheMessage(QStringLiteral("Impossible d'écrire le signal d'erreur\n%1\n(%2)")
-                           .arg(seance.nomFichierErreur, QString::fromStdString(*echec)));
+                           .arg(seance.nomFichierErreur, QString::fromStdString(ecrit.Message())));
         return;
     }
     PlayBtnClick(ErreurBtn);
 }
 
 void TWaveForm::SpectreBtnClick() {
+    if (!EtatCommandes(seance).analyser) return;
     if (!FenetreSpectre) {
         FenetreSpectre = new TFenetreSpectre(seance.vue.couleurs, this);
         FenetreSpectre->setObjectName(QStringLiteral("FenetreSpectre"));
@@ -111,14 +98,17 @@ void TWaveForm::SpectreBtnClick() {
 }
 
 void TWaveForm::ExporteImageBtnClick() {
+    if (!EtatCommandes(seance).analyser) return;
     const QString nom =
         ChoisitFichier({this, kFiltreImages, QStringLiteral("png"), true, DossierDialogues()});
     if (nom.isEmpty()) return;
     dossierFichiers = QFileInfo(nom).absolutePath();
     const QImage image = AssembleVues(PaintBoxAll->image(), PaintBox->image());
-    if (const auto echec = EnregistreImage(nom, image.size(), QStringLiteral("Sampix : vues"),
-                                           [&image](QPainter& p) { p.drawImage(0, 0, image); }))
-        AfficheMessage(QStringLiteral("Impossible d'exporter l'image\n%1").arg(*echec));
+    if (const auto ecrit = EnregistreImage(nom, image.size(), QStringLiteral("Sampix : vues"),
+                                           [&image](QPainter& p) { p.drawImage(0, 0, image); });
+        !ecrit)
+        AfficheMessage(
+            QStringLiteral("Impossible d'exporter l'image\n%1").arg(QString::fromStdString(ecrit.Message())));
 }
 
 void TWaveForm::FiltreCBClick() {

@@ -11,7 +11,8 @@
 #include "platform/Messages.h"
 
 std::int32_t TWaveForm::PositionLecteur(std::int32_t n) {
-    if (MediaPlayer.TimeFormat() != TformatTemps::tfMilliseconds || seance.son.FreqEch == 0) return n;
+    const auto format = MediaPlayer.TimeFormat();
+    if (!format || format.Valeur() != TformatTemps::tfMilliseconds || seance.son.FreqEch == 0) return n;
     return static_cast<std::int32_t>(std::nearbyint(n * 1000.0 / seance.son.FreqEch));
 }
 
@@ -21,20 +22,19 @@ void TWaveForm::PlayBtnClick(QToolButton* sender) {
     const QString voulu = sender == PlaySousEchBtn ? seance.nomFichierSousEch
                           : sender == ErreurBtn    ? seance.nomFichierErreur
                                                    : seance.nomFichier;
-    try {
-        if (MediaPlayer.FileName != voulu &&
-            (MediaPlayer.FileName == seance.nomFichier || MediaPlayer.FileName == seance.nomFichierSousEch ||
-             MediaPlayer.FileName == seance.nomFichierErreur)) {
-            MediaPlayer.Close();
-            MediaPlayer.FileName = voulu;
-        }
-        // A player released by another window, or never opened, is taken back before
-        // anything changes on screen: a play never starts on a closed player.
-        if (!MediaPlayer.EstOuvert()) MediaPlayer.Open();
-    } catch (const ELecteurErreur& e) {
-        AfficheMessage(QString::fromStdString(e.what()));
-        return;
+    if (MediaPlayer.FileName != voulu &&
+        (MediaPlayer.FileName == seance.nomFichier || MediaPlayer.FileName == seance.nomFichierSousEch ||
+         MediaPlayer.FileName == seance.nomFichierErreur)) {
+        MediaPlayer.Close();
+        MediaPlayer.FileName = voulu;
     }
+    // A player released by another window, or never opened, is taken back before
+    // anything changes on screen: a play never starts on a closed player.
+    if (!MediaPlayer.EstOuvert())
+        if (const auto ouvert = MediaPlayer.Open(); !ouvert) {
+            AfficheMessage(QString::fromStdString(ouvert.Message()));
+            return;
+        }
     (void)seance.Commence(Tactivite::acLecture);
     MetAJourCommandes();
     Timer1->start();
@@ -44,15 +44,13 @@ void TWaveForm::PlayBtnClick(QToolButton* sender) {
 // Plays the selection; a refusal says why once and leaves the window ready. A loop replays
 // the selection, pass after pass without a gap, until Stop.
 void TWaveForm::LanceLecture() {
-    try {
-        MediaPlayer.SetBoucle(BoucleCB->isChecked());
-        MediaPlayer.SetNotify(true);
-        MediaPlayer.SetStartPos(PositionLecteur(seance.debutS));
-        MediaPlayer.SetEndPos(PositionLecteur(seance.finS));
-        MediaPlayer.Play();
-    } catch (const ELecteurErreur& e) {
+    MediaPlayer.SetBoucle(BoucleCB->isChecked());
+    MediaPlayer.SetNotify(true);
+    MediaPlayer.SetStartPos(PositionLecteur(seance.debutS));
+    MediaPlayer.SetEndPos(PositionLecteur(seance.finS));
+    if (const auto joue = MediaPlayer.Play(); !joue) {
         FinLecture();
-        AfficheMessage(QString::fromStdString(e.what()));
+        AfficheMessage(QString::fromStdString(joue.Message()));
     }
 }
 
@@ -93,12 +91,9 @@ void TWaveForm::StopPlayBtnClick() {
     if (seance.Activite() != Tactivite::acLecture) return;
     seance.DemandeArret();
     MetAJourCommandes();
-    try {
-        MediaPlayer.SetNotify(true);
-        MediaPlayer.Stop();
-    } catch (const ELecteurErreur&) {
-        FinLecture();
-    }
+    MediaPlayer.SetNotify(true);
+    // A player closed meanwhile has no play to stop: the play is over.
+    if (!MediaPlayer.Stop()) FinLecture();
 }
 
 void TWaveForm::Timer1Timer() {
@@ -111,9 +106,10 @@ void TWaveForm::Timer1Timer() {
         Timer1->stop();
         return;
     }
-    const std::int64_t longueur = MediaPlayer.Length();
-    if (longueur <= 0) return;
-    const double f = static_cast<double>(MediaPlayer.Position()) / static_cast<double>(longueur);
+    const auto longueur = MediaPlayer.Length();
+    const auto position = MediaPlayer.Position();
+    if (!longueur || !position || longueur.Valeur() <= 0) return;
+    const double f = static_cast<double>(position.Valeur()) / static_cast<double>(longueur.Valeur());
     ScrollBar->setValue(static_cast<int>(std::nearbyint(ScrollBar->maximum() * f)));
 }
 

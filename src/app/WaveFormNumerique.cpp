@@ -29,7 +29,7 @@ void TWaveForm::CalculeNumerique() {
     if (!seance.nomFichier.isEmpty()) {
         MediaPlayer.Close();
         EcritFichierWav(seance.nomFichierSousEch, *seance.son.vecteurSonSousEch);
-        MediaPlayer.Open();
+        ReprendLecteur();
     }
     PaintBox->Redessine();
     MetAJourLecon();

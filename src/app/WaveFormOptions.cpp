@@ -60,8 +60,9 @@ void TWaveForm::ToolButton2Click() {
 }
 
 void TWaveForm::VolumeBtnClick() {
-    if (LanceMelangeur()) return;
-    AfficheMessage(QStringLiteral("Impossible"));
+    const auto lance = LanceMelangeur();
+    if (lance) return;
+    AfficheMessage(QStringLiteral("Impossible\n\n") + QString::fromStdString(lance.Message()));
     // A tool bar shows or hides its buttons through their actions.
     for (QAction* action : ToolBar1->actions())
         if (ToolBar1->widgetForAction(action) == VolumeBtn) action->setVisible(false);

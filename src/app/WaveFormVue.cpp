@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QSlider>
@@ -68,7 +67,6 @@ TmodeleVue TWaveForm::ModeleFenetre() const {
     m.repereTemps = seance.vue.repereTemps;
     m.avecTemps = tempsCB->isChecked();
     m.avecErreur = seance.vue.avecErreur;
-    m.separateurDecimal = QLocale().decimalPoint().toStdString();
     m.decalage = PaintBox->mapTo(this, QPoint(0, 0)).y();
     // Live, the track bars act at once on the input device's sound.
     if (EnDirect()) {

@@ -11,14 +11,23 @@ TformatImage FormatImage(const QString& nom) {
     return TformatImage::fiInconnu;
 }
 
-std::optional<QString> EnregistreImage(const QString& nom, QSize taille, const QString& titre,
-                                       const std::function<void(QPainter&)>& dessin) {
+namespace {
+
+Techec EchecImage(const QString& message) {
+    return Echec(message.toStdString());
+}
+
+}  // namespace
+
+Tresultat<> EnregistreImage(const QString& nom, QSize taille, const QString& titre,
+                            const std::function<void(QPainter&)>& dessin) {
     const TformatImage format = FormatImage(nom);
     if (format == TformatImage::fiInconnu)
-        return QStringLiteral("format d'image inconnu (le nom doit finir par .png ou .svg) : %1").arg(nom);
+        return EchecImage(
+            QStringLiteral("format d'image inconnu (le nom doit finir par .png ou .svg) : %1").arg(nom));
     QSaveFile fichier(nom);
     if (!fichier.open(QIODevice::WriteOnly))
-        return QStringLiteral("impossible d'écrire %1 (%2)").arg(nom, fichier.errorString());
+        return EchecImage(QStringLiteral("impossible d'écrire %1 (%2)").arg(nom, fichier.errorString()));
     if (format == TformatImage::fiPng) {
         QImage image(taille, QImage::Format_RGB32);
         image.fill(Qt::white);
@@ -29,7 +38,7 @@ std::optional<QString> EnregistreImage(const QString& nom, QSize taille, const Q
         QImageWriter ecrivain(&fichier, "png");
         if (!ecrivain.write(image)) {
             fichier.cancelWriting();
-            return QStringLiteral("impossible d'écrire %1 (%2)").arg(nom, ecrivain.errorString());
+            return EchecImage(QStringLiteral("impossible d'écrire %1 (%2)").arg(nom, ecrivain.errorString()));
         }
     } else {
         QSvgGenerator svg;
@@ -42,6 +51,6 @@ std::optional<QString> EnregistreImage(const QString& nom, QSize taille, const Q
         dessin(peintre);
     }
     if (!fichier.commit())
-        return QStringLiteral("impossible d'écrire %1 (%2)").arg(nom, fichier.errorString());
-    return std::nullopt;
+        return EchecImage(QStringLiteral("impossible d'écrire %1 (%2)").arg(nom, fichier.errorString()));
+    return {};
 }

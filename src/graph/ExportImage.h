@@ -2,11 +2,12 @@
 #pragma once
 
 #include <functional>
-#include <optional>
 
 #include <QPainter>
 #include <QSize>
 #include <QString>
+
+#include "sound/Resultat.h"
 
 enum class TformatImage { fiPng, fiSvg, fiInconnu };
 
@@ -16,6 +17,6 @@ TformatImage FormatImage(const QString& nom);
 // Draws a picture of `taille` with `dessin` and writes it to `nom`: on an image for PNG, on
 // Qt's SVG generator for SVG (vector strokes and text, images embedded). The file is written
 // beside its name and renamed when complete, so that a failure leaves no half-written file and
-// an existing file as it was. Returns the reason, in French, on failure.
-std::optional<QString> EnregistreImage(const QString& nom, QSize taille, const QString& titre,
-                                       const std::function<void(QPainter&)>& dessin);
+// an existing file as it was. A failure gives the reason, in French.
+Tresultat<> EnregistreImage(const QString& nom, QSize taille, const QString& titre,
+                            const std::function<void(QPainter&)>& dessin);

@@ -46,8 +46,8 @@ public:
     std::int32_t decalageCanvas = 0;  // top of the paint box within its parent
     bool avecTemps = false;           // the duration cursor is enabled
     bool avecErreur = false;          // the error curve (SonBis - Son) is drawn too
-    // The user's decimal separator, in the duration label.
-    std::string separateurDecimal = ".";
+    // The decimal separator of the duration label.
+    std::string separateurDecimal = ",";
     TcouleursVues couleurs;
 
     TlecturesRepere lectures;

@@ -33,7 +33,7 @@ struct TmodeleVue {
     bool avecTemps = false;        // the duration cursor is on
     bool avecErreur = false;       // the error curve is drawn too
     TcouleursVues couleurs;
-    std::string separateurDecimal = ".";  // the user's, in the duration label
+    std::string separateurDecimal = ",";  // in the duration label: the comma, as in every figure shown
     int decalage = 0;                     // top of the detail view within its window, for the duration label
 };
 

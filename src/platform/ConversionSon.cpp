@@ -1,6 +1,7 @@
 #include "platform/ConversionSon.h"
 
 #include <memory>
+#include <stdexcept>
 
 #include "platform/DecodeurMp3.h"
 #include "platform/DecodeurSndfile.h"
@@ -23,15 +24,19 @@ TresultatConversion ConvertitSon(TrouteFichier route, const std::string& source,
     const bool parLaRegle = destination.fichier.empty();
     const std::string nom =
         parLaRegle ? NomConversion(source, DossierConversion(source)) : destination.fichier;
-    TfichierConversion wav(nom, decodeur->Canaux(), decodeur->Frequence());
+    const auto verifie = [](const Tresultat<>& r) {
+        if (!r) throw std::runtime_error(r.Message());
+    };
+    TfichierConversion wav;
+    verifie(wav.Ouvre(nom, decodeur->Canaux(), decodeur->Frequence()));
     while (true) {
         const auto bloc = decodeur->LitBloc();
         if (bloc.empty()) break;
-        wav.Ajoute(bloc.data(), bloc.size());
+        verifie(wav.Ajoute(bloc.data(), bloc.size()));
         if (progression) progression(decodeur->Pourcentage());
     }
     if (wav.TailleDonnees() == 0) throw EDecodeurSon("Le fichier ne contient aucun son.");
-    wav.Termine();
+    verifie(wav.Termine());
     if (parLaRegle) NoteConversion(nom, source);
     return {nom, decodeur->FinEndommagee(),
             wav.TailleDonnees() / (2.0 * decodeur->Canaux()) / decodeur->Frequence()};

@@ -9,8 +9,12 @@ namespace {
 
 const char* const kNomDossier = "Quenvale";
 
+QString CheminSous(QStandardPaths::StandardLocation emplacement) {
+    return AvecBarreFinale(QStandardPaths::writableLocation(emplacement)) + kNomDossier;
+}
+
 QString DossierSous(QStandardPaths::StandardLocation emplacement) {
-    const QString dossier = AvecBarreFinale(QStandardPaths::writableLocation(emplacement)) + kNomDossier;
+    const QString dossier = CheminSous(emplacement);
     QDir().mkpath(dossier);
     return AvecBarreFinale(dossier);
 }
@@ -28,6 +32,10 @@ QString DossierDonnees() {
 
 QString DossierDocuments() {
     return DossierSous(QStandardPaths::DocumentsLocation);
+}
+
+QString FichierReglages() {
+    return AvecBarreFinale(CheminSous(QStandardPaths::GenericDataLocation)) + QStringLiteral("sampix.ini");
 }
 
 QString DossierExemples() {

@@ -11,6 +11,10 @@ QString AvecBarreFinale(const QString& chemin);
 QString DossierDonnees();
 QString DossierDocuments();
 
+// The settings file, sampix.ini in the data folder; nothing is created here, so the command
+// line can look for the window's settings without leaving a folder behind.
+QString FichierReglages();
+
 // The teaching sounds: installed beside the program's share folder, or in the source tree
 // beside a build folder. Empty when neither is there.
 QString DossierExemples();

@@ -13,12 +13,12 @@ TEnregistreur::TEnregistreur(std::size_t capacite) : capacite_(capacite) {
     };
 }
 
-std::optional<std::string> TEnregistreur::Ouvre(int peripherique, TformatCarte format) {
+Tresultat<> TEnregistreur::Ouvre(int peripherique, TformatCarte format) {
     format_ = format;
     veille_.Arrete();
-    auto refus = flux_.Demarre(peripherique, format, capacite_, signal_);
-    if (!refus) veille_.Demarre();
-    return refus;
+    auto demarre = flux_.Demarre(peripherique, format, capacite_, signal_);
+    if (demarre) veille_.Demarre();
+    return demarre;
 }
 
 void TEnregistreur::Ferme() {

@@ -3,7 +3,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <optional>
 #include <string>
 
 #include "platform/FluxAudio.h"
@@ -22,7 +21,7 @@ public:
     std::function<void()> OnCoupure;
 
     // Returns the reason when the device cannot record in that format.
-    std::optional<std::string> Ouvre(int peripherique, TformatCarte format);
+    Tresultat<> Ouvre(int peripherique, TformatCarte format);
     // Stops recording; what was recorded stays readable until the next Ouvre.
     void Ferme();
     bool EstOuvert() const { return flux_.EnCours(); }

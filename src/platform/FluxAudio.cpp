@@ -36,14 +36,14 @@ PaStreamParameters ParametresEntree(int peripherique, TformatCarte format) {
 
 // Starts a stream that opened without error (e), and keeps it in `garde`; a stream that
 // cannot start is closed and the reason returned.
-std::optional<std::string> Lance(PaStream* flux, PaError e, void*& garde) {
+Tresultat<> Lance(PaStream* flux, PaError e, void*& garde) {
     if (e == paNoError) e = Pa_StartStream(flux);
     if (e != paNoError) {
         if (flux) Pa_CloseStream(flux);
-        return TexteErreur(e);
+        return Echec(TexteErreur(e));
     }
     garde = flux;
-    return std::nullopt;
+    return {};
 }
 
 // Stops and closes a stream without ever holding the window: the device thread of a card that
@@ -104,11 +104,10 @@ TfluxSortie::~TfluxSortie() {
     Arrete();
 }
 
-std::optional<std::string> TfluxSortie::Demarre(std::vector<std::int16_t> echantillons, int canaux,
-                                                int frequence, bool boucle, const TsignalAudio& signal,
-                                                std::uint32_t numero) {
+Tresultat<> TfluxSortie::Demarre(std::vector<std::int16_t> echantillons, int canaux, int frequence,
+                                 bool boucle, const TsignalAudio& signal, std::uint32_t numero) {
     Arrete();
-    if (!SystemeAudioPret()) return std::string("système audio indisponible");
+    if (!SystemeAudioPret()) return Echec("système audio indisponible");
     echantillons_ = std::move(echantillons);
     canaux_ = std::max(canaux, 1);
     tramesTotal_ = static_cast<std::int64_t>(echantillons_.size()) / canaux_;
@@ -168,11 +167,11 @@ TfluxEntree::~TfluxEntree() {
     Arrete();
 }
 
-std::optional<std::string> TfluxEntree::Demarre(int peripherique, TformatCarte format, std::size_t capacite,
-                                                const TsignalAudio& signal) {
+Tresultat<> TfluxEntree::Demarre(int peripherique, TformatCarte format, std::size_t capacite,
+                                 const TsignalAudio& signal) {
     Arrete();
-    if (!SystemeAudioPret()) return std::string("système audio indisponible");
-    if (peripherique < 0) return std::string("aucune entrée son");
+    if (!SystemeAudioPret()) return Echec("système audio indisponible");
+    if (peripherique < 0) return Echec("aucune entrée son");
     octetsParTrame_ = format.bits == 8 ? 1 : 2;
     tampon_.assign(capacite, 0);
     remplis_.store(0);
@@ -205,14 +204,13 @@ TfluxDirect::~TfluxDirect() {
     Arrete();
 }
 
-std::optional<std::string> TfluxDirect::Demarre(int peripherique, TformatCarte format,
-                                                unsigned long tramesParBloc, TtraitementBloc traitement,
-                                                void* contexte) {
+Tresultat<> TfluxDirect::Demarre(int peripherique, TformatCarte format, unsigned long tramesParBloc,
+                                 TtraitementBloc traitement, void* contexte) {
     Arrete();
-    if (!SystemeAudioPret()) return std::string("système audio indisponible");
-    if (peripherique < 0) return std::string("aucune entrée son");
+    if (!SystemeAudioPret()) return Echec("système audio indisponible");
+    if (peripherique < 0) return Echec("aucune entrée son");
     const PaDeviceIndex sortie = Pa_GetDefaultOutputDevice();
-    if (sortie == paNoDevice) return std::string("aucune sortie son");
+    if (sortie == paNoDevice) return Echec("aucune sortie son");
     traitement_ = traitement;
     contexte_ = contexte;
     incidents_.store(0);

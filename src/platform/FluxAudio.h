@@ -5,11 +5,11 @@
 
 #include <atomic>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/SignalAudio.h"
+#include "sound/Resultat.h"
 
 struct PaStreamCallbackTimeInfo;
 
@@ -46,8 +46,8 @@ public:
     // Each pass through the samples ends with a signal numbered `numero`: tsPassage when a
     // loop goes on from the start without a gap, tsFin when the play is over. Returns the
     // reason when the device refuses.
-    std::optional<std::string> Demarre(std::vector<std::int16_t> echantillons, int canaux, int frequence,
-                                       bool boucle, const TsignalAudio& signal, std::uint32_t numero);
+    Tresultat<> Demarre(std::vector<std::int16_t> echantillons, int canaux, int frequence, bool boucle,
+                        const TsignalAudio& signal, std::uint32_t numero);
     // Whether the play under way goes on from the start at its end.
     void SetBoucle(bool boucle) { boucle_.store(boucle, std::memory_order_release); }
     // Aborts a play and waits for the device (two seconds at most, for a card that went away);
@@ -83,8 +83,8 @@ public:
 
     // Records mono samples into a buffer of `capacite` bytes allocated here, before the stream
     // starts. When it is full, recording stops growing and `signal` gets tsPlein.
-    std::optional<std::string> Demarre(int peripherique, TformatCarte format, std::size_t capacite,
-                                       const TsignalAudio& signal);
+    Tresultat<> Demarre(int peripherique, TformatCarte format, std::size_t capacite,
+                        const TsignalAudio& signal);
     void Arrete();
     bool EnCours() const { return flux_ != nullptr; }
     // What was recorded, as PCM bytes (unsigned 8-bit or little-endian 16-bit).
@@ -117,8 +117,8 @@ public:
 
     // Blocks of `tramesParBloc` frames, with as little buffering as the devices accept for
     // them. Returns the reason when a device refuses.
-    std::optional<std::string> Demarre(int peripherique, TformatCarte format, unsigned long tramesParBloc,
-                                       TtraitementBloc traitement, void* contexte);
+    Tresultat<> Demarre(int peripherique, TformatCarte format, unsigned long tramesParBloc,
+                        TtraitementBloc traitement, void* contexte);
     void Arrete();
     // False once stopped, and once the device has stopped the stream by itself.
     bool EnCours() const;

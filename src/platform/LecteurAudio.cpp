@@ -19,6 +19,10 @@ public:
     TnotificationLecteur notification;
 };
 
+Techec LecteurFerme() {
+    return Echec("Aucun périphérique MCI ouvert");
+}
+
 }  // namespace
 
 struct TLecteurAudio::Fichier {
@@ -45,19 +49,20 @@ void TLecteurAudio::OublieOptions() {
     fin_.reset();
 }
 
-void TLecteurAudio::Open() {
+Tresultat<> TLecteurAudio::Open() {
     Close();
     OublieOptions();
-    if (FileName.isEmpty()) throw ELecteurErreur("Aucun fichier son à ouvrir");
+    if (FileName.isEmpty()) return Echec("Aucun fichier son à ouvrir");
     auto f = std::make_unique<Fichier>();
     f->sf = sf_open(QFile::encodeName(FileName).constData(), SFM_READ, &f->info);
     if (!f->sf || f->info.samplerate <= 0 || f->info.channels <= 0)
-        throw ELecteurErreur(QStringLiteral("Impossible de lire le fichier son (%1)")
-                                 .arg(QString::fromLocal8Bit(sf_strerror(f->sf)))
-                                 .toStdString());
+        return Echec(QStringLiteral("Impossible de lire le fichier son (%1)")
+                         .arg(QString::fromLocal8Bit(sf_strerror(f->sf)))
+                         .toStdString());
     fichier_ = std::move(f);
     formatTemps_ = TformatTemps::tfMilliseconds;
     position_ = 0;
+    return {};
 }
 
 // Closing the device ends a play under way, which reports itself as aborted.
@@ -72,11 +77,6 @@ bool TLecteurAudio::EstOuvert() const {
     return fichier_ != nullptr;
 }
 
-const TLecteurAudio::Fichier& TLecteurAudio::FichierOuvert() const {
-    if (!fichier_) throw ELecteurErreur("Aucun périphérique MCI ouvert");
-    return *fichier_;
-}
-
 std::int64_t TLecteurAudio::EnTrames(std::int64_t position) const {
     if (formatTemps_ == TformatTemps::tfSamples) return position;
     return static_cast<std::int64_t>(std::nearbyint(position * fichier_->info.samplerate / 1000.0));
@@ -87,8 +87,9 @@ std::int64_t TLecteurAudio::EnUnite(std::int64_t trames) const {
     return static_cast<std::int64_t>(std::nearbyint(trames * 1000.0 / fichier_->info.samplerate));
 }
 
-void TLecteurAudio::Play() {
-    const Fichier& f = FichierOuvert();
+Tresultat<> TLecteurAudio::Play() {
+    if (!fichier_) return LecteurFerme();
+    const Fichier& f = *fichier_;
     const bool notifier = notify_;
     const auto debut = debut_;
     const auto fin = fin_;
@@ -107,12 +108,13 @@ void TLecteurAudio::Play() {
     debutLecture_ = de;
     longueurLecture_ = a - de;
     position_ = de;
-    const auto refus = lecture_.Demarre(std::move(echantillons), f.info.channels, f.info.samplerate, boucle_,
-                                        signal_, ++numeroLecture_);
-    if (refus) throw ELecteurErreur("Le périphérique son refuse la lecture (" + *refus + ")");
+    const auto demarre = lecture_.Demarre(std::move(echantillons), f.info.channels, f.info.samplerate,
+                                          boucle_, signal_, ++numeroLecture_);
+    if (!demarre) return Echec("Le périphérique son refuse la lecture (" + demarre.Message() + ")");
     lectureOuverte_ = true;
     lectureNotifie_ = notifier;
     veille_.Demarre();
+    return {};
 }
 
 // Ends the play under way and reports it: aborted, or successful when it had already
@@ -128,12 +130,13 @@ void TLecteurAudio::InterromptLecture() {
         Notifie(finie ? TnotificationLecteur::nvSuccessful : TnotificationLecteur::nvAborted);
 }
 
-void TLecteurAudio::Stop() {
-    FichierOuvert();
+Tresultat<> TLecteurAudio::Stop() {
+    if (!fichier_) return LecteurFerme();
     const bool notifier = notify_;
     OublieOptions();
     InterromptLecture();
     if (notifier) Notifie(TnotificationLecteur::nvSuccessful);
+    return {};
 }
 
 void TLecteurAudio::Notifie(TnotificationLecteur n) {
@@ -180,21 +183,23 @@ std::int64_t TLecteurAudio::PositionLecture() const {
     return debutLecture_ + jouees % longueurLecture_;
 }
 
-TformatTemps TLecteurAudio::TimeFormat() const {
-    FichierOuvert();
+Tresultat<TformatTemps> TLecteurAudio::TimeFormat() const {
+    if (!fichier_) return LecteurFerme();
     return formatTemps_;
 }
 
-void TLecteurAudio::SetTimeFormat(TformatTemps format) {
-    FichierOuvert();
+Tresultat<> TLecteurAudio::SetTimeFormat(TformatTemps format) {
+    if (!fichier_) return LecteurFerme();
     formatTemps_ = format;
+    return {};
 }
 
-std::int64_t TLecteurAudio::Length() const {
-    return EnUnite(FichierOuvert().info.frames);
+Tresultat<std::int64_t> TLecteurAudio::Length() const {
+    if (!fichier_) return LecteurFerme();
+    return EnUnite(fichier_->info.frames);
 }
 
-std::int64_t TLecteurAudio::Position() const {
-    FichierOuvert();
+Tresultat<std::int64_t> TLecteurAudio::Position() const {
+    if (!fichier_) return LecteurFerme();
     return EnUnite(lectureOuverte_ ? PositionLecture() : position_);
 }

@@ -9,7 +9,6 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <stdexcept>
 
 #include <QObject>
 #include <QString>
@@ -17,16 +16,12 @@
 #include "platform/FluxAudio.h"
 #include "platform/SignalAudio.h"
 #include "platform/VeilleFlux.h"
+#include "sound/Resultat.h"
 
 enum class TformatTemps { tfMilliseconds, tfSamples };
 
 // How the command that asked for a notification ended.
 enum class TnotificationLecteur { nvSuccessful, nvAborted };
-
-class ELecteurErreur : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 class TLecteurAudio : public QObject {
 public:
@@ -50,19 +45,19 @@ public:
     // the play under way too.
     void SetBoucle(bool boucle);
 
-    // Closes first when open; throws ELecteurErreur when the file cannot be read.
-    void Open();
+    // Closes first when open; fails when the file cannot be read, leaving the player closed.
+    Tresultat<> Open();
     // Does nothing when closed; ends a play under way.
     void Close();
     bool EstOuvert() const;
 
-    // These throw "Aucun périphérique MCI ouvert" while closed.
-    void Play();
-    void Stop();
-    TformatTemps TimeFormat() const;
-    void SetTimeFormat(TformatTemps format);
-    std::int64_t Length() const;
-    std::int64_t Position() const;
+    // These fail with "Aucun périphérique MCI ouvert" while closed.
+    Tresultat<> Play();
+    Tresultat<> Stop();
+    Tresultat<TformatTemps> TimeFormat() const;
+    Tresultat<> SetTimeFormat(TformatTemps format);
+    Tresultat<std::int64_t> Length() const;
+    Tresultat<std::int64_t> Position() const;
 
     bool EnLecture() const { return lectureOuverte_; }
 
@@ -72,7 +67,6 @@ protected:
 private:
     struct Fichier;
     void OublieOptions();
-    const Fichier& FichierOuvert() const;
     std::int64_t EnTrames(std::int64_t position) const;
     std::int64_t EnUnite(std::int64_t trames) const;
     void Notifie(TnotificationLecteur n);

@@ -1,14 +1,8 @@
 #include "sound/EcrivainWav.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
-#include <cstring>
-#include <stdexcept>
 
-#include "sound/EcritureFichier.h"
+#include "sound/Fichiers.h"
 
 namespace {
 
@@ -23,10 +17,6 @@ void Ajoute32(std::vector<std::uint8_t>& v, std::uint32_t x) {
 
 void AjouteTexte(std::vector<std::uint8_t>& v, const char (&texte)[5]) {
     v.insert(v.end(), texte, texte + 4);
-}
-
-std::string Erreur() {
-    return std::strerror(errno);
 }
 
 }  // namespace
@@ -59,61 +49,56 @@ std::vector<std::uint8_t> EnTeteWav(TformatWave format, std::int32_t nbrePoints,
     return v;
 }
 
-std::optional<std::string> EcritWav(const std::string& nom, const TvecteurSon& vecteur,
-                                    std::int32_t nbrePoints, std::uint32_t freqEch) {
+Tresultat<> EcritWav(const std::string& nom, const TvecteurSon& vecteur, std::int32_t nbrePoints,
+                     std::uint32_t freqEch) {
     return EcritWavOctets(nom, vecteur.formatWave, vecteur.zone, nbrePoints, freqEch);
 }
 
-std::optional<std::string> EcritWavOctets(const std::string& nom, TformatWave format,
-                                          const std::uint8_t* octets, std::int32_t nbrePoints,
-                                          std::uint32_t freqEch) {
-    const int fd = ::open(nom.c_str(), O_WRONLY | O_CLOEXEC);
-    if (fd < 0) return Erreur();
+Tresultat<> EcritWavOctets(const std::string& nom, TformatWave format, const std::uint8_t* octets,
+                           std::int32_t nbrePoints, std::uint32_t freqEch) {
+    auto ouvert = Tfichier::OuvreEcriture(nom);
+    if (!ouvert) return Echec(ouvert.Message());
+    Tfichier& f = ouvert.Valeur();
     const std::vector<std::uint8_t> tete = EnTeteWav(format, nbrePoints, freqEch);
     const std::size_t d = static_cast<std::size_t>(nbrePoints) * OctetsParTrame(format);
-    std::optional<std::string> echec;
-    if (!EcritA(fd, tete.data(), tete.size(), 0) || !EcritA(fd, octets, d, static_cast<off_t>(tete.size())))
-        echec = Erreur();
-    const std::size_t total = tete.size() + d;
-    if (!echec && ::ftruncate(fd, static_cast<off_t>(total)) != 0) echec = Erreur();
+    const auto total = static_cast<std::int64_t>(tete.size() + d);
+    if (f.EcritA(0, tete.data(), tete.size()) &&
+        f.EcritA(static_cast<std::int64_t>(tete.size()), octets, d) && f.Tronque(total)) {
+        if (!f.Ferme()) return Echec(TexteErreur(errno));
+        return {};
+    }
+    const Techec echec = Echec(TexteErreur(errno));
     // A write that failed part-way leaves no header announcing bytes the file does not hold:
     // the file goes back to the working files' placeholder, which the reader refuses.
-    if (echec && ::ftruncate(fd, 0) == 0) EcritA(fd, reinterpret_cast<const std::uint8_t*>("RIFF"), 4, 0);
-    if (::close(fd) != 0 && !echec) echec = Erreur();
+    if (f.Tronque(0)) f.EcritA(0, "RIFF", 4);
     return echec;
 }
 
-std::optional<std::string> EcritWavNeuf(const std::string& nom, const TvecteurSon& vecteur,
-                                        std::int32_t nbrePoints, std::uint32_t freqEch) {
+Tresultat<> EcritWavNeuf(const std::string& nom, const TvecteurSon& vecteur, std::int32_t nbrePoints,
+                         std::uint32_t freqEch) {
     const auto cible = CibleRemplacement(nom);
-    if (!cible) return std::string("ce n'est pas un fichier ordinaire");
-    std::string temporaire = *cible + ".XXXXXX";
-    const int fd = ::mkstemp(temporaire.data());
-    if (fd < 0) return Erreur();
-    // mkstemp makes the file private; a new file gets the usual permissions.
-    const mode_t masque = ::umask(0);
-    ::umask(masque);
-    std::optional<std::string> echec;
-    if (::fchmod(fd, 0666 & ~masque) != 0) echec = Erreur();
-    ::close(fd);
-    if (!echec) echec = EcritWav(temporaire, vecteur, nbrePoints, freqEch);
-    if (!echec && ::rename(temporaire.c_str(), cible->c_str()) != 0) echec = Erreur();
-    if (echec) ::unlink(temporaire.c_str());
-    return echec;
+    if (!cible) return Echec("ce n'est pas un fichier ordinaire");
+    std::string provisoire;
+    auto cree = Tfichier::CreeProvisoire(*cible, provisoire);
+    if (!cree) return Echec(cree.Message());
+    cree.Valeur().Ferme();
+    auto ecrit = EcritWav(provisoire, vecteur, nbrePoints, freqEch);
+    if (ecrit && !Renomme(provisoire, *cible)) ecrit = Echec(TexteErreur(errno));
+    if (!ecrit) Supprime(provisoire);
+    return ecrit;
 }
 
-void CreeFichierSiAbsent(const std::string& nom) {
-    const int fd = ::open(nom.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        if (errno == EEXIST) return;
-        throw std::runtime_error("Impossible de créer le fichier " + nom + " : " + Erreur());
-    }
-    const bool ok = ::write(fd, "RIFF", 4) == 4;
-    const int erreurEcriture = errno;
-    ::close(fd);
-    if (!ok) {
-        ::unlink(nom.c_str());
-        throw std::runtime_error("Impossible de créer le fichier " + nom + " : " +
-                                 std::strerror(erreurEcriture));
-    }
+Tresultat<> CreeFichierSiAbsent(const std::string& nom) {
+    int erreur = 0;
+    Tfichier f = Tfichier::CreeExclusif(nom, erreur);
+    if (erreur == EEXIST) return {};
+    const auto echec = [&] {
+        return Echec("Impossible de créer le fichier " + nom + " : " + TexteErreur(erreur));
+    };
+    if (!f.Ouvert()) return echec();
+    if (f.EcritA(0, "RIFF", 4) && f.Ferme()) return {};
+    erreur = errno;
+    f = Tfichier();
+    Supprime(nom);
+    return echec();
 }

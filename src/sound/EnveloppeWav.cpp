@@ -1,11 +1,10 @@
 #include "sound/EnveloppeWav.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+
+#include "sound/Fichiers.h"
 
 namespace {
 
@@ -23,11 +22,12 @@ float Niveau(const std::uint8_t* trame, bool huitBits) {
 
 }  // namespace
 
-std::vector<TcolonneEnveloppe> EnveloppeWav(const std::string& nom, const TdescriptionWav& d, int colonnes) {
+Tresultat<std::vector<TcolonneEnveloppe>> EnveloppeWav(const std::string& nom, const TdescriptionWav& d,
+                                                       int colonnes) {
     std::vector<TcolonneEnveloppe> enveloppe(std::max(colonnes, 0));
     if (enveloppe.empty() || d.tramesPresentes <= 0) return enveloppe;
-    const int fd = ::open(nom.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) throw EWavError(std::string("Problème d'ouverture : ") + std::strerror(errno));
+    const auto f = Tfichier::OuvreLecture(nom);
+    if (!f) return Echec(f.Message());
     const int octetsTrame = OctetsParTrame(d.format);
     const bool huitBits = EstHuitBits(d.format);
     std::vector<std::uint8_t> bloc(kTramesParBloc * octetsTrame);
@@ -45,14 +45,10 @@ std::vector<TcolonneEnveloppe> EnveloppeWav(const std::string& nom, const Tdescr
         for (std::int64_t b = 0; b < blocs; ++b) {
             const std::int64_t premiere = entiere ? debut + b * kTramesParBloc : debut + trames * b / blocs;
             const std::int64_t n = std::min(kTramesParBloc, fin - premiere);
-            const ssize_t lus =
-                ::pread(fd, bloc.data(), n * octetsTrame, d.debutDonnees + premiere * octetsTrame);
-            if (lus < 0) {
-                const int erreur = errno;
-                ::close(fd);
-                throw EWavError(std::string("Erreur de lecture : ") + std::strerror(erreur));
-            }
-            for (ssize_t i = 0; i + octetsTrame <= lus; i += octetsTrame) {
+            const std::int64_t lus = f.Valeur().LitA(d.debutDonnees + premiere * octetsTrame, bloc.data(),
+                                                     static_cast<std::size_t>(n * octetsTrame));
+            if (lus < 0) return Echec("Erreur de lecture : " + TexteErreur(errno));
+            for (std::int64_t i = 0; i + octetsTrame <= lus; i += octetsTrame) {
                 const float v = Niveau(bloc.data() + i, huitBits);
                 col.mini = std::min(col.mini, v);
                 col.maxi = std::max(col.maxi, v);
@@ -60,6 +56,5 @@ std::vector<TcolonneEnveloppe> EnveloppeWav(const std::string& nom, const Tdescr
         }
         enveloppe[c] = col.mini <= col.maxi ? col : TcolonneEnveloppe{};
     }
-    ::close(fd);
     return enveloppe;
 }

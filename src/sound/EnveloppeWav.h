@@ -15,6 +15,6 @@ struct TcolonneEnveloppe {
 
 // `colonnes` columns over the frames the file holds. A long sound is not read whole: each
 // column looks at a few evenly spaced blocks of its frames, which is enough to see where a
-// sound is loud and where it is quiet. Throws EWavError when the file can't be read.
-std::vector<TcolonneEnveloppe> EnveloppeWav(const std::string& nom, const TdescriptionWav& description,
-                                            int colonnes);
+// sound is loud and where it is quiet. A file that can't be read gives the reason.
+Tresultat<std::vector<TcolonneEnveloppe>> EnveloppeWav(const std::string& nom,
+                                                       const TdescriptionWav& description, int colonnes);

@@ -9,39 +9,42 @@
 #include <string>
 #include <vector>
 
+#include "sound/Fichiers.h"
+#include "sound/Resultat.h"
+
 // The header for 16-bit samples as first written, both sizes 0: channels 1 for a mono
 // stream, otherwise 2.
 std::array<std::uint8_t, 44> EnTeteConversion(int canaux, std::uint32_t frequence);
 
 class TfichierConversion {
 public:
+    TfichierConversion() = default;
     // Starts the file under a temporary name of its own in the folder of `nom` and writes
-    // the header. Throws std::runtime_error "Impossible de créer le fichier "NOM". REASON"
-    // when it cannot.
-    TfichierConversion(const std::string& nom, int canaux, std::uint32_t frequence);
+    // the header; a failure says "Impossible de créer le fichier "NOM". REASON".
+    Tresultat<> Ouvre(const std::string& nom, int canaux, std::uint32_t frequence);
     // A file left unfinished (an error, a damaged source) is removed: no partial sound
     // may pass for a whole one, and a file already named `nom` stays as it was.
     ~TfichierConversion();
     TfichierConversion(const TfichierConversion&) = delete;
     TfichierConversion& operator=(const TfichierConversion&) = delete;
 
-    // Throws std::runtime_error when the write fails (a full disk) or the data would
-    // outgrow 32-bit sizes.
-    void Ajoute(const std::int16_t* echantillons, std::size_t n);
+    // Fails ("Impossible d'écrire le fichier "NOM". REASON") when the write fails (a full
+    // disk) or the data would outgrow 32-bit sizes.
+    Tresultat<> Ajoute(const std::int16_t* echantillons, std::size_t n);
     std::uint32_t TailleDonnees() const { return tailleDonnees_; }
 
     // Patches the RIFF size (file size - 8) and the data size (file size - 44), closes, and
     // gives the file its name, replacing any file of that name.
-    void Termine();
+    Tresultat<> Termine();
 
 private:
-    // Throws the message for what failed, the name and the reason of the last system call.
-    [[noreturn]] void Echoue(const std::string& quoi, int erreur) const;
-    void Vide();
+    // The message for what failed, the name and the reason of the last system call.
+    Techec Echoue(const std::string& quoi, int erreur) const;
+    Tresultat<> Vide();
 
     std::string nom_;
     std::string nomProvisoire_;
-    int fd_ = -1;
+    Tfichier fichier_;
     bool termine_ = false;
     std::uint32_t tailleDonnees_ = 0;
     // Samples wait here, so that the disk sees a few large writes rather than one per block.

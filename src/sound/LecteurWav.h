@@ -2,16 +2,10 @@
 #pragma once
 
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 
 #include "sound/EnregistrementSon.h"
-
-// Why a file was refused; the message is plain French, ready to show to the user.
-class EWavError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
+#include "sound/Resultat.h"
 
 // What the header says and where the samples are.
 struct TdescriptionWav {
@@ -27,11 +21,11 @@ struct TdescriptionWav {
 // Reads the header fields at their fixed offsets and finds the data chunk: the first "data"
 // tag from offset 36 on before the RIFF size, unless the chunk list is well formed and its
 // data chunk lies further (a "data" inside a comment is not the sound). A file whose chunk
-// list is broken keeps the byte scan. Throws EWavError when the file is refused.
-TdescriptionWav DecritFichierWav(const std::string& nom);
+// list is broken keeps the byte scan. A refused file gives the reason, in French.
+Tresultat<TdescriptionWav> DecritFichierWav(const std::string& nom);
 
 // Reads at most the record's capacity of samples, from frame `debut` of the data chunk on.
-// Returns true when the data chunk was longer than the capacity and was cut.
-// Throws EWavError when the file is refused; the record is then left as it was, since
-// nothing is written into it before the whole read has succeeded.
-bool LitFichierWav(const std::string& nom, TenregistrementSon& rec, std::int64_t debut = 0);
+// Gives true when the data chunk was longer than the capacity and was cut, or the reason
+// the file is refused; the record is then left as it was, since nothing is written into it
+// before the whole read has succeeded.
+Tresultat<bool> LitFichierWav(const std::string& nom, TenregistrementSon& rec, std::int64_t debut = 0);

@@ -3,9 +3,8 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 
+#include "sound/Fichiers.h"
 #include "sound/NomsFichiers.h"
 
 namespace {
@@ -13,11 +12,9 @@ namespace {
 using Toctets = std::array<std::uint8_t, 60>;
 
 // Reads up to 60 bytes at `position`; the bytes the file does not hold stay 0.
-Toctets LitDebut(std::ifstream& f, std::uint64_t position) {
+Toctets LitDebut(const Tfichier& f, std::uint64_t position) {
     Toctets o{};
-    f.clear();
-    f.seekg(static_cast<std::streamoff>(position));
-    f.read(reinterpret_cast<char*>(o.data()), o.size());
+    f.LitA(static_cast<std::int64_t>(position), o.data(), o.size());
     return o;
 }
 
@@ -61,13 +58,12 @@ bool LisibleTelQuel(const Toctets& o, std::uint64_t taille) {
 
 std::string Contenu(const std::string& nom, bool& lisibleTelQuel) {
     // Only a plain file is looked into: opening a pipe would wait for a writer.
-    std::error_code e;
-    if (!std::filesystem::is_regular_file(nom, e)) return {};
-    std::ifstream f(nom, std::ios::binary);
-    if (!f) return {};
+    const auto ouvert = Tfichier::OuvreLecture(nom);
+    if (!ouvert) return {};
+    const Tfichier& f = ouvert.Valeur();
     Toctets o = LitDebut(f, 0);
     if (Commence(o, "RIFF") && Commence(o, "WAVE", 8)) {
-        lisibleTelQuel = LisibleTelQuel(o, std::filesystem::file_size(nom, e));
+        lisibleTelQuel = LisibleTelQuel(o, static_cast<std::uint64_t>(f.Taille()));
         return "WAV";
     }
     if (Commence(o, "ID3")) {
@@ -92,8 +88,7 @@ TchoixRoute ChoisitRoute(const std::string& nom) {
         return {lisibleTelQuel ? TrouteFichier::rWav : TrouteFichier::rAutreFormat, contenu};
     if (!contenu.empty())
         return {contenu == "MP3" ? TrouteFichier::rMp3 : TrouteFichier::rAutreFormat, contenu};
-    if (extension == ".MP3") return {TrouteFichier::rMp3, contenu};
-    for (const char* e : {".FLAC", ".OGG", ".OGA", ".OPUS", ".AIF", ".AIFF", ".AIFC"})
-        if (extension == e) return {TrouteFichier::rAutreFormat, contenu};
+    for (const TextensionSon& e : kExtensionsSons)
+        if (extension == "." + MajusculesAscii(e.extension)) return {e.route, contenu};
     return {TrouteFichier::rWav, contenu};
 }

@@ -10,6 +10,20 @@ enum class TrouteFichier {
                    // does not take), then the WAV reader on the converted file
 };
 
+// The sound files the program offers to open, by extension (lower case, without the dot), and
+// the road each takes when its content says nothing.
+struct TextensionSon {
+    const char* extension;
+    TrouteFichier route;
+};
+inline constexpr TextensionSon kExtensionsSons[] = {
+    {"wav", TrouteFichier::rWav},          {"mp3", TrouteFichier::rMp3},
+    {"flac", TrouteFichier::rAutreFormat}, {"ogg", TrouteFichier::rAutreFormat},
+    {"oga", TrouteFichier::rAutreFormat},  {"opus", TrouteFichier::rAutreFormat},
+    {"aif", TrouteFichier::rAutreFormat},  {"aiff", TrouteFichier::rAutreFormat},
+    {"aifc", TrouteFichier::rAutreFormat},
+};
+
 struct TchoixRoute {
     TrouteFichier route;
     std::string contenu;  // what the first bytes show: "WAV", "MP3", "FLAC", "Ogg", "AIFF", or empty

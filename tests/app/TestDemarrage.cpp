@@ -1,15 +1,19 @@
 #include <gtest/gtest.h>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QProcess>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QSlider>
 #include <QStandardPaths>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
 
+#include "app/Application.h"
 #include "app/FenetreTest.h"
 #include "app/PaintBox.h"
 #include "support/FichiersTest.h"
@@ -30,8 +34,8 @@ TEST(Demarrage, CreeLesDossiersEtLesFichiersDeTravail) {
     EXPECT_EQ(f->Dossiers().nomFichierIni, f->Dossiers().appDataDir + "sampix.ini");
     for (const char* nom : {"sampixSousEch.wav", "sampixRecord.wav"})
         EXPECT_EQ(LitOctets(DossierQuenvale() / nom), (std::vector<std::uint8_t>{'R', 'I', 'F', 'F'})) << nom;
-    EXPECT_TRUE(QDir(f->Dossiers().MesDocsDir).exists());
-    EXPECT_TRUE(f->Dossiers().MesDocsDir.endsWith("/Quenvale/"));
+    EXPECT_TRUE(
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/Quenvale").exists());
 }
 
 TEST(Demarrage, LaisseIntactUnFichierDeTravailExistant) {
@@ -69,10 +73,10 @@ TEST(Demarrage, EtatInitialDesControles) {
     EXPECT_EQ(textes.join(","),
               "Ouvrir,Velta,Volume,Enregistrer,Stop,Ecouter,Ecouter,Enregistrer,Stop,Animation,"
               "Aide,Options,A propos,Quitter");
-    for (QToolButton* b : {f.StopBtn(), f.PlayBtn(), f.PlaySousEchBtn(), f.StopPlayBtn()})
+    for (QToolButton* b :
+         {f.StopBtn(), f.PlayBtn(), f.PlaySousEchBtn(), f.StopPlayBtn(), f.SaveBtn(), f.AnimBtn()})
         EXPECT_FALSE(b->isEnabled());
-    for (QToolButton* b : {f.OpenFileBtn(), f.SaveBtn(), f.AnimBtn(), f.ExitBtn()})
-        EXPECT_TRUE(b->isEnabled());
+    for (QToolButton* b : {f.OpenFileBtn(), f.RecordBtn(), f.ExitBtn()}) EXPECT_TRUE(b->isEnabled());
     EXPECT_EQ(f.OpenFileBtn()->size(), QSize(67, 42));
     EXPECT_EQ(f.PlayBtn()->toolTip().toStdString(), "signal \"analogique\" (F5)");
     EXPECT_EQ(f.PlaySousEchBtn()->toolTip().toStdString(), "signal \"échantillonné\" (F6)");
@@ -95,6 +99,9 @@ TEST(Demarrage, EtatInitialDesControles) {
 
 TEST(Demarrage, RaccourcisQuelQueSoitLeControleActif) {
     FenetreTest f;
+    const auto son = NouveauDossier() / "son.wav";
+    EcritOctets(son, ImageWav(1, 11025, 8, std::vector<std::uint8_t>(100, 128)));
+    f->ChargeFichierWav(QString::fromStdString(son.string()));
     f->show();
     f->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(f.fenetre.get()));
@@ -129,4 +136,16 @@ TEST(Demarrage, SampixFichierOuvreLeFichier) {
     sampix.kill();
     sampix.waitForFinished();
     EXPECT_EQ(LitOctets(sousEch), attendu);
+}
+
+// Qt's own dialogs speak French, like the program: the file dialog's buttons and labels.
+TEST(Demarrage, LesDialoguesDeQtParlentFrancais) {
+    ChargeTraductionQt();
+    QFileDialog dialogue;
+    dialogue.setOption(QFileDialog::DontUseNativeDialog);
+    const auto* boutons = dialogue.findChild<QDialogButtonBox*>();
+    ASSERT_NE(boutons, nullptr);
+    EXPECT_EQ(boutons->button(QDialogButtonBox::Cancel)->text(), "Annuler");
+    EXPECT_EQ(boutons->button(QDialogButtonBox::Open)->text(), "&Ouvrir");
+    EXPECT_EQ(dialogue.labelText(QFileDialog::LookIn), "Voir dans :");
 }

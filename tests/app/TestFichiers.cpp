@@ -182,20 +182,27 @@ TEST(Fichiers, EnregistrerSauveLeSonNumeriseSousLExtensionWav) {
     EXPECT_EQ(lu[0], (192 - 128) * 256);  // 200 quantised to 2 bits: 192
 }
 
-TEST(Fichiers, EnregistrerSansSonEcritUnEnTeteEtActiveLesBoutons) {
+// With no sound, nothing that needs one is offered, and a save asked anyway writes nothing.
+TEST(Fichiers, SansSonRienDeCeQuiEnDemandeUnNEstDisponible) {
     FenetreTest f;
+    for (QToolButton* b : {f.SaveBtn(), f.PlayBtn(), f.PlaySousEchBtn(), f.ErreurBtn(), f.AnimBtn(),
+                           f.SpectreBtn(), f.ExporteImageBtn()})
+        EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
     const auto dossier = NouveauDossier();
     f.choix = Chemin(dossier / "vide");
     f->SaveBtnClick();
-    EXPECT_EQ(LitOctets(dossier / "vide.WAV").size(), 44u);
-    EXPECT_TRUE(f.PlayBtn()->isEnabled());
-    EXPECT_TRUE(f.AnimBtn()->isEnabled());
+    EXPECT_TRUE(std::filesystem::is_empty(dossier));
+    EXPECT_TRUE(f.messages.isEmpty());
+    f->ChargeFichierWav(Chemin(FichierSon(ImageWav(1, 8000, 16, Seize(Rampe(100))))));
+    for (QToolButton* b : {f.SaveBtn(), f.AnimBtn(), f.SpectreBtn(), f.ExporteImageBtn()})
+        EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
 }
 
 TEST(Fichiers, EnregistrerLaOuCEstImpossibleLeDit) {
     FenetreTest f;
     const auto dossier = NouveauDossier();
     std::filesystem::create_directory(dossier / "x.WAV");  // a folder stands where the file would go
+    f->ChargeFichierWav(Chemin(FichierSon(ImageWav(1, 8000, 16, Seize(Rampe(100))))));
     f.choix = Chemin(dossier / "x.sav");
     f->SaveBtnClick();
     ASSERT_EQ(f.messages.size(), 1);

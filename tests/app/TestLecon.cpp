@@ -270,6 +270,7 @@ TEST(Lecon, LeRapportLeSpectreEtLeFiltreSuiventLesReglages) {
     }
     EXPECT_NE(Texte(Ini()).find("Logarithmique=1"), std::string::npos);
     FenetreTest f;
+    f->ChargeFichierWav(Chemin(SonStereo()));
     f.SpectreBtn()->click();
     EXPECT_TRUE(f.FenetreSpectre()->Logarithmique());
     EXPECT_FALSE(f.FiltreCB()->isChecked());

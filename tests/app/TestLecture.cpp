@@ -142,11 +142,12 @@ TEST(Lecture, LaFenetreQuiPerdLeLecteurPendantUneLectureRevientPrete) {
 
 TEST(Lecture, UneLectureImpossibleLeDitUneFoisEtLaisseLaFenetrePrete) {
     FenetreTest f;
-    f.choix = QString::fromStdString((NouveauDossier() / "vide").string());
-    f->SaveBtnClick();  // with no sound, enables the play buttons
-    f.PlayBtn()->click();
+    f->ChargeFichierWav(FichierSon(Rampe(400), 8000));
+    // The digitised sound's working file spoilt behind the program's back.
+    EcritOctets(f->Seance().nomFichierSousEch.toStdString(), {'R', 'I', 'F', 'F'});
+    f.PlaySousEchBtn()->click();
     EXPECT_EQ(f.messages.size(), 1);
-    EXPECT_TRUE(f.PlayBtn()->isEnabled());
+    EXPECT_TRUE(f.PlaySousEchBtn()->isEnabled());
     EXPECT_FALSE(f.StopPlayBtn()->isEnabled());
     EXPECT_FALSE(f.Timer1()->isActive());
 }
@@ -250,6 +251,9 @@ TEST(Entrees, SansEntreeSonLeProgrammeResteUtilisable) {
     const auto ancienne = RemplaceSondeEntrees([] { return TresultatSondage{}; });
     {
         FenetreTest f;
+        // Said once the window is up, not while it is being made.
+        EXPECT_TRUE(f.messages.isEmpty());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !f.messages.isEmpty(); }, 2000));
         EXPECT_EQ(f.messages, QStringList{"Pas d'entrée son"});
         EXPECT_FALSE(f.WaveInCB()->isVisible());
         f->ChargeFichierWav(FichierSon(Rampe(100), 8000));

@@ -65,9 +65,12 @@ TEST(Seance, CeQuiPeutSuivreQuoi) {
 TEST(Seance, EtatDesCommandes) {
     Tseance s;
     TetatCommandes e = EtatCommandes(s);
-    // At start: no play until a sound is loaded or saved; Stop and the play's Stop off.
-    EXPECT_TRUE(e.ouvrir && e.velta && e.enregistrer && e.sauver && e.animer && e.direct && e.reglages);
-    EXPECT_FALSE(e.lire || e.stop || e.stopLecture || e.directCoche);
+    // At start: nothing that needs a sound; Stop and the play's Stop off.
+    EXPECT_TRUE(e.ouvrir && e.velta && e.enregistrer && e.direct && e.reglages);
+    EXPECT_FALSE(e.lire || e.stop || e.stopLecture || e.directCoche || e.sauver || e.animer || e.analyser);
+    s.nomFichier = QStringLiteral("son.wav");
+    e = EtatCommandes(s);
+    EXPECT_TRUE(e.sauver && e.animer && e.analyser);
     s.OuvreLectures();
     EXPECT_TRUE(EtatCommandes(s).lire);
 

@@ -150,12 +150,12 @@ TEST_F(Vue, MajClicSansLaCaseDeplaceLeCurseurDeDureeSansLeDessiner) {
     QCoreApplication::processEvents();
     EXPECT_EQ(Detail(300, 5), kBlancXorJaune);
     ASSERT_TRUE(f.Temps()->isVisible());
-    EXPECT_EQ(f.Temps()->text(), "6.25 ms=1/(160 Hz)");  // 50 frames at 8000 Hz
+    EXPECT_EQ(f.Temps()->text(), "6,25 ms=1/(160 Hz)");  // 50 frames at 8000 Hz
     EXPECT_EQ(f.Temps()->pos(), QPoint(108, f.PaintBox()->mapTo(f.fenetre.get(), QPoint(0, 0)).y() + 12));
 
     Clic(101, Qt::ShiftModifier);  // the main cursor's frame
     EXPECT_TRUE(f.Temps()->isVisible());
-    EXPECT_EQ(f.Temps()->text(), "0.00 ms");
+    EXPECT_EQ(f.Temps()->text(), "0,00 ms");
 }
 
 TEST_F(Vue, LeDefilementAtteintLaDerniereTrameEtUnSonCourtSeMontreDepuisLeDebut) {

@@ -73,7 +73,7 @@ TEST_F(Repere, LesCurseursTracesDeuxFoisDisparaissentSansTrace) {
     EXPECT_EQ(Pixel(402, 0), clBlanc);
     EXPECT_EQ(Pixel(752, 0), kBlancXorJaune);   // the second one, 1 pixel wide
     EXPECT_EQ(Pixel(600, 20), kBlancXorJaune);  // and the bridge between them
-    EXPECT_EQ(vues_.tempsTexte, "10.00 ms=1/(100 Hz)");
+    EXPECT_EQ(vues_.tempsTexte, "10,00 ms=1/(100 Hz)");
     EXPECT_TRUE(vues_.tempsVisible);
     EXPECT_EQ(vues_.tempsLeft, 400 + 8);
     EXPECT_EQ(vues_.tempsTop, 20 + 90 - 8);
@@ -105,7 +105,6 @@ TEST_F(Repere, DeuxCurseursSurLaMemeTrameMontrentUneDureeNulle) {
     TmodeleVue& g = Prepare(TformatWave::f16, 100000, 8);
     g.repere = g.repereTemps = 100;
     g.avecTemps = true;
-    g.separateurDecimal = ",";  // the user's
     DrawG();
     EXPECT_TRUE(vues_.tempsVisible);
     EXPECT_EQ(vues_.tempsTexte, "0,00 ms");

@@ -44,10 +44,10 @@ Tresultat Joue(bool huitBits, int q, int pas, int pas2 = 0) {
     chaine.Remet(huitBits);
     chaine.Regle(q, pas);
     TfluxDirect flux;
-    const auto refus = flux.Demarre(PeripheriqueEntreeParDefaut(), {11025, std::uint8_t(huitBits ? 8 : 16)},
-                                    kTramesParBloc, &Traite, &chaine);
-    EXPECT_FALSE(refus) << *refus;
-    if (refus) return r;
+    const auto demarre = flux.Demarre(PeripheriqueEntreeParDefaut(), {11025, std::uint8_t(huitBits ? 8 : 16)},
+                                      kTramesParBloc, &Traite, &chaine);
+    EXPECT_TRUE(demarre) << demarre.Message();
+    if (!demarre) return r;
     EXPECT_GT(flux.Latence(), 0.0);
     EXPECT_LT(flux.Latence(), 0.030);
     const auto attend = [&](std::int64_t trames) {

@@ -16,35 +16,31 @@ TEST(LecteurAudio, OuvreUnFichierEtDonneSaDureeEnMillisecondes) {
     EcritOctets(fichier, ImageWav(1, 8000, 16, std::vector<std::uint8_t>(2 * 12000, 0)));
     TLecteurAudio lecteur;
     lecteur.FileName = Chemin(fichier);
-    lecteur.Open();
+    ASSERT_TRUE(lecteur.Open());
     EXPECT_TRUE(lecteur.EstOuvert());
-    EXPECT_EQ(lecteur.TimeFormat(), TformatTemps::tfMilliseconds);
-    EXPECT_EQ(lecteur.Length(), 1500);
-    lecteur.SetTimeFormat(TformatTemps::tfSamples);
-    EXPECT_EQ(lecteur.Length(), 12000);
+    EXPECT_EQ(lecteur.TimeFormat().Valeur(), TformatTemps::tfMilliseconds);
+    EXPECT_EQ(lecteur.Length().Valeur(), 1500);
+    ASSERT_TRUE(lecteur.SetTimeFormat(TformatTemps::tfSamples));
+    EXPECT_EQ(lecteur.Length().Valeur(), 12000);
     // Reopening gives the device's own unit again.
-    lecteur.Open();
-    EXPECT_EQ(lecteur.TimeFormat(), TformatTemps::tfMilliseconds);
+    ASSERT_TRUE(lecteur.Open());
+    EXPECT_EQ(lecteur.TimeFormat().Valeur(), TformatTemps::tfMilliseconds);
 }
 
 TEST(LecteurAudio, FermeRefuseLesQuestionsAvecLeMessageDuLecteur) {
     TLecteurAudio lecteur;
     lecteur.Close();
-    try {
-        lecteur.Length();
-        FAIL();
-    } catch (const ELecteurErreur& e) {
-        EXPECT_STREQ(e.what(), "Aucun périphérique MCI ouvert");
-    }
-    EXPECT_THROW(lecteur.TimeFormat(), ELecteurErreur);
+    for (const std::string& message : {lecteur.Length().Message(), lecteur.Position().Message(),
+                                       lecteur.TimeFormat().Message(), lecteur.Stop().Message()})
+        EXPECT_EQ(message, "Aucun périphérique MCI ouvert");
 }
 
 TEST(LecteurAudio, FichierIlisibleOuSansNomLaisseLeLecteurFerme) {
     const auto fichier = NouveauDossier() / "faux.wav";
     EcritOctets(fichier, {'R', 'I', 'F', 'F', 1, 2, 3});
     TLecteurAudio lecteur;
-    EXPECT_THROW(lecteur.Open(), ELecteurErreur);
+    EXPECT_EQ(lecteur.Open().Message(), "Aucun fichier son à ouvrir");
     lecteur.FileName = Chemin(fichier);
-    EXPECT_THROW(lecteur.Open(), ELecteurErreur);
+    EXPECT_EQ(lecteur.Open().Message().rfind("Impossible de lire le fichier son (", 0), 0u);
     EXPECT_FALSE(lecteur.EstOuvert());
 }

@@ -1,6 +1,8 @@
 #include <sndfile.h>
 #include <sys/stat.h>
 
+#include <cstring>
+
 #include <gtest/gtest.h>
 
 #include "sound/EcrivainWav.h"
@@ -47,7 +49,7 @@ TEST(EcrivainWav, DispositionAOctetPourOctet) {
     auto v = AlloueVecteurSon();
     Remplit(*v, TformatWave::f16, 1000);
     const auto chemin = FichierExistant();
-    ASSERT_FALSE(EcritWav(chemin.string(), *v, 1000, 22050));
+    ASSERT_TRUE(EcritWav(chemin.string(), *v, 1000, 22050));
     const auto octets = LitOctets(chemin);
     ASSERT_EQ(octets.size(), 2044u);
     // The canonical header built independently by the tests' own helper.
@@ -67,7 +69,7 @@ TEST(EcrivainWav, DispositionBPourLeStereo16Bits) {
     auto v = AlloueVecteurSon();
     Remplit(*v, TformatWave::f16stereo, 1000);
     const auto chemin = FichierExistant();
-    ASSERT_FALSE(EcritWav(chemin.string(), *v, 1000, 44100));
+    ASSERT_TRUE(EcritWav(chemin.string(), *v, 1000, 44100));
     const auto octets = LitOctets(chemin);
     ASSERT_EQ(octets.size(), 4058u);
 
@@ -106,7 +108,7 @@ TEST(EcrivainWav, HuitBitsMonoEtStereo) {
         auto v = AlloueVecteurSon();
         Remplit(*v, format, 333);
         const auto chemin = FichierExistant();
-        ASSERT_FALSE(EcritWav(chemin.string(), *v, 333, 11025));
+        ASSERT_TRUE(EcritWav(chemin.string(), *v, 333, 11025));
         const int canaux = EstStereo(format) ? 2 : 1;
         const auto octets = LitOctets(chemin);
         EXPECT_EQ(octets,
@@ -126,7 +128,7 @@ TEST(EcrivainWav, SansSonEcritUnEnTeteSeul) {
     auto v = AlloueVecteurSon();
     v->formatWave = TformatWave::f16;
     const auto chemin = FichierExistant();
-    ASSERT_FALSE(EcritWav(chemin.string(), *v, 0, 0));
+    ASSERT_TRUE(EcritWav(chemin.string(), *v, 0, 0));
     EXPECT_EQ(LitOctets(chemin), ImageWav(1, 0, 16, {}));
 }
 
@@ -134,7 +136,7 @@ TEST(EcrivainWav, RaccourcitUnFichierPlusLong) {
     auto v = AlloueVecteurSon();
     Remplit(*v, TformatWave::f8, 10);
     const auto chemin = FichierExistant(std::vector<std::uint8_t>(5000, 0xAA));
-    ASSERT_FALSE(EcritWav(chemin.string(), *v, 10, 8000));
+    ASSERT_TRUE(EcritWav(chemin.string(), *v, 10, 8000));
     EXPECT_EQ(LitOctets(chemin).size(), 54u);
 }
 
@@ -142,23 +144,26 @@ TEST(EcrivainWav, NeCreeJamaisLeFichierEtDitPourquoi) {
     auto v = AlloueVecteurSon();
     v->formatWave = TformatWave::f8;
     const auto absent = NouveauDossier() / "absent.wav";
-    const auto echec = EcritWav(absent.string(), *v, 0, 8000);
-    ASSERT_TRUE(echec);
-    EXPECT_FALSE(echec->empty());
+    const auto ecrit = EcritWav(absent.string(), *v, 0, 8000);
+    ASSERT_FALSE(ecrit);
+    EXPECT_FALSE(ecrit.Message().empty());
     EXPECT_FALSE(std::filesystem::exists(absent));
-    EXPECT_TRUE(EcritWav(NouveauDossier().string(), *v, 0, 8000));
+    EXPECT_FALSE(EcritWav(NouveauDossier().string(), *v, 0, 8000));
 }
 
 TEST(EcrivainWav, FichierDeTravailCreeSeulementSIlManque) {
     const auto dossier = NouveauDossier();
-    CreeFichierSiAbsent((dossier / "a.wav").string());
+    ASSERT_TRUE(CreeFichierSiAbsent((dossier / "a.wav").string()));
     EXPECT_EQ(LitOctets(dossier / "a.wav"), (std::vector<std::uint8_t>{'R', 'I', 'F', 'F'}));
 
     EcritOctets(dossier / "b.wav", {1, 2, 3, 4, 5, 6});
-    CreeFichierSiAbsent((dossier / "b.wav").string());
+    ASSERT_TRUE(CreeFichierSiAbsent((dossier / "b.wav").string()));
     EXPECT_EQ(LitOctets(dossier / "b.wav"), (std::vector<std::uint8_t>{1, 2, 3, 4, 5, 6}));
 
-    EXPECT_THROW(CreeFichierSiAbsent((dossier / "manque" / "c.wav").string()), std::runtime_error);
+    const auto manque = (dossier / "manque" / "c.wav").string();
+    const auto cree = CreeFichierSiAbsent(manque);
+    ASSERT_FALSE(cree);
+    EXPECT_EQ(cree.Message(), "Impossible de créer le fichier " + manque + " : " + std::strerror(ENOENT));
 }
 
 // A new file renamed over its name: a pipe (or a device) there stays and the write is refused;
@@ -169,14 +174,14 @@ TEST(EcrivainWav, UnFichierNeufNeRemplaceQuUnFichierOrdinaire) {
     const auto dossier = NouveauDossier();
     const auto tube = dossier / "tube.wav";
     ASSERT_EQ(::mkfifo(tube.c_str(), 0600), 0);
-    EXPECT_EQ(EcritWavNeuf(tube.string(), *v, 10, 8000), "ce n'est pas un fichier ordinaire");
+    EXPECT_EQ(EcritWavNeuf(tube.string(), *v, 10, 8000).Message(), "ce n'est pas un fichier ordinaire");
     EXPECT_TRUE(std::filesystem::is_fifo(tube));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dossier), {}), 1);
 
     const auto vrai = FichierExistant(std::vector<std::uint8_t>(5000, 0xAA));
     const auto lien = dossier / "lien.wav";
     std::filesystem::create_symlink(vrai, lien);
-    ASSERT_FALSE(EcritWavNeuf(lien.string(), *v, 10, 8000));
+    ASSERT_TRUE(EcritWavNeuf(lien.string(), *v, 10, 8000));
     EXPECT_TRUE(std::filesystem::is_symlink(lien));
     EXPECT_EQ(LitOctets(vrai).size(), 54u);
 }

@@ -115,7 +115,8 @@ TEST(FichierConversion, UneEcritureQuiEchoueLaisseLAncienFichierEtRienDAutre) {
     EcritOctets(cible, {1, 2, 3});
     const std::vector<std::int16_t> bloc(50000, 0x1234);
     {
-        TfichierConversion f(cible.string(), 2, 44100);
+        TfichierConversion f;
+        ASSERT_TRUE(f.Ouvre(cible.string(), 2, 44100));
         // Hidden beside the target while it is written.
         const auto pendant = Contenu(d);
         ASSERT_EQ(pendant.size(), 2u);
@@ -127,14 +128,12 @@ TEST(FichierConversion, UneEcritureQuiEchoueLaisseLAncienFichierEtRienDAutre) {
         limite.rlim_cur = 300000;
         const auto signalAvant = std::signal(SIGXFSZ, SIG_IGN);
         setrlimit(RLIMIT_FSIZE, &limite);
-        try {
-            for (int i = 0; i < 20; ++i) f.Ajoute(bloc.data(), bloc.size());
-            f.Termine();
-            ADD_FAILURE() << "écriture au-delà de la limite acceptée";
-        } catch (const std::runtime_error& e) {
-            EXPECT_EQ(std::string(e.what()),
-                      "Impossible d'écrire le fichier \"" + cible.string() + "\". " + std::strerror(EFBIG));
-        }
+        Tresultat<> ecrit;
+        for (int i = 0; i < 20 && ecrit; ++i) ecrit = f.Ajoute(bloc.data(), bloc.size());
+        if (ecrit) ecrit = f.Termine();
+        EXPECT_FALSE(ecrit) << "écriture au-delà de la limite acceptée";
+        EXPECT_EQ(ecrit.Message(),
+                  "Impossible d'écrire le fichier \"" + cible.string() + "\". " + std::strerror(EFBIG));
         setrlimit(RLIMIT_FSIZE, &avant);
         std::signal(SIGXFSZ, signalAvant);
     }
@@ -143,12 +142,13 @@ TEST(FichierConversion, UneEcritureQuiEchoueLaisseLAncienFichierEtRienDAutre) {
 
     // Whole, it replaces the old file: every block in order, both sizes patched.
     {
-        TfichierConversion f(cible.string(), 1, 8000);
+        TfichierConversion f;
+        ASSERT_TRUE(f.Ouvre(cible.string(), 1, 8000));
         for (std::int16_t i = 0; i < 30; ++i) {
             const std::vector<std::int16_t> b(i * 997 % 40000, i);
-            f.Ajoute(b.data(), b.size());
+            ASSERT_TRUE(f.Ajoute(b.data(), b.size()));
         }
-        f.Termine();
+        ASSERT_TRUE(f.Termine());
     }
     EXPECT_EQ(Contenu(d), std::vector<std::filesystem::path>{"essai.wav"});
     const auto v = LitOctets(cible);
