@@ -1,275 +1,260 @@
 #include "acquisition/InterfaceVelta.h"
 
-#include <QCoreApplication>
-
-#include "platform/NumerotationPorts.h"
-#include "platform/Ticks.h"
+#include "acquisition/ProtocoleVQ.h"
+#include "acquisition/ProtocoleVQ2.h"
+#include "acquisition/ProtocoleVX2.h"
 
 namespace {
 
 constexpr std::int64_t kTicksReponse = 18;
 // A line that never goes quiet after a stop is given up after about two seconds.
 constexpr std::int64_t kTicksVidangeMax = 36;
-
-// Marks a search or a stop under way for as long as it runs, also when it throws.
-class Toccupation {
-public:
-    Toccupation(bool& occupe, bool& abandon) : occupe_(occupe) {
-        occupe_ = true;
-        abandon = false;
-    }
-    ~Toccupation() { occupe_ = false; }
-    Toccupation(const Toccupation&) = delete;
-    Toccupation& operator=(const Toccupation&) = delete;
-
-private:
-    bool& occupe_;
-};
+// Before the stop's line, and each step of the drain.
+constexpr std::int64_t kTicksArret = 2;
 
 }  // namespace
 
 TinterfaceVelta::TinterfaceVelta() {
+    serie_[0] = std::make_unique<TprotocoleVX2>(VoieSerie);
+    serie_[1] = std::make_unique<TprotocoleVQ>(VoieSerie);
     VoieSerie.OnCoupure = [this](const QString& raison) { Coupure(raison); };
 }
 
+void TinterfaceVelta::BranchePilote(const TpointsEntreeVQ2& pilote) {
+    vq2_ = std::make_unique<TVQ2>(pilote, this);
+    pilote_ = std::make_unique<TprotocoleVQ2>(*vq2_);
+}
+
+void TinterfaceVelta::Adopte(Tentree modele) {
+    modele_ = nullptr;
+    for (TprotocoleVelta* p : {serie_[0].get(), serie_[1].get(), pilote_.get()})
+        if (p != nullptr && p->Entree() == modele) modele_ = p;
+}
+
+QString TinterfaceVelta::Description() const {
+    return modele_ == nullptr ? QString() : modele_->Description();
+}
+
+void TinterfaceVelta::Abandonne() {
+    decodeur.attente = false;
+    if (!Occupe()) return;
+    abandon_ = true;
+    attente_.Reveille();
+}
+
 void TinterfaceVelta::ChercheInterface() {
-    const Toccupation occupation(occupe_, abandon_);
+    if (Occupe()) return;
+    recherche_ = true;
+    abandon_ = false;
+    modele_ = nullptr;
     VoieSerie.SetBaud(kVitesseSonde);
     VoieSerie.OnTriggerAvail = [this](TPortSerie* CP, std::uint16_t Count) { TriggerAvailAsc(CP, Count); };
-    const TnumerotationPorts numerotation = TnumerotationPorts::Actuelle();
-    for (int n = 1; n <= kPortsCherches && !Abandon(); ++n) {
-        if (!numerotation.PortExiste(n)) continue;
-        VoieSerie.SetComNumber(n, numerotation);
-        VoieSerie.SetOpen(true);
-        TesteVX2();
-        if (entree != Tentree::eVX2 && !Abandon()) TesteVQ();
-        if (entree != Tentree::eSon) break;
-        VoieSerie.SetOpen(false);
+    numerotation_ = TnumerotationPorts::Actuelle();
+    port_ = 0;
+    // The first step, as every other, runs from the event loop.
+    attente_.Attend(
+        0, [] { return true; }, [this] { PortSuivant(); });
+}
+
+// Each present port is opened and asked by each serial model in turn; past the last, the
+// driver is asked.
+void TinterfaceVelta::PortSuivant() {
+    VoieSerie.Ferme();
+    while (!abandon_ && ++port_ <= kPortsCherches && !numerotation_.PortExiste(port_)) {
     }
-    if (InterfaceVQ2 != nullptr && entree == Tentree::eSon && !Abandon()) TesteVQ2();
-    // A search given up (the window is closing) leaves no half-prepared interface behind.
-    if (Abandon()) entree = Tentree::eSon;
-    if (entree == Tentree::eVQ)
-        PrepareVQ();
-    else if (entree == Tentree::eVX2)
-        PrepareVX2();
-    else if (entree == Tentree::eVQ2)
-        PrepareVQ2();
-    VoieSerie.SetOpen(false);
+    if (abandon_ || port_ > kPortsCherches) {
+        if (pilote_ != nullptr && !abandon_)
+            Sonde(*pilote_);
+        else
+            FinRecherche({});
+        return;
+    }
+    VoieSerie.SetComNumber(port_, numerotation_);
+    if (const Tresultat<> ouvert = VoieSerie.Ouvre(); !ouvert) {
+        FinRecherche(ouvert);
+        return;
+    }
+    essai_ = 0;
+    Sonde(*serie_[essai_]);
 }
 
-void TinterfaceVelta::Sonde(const char* commande, std::int32_t lignes) {
-    collecteur.Debut(lignes);
-    VoieSerie.FlushInBuffer();
-    VoieSerie.PutString(commande);
-    AttendEnTraitant(
-        TminuterieTicks(kTicksReponse), [this] { return collecteur.finDeChaine; },
-        [this] { return Abandon(); });
-}
-
-void TinterfaceVelta::TesteVX2() {
-    Sonde("WVERSION\r", 1);
-    if (ReponseVX2(collecteur.ChaineLue)) entree = Tentree::eVX2;
-}
-
-void TinterfaceVelta::TesteVQ() {
-    Sonde("YERR\r", 3);
-    if (ReponseVQ(collecteur.ChaineLue)) entree = Tentree::eVQ;
-}
-
-void TinterfaceVelta::TesteVQ2() {
-    if (!InterfaceVQ2->Open()) return;
-    collecteur.ChaineLue = InterfaceVQ2->Version();
-    if (ReponseVQ2(collecteur.ChaineLue))
-        entree = Tentree::eVQ2;
-    else
-        InterfaceVQ2->Close();
+void TinterfaceVelta::Sonde(TprotocoleVelta& protocole) {
+    sonde_ = &protocole;
+    protocole.Sonde(collecteur);
+    attente_.Attend(
+        kTicksReponse, [this] { return collecteur.finDeChaine || abandon_; }, [this] { FinSonde(); });
 }
 
 void TinterfaceVelta::TriggerAvailAsc(TPortSerie* CP, std::uint16_t Count) {
     for (std::uint16_t i = 0; i < Count && CP->CharReady(); ++i) collecteur.Ajoute(CP->GetChar());
+    if (collecteur.finDeChaine) attente_.Reveille();
 }
 
-void TinterfaceVelta::PrepareVQ() {
-    OrdresVQ(ordres);
-    const auto abandon = [this] { return Abandon(); };
-    VoieSerie.PutString("YRESET\r");
-    DelaiEnTraitant(4, abandon);
-    VoieSerie.PutString("YBAUDS 6\r");
-    DelaiEnTraitant(2, abandon);
-    VoieSerie.SetBaud(kVitesseAcquisition);
-    VoieSerie.PutString("YBIN\r");
-    VoieSerie.PutString("YINTEGER\r");
-    VoieSerie.PutString("YCAL 0 0\r");
+// A search given up (the window is closing) leaves no interface behind.
+void TinterfaceVelta::FinSonde() {
+    if (abandon_) {
+        FinRecherche({});
+        return;
+    }
+    if (sonde_->Reconnait(collecteur.ChaineLue)) {
+        Prepare(*sonde_);
+        return;
+    }
+    if (sonde_ == pilote_.get()) {
+        FinRecherche({});
+        return;
+    }
+    if (++essai_ < serie_.size()) {
+        Sonde(*serie_[essai_]);
+        return;
+    }
+    PortSuivant();
 }
 
-void TinterfaceVelta::PrepareVX2() {
-    // From here on what the interface sends is read and dropped, as no acquisition waits.
-    VoieSerie.OnTriggerAvail = [this](TPortSerie* CP, std::uint16_t Count) { TriggerAvailBin(CP, Count); };
-    const auto abandon = [this] { return Abandon(); };
-    VoieSerie.PutString("WRESET\r");
-    DelaiEnTraitant(3, abandon);
-    VoieSerie.PutString("WBAUDS 2\r");
-    DelaiEnTraitant(3, abandon);
-    VoieSerie.SetBaud(kVitesseAcquisition);
-    VoieSerie.PutString("WBIN\r");
-    OrdresW(ordres);
+// From here on what the interface sends is read and dropped, as no acquisition waits.
+void TinterfaceVelta::Prepare(TprotocoleVelta& protocole) {
+    modele_ = &protocole;
+    VoieSerie.OnTriggerAvail = [this](TPortSerie*, std::uint16_t Count) { TriggerAvailBin(Count); };
+    etapes_ = protocole.Preparation();
+    etape_ = 0;
+    EtapeSuivante();
 }
 
-void TinterfaceVelta::PrepareVQ2() {
-    InterfaceVQ2->output("WRESET");
-    DelaiEnTraitant(3, [this] { return Abandon(); });
-    OrdresW(ordres);
+// Lines with no wait after them go together.
+void TinterfaceVelta::EtapeSuivante() {
+    while (etape_ < etapes_.size()) {
+        const TetapePreparation& etape = etapes_[etape_++];
+        modele_->Envoie(etape);
+        if (etape.ticks > 0) {
+            attente_.Attend(etape.ticks, {}, [this] { EtapeSuivante(); });
+            return;
+        }
+    }
+    FinRecherche({});
 }
 
-void TinterfaceVelta::LanceAcquisition() {
-    if (entree == Tentree::eVX2)
-        LanceAcqVX2();
-    else if (entree == Tentree::eVQ)
-        LanceAcqVQ();
-    else if (entree == Tentree::eVQ2)
-        LanceAcqVQ2();
+void TinterfaceVelta::FinRecherche(const Tresultat<>& resultat) {
+    VoieSerie.Ferme();
+    recherche_ = false;
+    sonde_ = nullptr;
+    if (OnFinRecherche) OnFinRecherche(resultat);
 }
 
 // The sound's layout is not touched here: the sound on screen stays whole until an
 // acquisition worth keeping replaces it.
 void TinterfaceVelta::DemarreAcquisition() {
     decodeur.attente = false;
-    stopEnCours = false;
-    if (entree != Tentree::eVQ2)
-        VoieSerie.OnTriggerAvail = [this](TPortSerie* CP, std::uint16_t Count) {
-            TriggerAvailBin(CP, Count);
-        };
+    arretDemande_ = false;
+    VoieSerie.OnTriggerAvail = [this](TPortSerie*, std::uint16_t Count) { TriggerAvailBin(Count); };
     decodeur.Demarre();
     if (OnProgression) OnProgression(0);
 }
 
-void TinterfaceVelta::LanceAcqVX2() {
+Tresultat<> TinterfaceVelta::LanceAcquisition() {
+    if (modele_ == nullptr) return {};
     DemarreAcquisition();
-    try {
-        VoieSerie.SetTracing(true);
-        VoieSerie.SetOpen(true);
-    } catch (const EPortSerie&) {
-        decodeur.attente = false;
-        throw;
+    Tresultat<> lance = modele_->Lance();
+    if (!lance) decodeur.attente = false;
+    return lance;
+}
+
+bool TinterfaceVelta::event(QEvent* evenement) {
+    if (evenement->type() == WM_DONNEES_VQ2) {
+        TriggerAvailBin(static_cast<std::uint16_t>(static_cast<TevenementVQ2*>(evenement)->wParam & 0xFFFF));
+        return true;
     }
-    VoieSerie.PutString(ordres.ordreProgramme + "\r");
-    VoieSerie.PutString(ordres.ordreLance + "\r");
-}
-
-void TinterfaceVelta::LanceAcqVQ() {
-    DemarreAcquisition();
-    try {
-        VoieSerie.SetOpen(true);
-    } catch (const EPortSerie&) {
-        decodeur.attente = false;
-        throw;
+    if (evenement->type() == WM_FIN_VQ2) {
+        MessageFinVQ2();
+        return true;
     }
-    VoieSerie.SetTracing(true);
-    VoieSerie.PutString(ordres.ordreProgrammeVQ + "\r");
-    VoieSerie.PutString(ordres.ordreLanceVQ + "\r");
-    VoieSerie.PutString(ordres.ordreResulVQ + "\r");
-}
-
-void TinterfaceVelta::LanceAcqVQ2() {
-    DemarreAcquisition();
-    InterfaceVQ2->output(ordres.ordreProgramme);
-    InterfaceVQ2->output(ordres.ordreLance);
-    InterfaceVQ2->LanceThreadZresul(2 * kPointsAcquisition);
-}
-
-void TinterfaceVelta::MessageDonneesVQ2(std::int32_t wParam) {
-    TriggerAvailBin(nullptr, static_cast<std::uint16_t>(wParam & 0xFFFF));
+    return QObject::event(evenement);
 }
 
 // The result thread ended by itself: normally every byte has come. One that ended because
 // the link went away leaves an acquisition short of samples, which then ends as after a
 // lost serial line.
 void TinterfaceVelta::MessageFinVQ2() {
-    if (InterfaceVQ2 == nullptr) return;
-    const bool complet = InterfaceVQ2->TransfertComplet();
-    InterfaceVQ2->StopThreadZresul(false);
-    if (!complet && !InterfaceVQ2->LienActif()) Coupure(QStringLiteral("liaison avec la VQ2 perdue"));
+    if (vq2_ == nullptr) return;
+    const bool complet = vq2_->TransfertComplet();
+    vq2_->StopThreadZresul(false);
+    if (!complet && !vq2_->LienActif()) Coupure(QStringLiteral("liaison avec la VQ2 perdue"));
 }
 
-// CP is the serial port, or none for the VQ2's bytes.
-void TinterfaceVelta::TriggerAvailBin(TPortSerie*, std::uint16_t Count) {
+// Bytes announced by the serial port or the VQ2's result thread; with no acquisition waiting
+// they are read and dropped.
+void TinterfaceVelta::TriggerAvailBin(std::uint16_t Count) {
+    if (modele_ == nullptr) return;
     for (std::uint16_t i = 0; i < Count; ++i) {
         if (decodeur.attente)
             LitOctet();
         else
-            LitSource();
+            modele_->Octet();
     }
 }
 
-std::uint8_t TinterfaceVelta::LitSource() {
-    return entree == Tentree::eVQ2 ? InterfaceVQ2->getChar() : VoieSerie.GetChar();
-}
-
 void TinterfaceVelta::LitOctet() {
-    if (!decodeur.LitOctet(LitSource())) return;
+    if (!decodeur.LitOctet(modele_->Octet())) return;
     if (OnProgression) OnProgression(decodeur.NbreCourant - 1);
-    if (decodeur.Complete() || stopEnCours) FinAcquisition();
+    if (decodeur.Complete() || arretDemande_) FinAcquisition();
 }
 
 void TinterfaceVelta::FinAcquisition() {
     decodeur.attente = false;
-    if (!stopEnCours) VoieSerie.SetOpen(false);
+    if (!arretDemande_) VoieSerie.Ferme();
     if (OnFinAcquisition) OnFinAcquisition();
 }
 
 void TinterfaceVelta::StopInterface() {
-    const Toccupation occupation(occupe_, abandon_);
-    stopEnCours = true;
-    DelaiSansTraiter(2);
-    QCoreApplication::processEvents();
-    if (entree == Tentree::eVQ) {
-        VoieSerie.PutString("YHALT\r");
-    } else if (entree == Tentree::eVX2) {
-        VoieSerie.PutString("WPE\r");
-    } else if (entree == Tentree::eVQ2) {
-        InterfaceVQ2->output("WPE");
-        InterfaceVQ2->StopThreadZresul(true);
+    if (modele_ == nullptr || Occupe()) return;
+    arret_ = true;
+    abandon_ = false;
+    arretDemande_ = true;
+    attente_.Attend(
+        kTicksArret, [this] { return abandon_; }, [this] { EnvoieArret(); });
+}
+
+void TinterfaceVelta::EnvoieArret() {
+    if (!modele_->Arrete()) {
+        FinArret();
         return;
     }
-    const TminuterieTicks limite(kTicksVidangeMax);
-    do {
-        VoieSerie.FlushInBuffer();
-        QCoreApplication::processEvents();
-        DelaiSansTraiter(2);
-        VoieSerie.ProcessCommunications();
-    } while (VoieSerie.CharReady() && !limite.Expiree() && !Abandon());
-    VoieSerie.SetOpen(false);
+    limiteVidange_ = TminuterieTicks(kTicksVidangeMax);
+    EtapeVidange();
+}
+
+// Each step drops what came and waits; the line is quiet once a whole step brings nothing.
+void TinterfaceVelta::EtapeVidange() {
+    VoieSerie.FlushInBuffer();
+    recusAvantVidange_ = VoieSerie.OctetsRecus();
+    attente_.Attend(
+        kTicksArret, [this] { return abandon_; }, [this] { FinEtapeVidange(); });
+}
+
+void TinterfaceVelta::FinEtapeVidange() {
+    VoieSerie.ProcessCommunications();
+    const bool calme = VoieSerie.OctetsRecus() == recusAvantVidange_;
+    if (!calme && !limiteVidange_.Expiree() && !abandon_) {
+        EtapeVidange();
+        return;
+    }
+    VoieSerie.Ferme();
+    FinArret();
+}
+
+void TinterfaceVelta::FinArret() {
+    arret_ = false;
+    if (OnFinArret) OnFinArret();
 }
 
 void TinterfaceVelta::FermeInterface() {
-    const char* commande = entree == Tentree::eVQ    ? "YBAUDS 4\r"
-                           : entree == Tentree::eVX2 ? "WBAUDS 0\r"
-                                                     : nullptr;
-    if (commande == nullptr) return;
-    try {
-        VoieSerie.SetOpen(true);
-    } catch (const EPortSerie&) {
-        return;
-    }
-    VoieSerie.PutString(commande);
+    decodeur.attente = false;
+    if (modele_ != nullptr) modele_->Ferme();
 }
 
 // The line went away: an acquisition under way ends with what it received, as after Stop.
 void TinterfaceVelta::Coupure(const QString& raison) {
     if (!decodeur.attente) return;
-    stopEnCours = true;
+    arretDemande_ = true;
     FinAcquisition();
     if (OnCoupure) OnCoupure(raison);
-}
-
-QString TinterfaceVelta::Description() const {
-    if (entree == Tentree::eVQ2)
-        return QStringLiteral("Velta VQ2 par son pilote (%1)").arg(kNomBibliothequeVQ2);
-    const char* modele = entree == Tentree::eVX2 ? "VX2" : entree == Tentree::eVQ ? "VQ" : nullptr;
-    if (modele == nullptr) return {};
-    return QStringLiteral("Velta %1 sur le port %2 (%3)")
-        .arg(modele)
-        .arg(VoieSerie.ComNumber())
-        .arg(VoieSerie.Chemin());
 }

@@ -25,7 +25,7 @@ std::u16string Nom(const char* texte) {
 
 }  // namespace
 
-TVQ2::TVQ2(const TpointsEntreeVQ2& pilote, QObject* fenetre) : f_(pilote), FhandleWindow(fenetre) {}
+TVQ2::TVQ2(const TpointsEntreeVQ2& pilote, QObject* destinataire) : f_(pilote), destinataire_(destinataire) {}
 
 TVQ2::~TVQ2() {
     Close();
@@ -146,10 +146,10 @@ void TVQ2::ExecuteZresul() {
         std::memcpy(Fdata.data() + nbre, tampon.data(), static_cast<std::size_t>(c));
         nbre += c;
         Fnbre.store(nbre, std::memory_order_release);
-        QCoreApplication::postEvent(FhandleWindow, new TevenementVQ2(WM_DONNEES_VQ2, c));
+        QCoreApplication::postEvent(destinataire_, new TevenementVQ2(WM_DONNEES_VQ2, c));
     }
     if (!Fstop.load(std::memory_order_acquire))
-        QCoreApplication::postEvent(FhandleWindow, new TevenementVQ2(WM_FIN_VQ2, 0));
+        QCoreApplication::postEvent(destinataire_, new TevenementVQ2(WM_FIN_VQ2, 0));
     filEnCours_.store(false, std::memory_order_release);
 }
 

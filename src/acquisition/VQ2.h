@@ -1,6 +1,6 @@
 // The VQ2 interface through its driver library: the link, the text commands, the version
 // reply, and a result thread that pulls an acquisition's bytes out of the library into a
-// receive store and announces each batch to a window with an event.
+// receive store and announces each batch with an event to the object that acquires.
 //
 // Hand-over without locks: the result thread alone writes the store and then raises its
 // count (release); the UI thread reads only bytes that the count covers (acquire), and only
@@ -18,7 +18,7 @@
 
 #include "platform/PiloteVQ2.h"
 
-// The two events a window receives from the result thread.
+// The two events the acquiring object receives from the result thread.
 inline constexpr QEvent::Type WM_DONNEES_VQ2 = static_cast<QEvent::Type>(1040);
 inline constexpr QEvent::Type WM_FIN_VQ2 = static_cast<QEvent::Type>(1041);
 
@@ -33,7 +33,8 @@ inline constexpr std::int32_t kTailleFdata = 60001;
 
 class TVQ2 {
 public:
-    TVQ2(const TpointsEntreeVQ2& pilote, QObject* FhandleWindow);
+    // `destinataire` receives the result thread's events; it outlives the object.
+    TVQ2(const TpointsEntreeVQ2& pilote, QObject* destinataire);
     ~TVQ2();
     TVQ2(const TVQ2&) = delete;
     TVQ2& operator=(const TVQ2&) = delete;
@@ -70,7 +71,7 @@ private:
     std::uint32_t FhandleVQ2 = 0;
     std::thread FThreadResul;
     std::atomic<bool> filEnCours_{false};
-    QObject* FhandleWindow;
+    QObject* destinataire_;
     std::string Fversion;
     std::array<std::uint8_t, kTailleDataGet> DataGet{};  // the UI thread's transfer buffer
     std::atomic<std::int32_t> Fnbre{0};

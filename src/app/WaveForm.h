@@ -133,10 +133,13 @@ public:
     void ListeEntreesSon();
     void WaveInCBChange(int index);
 
-    // The VELTA interfaces: the search, the end of an acquisition, Stop and a lost line.
+    // The VELTA interfaces: the search and its end, the end of an acquisition, Stop and its
+    // end, and a lost line.
     void VeltaBtnClick();
+    void FinRecherche(const Tresultat<>& resultat);
     void FinAcquisition();
     void StopInterface();
+    void FinArretInterface();
     void CoupureInterface(const QString& raison);
 
     // Colours, options and the commands that lead outside the sound work.
@@ -196,7 +199,6 @@ protected:
     void resizeEvent(QResizeEvent* evenement) override;
     void changeEvent(QEvent* evenement) override;
     void keyPressEvent(QKeyEvent* evenement) override;
-    bool event(QEvent* evenement) override;
     void dragEnterEvent(QDragEnterEvent* evenement) override;
     void dropEvent(QDropEvent* evenement) override;
 
@@ -312,10 +314,10 @@ private:
     std::vector<TperipheriqueEntree> entreesSon;
     std::vector<std::optional<TformatCarte>> formatsEntrees;
 
-    // The measurement interface, its serial port, and the input source it decides (entree).
+    // The measurement interface, its serial port and VQ2 driver object, and the input source
+    // it decides (Entree).
     TinterfaceVelta velta;
-    std::unique_ptr<TVQ2> InterfaceVQ2;  // made at start-up when the VQ2 driver was loaded
-    bool fermetureDemandee = false;      // the window was closed while the search ran
+    bool fermetureDemandee = false;  // the window was closed during a search or a stop
 
     // The compressed file being decoded, and a closing that waits for its worker to end.
     TconversionEnCours conversion;

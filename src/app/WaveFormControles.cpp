@@ -349,7 +349,7 @@ void TWaveForm::MetAJourCommandes() {
     for (QWidget* reglage : std::initializer_list<QWidget*>{BitsTB, FechTB, FiltreCB})
         reglage->setEnabled(e.reglages);
     // An interface found shows in Velta's hint and in the progress bar under the strip.
-    const bool interface = velta.entree != Tentree::eSon;
+    const bool interface = velta.Entree() != Tentree::eSon;
     Gauge->setVisible(interface);
     if (interface) VeltaBtn->setToolTip(velta.Description() + " (F8)");
 }

@@ -29,15 +29,14 @@ void TWaveForm::FormCreate() {
     DossierDocuments();
     appDataDir = DossierDonnees();
     nomFichierIni = FichierReglages();
-    velta.entree = Tentree::eSon;
     velta.VoieSerie.TraceName = appDataDir + "Sampix.TRC";
+    velta.OnFinRecherche = [this](const Tresultat<>& resultat) { FinRecherche(resultat); };
+    velta.OnFinArret = [this] { FinArretInterface(); };
     velta.OnProgression = [this](std::int32_t n) { Gauge->setValue(n); };
     velta.OnFinAcquisition = [this] { FinAcquisition(); };
     velta.OnCoupure = [this](const QString& raison) { CoupureInterface(raison); };
-    if (const TpiloteVQ2* pilote = PiloteVQ2(); pilote != nullptr && pilote->vq2OK()) {
-        InterfaceVQ2 = std::make_unique<TVQ2>(pilote->Points(), this);
-        velta.InterfaceVQ2 = InterfaceVQ2.get();
-    }
+    if (const TpiloteVQ2* pilote = PiloteVQ2(); pilote != nullptr && pilote->vq2OK())
+        velta.BranchePilote(pilote->Points());
     seance.son.FixeFormat(NbitsCarte == 8 ? TformatWave::f8 : TformatWave::f16);
     PrepareVues();
     seance.nomFichierRecord = appDataDir + "sampixRecord.wav";
@@ -57,12 +56,10 @@ void TWaveForm::FormCreate() {
     MetAJourCommandes();
 }
 
-// The settings are saved first; the VQ2 link and its result thread end before the driver
-// library can go; the graphs go before the vectors they borrow.
+// The settings are saved first; the graphs go before the vectors they borrow. The VQ2 link
+// and its result thread end with the interface object, before main() lets the driver go.
 TWaveForm::~TWaveForm() {
     EcritOptions();
-    velta.InterfaceVQ2 = nullptr;
-    InterfaceVQ2.reset();
 }
 
 void TWaveForm::FormClose() {
@@ -72,9 +69,9 @@ void TWaveForm::FormClose() {
     velta.FermeInterface();
 }
 
-// A search or a stop processes events while it waits: a closing then ends it early, and the
-// window closes once it has returned. A conversion is cancelled, and the window closes once its
-// worker has ended.
+// A search or an interface's stop runs on from the event loop: a closing cuts it short, and the
+// window closes once it has ended. An acquisition is stopped that way first, and what it
+// brought is given up. A conversion is cancelled, and the window closes once its worker has ended.
 void TWaveForm::closeEvent(QCloseEvent* evenement) {
     if (conversion.EnCours()) {
         conversion.Annule();
@@ -82,6 +79,7 @@ void TWaveForm::closeEvent(QCloseEvent* evenement) {
         evenement->ignore();
         return;
     }
+    if (seance.Activite() == Tactivite::acAcquisition) StopBtnClick();
     if (velta.Occupe()) {
         velta.Abandonne();
         fermetureDemandee = true;

@@ -14,7 +14,7 @@
 
 void TWaveForm::RecordBtnClick() {
     const Tactivite activite =
-        velta.entree == Tentree::eSon ? Tactivite::acEnregistrement : Tactivite::acAcquisition;
+        velta.Entree() == Tentree::eSon ? Tactivite::acEnregistrement : Tactivite::acAcquisition;
     if (!seance.Peut(activite)) return;
     ArreteCeQuiTourne();
     seance.nomAvantEnregistrement = seance.nomFichier;
@@ -26,7 +26,7 @@ void TWaveForm::RecordBtnClick() {
     MediaPlayer.Close();
     (void)seance.Commence(activite);
     MetAJourCommandes();
-    if (velta.entree == Tentree::eSon)
+    if (velta.Entree() == Tentree::eSon)
         LanceAcqSon();
     else
         LanceAcqInterface();
@@ -55,7 +55,7 @@ void TWaveForm::StopBtnClick() {
     }
     if (!seance.Commence(Tactivite::acDecompte)) return;
     MetAJourCommandes();
-    if (velta.entree != Tentree::eSon) {
+    if (velta.Entree() != Tentree::eSon) {
         StopInterface();
         return;
     }

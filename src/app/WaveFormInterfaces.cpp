@@ -1,5 +1,6 @@
-// The VELTA interfaces in the window: the search button, an acquisition's start and end,
-// the interface branch of Stop, and a line lost during an acquisition.
+// The VELTA interfaces in the window: the search button and the search's end, an
+// acquisition's start and end, the interface branch of Stop and its end, and a line lost
+// during an acquisition.
 #include <QApplication>
 #include <QProgressBar>
 #include <QToolButton>
@@ -7,43 +8,28 @@
 #include "app/WaveForm.h"
 #include "platform/Messages.h"
 
-namespace {
-
-// The hourglass for as long as an object lives, also when an error ends the work early.
-class Tsablier {
-public:
-    Tsablier() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Tsablier() { QApplication::restoreOverrideCursor(); }
-    Tsablier(const Tsablier&) = delete;
-    Tsablier& operator=(const Tsablier&) = delete;
-};
-
-}  // namespace
-
+// The search runs on from the event loop; the hourglass stays until it ends (FinRecherche).
 void TWaveForm::VeltaBtnClick() {
-    if (velta.entree != Tentree::eSon || !seance.Peut(Tactivite::acRecherche)) return;
+    if (velta.Entree() != Tentree::eSon || !seance.Peut(Tactivite::acRecherche)) return;
     ArreteCeQuiTourne();
     (void)seance.Commence(Tactivite::acRecherche);
     MetAJourCommandes();
-    {
-        const Tsablier sablier;
-        try {
-            velta.ChercheInterface();
-        } catch (const EPortSerie& e) {
-            AfficheMessage(QString::fromStdString(e.what()));
-        }
-    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    velta.ChercheInterface();
+}
+
+void TWaveForm::FinRecherche(const Tresultat<>& resultat) {
+    QApplication::restoreOverrideCursor();
     seance.Termine(Tactivite::acRecherche);
     MetAJourCommandes();
+    if (!resultat) AfficheMessage(QString::fromStdString(resultat.Message()));
     if (fermetureDemandee) close();
 }
 
 // A port that no longer opens ends the acquisition before it began.
 void TWaveForm::LanceAcqInterface() {
-    try {
-        velta.LanceAcquisition();
-    } catch (const EPortSerie& e) {
-        AfficheMessage(QString::fromStdString(e.what()));
+    if (const Tresultat<> lance = velta.LanceAcquisition(); !lance) {
+        AfficheMessage(QString::fromStdString(lance.Message()));
         seance.Termine(Tactivite::acAcquisition);
         MetAJourCommandes();
         RetablitSonPrecedent();
@@ -52,7 +38,7 @@ void TWaveForm::LanceAcqInterface() {
 
 // An acquisition worth keeping becomes the record file and the current sound; one too short
 // leaves the previous sound, which no acquisition overwrites, on screen. Record comes back
-// whenever the acquisition ended, also late after Stop, unless Stop's handler still runs.
+// whenever the acquisition ended, also late after Stop, unless the interface's stop still runs.
 void TWaveForm::FinAcquisition() {
     const TdecodeurAcquisition& d = velta.decodeur;
     if (d.AGarder()) {
@@ -61,31 +47,23 @@ void TWaveForm::FinAcquisition() {
     } else if (seance.Activite() != Tactivite::acDecompte && seance.nomFichier.isEmpty()) {
         RetablitSonPrecedent();
     }
-    // A late end, after Stop, leaves Stop's handler to give the commands back.
+    // An end during the interface's stop leaves the stop's end to give the commands back.
     seance.Termine(Tactivite::acAcquisition);
     MetAJourCommandes();
 }
 
+// The countdown state lasts until the interface has stopped (FinArretInterface).
 void TWaveForm::StopInterface() {
     setCursor(Qt::WaitCursor);
     velta.StopInterface();
+}
+
+void TWaveForm::FinArretInterface() {
     seance.Termine(Tactivite::acDecompte);
     MetAJourCommandes();
     if (seance.nomFichier.isEmpty()) RetablitSonPrecedent();
     unsetCursor();
     if (fermetureDemandee) close();
-}
-
-bool TWaveForm::event(QEvent* evenement) {
-    if (evenement->type() == WM_DONNEES_VQ2) {
-        velta.MessageDonneesVQ2(static_cast<TevenementVQ2*>(evenement)->wParam);
-        return true;
-    }
-    if (evenement->type() == WM_FIN_VQ2) {
-        velta.MessageFinVQ2();
-        return true;
-    }
-    return QWidget::event(evenement);
 }
 
 void TWaveForm::CoupureInterface(const QString& raison) {

@@ -57,14 +57,10 @@ bool TPortSerie::Open() const {
     return port_->isOpen();
 }
 
-void TPortSerie::SetOpen(bool ouvert) {
-    if (ouvert == port_->isOpen()) return;
-    if (!ouvert) {
-        Ferme();
-        return;
-    }
+Tresultat<> TPortSerie::Ouvre() {
+    if (port_->isOpen()) return {};
     const QString nom = QStringLiteral("Le port série %1").arg(comNumber_);
-    if (chemin_.isEmpty()) throw EPortSerie(QStringLiteral("%1 n'existe pas.").arg(nom).toStdString());
+    if (chemin_.isEmpty()) return Echec(QStringLiteral("%1 n'existe pas.").arg(nom).toStdString());
     port_->setPortName(chemin_);
     port_->setBaudRate(baud_);
     port_->setDataBits(QSerialPort::Data8);
@@ -89,7 +85,7 @@ void TPortSerie::SetOpen(bool ouvert) {
         else
             texte = QStringLiteral("Impossible d'ouvrir %1 : %2").arg(lieu, port_->errorString());
         port_->clearError();
-        throw EPortSerie(texte.toStdString());
+        return Echec(texte.toStdString());
     }
     // A pseudo-terminal has no modem lines: its refusal to raise them is of no concern.
     port_->setDataTerminalReady(true);
@@ -98,6 +94,7 @@ void TPortSerie::SetOpen(bool ouvert) {
     // Nothing received before the opening is delivered, as with a port just opened.
     port_->clear(QSerialPort::Input);
     depuisOuverture_.start();
+    return {};
 }
 
 void TPortSerie::SetTracing(bool actif) {
@@ -148,12 +145,13 @@ bool TPortSerie::PrendLesOctets() {
     const QByteArray octets = port_->readAll();
     if (octets.isEmpty()) return false;
     recus_.insert(recus_.end(), octets.begin(), octets.end());
+    octetsRecus_ += static_cast<std::uint64_t>(octets.size());
     Trace('<', octets);
     return true;
 }
 
-// The handler runs at once, but never inside itself: bytes that arrive while it runs (it may
-// process events) are announced again afterwards.
+// The handler runs at once, but never inside itself: bytes that arrive while it runs (a message
+// box it shows processes events) are announced again afterwards.
 void TPortSerie::Annonce() {
     if (dansAnnonce_) {
         AnnonceDifferee();

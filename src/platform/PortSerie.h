@@ -6,7 +6,6 @@
 #include <deque>
 #include <functional>
 #include <memory>
-#include <stdexcept>
 #include <string>
 
 #include <QElapsedTimer>
@@ -14,14 +13,9 @@
 #include <QString>
 
 #include "platform/NumerotationPorts.h"
+#include "sound/Resultat.h"
 
 class QSerialPort;
-
-// A port that cannot be opened; the text says which and why, in French.
-class EPortSerie : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 class TPortSerie : public QObject {
 public:
@@ -40,9 +34,11 @@ public:
     int Baud() const { return baud_; }
 
     // Opens with the current settings (8 data bits, no parity, 1 stop bit, no flow control,
-    // DTR and RTS raised) or closes; the value it already has does nothing. Opening throws
-    // EPortSerie on failure. Closing sends what was queued first.
-    void SetOpen(bool ouvert);
+    // DTR and RTS raised); a port already open stays as it is. A port that cannot be opened
+    // is a failure whose text says which and why.
+    Tresultat<> Ouvre();
+    // Closes after sending what was queued; a closed port stays as it is.
+    void Ferme();
     bool Open() const;
 
     // Keeps a trace of the traffic until the port closes, which writes it to TraceName.
@@ -61,6 +57,8 @@ public:
     // The next received byte, or 0 when none waits.
     std::uint8_t GetChar();
     bool CharReady() const { return !recus_.empty(); }
+    // Bytes received since the object was made, those dropped by a flush included.
+    std::uint64_t OctetsRecus() const { return octetsRecus_; }
     void FlushInBuffer();
     // Takes in what the line has delivered, so that CharReady tells the truth now.
     void ProcessCommunications();
@@ -75,7 +73,6 @@ private:
     bool LigneCoupee() const;
     void Trace(char sens, const QByteArray& octets);
     void EcritTrace();
-    void Ferme();
 
     std::unique_ptr<QSerialPort> port_;
     int comNumber_ = 0;
@@ -86,6 +83,7 @@ private:
     bool annonceEnAttente_ = false;
     bool coupureEnAttente_ = false;
     std::deque<std::uint8_t> recus_;
+    std::uint64_t octetsRecus_ = 0;
     QByteArray trace_;
     QElapsedTimer depuisOuverture_;
 };

@@ -2,11 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
-#include <thread>
-
-#include <QCoreApplication>
-#include <QEventLoop>
-#include <QTimer>
+#include <utility>
 
 namespace {
 
@@ -27,26 +23,36 @@ bool TminuterieTicks::Expiree() const {
     return TicksActuels() > debut_ + ticks_;
 }
 
-void AttendEnTraitant(const TminuterieTicks& minuterie, const std::function<bool()>& fini,
-                      const std::function<bool()>& abandon) {
-    // A timer at the deadline wakes the wait when no other event comes.
-    QTimer reveil;
-    reveil.setSingleShot(true);
-    reveil.setTimerType(Qt::PreciseTimer);
-    while (!(fini && fini()) && !minuterie.Expiree() && !(abandon && abandon())) {
-        if (!reveil.isActive())
-            reveil.start(
-                static_cast<int>(std::max<std::int64_t>(1, minuterie.Echeance() - MillisecondesActuelles())));
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+std::int64_t TminuterieTicks::Restant() const {
+    return std::max<std::int64_t>(0, Echeance() - MillisecondesActuelles());
+}
+
+TattenteTicks::TattenteTicks() {
+    minuteur_.setSingleShot(true);
+    minuteur_.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&minuteur_, &QTimer::timeout, [this] { Verifie(); });
+}
+
+void TattenteTicks::Attend(std::int64_t ticks, std::function<bool()> fini, std::function<void()> suite) {
+    minuterie_ = TminuterieTicks(ticks);
+    fini_ = std::move(fini);
+    suite_ = std::move(suite);
+    // Even a wait that is over already ends from the event loop.
+    minuteur_.start(0);
+}
+
+void TattenteTicks::Reveille() {
+    if (EnCours()) minuteur_.start(0);
+}
+
+// A timer may wake a little before the tick changes: the wait then goes on for what is left.
+void TattenteTicks::Verifie() {
+    if (!EnCours()) return;
+    if (!(fini_ && fini_()) && !minuterie_.Expiree()) {
+        minuteur_.start(static_cast<int>(std::max<std::int64_t>(1, minuterie_.Restant())));
+        return;
     }
-}
-
-void DelaiEnTraitant(std::int64_t ticks, const std::function<bool()>& abandon) {
-    AttendEnTraitant(TminuterieTicks(ticks), {}, abandon);
-}
-
-void DelaiSansTraiter(std::int64_t ticks) {
-    const TminuterieTicks minuterie(ticks);
-    std::this_thread::sleep_until(
-        std::chrono::steady_clock::time_point(std::chrono::milliseconds(minuterie.Echeance())));
+    const auto suite = std::exchange(suite_, {});
+    fini_ = {};
+    suite();
 }

@@ -1,9 +1,11 @@
-// The serial layer's clock: ticks of 55 ms, timers counted in ticks, and the two kinds of
-// delay (one that keeps the window alive, one that does not).
+// The serial layer's clock: ticks of 55 ms, timers counted in ticks, and a wait of so many
+// ticks as one step of a state machine (a timer, never a nested event loop).
 #pragma once
 
 #include <cstdint>
 #include <functional>
+
+#include <QTimer>
 
 inline constexpr std::int64_t kMillisecondesParTick = 55;
 
@@ -18,19 +20,30 @@ public:
     bool Expiree() const;
     // Milliseconds of the steady clock at which the timer expires.
     std::int64_t Echeance() const { return (debut_ + ticks_ + 1) * kMillisecondesParTick; }
+    // Milliseconds left until then (0 once expired).
+    std::int64_t Restant() const;
 
 private:
     std::int64_t debut_;
     std::int64_t ticks_;
 };
 
-// Processes window events until `fini` answers true, the timer expires or `abandon` (when
-// given) answers true. It sleeps while nothing happens instead of spinning.
-void AttendEnTraitant(const TminuterieTicks& minuterie, const std::function<bool()>& fini,
-                      const std::function<bool()>& abandon = {});
+// One wait at a time: it ends when its tick timer expires or when `fini` answers true, checked
+// at the deadline and whenever Reveille says it may have changed. `suite` then runs from the
+// event loop, never inside the call that started the wait or woke it.
+class TattenteTicks {
+public:
+    TattenteTicks();
+    // Replaces a wait under way, whose `suite` then never runs.
+    void Attend(std::int64_t ticks, std::function<bool()> fini, std::function<void()> suite);
+    void Reveille();
+    bool EnCours() const { return static_cast<bool>(suite_); }
 
-// Delays N ticks while processing window events; `abandon` ends the delay early.
-void DelaiEnTraitant(std::int64_t ticks, const std::function<bool()>& abandon = {});
+private:
+    void Verifie();
 
-// Delays N ticks without processing anything.
-void DelaiSansTraiter(std::int64_t ticks);
+    QTimer minuteur_;
+    TminuterieTicks minuterie_{0};
+    std::function<bool()> fini_;
+    std::function<void()> suite_;
+};

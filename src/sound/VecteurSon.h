@@ -15,8 +15,6 @@ enum class TformatWave : std::uint8_t {
     f24stereo = 5
 };
 
-enum class Tentree : std::uint8_t { eSon = 0, eVQ = 1, eVX2 = 2, eVQ2 = 3 };
-
 // Bytes the loaders may put into the sample area (2^21); the area keeps four spare bytes.
 inline constexpr std::int32_t kCapaciteSon = 2097152;
 inline constexpr std::size_t kTailleZoneSon = 2097156;

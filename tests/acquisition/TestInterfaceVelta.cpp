@@ -4,6 +4,7 @@
 #include <QSerialPort>
 #include <QTest>
 
+#include "SuiteVelta.h"
 #include "acquisition/InterfaceVelta.h"
 #include "support/FichiersTest.h"
 #include "support/LigneVelta.h"
@@ -25,10 +26,9 @@ std::vector<std::int16_t> Recus(const TdecodeurAcquisition& d) {
 
 // An interface already found on a bare line, as the search leaves it.
 void Branche(TinterfaceVelta& v, const QString& chemin) {
-    v.entree = Tentree::eVX2;
     v.VoieSerie.SetComNumber(1, TnumerotationPorts({chemin}));
     v.VoieSerie.SetBaud(kVitesseAcquisition);
-    OrdresW(v.ordres);
+    v.Adopte(Tentree::eVX2);
 }
 
 std::vector<std::uint8_t> Paires(int n) {
@@ -51,14 +51,14 @@ TEST(InterfaceVelta, VX2SurLePort3PuisAcquisitionEtFermeture) {
     v.VoieSerie.TraceName = QString::fromStdString((NouveauDossier() / "Sampix.TRC").string());
     int fins = 0;
     v.OnFinAcquisition = [&] { ++fins; };
-    v.ChercheInterface();
-    EXPECT_EQ(v.entree, Tentree::eVX2);
+    EXPECT_EQ(Cherche(v), "");
+    EXPECT_EQ(v.Entree(), Tentree::eVX2);
     EXPECT_EQ(v.VoieSerie.ComNumber(), 3);
     EXPECT_EQ(v.VoieSerie.Baud(), 38400);
     EXPECT_FALSE(v.VoieSerie.Open());
     EXPECT_FALSE(v.Occupe());
 
-    v.LanceAcquisition();
+    ASSERT_TRUE(v.LanceAcquisition());
     ASSERT_TRUE(QTest::qWaitFor([&] { return fins > 0; }, 10000));
     EXPECT_EQ(fins, 1);
     EXPECT_EQ(Recus(v.decodeur), attendus);
@@ -66,7 +66,7 @@ TEST(InterfaceVelta, VX2SurLePort3PuisAcquisitionEtFermeture) {
     EXPECT_GT(std::filesystem::file_size(v.VoieSerie.TraceName.toStdString()), 22050u);
 
     v.FermeInterface();
-    v.VoieSerie.SetOpen(false);
+    v.VoieSerie.Ferme();
     ASSERT_TRUE(QTest::qWaitFor([&] { return vx2.Commandes().size() == 7; }, 2000));
     EXPECT_EQ(vx2.Commandes(), (Commandes{{9600, "WVERSION"},
                                           {9600, "WRESET"},
@@ -85,13 +85,13 @@ TEST(InterfaceVelta, VQTrouveApresLaSondeVX2PuisAcquisitionEtFermeture) {
     TinterfaceVelta v;
     int fins = 0;
     v.OnFinAcquisition = [&] { ++fins; };
-    v.ChercheInterface();
-    ASSERT_EQ(v.entree, Tentree::eVQ);
-    v.LanceAcquisition();
+    EXPECT_EQ(Cherche(v), "");
+    ASSERT_EQ(v.Entree(), Tentree::eVQ);
+    ASSERT_TRUE(v.LanceAcquisition());
     ASSERT_TRUE(QTest::qWaitFor([&] { return fins > 0; }, 10000));
     EXPECT_EQ(Recus(v.decodeur), attendus);
     v.FermeInterface();
-    v.VoieSerie.SetOpen(false);
+    v.VoieSerie.Ferme();
     ASSERT_TRUE(QTest::qWaitFor([&] { return vq.Commandes().size() == 11; }, 2000));
     EXPECT_EQ(vq.Commandes(), (Commandes{{9600, "WVERSION"},
                                          {9600, "YERR"},
@@ -115,8 +115,8 @@ TEST(InterfaceVelta, ReponsesRefuseesEtReponseBruitee) {
     TsimulateurTest bruite({"--modele", "vx2", "--bruit", "40"});
     const TportsTest ports({sansVQ.Chemin(), tardif.Chemin(), bruite.Chemin()});
     TinterfaceVelta v;
-    v.ChercheInterface();
-    EXPECT_EQ(v.entree, Tentree::eVX2);
+    EXPECT_EQ(Cherche(v), "");
+    EXPECT_EQ(v.Entree(), Tentree::eVX2);
     EXPECT_EQ(v.VoieSerie.ComNumber(), 3);
     EXPECT_NE(v.collecteur.ChaineLue.find("VELTA VX2"), std::string::npos);
     for (char c : v.collecteur.ChaineLue) EXPECT_GE(static_cast<unsigned char>(c), 32);
@@ -132,8 +132,8 @@ TEST(InterfaceVelta, AucuneReponseEtRienAuDelaDuPort50) {
     for (int n = 1; n < 50; ++n) chemins.append(CheminAbsent());
     const TportsTest ports(chemins + QStringList{muet.Chemin(), port51.Chemin()});
     TinterfaceVelta v;
-    v.ChercheInterface();
-    EXPECT_EQ(v.entree, Tentree::eSon);
+    EXPECT_EQ(Cherche(v), "");
+    EXPECT_EQ(v.Entree(), Tentree::eSon);
     EXPECT_EQ(muet.Commandes(), (Commandes{{9600, "WVERSION"}, {9600, "YERR"}}));
     EXPECT_TRUE(port51.Commandes().empty());
     v.FermeInterface();
@@ -146,16 +146,11 @@ TEST(InterfaceVelta, PortOccupeArreteLaRechercheEnLeNommant) {
     QSerialPort autre(vx2.Chemin());
     ASSERT_TRUE(autre.open(QIODevice::ReadWrite));
     TinterfaceVelta v;
-    try {
-        v.ChercheInterface();
-        ADD_FAILURE() << "no error";
-    } catch (const EPortSerie& e) {
-        EXPECT_NE(std::string(e.what()).find("port série 1 (" + vx2.Chemin().toStdString() + ") est occupé"),
-                  std::string::npos)
-            << e.what();
-    }
+    const std::string message = Cherche(v);
+    EXPECT_NE(message.find("port série 1 (" + vx2.Chemin().toStdString() + ") est occupé"), std::string::npos)
+        << message;
     EXPECT_FALSE(v.Occupe());
-    EXPECT_EQ(v.entree, Tentree::eSon);
+    EXPECT_EQ(v.Entree(), Tentree::eSon);
 }
 
 // Exactly 22050 bytes and a few more in one burst: 11025 samples, one end, the rest dropped.
@@ -167,7 +162,7 @@ TEST(InterfaceVelta, AcquisitionExacteEtOctetsEnTrop) {
     std::int32_t derniere = -1;
     v.OnFinAcquisition = [&] { ++fins; };
     v.OnProgression = [&](std::int32_t n) { derniere = n; };
-    v.LanceAcquisition();
+    ASSERT_TRUE(v.LanceAcquisition());
     auto octets = Paires(kPointsAcquisition);
     octets.insert(octets.end(), {0xEE, 0xEE, 0xEE});
     ligne.Ecrit(octets);
@@ -190,12 +185,12 @@ TEST(InterfaceVelta, StopGardePlusDe2048Echantillons) {
         Branche(v, ligne.Chemin());
         int fins = 0;
         v.OnFinAcquisition = [&] { ++fins; };
-        v.LanceAcquisition();
+        ASSERT_TRUE(v.LanceAcquisition());
         ligne.Ecrit(Paires(avant));
         ASSERT_TRUE(QTest::qWaitFor([&] { return v.decodeur.NbreCourant == avant; }, 5000));
         ligne.Lit();
         ligne.Ecrit({0x01, 0x02});  // waiting when Stop is pressed
-        v.StopInterface();
+        Arrete(v);
         EXPECT_EQ(fins, 1);
         EXPECT_EQ(v.decodeur.NbreCourant, avant + 1);
         EXPECT_EQ(v.decodeur.AGarder(), garde);
@@ -206,10 +201,10 @@ TEST(InterfaceVelta, StopGardePlusDe2048Echantillons) {
     TinterfaceVelta v;
     Branche(v, ligne.Chemin());
     v.OnFinAcquisition = [] { ADD_FAILURE() << "no sample completed after Stop"; };
-    v.LanceAcquisition();
+    ASSERT_TRUE(v.LanceAcquisition());
     ligne.Ecrit({0x01, 0x02, 0x03});
     ASSERT_TRUE(QTest::qWaitFor([&] { return v.decodeur.indexOctet == 1; }, 5000));
-    v.StopInterface();
+    Arrete(v);
     EXPECT_TRUE(v.decodeur.attente);
     EXPECT_EQ(v.decodeur.NbreCourant, 1);
 }
@@ -223,7 +218,7 @@ TEST(InterfaceVelta, LigneCoupeeEnCoursDAcquisition) {
     QString raison;
     v.OnFinAcquisition = [&] { ++fins; };
     v.OnCoupure = [&](const QString& r) { raison = r; };
-    v.LanceAcquisition();
+    ASSERT_TRUE(v.LanceAcquisition());
     ASSERT_TRUE(QTest::qWaitFor([&] { return fins > 0; }, 10000));
     EXPECT_EQ(v.decodeur.NbreCourant, 5000);
     EXPECT_TRUE(v.decodeur.AGarder());

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <QTest>
 
+#include "SuiteVelta.h"
 #include "acquisition/InterfaceVelta.h"
 #include "support/FichiersTest.h"
 #include "support/LigneVelta.h"
@@ -12,45 +13,21 @@ namespace {
 
 using Commandes = std::vector<std::pair<int, std::string>>;
 
-// Stands for the main window: receives the result thread's two events.
-class Tfenetre : public QObject {
-public:
-    explicit Tfenetre(TinterfaceVelta& velta) : velta_(velta) {}
-    bool event(QEvent* e) override {
-        if (e->type() == WM_DONNEES_VQ2)
-            velta_.MessageDonneesVQ2(static_cast<TevenementVQ2*>(e)->wParam);
-        else if (e->type() == WM_FIN_VQ2)
-            velta_.MessageFinVQ2();
-        else
-            return QObject::event(e);
-        return true;
-    }
-
-private:
-    TinterfaceVelta& velta_;
-};
-
-// No serial port, the VQ2 reached through the driver built beside the program.
+// No serial port, the VQ2 reached through the driver built beside the program. The driver
+// outlives the interface object, whose VQ2 object and result thread use it.
 class Tbanc {
+    TportsTest ports_;
+    TpiloteVQ2 pilote_;
+
 public:
     explicit Tbanc(const QString& peripherique) : ports_({""}), pilote_(SAMPIX_DOSSIER_VQCOMMX) {
         setenv("VQCOMMX_DEVICES", peripherique.toLocal8Bit().constData(), 1);
-        vq2_ = std::make_unique<TVQ2>(pilote_.Points(), &fenetre_);
-        velta.InterfaceVQ2 = vq2_.get();
+        velta.BranchePilote(pilote_.Points());
         velta.OnFinAcquisition = [this] { ++fins; };
     }
-    ~Tbanc() {
-        vq2_.reset();
-        unsetenv("VQCOMMX_DEVICES");
-    }
+    ~Tbanc() { unsetenv("VQCOMMX_DEVICES"); }
     TinterfaceVelta velta;
     int fins = 0;
-
-private:
-    TportsTest ports_;
-    TpiloteVQ2 pilote_;
-    Tfenetre fenetre_{velta};
-    std::unique_ptr<TVQ2> vq2_;
 };
 
 std::vector<std::int16_t> Recus(const TdecodeurAcquisition& d) {
@@ -76,10 +53,10 @@ TEST(VQ2, TrouveeParLePiloteQuandAucunPortNeRepondPuisAcquisitionEntiere) {
     const auto [signal, attendus] = SignalConnu();
     TsimulateurTest sim({"--modele", "vq2", "--rapide", "--signal", "wav:" + signal});
     Tbanc banc(sim.Chemin());
-    banc.velta.ChercheInterface();
-    ASSERT_EQ(banc.velta.entree, Tentree::eVQ2);
+    EXPECT_EQ(Cherche(banc.velta), "");
+    ASSERT_EQ(banc.velta.Entree(), Tentree::eVQ2);
     EXPECT_NE(banc.velta.collecteur.ChaineLue.find("VQ2"), std::string::npos);
-    banc.velta.LanceAcquisition();
+    ASSERT_TRUE(banc.velta.LanceAcquisition());
     ASSERT_TRUE(QTest::qWaitFor([&] { return banc.fins > 0; }, 10000));
     EXPECT_EQ(Recus(banc.velta.decodeur), attendus);
     EXPECT_EQ(
@@ -92,15 +69,15 @@ TEST(VQ2, TrouveeParLePiloteQuandAucunPortNeRepondPuisAcquisitionEntiere) {
 TEST(VQ2, VersionSansVQ2FermeLeLien) {
     TsimulateurTest vx2({"--modele", "vx2"});
     Tbanc banc(vx2.Chemin());
-    banc.velta.ChercheInterface();
-    EXPECT_EQ(banc.velta.entree, Tentree::eSon);
-    EXPECT_FALSE(banc.velta.InterfaceVQ2->LienActif());
-    EXPECT_EQ(banc.velta.InterfaceVQ2->Version(), "VQ II non branchée ?");
+    EXPECT_EQ(Cherche(banc.velta), "");
+    EXPECT_EQ(banc.velta.Entree(), Tentree::eSon);
+    EXPECT_FALSE(banc.velta.VQ2()->LienActif());
+    EXPECT_EQ(banc.velta.VQ2()->Version(), "VQ II non branchée ?");
     ASSERT_EQ(vx2.Commandes().size(), 1u);
     EXPECT_EQ(vx2.Commandes()[0].second, "WVERSION");
 
     Tbanc sansPeripherique("");
-    EXPECT_FALSE(sansPeripherique.velta.InterfaceVQ2->Open());
+    EXPECT_FALSE(sansPeripherique.velta.VQ2()->Open());
 }
 
 // Stop sends "WPE" once itself and once more because the transfer is incomplete; bytes
@@ -108,11 +85,11 @@ TEST(VQ2, VersionSansVQ2FermeLeLien) {
 TEST(VQ2, StopEnCoursEnvoieWPEDeuxFois) {
     TsimulateurTest sim({"--modele", "vq2"});
     Tbanc banc(sim.Chemin());
-    banc.velta.ChercheInterface();
-    ASSERT_EQ(banc.velta.entree, Tentree::eVQ2);
-    banc.velta.LanceAcquisition();
+    EXPECT_EQ(Cherche(banc.velta), "");
+    ASSERT_EQ(banc.velta.Entree(), Tentree::eVQ2);
+    ASSERT_TRUE(banc.velta.LanceAcquisition());
     ASSERT_TRUE(QTest::qWaitFor([&] { return banc.velta.decodeur.NbreCourant > 200; }, 5000));
-    banc.velta.StopInterface();
+    Arrete(banc.velta);
     QTest::qWait(100);
     EXPECT_EQ(banc.fins, 1);
     EXPECT_FALSE(banc.velta.decodeur.attente);
@@ -121,5 +98,5 @@ TEST(VQ2, StopEnCoursEnvoieWPEDeuxFois) {
     ASSERT_GE(c.size(), 2u);
     EXPECT_EQ(c[c.size() - 2].second, "WPE");
     EXPECT_EQ(c[c.size() - 1].second, "WPE");
-    EXPECT_TRUE(banc.velta.InterfaceVQ2->LienActif());
+    EXPECT_TRUE(banc.velta.VQ2()->LienActif());
 }

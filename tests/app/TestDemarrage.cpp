@@ -93,7 +93,7 @@ TEST(Demarrage, EtatInitialDesControles) {
     EXPECT_EQ(f.PaintBoxAll()->height(), 50);
     EXPECT_FALSE(f.BoucleCB()->isChecked());
     EXPECT_FALSE(f.tempsCB()->isChecked());
-    EXPECT_EQ(f->Interface().entree, Tentree::eSon);
+    EXPECT_EQ(f->Interface().Entree(), Tentree::eSon);
     EXPECT_TRUE(f->Seance().nomFichier.isEmpty());
 }
 

@@ -109,7 +109,8 @@ TEST(Pannes, DisquePleinALaFinDUneAcquisition) {
     const fs::path son = Son16(NouveauDossier(), "avant.wav", 2000);
     f->ChargeFichierWav(Chemin(son));
     f.VeltaBtn()->click();
-    ASSERT_EQ(f->Interface().entree, Tentree::eVX2);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f->Seance().Activite() == Tactivite::acRepos; }, 30000));
+    ASSERT_EQ(f->Interface().Entree(), Tentree::eVX2);
     const TdisquePlein disque(10000);
     f.RecordBtn()->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !f.messages.isEmpty(); }, 10000));
