@@ -51,6 +51,7 @@ void TinterfaceVelta::ChercheInterface() {
     VoieSerie.OnTriggerAvail = [this](TPortSerie* CP, std::uint16_t Count) { TriggerAvailAsc(CP, Count); };
     numerotation_ = TnumerotationPorts::Actuelle();
     port_ = 0;
+    essayes_.clear();
     // The first step, as every other, runs from the event loop.
     attente_.Attend(
         0, [] { return true; }, [this] { PortSuivant(); });
@@ -63,13 +64,15 @@ void TinterfaceVelta::PortSuivant() {
     while (!abandon_ && ++port_ <= kPortsCherches && !numerotation_.PortExiste(port_)) {
     }
     if (abandon_ || port_ > kPortsCherches) {
-        if (pilote_ != nullptr && !abandon_)
+        if (pilote_ != nullptr && !abandon_) {
+            essayes_ << QStringLiteral("la VQ2 par son pilote");
             Sonde(*pilote_);
-        else
+        } else
             FinRecherche({});
         return;
     }
     VoieSerie.SetComNumber(port_, numerotation_);
+    essayes_ << QStringLiteral("port %1 (%2)").arg(port_).arg(VoieSerie.Chemin());
     if (const Tresultat<> ouvert = VoieSerie.Ouvre(); !ouvert) {
         FinRecherche(ouvert);
         return;

@@ -14,6 +14,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include "acquisition/CollecteurReponse.h"
 #include "acquisition/DecodeurAcquisition.h"
@@ -63,6 +64,9 @@ public:
     // What was found (eSon: nothing), and the model and what serves it, in words.
     Tentree Entree() const { return modele_ == nullptr ? Tentree::eSon : modele_->Entree(); }
     QString Description() const;
+    // What the last search asked, in words: each present port with its device, then the VQ2's
+    // driver when it was loaded. Empty when it asked nothing.
+    QStringList Essayes() const { return essayes_; }
 
     TPortSerie VoieSerie;
     TcollecteurReponse collecteur;
@@ -116,6 +120,7 @@ private:
     TattenteTicks attente_;
     TnumerotationPorts numerotation_{{}};
     int port_ = 0;
+    QStringList essayes_;
     std::size_t essai_ = 0;
     std::vector<TetapePreparation> etapes_;
     std::size_t etape_ = 0;

@@ -316,6 +316,8 @@ private:
 
     // The measurement interface, its serial port and VQ2 driver object, and the input source
     // it decides (Entree).
+    // What the last search that found nothing tried, for Velta's hint.
+    QString indicationVelta;
     TinterfaceVelta velta;
     bool fermetureDemandee = false;  // the window was closed during a search or a stop
 

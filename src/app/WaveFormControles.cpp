@@ -351,5 +351,8 @@ void TWaveForm::MetAJourCommandes() {
     // An interface found shows in Velta's hint and in the progress bar under the strip.
     const bool interface = velta.Entree() != Tentree::eSon;
     Gauge->setVisible(interface);
-    if (interface) VeltaBtn->setToolTip(velta.Description() + " (F8)");
+    if (interface)
+        VeltaBtn->setToolTip(velta.Description() + " (F8)");
+    else if (!indicationVelta.isEmpty())
+        VeltaBtn->setToolTip(indicationVelta + QStringLiteral("\nF8 : chercher de nouveau"));
 }

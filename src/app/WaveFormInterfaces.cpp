@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QProgressBar>
 #include <QToolButton>
+#include <QToolTip>
 
 #include "app/WaveForm.h"
 #include "platform/Messages.h"
@@ -21,9 +22,24 @@ void TWaveForm::VeltaBtnClick() {
 void TWaveForm::FinRecherche(const Tresultat<>& resultat) {
     QApplication::restoreOverrideCursor();
     seance.Termine(Tactivite::acRecherche);
-    MetAJourCommandes();
     if (!resultat) AfficheMessage(QString::fromStdString(resultat.Message()));
-    if (fermetureDemandee) close();
+    if (fermetureDemandee) {
+        close();
+        return;
+    }
+    // Nothing found is said in Velta's hint, shown at once beside the button: no box to close.
+    if (resultat && velta.Entree() == Tentree::eSon) {
+        const QStringList essayes = velta.Essayes();
+        indicationVelta =
+            QStringLiteral("Aucune interface VELTA trouvée\n%1")
+                .arg(essayes.isEmpty() ? QStringLiteral("Aucun port série sur cet ordinateur.")
+                                       : QStringLiteral("Essayé : %1.").arg(essayes.join(", ")));
+        MetAJourCommandes();
+        QToolTip::showText(VeltaBtn->mapToGlobal(QPoint(0, VeltaBtn->height())), VeltaBtn->toolTip(),
+                           VeltaBtn);
+        return;
+    }
+    MetAJourCommandes();
 }
 
 // A port that no longer opens ends the acquisition before it began.

@@ -200,6 +200,24 @@ TEST(Interfaces, PortOccupeLeDitEtRendLaMain) {
     EXPECT_FALSE(f.Gauge()->isVisible());
 }
 
+// F8 that finds nothing says so in Velta's hint, with what it tried, and opens no box.
+TEST(Interfaces, RienTrouveLeDitDansLIndication) {
+    TsimulateurTest muet({"--modele", "vx2", "--muet"});
+    for (const bool avecPort : {false, true}) {
+        const TportsTest ports(avecPort ? QStringList{CheminAbsent(), muet.Chemin()} : QStringList{});
+        FenetreTest f;
+        f.VeltaBtn()->click();
+        ASSERT_TRUE(FinRecherche(f));
+        EXPECT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();
+        const QString bulle = f.VeltaBtn()->toolTip();
+        EXPECT_TRUE(bulle.startsWith("Aucune interface VELTA trouvée\n")) << bulle.toStdString();
+        EXPECT_EQ(bulle.contains("Aucun port série sur cet ordinateur."), !avecPort);
+        EXPECT_EQ(bulle.contains("Essayé : port 2 (" + muet.Chemin() + ")."), avecPort)
+            << bulle.toStdString();
+        EXPECT_TRUE(f.VeltaBtn()->isEnabled());
+    }
+}
+
 // Closing the window during the search ends the search at once, then the window: the close
 // comes while the first probe waits for a reply that never comes.
 TEST(Interfaces, FermerPendantLaRecherche) {
