@@ -288,6 +288,7 @@ private:
     QCheckBox* tempsCB;
     QLabel* Temps;
     QLabel* StopLabel;
+    QLabel* VoieLabel;  // which channel of a stereo sound is shown
     TLecteurAudio MediaPlayer;
     QTimer* Timer1;
     QTimer* Timer2;

@@ -190,6 +190,8 @@ void TWaveForm::CreeControles() {
     basDePage->addSpacing(16);
     basDePage->addWidget(tempsCB);
     basDePage->addStretch();
+    VoieLabel = new QLabel(this);
+    basDePage->addWidget(VoieLabel);
     principal->addLayout(basDePage);
 
     Temps = LabelFlottant(this, "DT");
@@ -243,6 +245,7 @@ void TWaveForm::CreeControles() {
         {tempsCB, "tempsCB"},
         {Temps, "Temps"},
         {StopLabel, "StopLabel"},
+        {VoieLabel, "VoieLabel"},
         {Timer1, "Timer1"},
         {Timer2, "Timer2"},
     };

@@ -5,6 +5,7 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QSlider>
@@ -17,6 +18,7 @@
 #include "app/NomSysteme.h"
 #include "app/PaintBox.h"
 #include "app/WaveForm.h"
+#include "graph/Chaines.h"
 #include "platform/Dialogues.h"
 #include "platform/Dossiers.h"
 #include "platform/Messages.h"
@@ -184,6 +186,8 @@ void TWaveForm::MetVuesAuNouveauSon() {
     CalculeNumerique();
     Selectionne(0, seance.son.NbrePoints - 1);
     NouveauSonLecon();
+    VoieLabel->setText(
+        QString::fromStdString(TexteVoieMontree(*seance.son.vecteurSon, seance.son.NbrePoints)));
 }
 
 void TWaveForm::Selectionne(std::int32_t debut, std::int32_t fin) {

@@ -70,3 +70,22 @@ std::string TexteDuree(std::int64_t ecart, std::int32_t frequence, std::string_v
     if (n == 0) return texte;
     return texte + "=1/(" + std::to_string(DivisionArrondiePaire(frequence, ecart)) + " Hz)";
 }
+
+namespace {
+
+bool VoieMuette(const TvecteurSon& son, std::int32_t nbrePoints, int voie) {
+    const bool huitBits = EstHuitBits(son.formatWave);
+    for (std::int32_t i = 0; i < nbrePoints; ++i)
+        if (huitBits ? son.son8s(i, voie) != 128 : son.son16s(i, voie) != 0) return false;
+    return true;
+}
+
+}  // namespace
+
+std::string TexteVoieMontree(const TvecteurSon& son, std::int32_t nbrePoints) {
+    if (!EstStereo(son.formatWave)) return {};
+    std::string texte = "Son stéréo : les vues et les lectures montrent la voie gauche";
+    if (VoieMuette(son, nbrePoints, 0) && !VoieMuette(son, nbrePoints, 1))
+        texte += ", muette ; le son est sur la voie droite";
+    return texte;
+}

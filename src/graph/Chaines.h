@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "sound/VecteurSon.h"
+
 // The level as exactly n binary digits, most significant first; bits above n-1 are
 // ignored. A negative level is first taken as (level + 32768) modulo 65536.
 std::string ChaineBinaire(std::int32_t niveau, int n);
@@ -18,3 +20,7 @@ std::string ChaineHexa(std::int32_t niveau, int n);
 // decimal separator, UTF-8), then the matching frequency: "10.00 ms=1/(100 Hz)". With no gap
 // the frequency is left out ("0.00 ms"). Empty when the rate is unknown (0).
 std::string TexteDuree(std::int64_t ecart, std::int32_t frequence, std::string_view separateur);
+
+// For a stereo sound, which channel the views and the read-outs show, and, when that left
+// channel is silent while the right one is not, where the sound is. Empty for a mono sound.
+std::string TexteVoieMontree(const TvecteurSon& son, std::int32_t nbrePoints);

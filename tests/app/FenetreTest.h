@@ -90,6 +90,7 @@ public:
     QCheckBox* tempsCB() const { return Controle<QCheckBox>("tempsCB"); }
     QLabel* Temps() const { return Controle<QLabel>("Temps"); }
     QLabel* StopLabel() const { return Controle<QLabel>("StopLabel"); }
+    QLabel* VoieLabel() const { return Controle<QLabel>("VoieLabel"); }
     QTimer* Timer1() const { return Controle<QTimer>("Timer1"); }
     QTimer* Timer2() const { return Controle<QTimer>("Timer2"); }
     TFenetreAide* FenetreAide() const { return Controle<TFenetreAide>("FenetreAide"); }

@@ -369,3 +369,24 @@ TEST(Fichiers, LesDialoguesSeSouviennentDuDossier) {
     ASSERT_EQ(f.demandes.size(), 1);
     EXPECT_EQ(f.demandes[0].dossier, Chemin(dossier));
 }
+
+// A stereo sound says that the left channel is the one shown, and where the sound is when the
+// left channel is silent and the right one is not.
+TEST(Fichiers, UnSonStereoDitQuelleVoieEstMontree) {
+    FenetreTest f;
+    const auto charge = [&](int canaux, std::int16_t gauche, std::int16_t droite) {
+        std::vector<std::int16_t> v;
+        for (int i = 0; i < 200; ++i) {
+            v.push_back(static_cast<std::int16_t>(gauche * (i % 7)));
+            if (canaux == 2) v.push_back(static_cast<std::int16_t>(droite * (i % 5)));
+        }
+        f->ChargeFichierWav(Chemin(FichierSon(ImageWav(canaux, 8000, 16, Seize(v)))));
+        return f.VoieLabel()->text();
+    };
+    EXPECT_EQ(charge(1, 100, 0), "");
+    EXPECT_EQ(charge(2, 100, 100), "Son stéréo : les vues et les lectures montrent la voie gauche");
+    EXPECT_EQ(charge(2, 0, 100),
+              "Son stéréo : les vues et les lectures montrent la voie gauche, muette ; le son est sur la "
+              "voie droite");
+    EXPECT_EQ(charge(2, 100, 0), "Son stéréo : les vues et les lectures montrent la voie gauche");
+}
