@@ -198,10 +198,11 @@ void TWaveForm::Selectionne(std::int32_t debut, std::int32_t fin) {
 
 void TWaveForm::SaveBtnClick() {
     if (!EtatCommandes(seance).sauver) return;
-    const QString choisi = ChoisitFichier({this, QString(), QStringLiteral("sav"), true, DossierDialogues()});
+    const QString choisi = ChoisitFichier({this, QStringLiteral("Son numérisé WAV (*.wav *.WAV)"),
+                                           QStringLiteral("wav"), true, DossierDialogues()});
     if (choisi.isEmpty()) return;
     dossierFichiers = QFileInfo(choisi).absolutePath();
-    const QString nom = QString::fromStdString(ChangeExtension(choisi.toStdString(), ".WAV"));
+    const QString nom = QString::fromStdString(NomFichierWav(choisi.toStdString()));
     // Written beside and renamed when whole: a save that fails (a full disk, a pulled stick)
     // leaves a file already there as it was, and no part of a file where there was none.
     SignaleEcriture(nom, EcritWavNeuf(NomSysteme(nom), *seance.son.vecteurSonSousEch, seance.son.NbrePoints,

@@ -1,5 +1,7 @@
 #include "sound/NomsFichiers.h"
 
+#include <algorithm>
+
 namespace {
 
 std::string::size_type PositionPoint(const std::string& nom) {
@@ -27,4 +29,10 @@ std::string ChangeExtension(const std::string& nom, const std::string& extension
     if (const auto p = PositionPoint(nom); p != std::string::npos) resultat.resize(p);
     resultat.append(extension);
     return resultat;
+}
+
+std::string NomFichierWav(const std::string& nom) {
+    const std::string base = ChangeExtension(nom.substr(nom.find_last_of('/') + 1), "");
+    const bool majuscule = std::any_of(base.begin(), base.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+    return ChangeExtension(nom, majuscule ? ".WAV" : ".wav");
 }

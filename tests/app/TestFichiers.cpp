@@ -175,8 +175,13 @@ TEST(Fichiers, EnregistrerSauveLeSonNumeriseSousLExtensionWav) {
     f->SaveBtnClick();
     ASSERT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();
     EXPECT_FALSE(std::filesystem::exists(dossier / "copie.sav"));
+    // The dialog names the type; a name typed in lower case keeps its case, another gets ".WAV".
+    EXPECT_EQ(f.demandes.back().filtre, "Son numérisé WAV (*.wav *.WAV)");
+    f.choix = Chemin(dossier / "Copie2");
+    f->SaveBtnClick();
+    EXPECT_TRUE(std::filesystem::exists(dossier / "Copie2.WAV"));
     SF_INFO info{};
-    const auto lu = LitSndfile(Chemin(dossier / "copie.WAV"), info);
+    const auto lu = LitSndfile(Chemin(dossier / "copie.wav"), info);
     EXPECT_EQ(info.channels, 2);
     EXPECT_EQ(info.samplerate, 22050);
     ASSERT_EQ(info.frames, 100);
@@ -202,7 +207,7 @@ TEST(Fichiers, SansSonRienDeCeQuiEnDemandeUnNEstDisponible) {
 TEST(Fichiers, EnregistrerLaOuCEstImpossibleLeDit) {
     FenetreTest f;
     const auto dossier = NouveauDossier();
-    std::filesystem::create_directory(dossier / "x.WAV");  // a folder stands where the file would go
+    std::filesystem::create_directory(dossier / "x.wav");  // a folder stands where the file would go
     f->ChargeFichierWav(Chemin(FichierSon(ImageWav(1, 8000, 16, Seize(Rampe(100))))));
     f.choix = Chemin(dossier / "x.sav");
     f->SaveBtnClick();
@@ -214,7 +219,7 @@ TEST(Fichiers, EnregistrerLaOuCEstImpossibleLeDit) {
     f->SaveBtnClick();
     ASSERT_EQ(f.messages.size(), 1);
     EXPECT_TRUE(f.messages[0].startsWith("Impossible de sauver le fichier simulé"));
-    EXPECT_TRUE(f.messages[0].contains("manque/y.WAV"));
+    EXPECT_TRUE(f.messages[0].contains("manque/y.wav"));
 }
 
 TEST(Fichiers, UnMp3SansDecodeurEstSignale) {

@@ -127,7 +127,7 @@ TEST(Lecon, LaLigneDeCommandeEcritCeQueLaFenetreEnregistre) {
                                    Chemin(cli), "--image", Chemin(dossier / "vue.png"), "--spectre",
                                    Chemin(dossier / "spectre.svg"), Chemin(son)});
         ASSERT_EQ(r.code, 0) << r.erreurs.toStdString();
-        EXPECT_EQ(LitOctets(cli), LitOctets(dossier / "fenetre.WAV"));
+        EXPECT_EQ(LitOctets(cli), LitOctets(dossier / "fenetre.wav"));
         EXPECT_EQ(r.sortie, f.LabelRSB()->text());
         EXPECT_EQ(QImage(Chemin(dossier / "vue.png")).width(), 1073);
         const std::string svg = Texte(dossier / "spectre.svg");
