@@ -66,6 +66,7 @@ QString FichierDepose(const QMimeData& donnees) {
 }  // namespace
 
 void TWaveForm::OpenFileBtnClick() {
+    if (!EtatCommandes(seance).ouvrir) return;
     const QString nom =
         ChoisitFichier({this, FiltreOuverture(), QStringLiteral("wav"), false, DossierDialogues()});
     if (nom.isEmpty()) return;

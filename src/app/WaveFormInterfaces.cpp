@@ -24,6 +24,7 @@ void TWaveForm::FinRecherche(const Tresultat<>& resultat) {
     seance.Termine(Tactivite::acRecherche);
     if (!resultat) AfficheMessage(QString::fromStdString(resultat.Message()));
     if (fermetureDemandee) {
+        MetAJourCommandes();
         close();
         return;
     }
