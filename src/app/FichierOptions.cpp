@@ -14,6 +14,15 @@ const QString kCleNiveau = QStringLiteral("Couleur/Niveau");
 const QString kCleErreur = QStringLiteral("Couleur/Erreur");
 const QString kCleEchelleSpectre = QStringLiteral("Spectre/Logarithmique");
 const QString kCleDossierFichiers = QStringLiteral("Fichiers/Dossier");
+const QString kCleX = QStringLiteral("Fenetre/X");
+const QString kCleY = QStringLiteral("Fenetre/Y");
+const QString kCleLargeur = QStringLiteral("Fenetre/Largeur");
+const QString kCleHauteur = QStringLiteral("Fenetre/Hauteur");
+const QString kCleApercu = QStringLiteral("Fenetre/Apercu");
+
+std::optional<std::int32_t> LitEntier(const QSettings& ini, const QString& cle) {
+    return EntierIni(ini.value(cle).toString());
+}
 
 void LitCouleur(const QSettings& ini, const QString& cle, TCouleur& couleur) {
     // A value with a comma comes back as a list, whose text is empty: it keeps the colour too.
@@ -95,4 +104,33 @@ void TfichierOptions::LitDossierFichiers(QString& dossier) const {
 void TfichierOptions::EcritDossierFichiers(const QString& dossier) const {
     QSettings ini(nomFichier_, QSettings::IniFormat);
     ini.setValue(kCleDossierFichiers, dossier);
+}
+
+std::optional<QRect> TfichierOptions::LitFenetre() const {
+    const QSettings ini(nomFichier_, QSettings::IniFormat);
+    const auto x = LitEntier(ini, kCleX), y = LitEntier(ini, kCleY);
+    const auto largeur = LitEntier(ini, kCleLargeur), hauteur = LitEntier(ini, kCleHauteur);
+    if (!x || !y || !largeur || !hauteur || *largeur <= 0 || *hauteur <= 0) return std::nullopt;
+    return QRect(*x, *y, *largeur, *hauteur);
+}
+
+std::optional<int> TfichierOptions::LitHauteurApercu() const {
+    const auto hauteur = LitEntier(QSettings(nomFichier_, QSettings::IniFormat), kCleApercu);
+    if (!hauteur || *hauteur <= 0) return std::nullopt;
+    return *hauteur;
+}
+
+void TfichierOptions::EcritFenetre(const QRect& fenetre) const {
+    QSettings ini(nomFichier_, QSettings::IniFormat);
+    ini.setValue(kCleX, fenetre.x());
+    ini.setValue(kCleY, fenetre.y());
+    ini.setValue(kCleLargeur, fenetre.width());
+    ini.setValue(kCleHauteur, fenetre.height());
+    ini.sync();
+}
+
+void TfichierOptions::EcritHauteurApercu(int hauteur) const {
+    QSettings ini(nomFichier_, QSettings::IniFormat);
+    ini.setValue(kCleApercu, hauteur);
+    ini.sync();
 }

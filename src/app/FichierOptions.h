@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 
+#include <QRect>
 #include <QString>
 
 #include "graph/Couleurs.h"
@@ -40,6 +41,13 @@ public:
     // A missing value leaves the folder as it was.
     void LitDossierFichiers(QString& dossier) const;
     void EcritDossierFichiers(const QString& dossier) const;
+    // The main window's place and size (keys "X", "Y", "Largeur", "Hauteur" of section
+    // "Fenetre") and the overview strip's height (key "Apercu"): nothing when a key is missing
+    // or unreadable, or a size is not positive.
+    std::optional<QRect> LitFenetre() const;
+    std::optional<int> LitHauteurApercu() const;
+    void EcritFenetre(const QRect& fenetre) const;
+    void EcritHauteurApercu(int hauteur) const;
 
 private:
     QString nomFichier_;

@@ -7,9 +7,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProgressBar>
+#include <QScreen>
 #include <QScrollBar>
+#include <QSplitter>
 
 #include "app/NomSysteme.h"
+#include "app/PlacementFenetre.h"
 #include "app/PaintBox.h"
 #include "app/WaveForm.h"
 #include "platform/DecodeurMp3.h"
@@ -45,6 +48,7 @@ void TWaveForm::FormCreate() {
     seance.nomFichierErreur = appDataDir + "sampixErreur.wav";
     seance.nomFichier.clear();
     if (QFileInfo::exists(nomFichierIni)) LitOptions();
+    PlaceAuDemarrage();
     bassOK = DecodeurMp3Disponible();
     // The writer only overwrites existing files, so both working files must exist. A failure
     // is shown and the window still opens: files can still be opened and played.
@@ -55,6 +59,17 @@ void TWaveForm::FormCreate() {
         }
     ListeEntreesSon();
     MetAJourCommandes();
+}
+
+void TWaveForm::PlaceAuDemarrage() {
+    const QScreen* principal = QGuiApplication::primaryScreen();
+    if (principal == nullptr) return;
+    QList<QRect> ecrans;
+    for (const QScreen* ecran : QGuiApplication::screens()) ecrans.append(ecran->availableGeometry());
+    const QRect place = PlacementFenetre(fenetreSauvee, ecrans, principal->availableGeometry(), sizeHint());
+    resize(place.size());
+    move(place.topLeft());
+    if (apercuSauve) Splitter1->setSizes({*apercuSauve, place.height()});
 }
 
 // The settings are saved first; the VQ2 link and its result thread end before the driver
