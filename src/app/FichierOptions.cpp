@@ -1,7 +1,6 @@
 #include "app/FichierOptions.h"
 
 #include <algorithm>
-#include <utility>
 
 #include <QFileInfo>
 #include <QSettings>
@@ -14,6 +13,20 @@ const QString kCleNiveau = QStringLiteral("Couleur/Niveau");
 const QString kCleErreur = QStringLiteral("Couleur/Erreur");
 const QString kCleEchelleSpectre = QStringLiteral("Spectre/Logarithmique");
 const QString kCleDossierFichiers = QStringLiteral("Fichiers/Dossier");
+const QString kCleX = QStringLiteral("Fenetre/X");
+const QString kCleY = QStringLiteral("Fenetre/Y");
+const QString kCleLargeur = QStringLiteral("Fenetre/Largeur");
+const QString kCleHauteur = QStringLiteral("Fenetre/Hauteur");
+const QString kCleApercu = QStringLiteral("Fenetre/Apercu");
+
+std::optional<std::int32_t> LitEntier(const QSettings& ini, const QString& cle) {
+    return EntierIni(ini.value(cle).toString());
+}
+
+// A value equal to the file's leaves it as it is, so that nothing is written.
+void Pose(QSettings& ini, const QString& cle, const QVariant& valeur) {
+    if (!ini.contains(cle) || ini.value(cle).toString() != valeur.toString()) ini.setValue(cle, valeur);
+}
 
 void LitCouleur(const QSettings& ini, const QString& cle, TCouleur& couleur) {
     // A value with a comma comes back as a list, whose text is empty: it keeps the colour too.
@@ -48,51 +61,68 @@ bool FichierOptionsUtilisable(const QString& nomFichier) {
     return !info.exists() || (info.isFile() && info.size() <= (1 << 20));
 }
 
-TfichierOptions::TfichierOptions(QString nomFichier) : nomFichier_(std::move(nomFichier)) {}
+TfichierOptions::TfichierOptions(const QString& nomFichier)
+    : ini_(std::make_unique<QSettings>(nomFichier, QSettings::IniFormat)) {}
+
+TfichierOptions::~TfichierOptions() = default;
 
 void TfichierOptions::LitCouleurs(TCouleur& courbe, TCouleur& bis, TCouleur& niveau) const {
-    const QSettings ini(nomFichier_, QSettings::IniFormat);
-    LitCouleur(ini, kCleCourbe, courbe);
-    LitCouleur(ini, kCleBis, bis);
-    LitCouleur(ini, kCleNiveau, niveau);
+    LitCouleur(*ini_, kCleCourbe, courbe);
+    LitCouleur(*ini_, kCleBis, bis);
+    LitCouleur(*ini_, kCleNiveau, niveau);
 }
 
 void TfichierOptions::EcritCouleurs(TCouleur courbe, TCouleur bis, TCouleur niveau) const {
-    QSettings ini(nomFichier_, QSettings::IniFormat);
-    ini.setValue(kCleCourbe, static_cast<std::int32_t>(courbe));
-    ini.setValue(kCleBis, static_cast<std::int32_t>(bis));
-    ini.setValue(kCleNiveau, static_cast<std::int32_t>(niveau));
-    ini.sync();
+    Pose(*ini_, kCleCourbe, static_cast<std::int32_t>(courbe));
+    Pose(*ini_, kCleBis, static_cast<std::int32_t>(bis));
+    Pose(*ini_, kCleNiveau, static_cast<std::int32_t>(niveau));
 }
 
 void TfichierOptions::LitCouleurErreur(TCouleur& erreur) const {
-    LitCouleur(QSettings(nomFichier_, QSettings::IniFormat), kCleErreur, erreur);
+    LitCouleur(*ini_, kCleErreur, erreur);
 }
 
 void TfichierOptions::EcritCouleurErreur(TCouleur erreur) const {
-    QSettings ini(nomFichier_, QSettings::IniFormat);
-    ini.setValue(kCleErreur, static_cast<std::int32_t>(erreur));
-    ini.sync();
+    Pose(*ini_, kCleErreur, static_cast<std::int32_t>(erreur));
 }
 
 void TfichierOptions::LitEchelleSpectre(bool& logarithmique) const {
-    const QSettings ini(nomFichier_, QSettings::IniFormat);
-    const auto valeur = EntierIni(ini.value(kCleEchelleSpectre).toString());
+    const auto valeur = LitEntier(*ini_, kCleEchelleSpectre);
     if (valeur == 0 || valeur == 1) logarithmique = *valeur == 1;
 }
 
 void TfichierOptions::EcritEchelleSpectre(bool logarithmique) const {
-    QSettings ini(nomFichier_, QSettings::IniFormat);
-    ini.setValue(kCleEchelleSpectre, logarithmique ? 1 : 0);
-    ini.sync();
+    Pose(*ini_, kCleEchelleSpectre, logarithmique ? 1 : 0);
 }
 
 void TfichierOptions::LitDossierFichiers(QString& dossier) const {
-    const QSettings ini(nomFichier_, QSettings::IniFormat);
-    if (const QString valeur = ini.value(kCleDossierFichiers).toString(); !valeur.isEmpty()) dossier = valeur;
+    if (const QString valeur = ini_->value(kCleDossierFichiers).toString(); !valeur.isEmpty()) dossier = valeur;
 }
 
 void TfichierOptions::EcritDossierFichiers(const QString& dossier) const {
-    QSettings ini(nomFichier_, QSettings::IniFormat);
-    ini.setValue(kCleDossierFichiers, dossier);
+    Pose(*ini_, kCleDossierFichiers, dossier);
+}
+
+std::optional<QRect> TfichierOptions::LitFenetre() const {
+    const auto x = LitEntier(*ini_, kCleX), y = LitEntier(*ini_, kCleY);
+    const auto largeur = LitEntier(*ini_, kCleLargeur), hauteur = LitEntier(*ini_, kCleHauteur);
+    if (!x || !y || !largeur || !hauteur || *largeur <= 0 || *hauteur <= 0) return std::nullopt;
+    return QRect(*x, *y, *largeur, *hauteur);
+}
+
+std::optional<int> TfichierOptions::LitHauteurApercu() const {
+    const auto hauteur = LitEntier(*ini_, kCleApercu);
+    if (!hauteur || *hauteur <= 0) return std::nullopt;
+    return *hauteur;
+}
+
+void TfichierOptions::EcritFenetre(const QRect& fenetre) const {
+    Pose(*ini_, kCleX, fenetre.x());
+    Pose(*ini_, kCleY, fenetre.y());
+    Pose(*ini_, kCleLargeur, fenetre.width());
+    Pose(*ini_, kCleHauteur, fenetre.height());
+}
+
+void TfichierOptions::EcritHauteurApercu(int hauteur) const {
+    Pose(*ini_, kCleApercu, hauteur);
 }

@@ -1,14 +1,20 @@
 // The settings file "sampix.ini": the three drawing colours in section "Couleur", kept as
 // signed decimal integers, red in the lowest byte. The file is read whole and written back
-// whole, so sections and keys the program does not know survive a rewrite.
+// whole, so sections and keys the program does not know survive a rewrite. It is read once per
+// object, and written once, when the object goes, and only when a value changed: each write
+// replaces the file safely, which takes time at every closing.
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 
+#include <QRect>
 #include <QString>
 
 #include "graph/Couleurs.h"
+
+class QSettings;
 
 // An INI integer: signed decimal, or hexadecimal after "$" or "0x" (up to 32 bits, kept as
 // a bit pattern). Nothing for an empty, non-numeric or out-of-range text.
@@ -21,7 +27,10 @@ bool FichierOptionsUtilisable(const QString& nomFichier);
 
 class TfichierOptions {
 public:
-    explicit TfichierOptions(QString nomFichier);
+    explicit TfichierOptions(const QString& nomFichier);
+    ~TfichierOptions();
+    TfichierOptions(const TfichierOptions&) = delete;
+    TfichierOptions& operator=(const TfichierOptions&) = delete;
 
     // Each colour takes its key's value; a missing or unreadable value leaves it as it was.
     void LitCouleurs(TCouleur& courbe, TCouleur& bis, TCouleur& niveau) const;
@@ -40,7 +49,14 @@ public:
     // A missing value leaves the folder as it was.
     void LitDossierFichiers(QString& dossier) const;
     void EcritDossierFichiers(const QString& dossier) const;
+    // The main window's place and size (keys "X", "Y", "Largeur", "Hauteur" of section
+    // "Fenetre") and the overview strip's height (key "Apercu"): nothing when a key is missing
+    // or unreadable, or a size is not positive.
+    std::optional<QRect> LitFenetre() const;
+    std::optional<int> LitHauteurApercu() const;
+    void EcritFenetre(const QRect& fenetre) const;
+    void EcritHauteurApercu(int hauteur) const;
 
 private:
-    QString nomFichier_;
+    std::unique_ptr<QSettings> ini_;
 };

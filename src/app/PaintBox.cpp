@@ -1,6 +1,7 @@
 #include "app/PaintBox.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,7 +14,15 @@ TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent) {
 }
 
 void TPaintBox::NouveauxPixels(QSize taille) {
-    pixels_ = TimagePixels(std::max(taille.width(), 1), std::max(taille.height(), 1), clBlanc);
+    echelle_ = devicePixelRatioF();
+    const auto pixels = [this](int n) { return std::max(static_cast<int>(std::lround(n * echelle_)), 1); };
+    pixels_ = TimagePixels(pixels(taille.width()), pixels(taille.height()), clBlanc);
+}
+
+QImage TPaintBox::image() {
+    QImage image = EnveloppeImage(pixels_);
+    image.setDevicePixelRatio(echelle_);
+    return image;
 }
 
 void TPaintBox::Redessine() {
@@ -28,8 +37,13 @@ void TPaintBox::resizeEvent(QResizeEvent* evenement) {
 }
 
 // A full redraw happens once per request, when the widget is painted; an expose from the
-// window system only shows the pixels again.
+// window system only shows the pixels again. A window moved to a screen of another density
+// gets pixels at the new ratio and a full redraw.
 void TPaintBox::paintEvent(QPaintEvent*) {
+    if (devicePixelRatioF() != echelle_) {
+        NouveauxPixels(size());
+        aRedessiner_ = true;
+    }
     if (aRedessiner_ && OnPaint) {
         aRedessiner_ = false;
         OnPaint();

@@ -1,5 +1,7 @@
 // A paint box keeps its picture: what a handler draws into its pixels stays on screen
-// until the next full redraw, as the XOR marks drawn from mouse handlers require.
+// until the next full redraw, as the XOR marks drawn from mouse handlers require. Its pixels
+// are the screen's own: on a high-density screen there are devicePixelRatio of them for each
+// of the widget's, and the drawings take that ratio as their model's scale.
 #pragma once
 
 #include <functional>
@@ -18,8 +20,13 @@ public:
     explicit TPaintBox(QWidget* parent = nullptr);
 
     // An image over the pixels, without a copy: what is drawn into either shows in the other.
-    // It must not outlive the next resize; copy() it to keep a picture.
-    QImage image() { return EnveloppeImage(pixels_); }
+    // It must not outlive the next resize; copy() it to keep a picture. Its device pixel ratio
+    // is the box's.
+    QImage image();
+    // The canvas's size in pixels, and its pixels per widget pixel.
+    int LargeurPixels() const { return pixels_.largeur; }
+    int HauteurPixels() const { return pixels_.hauteur; }
+    double Echelle() const { return echelle_; }
     // The canvas over the pixels, which the window lends to its graph.
     TCanevasPixels& Canvas() { return canevas_; }
 
@@ -43,10 +50,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent* evenement) override;
 
 private:
-    // White pixels of that size, at least one each way.
+    // White pixels for a box of that size at the screen's ratio, at least one each way.
     void NouveauxPixels(QSize taille);
 
     TimagePixels pixels_;
     TCanevasPixels canevas_{&pixels_};
+    double echelle_ = 1;
     bool aRedessiner_ = true;
 };

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
@@ -239,6 +240,9 @@ private:
     void PrepareVues();
     void RegleScrollBar();
     void PlaceFenetre();
+    // The window's size and place at start, and the strip's height: as saved, or the first
+    // placement on the screen.
+    void PlaceAuDemarrage();
     void AfficheLectures(const TlecturesRepere& lectures);
 
     // Controls, in screen order.
@@ -301,6 +305,8 @@ private:
     QString nomFichierIni;
     QString dossierFichiers;  // where the open and save dialogs last were
     QString appDataDir;
+    std::optional<QRect> fenetreSauvee;  // the window's place and size, and the strip's height, as read
+    std::optional<int> apercuSauve;
     std::uint32_t FreqEchCarte = 0;
     std::uint8_t NbitsCarte = 16;
     std::int32_t deviceID = 0;

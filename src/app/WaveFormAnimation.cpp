@@ -13,14 +13,15 @@ void TWaveForm::AnimBtnClick() {
     Timer2->start();
     NbreAnim = 0;
     NbreMax = PaintBox->width() / 4;
-    EffaceAnimation(ModeleFenetre(), SonsVue(), PaintBox->Canvas(), PaintBox->width(), PaintBox->height());
+    EffaceAnimation(ModeleFenetre(), SonsVue(), PaintBox->Canvas(), PaintBox->LargeurPixels(),
+                    PaintBox->HauteurPixels());
     PaintBox->Affiche();
 }
 
 void TWaveForm::Timer2Timer() {
     ++NbreAnim;
-    DessinePasAnimation(ModeleFenetre(), SonsVue(), PaintBox->Canvas(), PaintBox->width(), PaintBox->height(),
-                        NbreAnim);
+    DessinePasAnimation(ModeleFenetre(), SonsVue(), PaintBox->Canvas(), PaintBox->LargeurPixels(),
+                        PaintBox->HauteurPixels(), NbreAnim);
     PaintBox->Affiche();
     if (NbreAnim > NbreMax) {
         Timer2->stop();

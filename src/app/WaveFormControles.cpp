@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
-#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSlider>
@@ -28,9 +27,9 @@
 
 namespace {
 
-constexpr int kLargeurClient = 1073;
-constexpr int kHauteurClient = 350;
+// The strip keeps its height and the detail view takes what the window gives (PlaceAuDemarrage).
 constexpr int kHauteurApercu = 50;
+constexpr int kHauteurDetail = 300;
 
 QFont PoliceDisponible(const QString& famille, QFontDatabase::SystemFont repli) {
     if (QFontDatabase::families().contains(famille)) return QFont(famille);
@@ -176,7 +175,7 @@ void TWaveForm::CreeControles() {
     Splitter1->addWidget(zoneDetail);
     Splitter1->setStretchFactor(0, 0);
     Splitter1->setStretchFactor(1, 1);
-    Splitter1->setSizes({kHauteurApercu, kHauteurClient});
+    Splitter1->setSizes({kHauteurApercu, kHauteurDetail});
     principal->addWidget(Splitter1, 1);
 
     ScrollBar = new QScrollBar(Qt::Horizontal, this);
@@ -201,10 +200,6 @@ void TWaveForm::CreeControles() {
     Timer1->setInterval(110);
     Timer2 = new QTimer(this);
     Timer2->setInterval(100);
-
-    resize(kLargeurClient, kHauteurClient);
-    if (const QScreen* ecran = QApplication::primaryScreen())
-        move(ecran->availableGeometry().center() - rect().center());
 
     // The tests and benches find the controls by their field names.
     const std::pair<QObject*, const char*> noms[] = {

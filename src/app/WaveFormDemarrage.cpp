@@ -7,9 +7,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProgressBar>
+#include <QScreen>
 #include <QScrollBar>
+#include <QSplitter>
 
 #include "app/NomSysteme.h"
+#include "app/PlacementFenetre.h"
 #include "app/PaintBox.h"
 #include "app/WaveForm.h"
 #include "platform/DecodeurMp3.h"
@@ -44,6 +47,7 @@ void TWaveForm::FormCreate() {
     seance.nomFichierErreur = appDataDir + "sampixErreur.wav";
     seance.nomFichier.clear();
     if (QFileInfo::exists(nomFichierIni)) LitOptions();
+    PlaceAuDemarrage();
     bassOK = DecodeurMp3Disponible();
     // The writer only overwrites existing files, so both working files must exist. A failure
     // is shown and the window still opens: files can still be opened and played.
@@ -54,6 +58,17 @@ void TWaveForm::FormCreate() {
         }
     ListeEntreesSon();
     MetAJourCommandes();
+}
+
+void TWaveForm::PlaceAuDemarrage() {
+    const QScreen* principal = QGuiApplication::primaryScreen();
+    if (principal == nullptr) return;
+    QList<QRect> ecrans;
+    for (const QScreen* ecran : QGuiApplication::screens()) ecrans.append(ecran->availableGeometry());
+    const QRect place = PlacementFenetre(fenetreSauvee, ecrans, principal->availableGeometry(), sizeHint());
+    resize(place.size());
+    move(place.topLeft());
+    if (apercuSauve) Splitter1->setSizes({*apercuSauve, place.height()});
 }
 
 // The settings are saved first; the graphs go before the vectors they borrow. The VQ2 link

@@ -191,9 +191,9 @@ void TWaveForm::DessineVuesDirect(std::size_t nouvelles) {
     const std::size_t n =
         chaineDirect->Anneau().Derniers(vueSonDirect.size(), vueSonDirect.data(), vueNumeriseDirect.data());
     const TmodeleVue m = ModeleFenetre();
-    DessineDirect(m, PaintBox->Canvas(), PaintBox->width(), PaintBox->height(),
+    DessineDirect(m, PaintBox->Canvas(), PaintBox->LargeurPixels(), PaintBox->HauteurPixels(),
                   {vueSonDirect.data(), vueNumeriseDirect.data(), n, vueSonDirect.size(), huitBits});
     const std::size_t recentes = std::min(n, nouvelles);
-    DessineNiveauDirect(m, PaintBoxAll->Canvas(), PaintBoxAll->width(), PaintBoxAll->height(),
+    DessineNiveauDirect(m, PaintBoxAll->Canvas(), PaintBoxAll->LargeurPixels(), PaintBoxAll->HauteurPixels(),
                         NiveauCrete(vueSonDirect.data() + (n - recentes), recentes, huitBits));
 }

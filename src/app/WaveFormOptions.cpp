@@ -1,9 +1,11 @@
-// The colours' settings file, the options dialog, and the commands that lead outside the
+// The settings file (colours, the window's place and size), the options dialog, and the commands that lead outside the
 // sound work: help, the about box and the volume mixer.
 #include <QAction>
 #include <QCheckBox>
+#include <QSplitter>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWindow>
 
 #include "app/AboutBox.h"
 #include "app/FenetreAide.h"
@@ -23,6 +25,8 @@ void TWaveForm::LitOptions() {
     ini.LitCouleurErreur(seance.vue.couleurs.erreur);
     ini.LitEchelleSpectre(spectreLogarithmique);
     ini.LitDossierFichiers(dossierFichiers);
+    fenetreSauvee = ini.LitFenetre();
+    apercuSauve = ini.LitHauteurApercu();
 }
 
 void TWaveForm::EcritOptions() {
@@ -33,6 +37,10 @@ void TWaveForm::EcritOptions() {
     if (FenetreSpectre) spectreLogarithmique = FenetreSpectre->Logarithmique();
     ini.EcritEchelleSpectre(spectreLogarithmique);
     if (!dossierFichiers.isEmpty()) ini.EcritDossierFichiers(dossierFichiers);
+    // A window never shown has no place of its own, and its strip was never laid out.
+    if (windowHandle() == nullptr) return;
+    ini.EcritFenetre(QRect(pos(), size()));
+    ini.EcritHauteurApercu(Splitter1->sizes().constFirst());
 }
 
 // The overview keeps its colours until its next repaint. The error curve is not saved: each

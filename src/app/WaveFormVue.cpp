@@ -1,6 +1,7 @@
 // The two views: their paints, the scroll bar, the play selection dragged on the overview
 // strip, the cursors clicked on the detail view, and the keys that nudge the mouse pointer.
 #include <algorithm>
+#include <cmath>
 
 #include <QCheckBox>
 #include <QCursor>
@@ -23,8 +24,9 @@ namespace {
 constexpr int kPasEcran = 10;  // Page Up / Page Down nudge
 constexpr int kPasDefilement = 16;
 
-int Colonne(const QMouseEvent* e) {
-    return e->position().toPoint().x();
+// The mouse's column on the box's canvas, which has the screen's own pixels.
+int Colonne(const TPaintBox* boite, const QMouseEvent* e) {
+    return static_cast<int>(std::lround(e->position().x() * boite->Echelle()));
 }
 
 Qt::CursorShape Forme(TcurseurTemps prise) {
@@ -45,12 +47,12 @@ Qt::CursorShape Forme(TcurseurTemps prise) {
 void TWaveForm::PrepareVues() {
     PaintBox->OnPaint = [this] { PaintBoxPaint(); };
     PaintBoxAll->OnPaint = [this] { PaintBoxAllPaint(); };
-    PaintBox->OnMouseUp = [this](QMouseEvent* e) { PaintBoxMouseUp(e->modifiers(), Colonne(e)); };
+    PaintBox->OnMouseUp = [this](QMouseEvent* e) { PaintBoxMouseUp(e->modifiers(), Colonne(PaintBox, e)); };
     // Moves without a button change the strip's mouse cursor over the selection's edges.
     PaintBoxAll->setMouseTracking(true);
-    PaintBoxAll->OnMouseDown = [this](QMouseEvent* e) { PaintBoxAllMouseDown(Colonne(e)); };
-    PaintBoxAll->OnMouseMove = [this](QMouseEvent* e) { PaintBoxAllMouseMove(Colonne(e)); };
-    PaintBoxAll->OnMouseUp = [this](QMouseEvent* e) { PaintBoxAllMouseUp(Colonne(e)); };
+    PaintBoxAll->OnMouseDown = [this](QMouseEvent* e) { PaintBoxAllMouseDown(Colonne(PaintBoxAll, e)); };
+    PaintBoxAll->OnMouseMove = [this](QMouseEvent* e) { PaintBoxAllMouseMove(Colonne(PaintBoxAll, e)); };
+    PaintBoxAll->OnMouseUp = [this](QMouseEvent* e) { PaintBoxAllMouseUp(Colonne(PaintBoxAll, e)); };
     // Without a sound there is nothing to scroll through.
     ScrollBar->setRange(0, 0);
     connect(ScrollBar, &QScrollBar::valueChanged, this, &TWaveForm::ScrollBarChange);
@@ -58,8 +60,9 @@ void TWaveForm::PrepareVues() {
 }
 
 TmodeleVue TWaveForm::ModeleFenetre() const {
-    TmodeleVue m = ModeleOuverture(seance.son, seance.vue.bits, seance.vue.pas, PaintBox->width(),
-                                   PaintBox->height(), seance.vue.couleurs);
+    TmodeleVue m = ModeleOuverture(seance.son, seance.vue.bits, seance.vue.pas, PaintBox->LargeurPixels(),
+                                   PaintBox->HauteurPixels(), seance.vue.couleurs);
+    m.echelle = PaintBox->Echelle();
     m.debut = seance.vue.debut;
     m.debutS = seance.debutS;
     m.finS = seance.finS;
@@ -121,7 +124,8 @@ void TWaveForm::PaintBoxPaint() {
     LabelBits0->setText(QStringLiteral("(%1 bits)").arg(int{seance.son.NBits}));
     LabelFreq0->setText(QStringLiteral("(%1 Hz)").arg(seance.son.FreqEch));
     AfficheLectures(
-        DessineDetail(ModeleFenetre(), SonsVue(), PaintBox->Canvas(), PaintBox->width(), PaintBox->height()));
+        DessineDetail(ModeleFenetre(), SonsVue(), PaintBox->Canvas(), PaintBox->LargeurPixels(),
+                      PaintBox->HauteurPixels()));
 }
 
 // The overview clears only its curve area: the side columns are cleared here, or the
@@ -134,8 +138,8 @@ void TWaveForm::PaintBoxAllPaint() {
     PaintBoxAll->Canvas().Image()->Remplit(clBlanc);
     if (seance.nomFichier.isEmpty()) return;
     const TmodeleVue m = ModeleFenetre();
-    DessineApercu(m, SonsVue(), PaintBoxAll->Canvas(), PaintBoxAll->width(), PaintBoxAll->height());
-    const TbandesApercu bandes = BandesApercu(m, PaintBoxAll->width());
+    DessineApercu(m, SonsVue(), PaintBoxAll->Canvas(), PaintBoxAll->LargeurPixels(), PaintBoxAll->HauteurPixels());
+    const TbandesApercu bandes = BandesApercu(m, PaintBoxAll->LargeurPixels());
     debutPB = bandes.debutPB;
     finPB = bandes.finPB;
     // The window's band follows the strip's new scale too (a load, a resize), not only
@@ -146,20 +150,21 @@ void TWaveForm::PaintBoxAllPaint() {
 }
 
 void TWaveForm::PlaceFenetre() {
-    const TbandesApercu bandes = BandesApercu(ModeleFenetre(), PaintBoxAll->width());
+    const TbandesApercu bandes = BandesApercu(ModeleFenetre(), PaintBoxAll->LargeurPixels());
     debutSelect = bandes.debutSelect;
     finSelect = bandes.finSelect;
 }
 
 void TWaveForm::DessineSelection() {
     if (seance.nomFichier.isEmpty()) return;
-    DessineBandeSelection(PaintBoxAll->Canvas(), debutPB, finPB, PaintBoxAll->height(),
-                          DeQColor(QToolTip::palette().color(QPalette::ToolTipBase)));
+    DessineBandeSelection(PaintBoxAll->Canvas(), debutPB, finPB, PaintBoxAll->HauteurPixels(),
+                          DeQColor(QToolTip::palette().color(QPalette::ToolTipBase)), PaintBoxAll->Echelle());
 }
 
 void TWaveForm::DessineFenetre() {
     if (seance.nomFichier.isEmpty()) return;
-    DessineBandeFenetre(PaintBoxAll->Canvas(), debutSelect, finSelect, PaintBoxAll->height());
+    DessineBandeFenetre(PaintBoxAll->Canvas(), debutSelect, finSelect, PaintBoxAll->HauteurPixels(),
+                        PaintBoxAll->Echelle());
 }
 
 // Drawn at once, not at the next paint: the play follow-up scrolls on every tick.
@@ -186,7 +191,7 @@ void TWaveForm::PaintBoxAllMouseMove(int X) {
         PaintBoxAll->setCursor(Forme(ChercheCurseurTemps(debutPB, finPB, X)));
         return;
     }
-    const TbandesApercu bandes = BandesApercu(ModeleFenetre(), PaintBoxAll->width());
+    const TbandesApercu bandes = BandesApercu(ModeleFenetre(), PaintBoxAll->LargeurPixels());
     const auto pas = GlisseSelection(curseurT, {debutPB, finPB, Xdeplace}, X, bandes.gauche, bandes.droite);
     if (!pas) return;
     DessineSelection();
@@ -203,7 +208,7 @@ void TWaveForm::PaintBoxAllMouseUp(int X) {
     if (seance.nomFichier.isEmpty() || EnDirect()) return;
     PaintBoxAll->setCursor(Qt::ArrowCursor);
     DessineSelection();
-    const TaxeTemps axe = AxeApercu(ModeleFenetre(), PaintBoxAll->width());
+    const TaxeTemps axe = AxeApercu(ModeleFenetre(), PaintBoxAll->LargeurPixels());
     const auto trame = [&axe](int colonne) { return TrameDeColonne(axe, colonne); };
     switch (curseurT) {
         case TcurseurTemps::curDebut:
@@ -239,8 +244,8 @@ void TWaveForm::PaintBoxAllMouseUp(int X) {
 void TWaveForm::PaintBoxMouseUp(Qt::KeyboardModifiers Shift, int X) {
     if (seance.nomFichier.isEmpty() || EnDirect()) return;
     const auto reperes = [this] {
-        return DessineReperes(ModeleFenetre(), SonsVue(), PaintBox->Canvas(), PaintBox->width(),
-                              PaintBox->height());
+        return DessineReperes(ModeleFenetre(), SonsVue(), PaintBox->Canvas(), PaintBox->LargeurPixels(),
+                              PaintBox->HauteurPixels());
     };
     reperes();
     const std::int32_t trame = TrameDeColonne(AxeDetail(ModeleFenetre()), X);

@@ -24,7 +24,7 @@ void TgrapheSon::DrawPoint(std::int32_t N) {
 // stem and the dash need frame i.
 void TgrapheSon::TracePointCourbe(std::int32_t i) {
     if (!Son || i >= TramesLisibles(*Son, NbreTot)) return;
-    Canvas->Pen.Width = 1;
+    Canvas->Pen.Width = Px(1);
     Canvas->Pen.Color = couleurs.courbe;
     int x1, y1;
     WindowXY(i, ValeurTrame(*Son, i), x1, y1);
@@ -43,10 +43,10 @@ void TgrapheSon::TracePointCourbe(std::int32_t i) {
 
 void TgrapheSon::TracePointBis(std::int32_t i) {
     if (!SonBis || i >= TramesLisibles(*SonBis, NbreTot)) return;
-    Canvas->Pen.Width = 3;
+    Canvas->Pen.Width = Px(3);
     Canvas->Pen.Color = couleurs.bis;
     int x, y;
     WindowXY(i, ValeurTrame(*SonBis, i), x, y);
     Canvas->MoveTo(x, y);
-    Canvas->LineTo(x + 3, y);
+    Canvas->LineTo(x + Px(3), y);
 }

@@ -1,4 +1,4 @@
-// The detail view: four pixels per frame, the sound as a thin polyline, the digitised
+// The detail view: four window pixels per frame, the sound as a thin polyline, the digitised
 // sound as thick dashes, the sampling instants and the quantisation levels as fine lines.
 #include <algorithm>
 #include <cstdlib>
@@ -14,7 +14,7 @@ void TgrapheSon::DrawG() {
     Canvas->Pen.Mode = TmodeStylo::pmCopy;
     if (NbreTot < 1) return;
     ChercheMonde();
-    Canvas->Pen.Width = 1;
+    Canvas->Pen.Width = Px(1);
     Canvas->Pen.Color = couleurs.niveau;
     TraceEchantillons();
     TraceNiveaux();
@@ -24,13 +24,13 @@ void TgrapheSon::DrawG() {
     TraceRepere();
 }
 
-// Lines closer than 10 pixels would hide the curves: at four pixels per frame, a step of
+// Lines closer than 10 window pixels would hide the curves: at four per frame, a step of
 // three frames or more is needed.
 void TgrapheSon::TraceEchantillons() {
     int x0, x1, y;
     WindowXY(debut, 0, x0, y);
     WindowXY(static_cast<double>(debut) + pasFreq, 0, x1, y);
-    if (x1 - x0 < 10) return;
+    if (x1 - x0 < Px(10)) return;
     for (std::int32_t i = debut + (pasFreq - debut % pasFreq) % pasFreq; i <= fin; i += pasFreq) {
         int x;
         WindowXY(i, 0, x, y);
@@ -45,7 +45,7 @@ void TgrapheSon::TraceNiveaux() {
     int x, y1, y2;
     WindowXY(debut, coeffBit, x, y1);
     WindowXY(debut, 2.0 * coeffBit, x, y2);
-    if (std::abs(y2 - y1) < 10) return;
+    if (std::abs(y2 - y1) < Px(10)) return;
     double v = Son && EstHuitBits(Son->formatWave) ? 0 : -32764;
     do {
         int y;
@@ -57,7 +57,7 @@ void TgrapheSon::TraceNiveaux() {
 }
 
 void TgrapheSon::TraceCourbe() {
-    Canvas->Pen.Width = 1;
+    Canvas->Pen.Width = Px(1);
     Canvas->Pen.Color = couleurs.courbe;
     if (!Son) return;
     const std::int32_t premier = std::max(debut, 0);
@@ -76,7 +76,7 @@ void TgrapheSon::TraceCourbe() {
 
 // Every frame gets its dash, so the held and re-quantised values show as a staircase.
 void TgrapheSon::TraceCourbeBis() {
-    Canvas->Pen.Width = 3;
+    Canvas->Pen.Width = Px(3);
     Canvas->Pen.Color = couleurs.bis;
     if (!SonBis) return;
     const std::int32_t premier = std::max(debut, 0);
@@ -86,7 +86,7 @@ void TgrapheSon::TraceCourbeBis() {
             int x, y;
             WindowXY(i, lecteur(i), x, y);
             Canvas->MoveTo(x, y);
-            Canvas->LineTo(x + 3, y);
+            Canvas->LineTo(x + Px(3), y);
         }
     });
 }
@@ -94,7 +94,7 @@ void TgrapheSon::TraceCourbeBis() {
 // The error at the scale of the sound, around the silence line (0, or 128 for 8-bit sounds):
 // it stays within one quantisation step of it while the step is 1.
 void TgrapheSon::TraceErreur() {
-    Canvas->Pen.Width = 1;
+    Canvas->Pen.Width = Px(1);
     Canvas->Pen.Color = couleurs.erreur;
     if (!Son || !SonBis) return;
     const std::int32_t premier = std::max(debut, 0);

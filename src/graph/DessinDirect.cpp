@@ -24,8 +24,8 @@ private:
     double bas_;
 };
 
-void TraceNiveaux(TCanevas& c, int largeur, const Techelle& e, int q, TCouleur couleur) {
-    if (std::abs(e.Y(q) - e.Y(2.0 * q)) < 10) return;
+void TraceNiveaux(TCanevas& c, int largeur, const Techelle& e, int q, TCouleur couleur, int ecartMin) {
+    if (std::abs(e.Y(q) - e.Y(2.0 * q)) < ecartMin) return;
     c.Pen.Color = couleur;
     for (double v = e.Plage().mini; v <= e.Plage().maxi; v += q) {
         c.MoveTo(0, e.Y(v));
@@ -58,7 +58,8 @@ void DessineDirect(const TmodeleVue& m, TCanevas& c, int largeur, int hauteur, c
     c.Pen.Width = 1;
     if (largeur < 1 || hauteur < 2) return;
     const Techelle echelle(hauteur, t.huitBits);
-    TraceNiveaux(c, largeur, echelle, std::max(QuantumNumerisation(m.bitsSon, m.bits), 1), m.couleurs.niveau);
+    TraceNiveaux(c, largeur, echelle, std::max(QuantumNumerisation(m.bitsSon, m.bits), 1), m.couleurs.niveau,
+                 static_cast<int>(std::lround(10 * m.echelle)));
     if (t.trames == 0 || t.fenetre < t.trames) return;
     c.Pen.Color = m.couleurs.courbe;
     TraceColonnes(c, largeur, t, t.son, echelle);

@@ -16,7 +16,7 @@ struct TtramesDirect {
     bool huitBits;        // values 0 to 255, else signed 16-bit
 };
 
-// White, the quantisation levels (the model's quantum apart, when 10 pixels apart or more),
+// White, the quantisation levels (the model's quantum apart, when 10 window pixels apart or more),
 // the sound and the digitised sound over it in the model's colours, each as one stroke per
 // column from its smallest to its largest value.
 void DessineDirect(const TmodeleVue& m, TCanevas& c, int largeur, int hauteur, const TtramesDirect& t);

@@ -17,7 +17,7 @@ void TgrapheSon::DrawAll() {
     if (!Canvas) return;
     Canvas->Brush.Color = clBlanc;
     Canvas->Pen.Mode = TmodeStylo::pmCopy;
-    Canvas->Pen.Width = 1;
+    Canvas->Pen.Width = Px(1);
     Canvas->Pen.Color = couleurs.bis;
     Canvas->FillRect(LimiteCourbe);
     const bool compresse = EchelleTout();
@@ -72,6 +72,8 @@ void TgrapheSon::TraceToutMinMax() {
     const std::int64_t dernier = TramesLisibles(*Son, NbreTot) - 1;
     const std::int64_t k = Arrondi(1.0L / mondeX.a);
     if (k < 1) return;
+    // One stroke per canvas column, whatever the scale: together they fill the envelope.
+    Canvas->Pen.Width = 1;
     AvecLecteur(*Son, [&](auto lecteur) {
         for (int i = LimiteCourbe.Left; i < LimiteCourbe.Right; ++i) {
             const std::int64_t premier = (i - LimiteCourbe.Left) * k;

@@ -1,6 +1,7 @@
 #include "graph/DessinVues.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "graph/CanevasPixels.h"
 
@@ -9,6 +10,15 @@ namespace {
 constexpr TCouleur kBleu = 0xFF0000;
 constexpr TCouleur kCyan = 0xFFFF00;
 constexpr int kDebordBandes = 2;  // beyond the strip's top and bottom edges
+
+// The frames across the detail view, at four window pixels each.
+std::int32_t FramesDetail(const TmodeleVue& m) {
+    return static_cast<std::int32_t>(m.largeur / (4 * (m.echelle > 0 ? m.echelle : 1)));
+}
+
+int Pixels(int n, double echelle) {
+    return std::max(1, static_cast<int>(std::lround(n * echelle)));
+}
 
 TimagePixels ImageBlanche(TtailleImage taille) {
     return TimagePixels(std::max(taille.largeur, 1), std::max(taille.hauteur, 1), clBlanc);
@@ -45,20 +55,22 @@ TbandesApercu BandesApercu(const TmodeleVue& m, int largeur) {
     const TgrapheSon g(m, {}, nullptr, largeur, 0, TgenreVue::apercu);
     const TaxeTemps axe = g.AxeX();
     return {ColonneDeTrame(axe, m.debutS), ColonneDeTrame(axe, m.finS),
-            ColonneDeTrame(axe, m.debut),  ColonneDeTrame(axe, static_cast<double>(m.debut) + m.largeur / 4),
+            ColonneDeTrame(axe, m.debut),  ColonneDeTrame(axe, static_cast<double>(m.debut) + FramesDetail(m)),
             g.LimiteCourbe.Left,           g.LimiteCourbe.Right};
 }
 
-void DessineBandeSelection(TCanevas& c, int debutPB, int finPB, int hauteur, TCouleur fond) {
-    c.Pen = TStylo{clJaune, 3, TmodeStylo::pmNotXor};
+void DessineBandeSelection(TCanevas& c, int debutPB, int finPB, int hauteur, TCouleur fond, double echelle) {
+    const int debord = Pixels(kDebordBandes, echelle);
+    c.Pen = TStylo{clJaune, Pixels(3, echelle), TmodeStylo::pmNotXor};
     c.Brush.Color = fond;
-    c.Rectangle(TRect{debutPB, -kDebordBandes, finPB, hauteur + kDebordBandes});
+    c.Rectangle(TRect{debutPB, -debord, finPB, hauteur + debord});
 }
 
-void DessineBandeFenetre(TCanevas& c, int debutSelect, int finSelect, int hauteur) {
-    c.Pen = TStylo{kBleu, 1, TmodeStylo::pmNotXor};
+void DessineBandeFenetre(TCanevas& c, int debutSelect, int finSelect, int hauteur, double echelle) {
+    const int debord = Pixels(kDebordBandes, echelle);
+    c.Pen = TStylo{kBleu, Pixels(1, echelle), TmodeStylo::pmNotXor};
     c.Brush.Color = kCyan;
-    c.Rectangle(TRect{debutSelect, -kDebordBandes, finSelect, hauteur + kDebordBandes});
+    c.Rectangle(TRect{debutSelect, -debord, finSelect, hauteur + debord});
 }
 
 TpixelsVues DessineVuesOuverture(const TenregistrementSon& son, int b, int pas, TtailleImage apercu,

@@ -37,10 +37,11 @@ TbandesApercu BandesApercu(const TmodeleVue& m, int largeur);
 
 // The bands over the strip, in NOT-XOR so that drawing one twice removes it; both run from
 // above the strip's top to below its bottom, so that only their sides show on it. The play
-// selection: a yellow border 3 pixels wide, filled with `fond` (the hint colour of the desktop).
-void DessineBandeSelection(TCanevas& c, int debutPB, int finPB, int hauteur, TCouleur fond);
+// selection: a yellow border 3 window pixels wide, filled with `fond` (the hint colour of the
+// desktop). `echelle` is the model's: canvas pixels per window pixel.
+void DessineBandeSelection(TCanevas& c, int debutPB, int finPB, int hauteur, TCouleur fond, double echelle = 1);
 // The part of the sound that the detail view shows: blue border, cyan fill.
-void DessineBandeFenetre(TCanevas& c, int debutSelect, int finSelect, int hauteur);
+void DessineBandeFenetre(TCanevas& c, int debutSelect, int finSelect, int hauteur, double echelle = 1);
 
 struct TtailleImage {
     int largeur = 0;

@@ -30,6 +30,7 @@ TgrapheSon::TgrapheSon(const TmodeleVue& m, TsonsVue sons, TCanevas* canevas, in
       coeffBit(std::max(1, static_cast<int>(Arrondi(std::pow(2.0L, m.bitsSon - m.bits))))),
       frequence(static_cast<std::int32_t>(m.frequence)),
       decalageCanvas(m.decalage),
+      echelle(m.echelle > 0 ? m.echelle : 1),
       avecTemps(m.avecTemps),
       avecErreur(m.avecErreur),
       separateurDecimal(m.separateurDecimal),
@@ -39,8 +40,8 @@ TgrapheSon::TgrapheSon(const TmodeleVue& m, TsonsVue sons, TCanevas* canevas, in
         mondeY.SetMinMax(plage.mini, plage.maxi);
     }
     if (genre == TgenreVue::apercu) {
-        LimiteCourbe.Left += kMargeApercu;
-        LimiteCourbe.Right -= kMargeApercu;
+        LimiteCourbe.Left += Px(kMargeApercu);
+        LimiteCourbe.Right -= Px(kMargeApercu);
         EchelleTout();
     } else {
         ChercheMonde();
@@ -80,18 +81,22 @@ TmodeleVue ModeleOuverture(const TenregistrementSon& son, int b, int pas, int la
     return m;
 }
 
+int TgrapheSon::Px(int n) const {
+    return std::max(1, static_cast<int>(std::lround(n * echelle)));
+}
+
 void TgrapheSon::WindowXY(double xr, double yr, int& xi, int& yi) const {
     xi = ColonneDeTrame(AxeX(), xr);
     yi = Arrondi(static_cast<long double>(mondeY.a) * yr + mondeY.b);
 }
 
-// Four pixels per frame, never compressed; the value range only sets the vertical scale,
-// and a range of zero height is widened rather than divided by.
+// Four window pixels per frame, never compressed; the value range only sets the vertical
+// scale, and a range of zero height is widened rather than divided by.
 void TgrapheSon::ChercheMonde() {
     const TRect& r = LimiteCourbe;
-    mondeX.a = 4.0;
+    mondeX.a = 4.0 * echelle;
     mondeX.b = r.Left;
-    fin = (r.Right - r.Left) / 4 + debut - 1;
+    fin = static_cast<std::int32_t>((r.Right - r.Left) / mondeX.a) + debut - 1;
     if (fin > NbreTot - 1) fin = NbreTot - 1;
 
     const bool huitBits = Son && EstHuitBits(Son->formatWave);

@@ -43,7 +43,8 @@ public:
     std::int32_t NbreBitsInit = 0;    // bits of the sound, 8 or 16
     std::int32_t coeffBit = 1;        // quantisation step in raw units
     std::int32_t frequence = 0;       // sampling rate of the sound, Hz
-    std::int32_t decalageCanvas = 0;  // top of the paint box within its parent
+    std::int32_t decalageCanvas = 0;  // top of the paint box within its parent, in window pixels
+    double echelle = 1;               // canvas pixels per window pixel
     bool avecTemps = false;           // the duration cursor is enabled
     bool avecErreur = false;          // the error curve (SonBis - Son) is drawn too
     // The decimal separator of the duration label.
@@ -52,6 +53,8 @@ public:
 
     TlecturesRepere lectures;
 
+    // A length of n window pixels on the canvas, at least one pixel.
+    int Px(int n) const;
     // World to pixel, relative to debut.
     void WindowXY(double xr, double yr, int& xi, int& yi) const;
     // The time axis, for ColonneDeTrame and TrameDeColonne.

@@ -35,6 +35,10 @@ struct TmodeleVue {
     TcouleursVues couleurs;
     std::string separateurDecimal = ",";  // in the duration label: the comma, as in every figure shown
     int decalage = 0;                     // top of the detail view within its window, for the duration label
+    // Canvas pixels per window pixel (the screen's device pixel ratio): every length, line and
+    // margin of the drawings is multiplied by it, so that a high-density screen gets the same
+    // picture drawn with its own pixels. The sizes above and the columns are canvas pixels.
+    double echelle = 1;
 };
 
 // The two vectors a view draws, borrowed: the sound and its digitised version.
@@ -53,7 +57,7 @@ struct TaxeTemps {
 int ColonneDeTrame(const TaxeTemps& axe, double trame);
 std::int32_t TrameDeColonne(const TaxeTemps& axe, int colonne);
 
-// The detail view's axis (four pixels a frame from column 0), and the overview's on a strip
+// The detail view's axis (four window pixels a frame from column 0), and the overview's on a strip
 // `largeur` wide (first frame two pixels in from the left, last frame two from the right).
 TaxeTemps AxeDetail(const TmodeleVue& m);
 TaxeTemps AxeApercu(const TmodeleVue& m, int largeur);

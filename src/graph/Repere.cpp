@@ -1,6 +1,7 @@
 // The two cursors of the detail view and their read-outs. Drawn in XOR, so that the click
 // handler moves a cursor by drawing the old picture again (erasing it) and then the new one.
 #include <algorithm>
+#include <cmath>
 
 #include "graph/Chaines.h"
 #include "graph/GrapheSon.h"
@@ -35,17 +36,18 @@ void TgrapheSon::TraceRepere() {
         lectures.tempsVisible = false;
         return;
     }
-    Canvas->Pen = TStylo{clRouge, 3, TmodeStylo::pmXor};
+    Canvas->Pen = TStylo{clRouge, Px(3), TmodeStylo::pmXor};
     trait(x, 0, x, rectPB.Bottom);
     RenseigneNiveau();
 
     // Without a known rate there is no duration to show.
     lectures.tempsVisible = avecTemps && frequence > 0 && dansLaBoite(x2);
     if (lectures.tempsVisible) {
-        Canvas->Pen = TStylo{clJaune, 1, TmodeStylo::pmXor};
+        Canvas->Pen = TStylo{clJaune, Px(1), TmodeStylo::pmXor};
         trait(x2, 0, x2, rectPB.Bottom);
-        trait(x, kHauteurPont, x2, kHauteurPont);
-        lectures.tempsLeft = std::min(x, x2) + kEcartEtiquette;
+        trait(x, Px(kHauteurPont), x2, Px(kHauteurPont));
+        // The label is a widget: its place is in window pixels.
+        lectures.tempsLeft = static_cast<int>(std::lround(std::min(x, x2) / echelle)) + kEcartEtiquette;
         lectures.tempsTop = kHauteurPont + decalageCanvas - kEcartEtiquette;
         lectures.tempsTexte = TexteDuree(std::int64_t{repereTemps} - repere, frequence, separateurDecimal);
     }

@@ -26,15 +26,22 @@
 #include "platform/Dialogues.h"
 #include "platform/Messages.h"
 
+// The size most tests' pixel positions were written for: the window as it opened before it
+// took its size from the screen, the strip 50 pixels tall.
+enum class TtailleFenetre { essais, demarrage };
+
 class FenetreTest {
 public:
-    FenetreTest() {
+    explicit FenetreTest(TtailleFenetre taille = TtailleFenetre::essais) {
         ancienAfficheur_ = RemplaceAfficheurMessage([this](const QString& t) { messages.append(t); });
         ancienChoix_ = RemplaceChoixFichier([this](const TdemandeFichier& d) {
             demandes.append(d);
             return choix;
         });
         fenetre = std::make_unique<TWaveForm>();
+        if (taille == TtailleFenetre::demarrage) return;
+        fenetre->resize(1073, 350);
+        Splitter1()->setSizes({50, 300});
     }
     ~FenetreTest() {
         fenetre.reset();

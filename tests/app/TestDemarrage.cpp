@@ -1,3 +1,5 @@
+#include <map>
+
 #include <gtest/gtest.h>
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -7,6 +9,8 @@
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QSettings>
 #include <QSlider>
 #include <QStandardPaths>
 #include <QTest>
@@ -16,12 +20,20 @@
 #include "app/Application.h"
 #include "app/FenetreTest.h"
 #include "app/PaintBox.h"
+#include "app/PlacementFenetre.h"
 #include "support/FichiersTest.h"
 
 namespace {
 
 std::filesystem::path DossierQuenvale() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString() + "/Quenvale";
+}
+
+// The settings file's window section, which every window shown before in this process wrote.
+void RegleFenetre(const std::map<QString, QString>& cles) {
+    QSettings ini(QString::fromStdString((DossierQuenvale() / "sampix.ini").string()), QSettings::IniFormat);
+    ini.remove(QStringLiteral("Fenetre"));
+    for (const auto& [cle, valeur] : cles) ini.setValue("Fenetre/" + cle, valeur);
 }
 
 }  // namespace
@@ -62,10 +74,13 @@ TEST(Demarrage, UnFichierDeTravailImpossibleACreerEstSignaleEtLaFenetreSOuvre) {
 }
 
 TEST(Demarrage, EtatInitialDesControles) {
+    RegleFenetre({});
+    FenetreTest premiere(TtailleFenetre::demarrage);
+    const QRect ecran = premiere->screen()->availableGeometry();
+    EXPECT_EQ(premiere->geometry(), PlacementInitial(ecran, premiere->sizeHint()));
     FenetreTest f;
     f->show();
     EXPECT_EQ(f->windowTitle(), kTitreFenetre);
-    EXPECT_EQ(f->size(), QSize(1073, 350));
     const QList<QToolButton*> boutons = f.ToolBar1()->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly);
     QStringList textes;
     for (QToolButton* b : boutons)
@@ -95,6 +110,60 @@ TEST(Demarrage, EtatInitialDesControles) {
     EXPECT_FALSE(f.tempsCB()->isChecked());
     EXPECT_EQ(f->Interface().Entree(), Tentree::eSon);
     EXPECT_TRUE(f->Seance().nomFichier.isEmpty());
+}
+
+// A laptop with a panel, a classroom screen, a 4K screen at scale 1: the window takes 88 % of
+// the free area, never less than its controls ask for (nothing cut off on the laptop), never
+// more than the screen; a saved window comes back where it was, or centred when it was left on
+// a screen that is gone.
+TEST(Demarrage, LaFenetrePrendSaTailleDeLEcranOuDeSaDerniereFois) {
+    FenetreTest f(TtailleFenetre::demarrage);
+    const QSize demande = f->sizeHint();
+    ASSERT_LE(demande.width(), 1366);
+    const QRect portable(0, 28, 1366, 740), salle(0, 0, 1920, 1080), k4(1920, 0, 3840, 2160);
+    const QRect p = PlacementInitial(portable, demande);
+    EXPECT_TRUE(portable.contains(p));
+    EXPECT_EQ(p.center(), portable.center());
+    EXPECT_EQ(p.size(), QSize(std::max(1202, demande.width()), 651));
+    EXPECT_EQ(PlacementInitial(salle, demande), QRect(115, 65, 1690, 950));
+    EXPECT_EQ(PlacementInitial(k4, demande), QRect(2150, 129, 3379, 1901));
+    EXPECT_EQ(PlacementInitial(QRect(0, 0, 640, 480), demande).width(), 640);
+
+    const QList<QRect> ecrans{salle, k4};
+    EXPECT_EQ(PlacementFenetre(std::nullopt, ecrans, salle, demande), PlacementInitial(salle, demande));
+    EXPECT_EQ(PlacementFenetre(QRect(3000, 500, 1200, 800), ecrans, salle, demande), QRect(3000, 500, 1200, 800));
+    EXPECT_EQ(PlacementFenetre(QRect(-10, 5, 2500, 1500), ecrans, salle, demande), QRect(-10, 5, 1920, 1080));
+    EXPECT_EQ(PlacementFenetre(QRect(9000, 500, 1200, 800), ecrans, salle, demande), QRect(360, 140, 1200, 800));
+
+    RegleFenetre({});
+    f.fenetre.reset();
+    QRect gardee;
+    {
+        FenetreTest avant(TtailleFenetre::demarrage);
+        avant->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(avant.fenetre.get()));
+        gardee = QRect(30, 40, avant->width() + 100, 500);
+        avant->setGeometry(gardee);
+        avant.Splitter1()->setSizes({90, 400});
+        QCoreApplication::processEvents();
+        gardee.moveTopLeft(avant->pos());  // the frame's corner, where the window system puts it back
+    }
+    {
+        FenetreTest apres(TtailleFenetre::demarrage);
+        // The test screen is 800 pixels wide: the width comes back within it.
+        const QRect ecran = apres->screen()->availableGeometry();
+        EXPECT_EQ(apres->pos(), gardee.topLeft());
+        EXPECT_EQ(apres->size(), gardee.size().boundedTo(ecran.size()));
+        apres->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(apres.fenetre.get()));
+        EXPECT_EQ(apres->geometry().topLeft(), QPoint(30, 40));
+        EXPECT_EQ(apres.PaintBoxAll()->height(), 90);
+    }
+    // An unreadable key is as good as none: the first placement.
+    RegleFenetre({{"X", "30"}, {"Y", "quarante"}, {"Largeur", "900"}, {"Hauteur", "600"}, {"Apercu", "-3"}});
+    FenetreTest illisible(TtailleFenetre::demarrage);
+    EXPECT_EQ(illisible->geometry(), PlacementInitial(illisible->screen()->availableGeometry(), demande));
+    RegleFenetre({});
 }
 
 TEST(Demarrage, RaccourcisQuelQueSoitLeControleActif) {

@@ -201,7 +201,7 @@ TEST(Pannes, NomsDeFichierInhabituels) {
     f.choix = Chemin(dossier / "-numérisé 'b=3'.sav");
     f->SaveBtnClick();
     EXPECT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();
-    EXPECT_GT(fs::file_size(dossier / "-numérisé 'b=3'.WAV"), 6000u);
+    EXPECT_GT(fs::file_size(dossier / "-numérisé 'b=3'.wav"), 6000u);
 
     const fs::path sousEch = f->Seance().nomFichierSousEch.toStdString();
     fs::remove(sousEch);

@@ -1,5 +1,6 @@
 // The two views in a shown window: paints, scrolling, the cursors and the play selection,
 // driven with real mouse and key events and checked on the paint boxes' images.
+#include <cmath>
 #include <set>
 
 #include <gtest/gtest.h>
@@ -80,19 +81,40 @@ std::vector<std::int16_t> SonRepere() {
 // Colours met down a column: one where nothing but a band or the background lies.
 int CouleursColonne(TPaintBox* boite, int x) {
     std::set<TCouleur> couleurs;
-    for (int y = 0; y < boite->height(); ++y) couleurs.insert(boite->Canvas().Pixel(x, y));
+    for (int y = 0; y < boite->HauteurPixels(); ++y) couleurs.insert(boite->Canvas().Pixel(x, y));
     return static_cast<int>(couleurs.size());
 }
 
 // Rows of a column in the colour of the digitised dashes, by default.
 std::vector<int> RangeesBis(TPaintBox* boite, int x) {
     std::vector<int> r;
-    for (int y = 0; y < boite->height(); ++y)
+    for (int y = 0; y < boite->HauteurPixels(); ++y)
         if (boite->Canvas().Pixel(x, y) == TcouleursVues{}.bis) r.push_back(y);
     return r;
 }
 
 }  // namespace
+
+// Run at scale 1 and, by a test of its own, with QT_SCALE_FACTOR=2 (a 4K projector): the views'
+// pixels are the screen's, and the picture is the same one drawn with them: frame 10's dash
+// (-20,000) lies from column 40 s, 3 s rows thick, the strip's last frame 2 s columns in from
+// its right side, and a click at x = 600 still lands on frame 150.
+TEST_F(Vue, LesVuesSontDessineesAvecLesPixelsDeLEcran) {
+    const double s = qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble() : 1;
+    Ouvre(SonRepere());
+    ASSERT_EQ(f.PaintBox()->devicePixelRatioF(), s);
+    for (TPaintBox* boite : {f.PaintBox(), f.PaintBoxAll()}) {
+        EXPECT_EQ(boite->image().size(), boite->size() * s);
+        EXPECT_EQ(boite->grab().toImage().size(), boite->size() * s);
+    }
+    const int x = static_cast<int>(41 * s);
+    const std::vector<int> dash = RangeesBis(f.PaintBox(), x);
+    ASSERT_EQ(dash.size(), static_cast<std::size_t>(3 * s));
+    EXPECT_EQ(dash.back() - dash.front(), 3 * s - 1);
+    EXPECT_EQ(f->Bande().finPB, static_cast<int>(std::lround(1071 * s)));  // the last frame, 2 s in from the right
+    Clic(600);
+    EXPECT_EQ(f->ModeleFenetre().repere, 150);
+}
 
 TEST_F(Vue, SansSonRienNEstDessineEtLesGestesSontSansEffet) {
     Montre();
