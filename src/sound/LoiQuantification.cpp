@@ -63,7 +63,7 @@ std::int16_t DecodeG711(TloiQuantification loi, std::uint8_t code) {
     return static_cast<std::int16_t>(c.negatif ? -t : t);
 }
 
-TtableQuantification::TtableQuantification() : niveaux_(65536), pas_(65536) {}
+TtableQuantification::TtableQuantification() : niveaux_(65536), pas_(65536), rangs_(65536) {}
 
 void TtableQuantification::Regle(TloiQuantification loi, int b) {
     b = std::clamp(b, 1, 16);
@@ -93,17 +93,27 @@ void TtableQuantification::Uniforme(int b) {
 }
 
 void TtableQuantification::Compresse(TloiQuantification loi, int b) {
-    // The samples are scanned in order: the law being monotonic, each code is one run of them.
+    if (loi != loiRangs_) {
+        loiRangs_ = loi;
+        for (int v = -32768; v < 32768; ++v) {
+            const std::uint8_t code = EncodeG711(loi, static_cast<std::int16_t>(v));
+            const Tcode c = Decompose(loi, code);
+            rangs_[Indice(static_cast<std::int16_t>(v))] =
+                static_cast<std::int8_t>(c.negatif ? -1 - c.magnitude : c.magnitude);
+        }
+    }
+    // The law being monotonic, each code is one run of samples; with 8 - b low bits dropped
+    // from the magnitude, a run of codes.
     const int abandon = std::max(8 - b, 0), coupe = std::max(b - 8, 0);
     const auto cle = [&](int v) {
-        const std::uint8_t code = EncodeG711(loi, static_cast<std::int16_t>(v));
-        const Tcode c = Decompose(loi, code);
-        return c.negatif ? -1 - (c.magnitude >> abandon) : c.magnitude >> abandon;
+        const int r = rangs_[Indice(static_cast<std::int16_t>(v))];
+        return r < 0 ? -1 - ((-1 - r) >> abandon) : r >> abandon;
     };
-    for (int debut = -32768; debut < 32768;) {
-        const int k = cle(debut);
-        int fin = debut;
-        while (fin < 32767 && cle(fin + 1) == k) ++fin;
+    int debut = -32768, k = cle(debut);
+    for (int v = -32767; v <= 32768; ++v) {
+        const int suivante = v < 32768 ? cle(v) : k + 1;
+        if (suivante == k) continue;
+        const int fin = v - 1;
         if (b == 8) {
             Remplit(debut, fin, DecodeG711(loi, EncodeG711(loi, static_cast<std::int16_t>(debut))));
         } else if (coupe == 0) {
@@ -117,6 +127,7 @@ void TtableQuantification::Compresse(TloiQuantification loi, int b) {
                 if (bas <= haut) Remplit(bas, haut, (bas + haut + 1) >> 1);
             }
         }
-        debut = fin + 1;
+        debut = v;
+        k = suivante;
     }
 }

@@ -36,6 +36,9 @@ public:
 
     std::int16_t Niveau(std::int16_t v) const { return niveaux_[Indice(v)]; }
     int Pas(std::int16_t v) const { return pas_[Indice(v)]; }
+    // Both tables from sample -32768 on; they stay where they are from one setting to the next.
+    const std::int16_t* Niveaux() const { return niveaux_.data(); }
+    const std::uint16_t* Pas() const { return pas_.data(); }
 
 private:
     static std::size_t Indice(std::int16_t v) { return static_cast<std::size_t>(v + 32768); }
@@ -47,4 +50,8 @@ private:
     int b_ = 0;
     std::vector<std::int16_t> niveaux_;
     std::vector<std::uint16_t> pas_;
+    // Each sample's 8-bit code under loiRangs_, in order: -128 .. -1 for the negative codes
+    // (-1 - magnitude), 0 .. 127 for the others; kept while the law stays.
+    TloiQuantification loiRangs_ = TloiQuantification::uniforme;
+    std::vector<std::int8_t> rangs_;
 };

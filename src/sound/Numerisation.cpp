@@ -87,11 +87,12 @@ void NumeriseSon(const TvecteurSon& son, TvecteurSon& sousEch, std::int32_t nbre
 void TnumeriseurSon::Numerise(const TvecteurSon& son, TvecteurSon& sousEch, std::int32_t nbrePoints, int q,
                               int pas, ToptionsNumerisation options) {
     if (options == ToptionsNumerisation{}) return NumeriseSon(son, sousEch, nbrePoints, q, pas);
-    quantificateur_.Regle(q, EstHuitBits(son.formatWave), options);
-    quantificateur_.Remet();
+    const TquantificateurOptions quantificateur(table_, q, EstHuitBits(son.formatWave), options);
+    TgenerateurDither generateur;
     NumeriseAvec(
-        son, sousEch, nbrePoints, pas, [this](std::uint8_t v) { return quantificateur_.Quantifie(v); },
-        [this](std::int16_t v) { return quantificateur_.Quantifie(v); });
+        son, sousEch, nbrePoints, pas,
+        [&](std::uint8_t v) { return quantificateur.Quantifie(v, generateur); },
+        [&](std::int16_t v) { return quantificateur.Quantifie(v, generateur); });
 }
 
 TplageVerticale PlageVerticale(TformatWave format) {

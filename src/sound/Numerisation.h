@@ -30,7 +30,7 @@ public:
                   ToptionsNumerisation options);
 
 private:
-    TquantificateurOptions quantificateur_;
+    TtableQuantification table_;
 };
 
 struct TplageVerticale {

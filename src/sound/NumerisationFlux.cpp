@@ -23,18 +23,21 @@ void TnumeriseurFlux::Bloc(const T* entree, T* sortie, std::size_t trames, int q
         q_ = q;
         huitBits_ = huitBits;
         options_ = options;
-        quantificateur_.Regle(q, huitBits, options);
-        if (phase_ != 0) valeur_ = quantificateur_.Quantifie(static_cast<T>(tenu_));
+        quantificateur_ = TquantificateurOptions(table_, q, huitBits, options);
+        if (phase_ != 0) valeur_ = quantificateur_.Quantifie(static_cast<T>(tenu_), generateur_);
     }
+    const TquantificateurOptions quantificateur = quantificateur_;
+    TgenerateurDither generateur = generateur_;
     // The input is read before the output is written, so both may be the same buffer.
     for (std::size_t i = 0; i < trames; ++i) {
         if (phase_ == 0) {
             tenu_ = entree[i];
-            valeur_ = quantificateur_.Quantifie(static_cast<T>(tenu_));
+            valeur_ = quantificateur.Quantifie(static_cast<T>(tenu_), generateur);
         }
         sortie[i] = static_cast<T>(valeur_);
         if (++phase_ == pas_) phase_ = 0;
     }
+    generateur_ = generateur;
 }
 
 void TnumeriseurFlux::Numerise(const std::int16_t* entree, std::int16_t* sortie, std::size_t trames, int q,

@@ -25,7 +25,7 @@ public:
     void Remet() {
         pas_ = 0;
         phase_ = 0;
-        quantificateur_.Remet();
+        generateur_.Remet();
     }
 
 private:
@@ -39,5 +39,7 @@ private:
     int q_ = 0;
     bool huitBits_ = false;
     ToptionsNumerisation options_;
+    TtableQuantification table_;
     TquantificateurOptions quantificateur_;
+    TgenerateurDither generateur_;
 };

@@ -11,10 +11,12 @@
 // of a law above 8 bits) nothing is requantised and no noise is added.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 
 #include "sound/Dither.h"
 #include "sound/LoiQuantification.h"
+#include "sound/Quantification.h"
 
 struct ToptionsNumerisation {
     TloiQuantification loi = TloiQuantification::uniforme;
@@ -22,21 +24,33 @@ struct ToptionsNumerisation {
     bool operator==(const ToptionsNumerisation&) const = default;
 };
 
+// A small value over tables it does not own, so that a digitiser's loop keeps it, and the
+// noise's generator it is given, in registers.
 class TquantificateurOptions {
 public:
-    // Rebuilds the law's tables when b or the law changed (a fraction of a millisecond), without
-    // allocating: the stream's audio thread calls it.
-    void Regle(int q, bool huitBits, ToptionsNumerisation options);
-    // The dither's noise starts again from its seed.
-    void Remet() { generateur_.Remet(); }
+    TquantificateurOptions() = default;
+    // Sets `table` to the law and b when an option is on (a fraction of a millisecond when they
+    // changed, nothing otherwise; no allocation, so the stream's audio thread may call it).
+    TquantificateurOptions(TtableQuantification& table, int q, bool huitBits, ToptionsNumerisation options);
 
-    std::int16_t Quantifie(std::int16_t v);
-    std::uint8_t Quantifie(std::uint8_t v);
+    std::int16_t Quantifie(std::int16_t v, TgenerateurDither& generateur) const {
+        if (simple_) return Quantifie16(v, q_);
+        const auto i = static_cast<std::size_t>(v + 32768);
+        if (dither_ && pas_[i] > pasSon_)
+            v = static_cast<std::int16_t>(std::clamp(v + generateur.Decalage(pas_[i]), -32768, 32767));
+        return niveaux_[static_cast<std::size_t>(v + 32768)];
+    }
+    std::uint8_t Quantifie(std::uint8_t v, TgenerateurDither& generateur) const {
+        if (simple_) return Quantifie8(v, q_);
+        const int niveau = Quantifie(static_cast<std::int16_t>((v - 128) * 256), generateur);
+        return static_cast<std::uint8_t>(std::min((niveau + 128) >> 8, 127) + 128);
+    }
 
 private:
     int q_ = 1;
-    bool huitBits_ = false;
-    ToptionsNumerisation options_;
-    TtableQuantification table_;
-    TgenerateurDither generateur_;
+    bool simple_ = true;  // every option off
+    bool dither_ = false;
+    int pasSon_ = 1;  // the sound's own step, in 16-bit units
+    const std::int16_t* niveaux_ = nullptr;
+    const std::uint16_t* pas_ = nullptr;
 };

@@ -7,9 +7,10 @@
 // 16 held samples on either side, the taps of each phase scaled to sum to 1 so that a
 // constant stays one. Each held sample stands at the frame where it was taken, so the curve
 // goes through the held values there: the half step of delay that the hold adds, and the
-// droop of its response, are left out (a converter corrects them). A tone below the new
-// Nyquist frequency comes back within 0.01 dB up to 0.4 of the held rate; one above it comes
-// back at its alias, as the held samples say. Before the first frame and after the last the
+// droop of its response, are left out (a converter corrects them). The response is flat within
+// 0.01 dB up to 0.8 of the new Nyquist frequency, 6 dB down at it, and at least 80 dB down from
+// 1.2 times it: a tone below comes back as it was, one above comes back at its alias, as the
+// held samples say. Before the first frame and after the last the
 // sound counts as silence; values are rounded to the nearest and limited to the layout's range.
 //
 // Each output frame is one sum in a fixed order, whatever range is asked: a range gives the
