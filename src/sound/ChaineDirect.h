@@ -19,7 +19,7 @@ std::uint8_t AppliqueGain(std::uint8_t v, int pourcent);
 class TchaineDirect {
 public:
     // UI thread, at any time: taken by the next block.
-    void Regle(int q, int pas);
+    void Regle(int q, int pas, ToptionsNumerisation options = {});
     void SetOriginal(bool original) { original_.store(original, std::memory_order_relaxed); }
     void SetGain(int pourcent) { gain_.store(pourcent, std::memory_order_relaxed); }
 
@@ -35,9 +35,9 @@ private:
     template <typename T>
     void TraiteBloc(const T* entree, T* sortie, std::size_t trames) noexcept;
 
-    // q in the low 16 bits (at most 32768, kept as q - 1), the step above, so that a block
-    // never takes a q and a step from two different settings.
-    std::atomic<std::uint32_t> reglage_{0x10000};
+    // q in the low 16 bits (at most 32768, kept as q - 1), the step above, then the law and the
+    // dither, so that a block never takes its settings from two different calls.
+    std::atomic<std::uint64_t> reglage_{0x10000};
     std::atomic<bool> original_{false};
     std::atomic<int> gain_{100};
     bool huitBits_ = false;

@@ -25,33 +25,28 @@ struct Paire16 {
     std::int16_t g, d;
 };
 
-}  // namespace
-
-int QuantumNumerisation(int nBits, int b) {
-    const double q = std::nearbyint(std::pow(2.0, nBits - b));
-    return static_cast<int>(std::clamp(q, 1.0, static_cast<double>(kQuantumMax)));
-}
-
-void NumeriseSon(const TvecteurSon& son, TvecteurSon& sousEch, std::int32_t nbrePoints, int q, int pas) {
+// The hold over every layout, each held sample quantised once, left before right.
+template <typename Q8, typename Q16>
+void NumeriseAvec(const TvecteurSon& son, TvecteurSon& sousEch, std::int32_t nbrePoints, int pas, Q8 q8,
+                  Q16 q16) {
     pas = std::max(pas, 1);
-    q = std::clamp(q, 1, kQuantumMax);
     nbrePoints = std::clamp(nbrePoints, 0, TramesMax(son.formatWave));
     switch (son.formatWave) {
         case TformatWave::f8:
             Maintient(
-                nbrePoints, pas, [&](std::int32_t j) { return Quantifie8(son.son8(j), q); },
+                nbrePoints, pas, [&](std::int32_t j) { return q8(son.son8(j)); },
                 [&](std::int32_t i, std::uint8_t v) { sousEch.setSon8(i, v); });
             break;
         case TformatWave::f16:
             Maintient(
-                nbrePoints, pas, [&](std::int32_t j) { return Quantifie16(son.son16(j), q); },
+                nbrePoints, pas, [&](std::int32_t j) { return q16(son.son16(j)); },
                 [&](std::int32_t i, std::int16_t v) { sousEch.setSon16(i, v); });
             break;
         case TformatWave::f8stereo:
             Maintient(
                 nbrePoints, pas,
                 [&](std::int32_t j) {
-                    return Paire8{Quantifie8(son.son8s(j, 0), q), Quantifie8(son.son8s(j, 1), q)};
+                    return Paire8{q8(son.son8s(j, 0)), q8(son.son8s(j, 1))};
                 },
                 [&](std::int32_t i, Paire8 v) {
                     sousEch.setSon8(2 * i, v.g);
@@ -62,7 +57,7 @@ void NumeriseSon(const TvecteurSon& son, TvecteurSon& sousEch, std::int32_t nbre
             Maintient(
                 nbrePoints, pas,
                 [&](std::int32_t j) {
-                    return Paire16{Quantifie16(son.son16s(j, 0), q), Quantifie16(son.son16s(j, 1), q)};
+                    return Paire16{q16(son.son16s(j, 0)), q16(son.son16s(j, 1))};
                 },
                 [&](std::int32_t i, Paire16 v) {
                     sousEch.setSon16(2 * i, v.g);
@@ -73,6 +68,31 @@ void NumeriseSon(const TvecteurSon& son, TvecteurSon& sousEch, std::int32_t nbre
         case TformatWave::f24stereo:
             break;
     }
+}
+
+}  // namespace
+
+int QuantumNumerisation(int nBits, int b) {
+    const double q = std::nearbyint(std::pow(2.0, nBits - b));
+    return static_cast<int>(std::clamp(q, 1.0, static_cast<double>(kQuantumMax)));
+}
+
+void NumeriseSon(const TvecteurSon& son, TvecteurSon& sousEch, std::int32_t nbrePoints, int q, int pas) {
+    q = std::clamp(q, 1, kQuantumMax);
+    NumeriseAvec(
+        son, sousEch, nbrePoints, pas, [q](std::uint8_t v) { return Quantifie8(v, q); },
+        [q](std::int16_t v) { return Quantifie16(v, q); });
+}
+
+void TnumeriseurSon::Numerise(const TvecteurSon& son, TvecteurSon& sousEch, std::int32_t nbrePoints, int q,
+                              int pas, ToptionsNumerisation options) {
+    if (options == ToptionsNumerisation{}) return NumeriseSon(son, sousEch, nbrePoints, q, pas);
+    const TquantificateurOptions quantificateur(table_, q, EstHuitBits(son.formatWave), options);
+    TgenerateurDither generateur;
+    NumeriseAvec(
+        son, sousEch, nbrePoints, pas,
+        [&](std::uint8_t v) { return quantificateur.Quantifie(v, generateur); },
+        [&](std::int16_t v) { return quantificateur.Quantifie(v, generateur); });
 }
 
 TplageVerticale PlageVerticale(TformatWave format) {

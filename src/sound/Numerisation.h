@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "sound/QuantificateurOptions.h"
 #include "sound/VecteurSon.h"
 
 // Quantisation step 2^(nBits - b), rounded; at least 1, so a refused file narrower than
@@ -19,6 +20,18 @@ inline int PasEchantillonnage(int maximum, int position) {
 // multiple of q (negative 16-bit samples go one step further down, never below -32768).
 // The 24-bit layouts are left as they are. One pass, no allocation.
 void NumeriseSon(const TvecteurSon& son, TvecteurSon& sousEch, std::int32_t nbrePoints, int q, int pas);
+
+// NumeriseSon under the lesson's options (TquantificateurOptions): the same hold, each held
+// sample through the law and the dither, whose noise starts from its seed at every call. With
+// every option off, NumeriseSon itself. Keeps the law's tables from one call to the next.
+class TnumeriseurSon {
+public:
+    void Numerise(const TvecteurSon& son, TvecteurSon& sousEch, std::int32_t nbrePoints, int q, int pas,
+                  ToptionsNumerisation options);
+
+private:
+    TtableQuantification table_;
+};
 
 struct TplageVerticale {
     double mini;

@@ -9,12 +9,12 @@ namespace {
 
 // The batch digitiser on mono samples, for comparison.
 template <typename T>
-std::vector<T> Lot(const std::vector<T>& entree, int q, int pas) {
+std::vector<T> Lot(const std::vector<T>& entree, int q, int pas, ToptionsNumerisation options = {}) {
     auto son = AlloueVecteurSon();
     auto sortie = AlloueVecteurSon();
     son->formatWave = sizeof(T) == 1 ? TformatWave::f8 : TformatWave::f16;
     std::memcpy(son->zone, entree.data(), entree.size() * sizeof(T));
-    NumeriseSon(*son, *sortie, static_cast<std::int32_t>(entree.size()), q, pas);
+    TnumeriseurSon().Numerise(*son, *sortie, static_cast<std::int32_t>(entree.size()), q, pas, options);
     std::vector<T> v(entree.size());
     std::memcpy(v.data(), sortie->zone, v.size() * sizeof(T));
     return v;
@@ -39,7 +39,7 @@ std::vector<T> Hasard(std::size_t n, std::mt19937& g) {
 // Blocks of random sizes; from frame `bascule` on, the block starting there gets q2 and pas2.
 template <typename T>
 std::vector<T> EnFlux(const std::vector<T>& entree, std::mt19937& g, int q, int pas, std::size_t bascule = -1,
-                      int q2 = 0, int pas2 = 0) {
+                      int q2 = 0, int pas2 = 0, ToptionsNumerisation options = {}) {
     TnumeriseurFlux flux;
     std::vector<T> sortie(entree.size());
     std::uniform_int_distribution<std::size_t> taille(1, 300);
@@ -47,7 +47,7 @@ std::vector<T> EnFlux(const std::vector<T>& entree, std::mt19937& g, int q, int 
         std::size_t n = std::min(taille(g), entree.size() - i);
         if (i < bascule) n = std::min(n, bascule - i);
         const bool apres = i >= bascule;
-        flux.Numerise(entree.data() + i, sortie.data() + i, n, apres ? q2 : q, apres ? pas2 : pas);
+        flux.Numerise(entree.data() + i, sortie.data() + i, n, apres ? q2 : q, apres ? pas2 : pas, options);
         i += n;
     }
     return sortie;
@@ -69,6 +69,28 @@ TEST(NumerisationFlux, DesBlocsAuHasardDonnentLeSonNumeriseEnUneFois) {
         const int q16 = QuantumNumerisation(16, b), q8 = QuantumNumerisation(8, b);
         EXPECT_EQ(EnFlux(son16, g, q16, pas), Lot(son16, q16, pas)) << b << " bits, pas " << pas;
         EXPECT_EQ(EnFlux(son8, g, q8, pas), Lot(son8, q8, pas)) << b << " bits, pas " << pas;
+    }
+}
+
+// The laws and the dither's noise run across the blocks as the hold does.
+TEST(NumerisationFlux, AvecLoiEtDitherLeFluxDonneLeLot) {
+    std::mt19937 g(25);
+    const auto son16 = Hasard<std::int16_t>(20000, g);
+    const auto son8 = Hasard<std::uint8_t>(20000, g);
+    for (const ToptionsNumerisation options : {ToptionsNumerisation{TloiQuantification::mu, true},
+                                               {TloiQuantification::a, false},
+                                               {TloiQuantification::uniforme, true}}) {
+        const int q16 = QuantumNumerisation(16, 4), q8 = QuantumNumerisation(8, 4);
+        EXPECT_EQ(EnFlux(son16, g, q16, 3, -1, 0, 0, options), Lot(son16, q16, 3, options));
+        EXPECT_EQ(EnFlux(son8, g, q8, 3, -1, 0, 0, options), Lot(son8, q8, 3, options));
+        EXPECT_NE(Lot(son16, q16, 3, options), Lot(son16, q16, 3));
+        // The live chain takes the options with q and the step, in one setting.
+        TchaineDirect chaine;
+        chaine.Remet(false);
+        chaine.Regle(q16, 3, options);
+        std::vector<std::int16_t> sortie(son16.size());
+        chaine.Traite(son16.data(), sortie.data(), son16.size());
+        EXPECT_EQ(sortie, Lot(son16, q16, 3, options));
     }
 }
 
