@@ -274,6 +274,7 @@ private:
     QLabel* LabelFreq;
     QLabel* LabelFreq0;
     QLabel* LabelRSB;
+    QLabel* LabelDebit;  // the digitised sound's bit rate and size
     QToolButton* ErreurBtn;
     QToolButton* SpectreBtn;
     QToolButton* ExporteImageBtn;

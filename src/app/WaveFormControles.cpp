@@ -147,6 +147,8 @@ void TWaveForm::CreeControles() {
     reglages->addLayout(barres);
     LabelRSB = new QLabel(ToolBar2);
     reglages->addWidget(LabelRSB);
+    LabelDebit = new QLabel(ToolBar2);
+    reglages->addWidget(LabelDebit);
     ligne->addLayout(reglages);
     WaveInCB = new QComboBox(ToolBar2);
     WaveInCB->setPlaceholderText("WaveInCB");
@@ -230,6 +232,7 @@ void TWaveForm::CreeControles() {
         {LabelFreq, "LabelFreq"},
         {LabelFreq0, "LabelFreq0"},
         {LabelRSB, "LabelRSB"},
+        {LabelDebit, "LabelDebit"},
         {WaveInCB, "WaveInCB"},
         {PaintBoxAll, "PaintBoxAll"},
         {Splitter1, "Splitter1"},

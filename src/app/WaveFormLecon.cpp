@@ -19,6 +19,7 @@
 #include "graph/Vues.h"
 #include "platform/Dialogues.h"
 #include "platform/Messages.h"
+#include "sound/Debit.h"
 #include "sound/EcrivainWav.h"
 #include "sound/RapportSignalBruit.h"
 #include "sound/SignalErreur.h"
@@ -131,6 +132,10 @@ void TWaveForm::MetAJourLecon() {
     const auto rsb = RapportSignalBruitMesure(*seance.son.vecteurSon, *seance.son.vecteurSonSousEch,
                                               seance.son.NbrePoints);
     LabelRSB->setText(QString::fromStdString(TexteRapportSignalBruit(rsb, seance.vue.bits)));
+    LabelDebit->setText(seance.SonPresent() ? QString::fromStdString(TexteDebit(
+                                                  seance.son.FreqEch, seance.vue.pas, seance.vue.bits,
+                                                  seance.son.Format(), seance.son.NbrePoints))
+                                            : QString());
     MetAJourSpectre();
 }
 

@@ -98,6 +98,7 @@ public:
     QLabel* Temps() const { return Controle<QLabel>("Temps"); }
     QLabel* StopLabel() const { return Controle<QLabel>("StopLabel"); }
     QLabel* VoieLabel() const { return Controle<QLabel>("VoieLabel"); }
+    QLabel* LabelDebit() const { return Controle<QLabel>("LabelDebit"); }
     QTimer* Timer1() const { return Controle<QTimer>("Timer1"); }
     QTimer* Timer2() const { return Controle<QTimer>("Timer2"); }
     TFenetreAide* FenetreAide() const { return Controle<TFenetreAide>("FenetreAide"); }

@@ -347,3 +347,17 @@ TEST(Lecon, LesImagesExporteesSontCellesDeLEcran) {
     EXPECT_TRUE(f.messages[0].contains(".png ou .svg"));
     EXPECT_FALSE(std::filesystem::exists(dossier / "spectre.gif"));
 }
+
+// The bit rate and size follow the track bars, with the sound's own rate and channels; no
+// sound, no line.
+TEST(Lecon, LeDebitSuitLesReglages) {
+    FenetreTest f;
+    EXPECT_EQ(f.LabelDebit()->text(), "");
+    f->ChargeFichierWav(Chemin(SonStereo(22050, 55125)));
+    Regle(f, 3, 4);
+    EXPECT_EQ(f.LabelDebit()->text(),
+              "Débit : 5512,5 Hz × 3 bits × 2 voies = 33,1 kbit/s ; 10,3 ko pour 2,5 s");
+    Regle(f, 8, 1);
+    EXPECT_EQ(f.LabelDebit()->text(),
+              "Débit : 22050 Hz × 8 bits × 2 voies = 352,8 kbit/s ; 110,3 ko pour 2,5 s");
+}
