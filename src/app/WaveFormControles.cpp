@@ -148,6 +148,8 @@ void TWaveForm::CreeControles() {
     LabelRSB = new QLabel(ToolBar2);
     reglages->addWidget(LabelRSB);
     LabelDebit = new QLabel(ToolBar2);
+    // A line's height from the start, so that the views keep their size when a sound comes.
+    LabelDebit->setMinimumHeight(LabelDebit->fontMetrics().height());
     reglages->addWidget(LabelDebit);
     ligne->addLayout(reglages);
     WaveInCB = new QComboBox(ToolBar2);
