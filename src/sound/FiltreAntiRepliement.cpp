@@ -5,6 +5,8 @@
 #include <cstring>
 #include <numbers>
 
+#include "sound/CanauxFlottants.h"
+
 namespace {
 
 constexpr double kAttenuationDb = 60;
@@ -26,14 +28,6 @@ void FiltreCanal(const std::vector<float>& h, std::vector<float>& canal, std::in
         for (int k = 0; k < taille; ++k) somme += coefficients[k] * x[k];
         ecrit(j, somme);
     }
-}
-
-std::int16_t En16(float v) {
-    return static_cast<std::int16_t>(std::clamp(std::rint(v), -32768.0f, 32767.0f));
-}
-
-std::uint8_t En8(float v) {
-    return static_cast<std::uint8_t>(std::clamp(std::rint(v) + 128.0f, 0.0f, 255.0f));
 }
 
 }  // namespace
@@ -77,18 +71,6 @@ void TfiltreAntiRepliement::Applique(const TvecteurSon& son, std::int32_t nbrePo
         noyau_ = Noyau(pas);
         pasNoyau_ = pas;
     }
-    const int canaux = DescriptionFormat(f).echantillonsParTrame;
-    for (int c = 0; c < canaux; ++c) {
-        // Sample c of frame i sits at index canaux·i + c in every layout's view.
-        const auto indice = [canaux, c](std::int32_t i) { return std::int64_t{canaux} * i + c; };
-        if (EstHuitBits(f))
-            FiltreCanal(
-                noyau_, canal_, nbrePoints, pas, [&](std::int32_t i) { return son.son8(indice(i)) - 128.0f; },
-                [&](std::int32_t j, float v) { filtre.setSon8(indice(j), En8(v)); });
-        else
-            FiltreCanal(
-                noyau_, canal_, nbrePoints, pas,
-                [&](std::int32_t i) { return static_cast<float>(son.son16(indice(i))); },
-                [&](std::int32_t j, float v) { filtre.setSon16(indice(j), En16(v)); });
-    }
+    PourChaqueCanal(son, filtre,
+                    [&](auto lit, auto ecrit) { FiltreCanal(noyau_, canal_, nbrePoints, pas, lit, ecrit); });
 }

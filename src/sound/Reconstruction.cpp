@@ -5,6 +5,7 @@
 #include <cstring>
 #include <numbers>
 
+#include "sound/CanauxFlottants.h"
 #include "sound/FenetreKaiser.h"
 
 namespace {
@@ -12,14 +13,6 @@ namespace {
 constexpr double kBeta = 8;
 constexpr int kTaps = 2 * Treconstruction::kDemiLargeur;
 constexpr std::int32_t kBloc = 256;  // held samples per block of sums
-
-std::int16_t En16(float v) {
-    return static_cast<std::int16_t>(std::clamp(std::rint(v), -32768.0f, 32767.0f));
-}
-
-std::uint8_t En8(float v) {
-    return static_cast<std::uint8_t>(std::clamp(std::rint(v) + 128.0f, 0.0f, 255.0f));
-}
 
 }  // namespace
 
@@ -101,17 +94,6 @@ void Treconstruction::Calcule(const TvecteurSon& sousEch, std::int32_t nbrePoint
         noyau_ = Noyau(pas);
         pasNoyau_ = pas;
     }
-    const int canaux = DescriptionFormat(f).echantillonsParTrame;
-    for (int c = 0; c < canaux; ++c) {
-        const auto indice = [canaux, c](std::int32_t i) { return std::int64_t{canaux} * i + c; };
-        if (EstHuitBits(f))
-            Canal(
-                nbrePoints, pas, debut, fin, [&](std::int32_t i) { return sousEch.son8(indice(i)) - 128.0f; },
-                [&](std::int32_t i, float v) { sortie.setSon8(indice(i), En8(v)); });
-        else
-            Canal(
-                nbrePoints, pas, debut, fin,
-                [&](std::int32_t i) { return static_cast<float>(sousEch.son16(indice(i))); },
-                [&](std::int32_t i, float v) { sortie.setSon16(indice(i), En16(v)); });
-    }
+    PourChaqueCanal(sousEch, sortie,
+                    [&](auto lit, auto ecrit) { Canal(nbrePoints, pas, debut, fin, lit, ecrit); });
 }
