@@ -99,5 +99,7 @@ TetatCommandes EtatCommandes(const Tseance& seance) {
     }
     // Nothing to save, animate or analyse without a sound: a save would write an empty file.
     if (!seance.SonPresent()) e.sauver = e.animer = e.analyser = false;
+    e.reconstruction = seance.Activite() != acDirect;
+    e.lireReconstruction = e.lire && seance.vue.avecReconstruction;
     return e;
 }

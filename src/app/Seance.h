@@ -11,6 +11,7 @@
 
 #include "graph/ModeleVue.h"
 #include "sound/EnregistrementSon.h"
+#include "sound/QuantificateurOptions.h"
 
 enum class Tactivite : std::uint8_t {
     acRepos,           // nothing runs
@@ -45,6 +46,8 @@ public:
     TmodeleVue vue;
     // The anti-aliasing filter comes before the sampling step.
     bool filtre = false;
+    // The quantiser's law and the dither, for the whole sound and the live mode alike.
+    ToptionsNumerisation options;
 
     Tactivite Activite() const { return activite_; }
     bool Occupee() const { return activite_ != Tactivite::acRepos; }
@@ -88,6 +91,8 @@ struct TetatCommandes {
     bool stop = false;
     bool annuler = false;  // shown during a conversion until it is asked to end
     bool lire = false;     // Play, the digitised play and Erreur
+    bool lireReconstruction = false;  // the reconstruction's play, while it is shown
+    bool reconstruction = true;       // its box: a whole-sound computation, not in the live mode
     bool stopLecture = false;
     bool sauver = true;
     bool animer = true;

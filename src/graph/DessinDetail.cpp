@@ -20,6 +20,7 @@ void TgrapheSon::DrawG() {
     TraceNiveaux();
     TraceCourbe();
     TraceCourbeBis();
+    TraceReconstruction();
     if (avecErreur) TraceErreur();
     TraceRepere();
 }
@@ -59,11 +60,14 @@ void TgrapheSon::TraceNiveaux() {
 void TgrapheSon::TraceCourbe() {
     Canvas->Pen.Width = Px(1);
     Canvas->Pen.Color = couleurs.courbe;
-    if (!Son) return;
+    if (Son) TraceLigne(*Son);
+}
+
+void TgrapheSon::TraceLigne(const TvecteurSon& v) {
     const std::int32_t premier = std::max(debut, 0);
-    const std::int32_t dernier = std::min(fin, TramesLisibles(*Son, NbreTot) - 1);
+    const std::int32_t dernier = std::min(fin, TramesLisibles(v, NbreTot) - 1);
     if (dernier < premier) return;
-    AvecLecteur(*Son, [&](auto lecteur) {
+    AvecLecteur(v, [&](auto lecteur) {
         int x, y;
         WindowXY(premier, lecteur(premier), x, y);
         Canvas->MoveTo(x, y);
@@ -89,6 +93,14 @@ void TgrapheSon::TraceCourbeBis() {
             Canvas->LineTo(x + Px(3), y);
         }
     });
+}
+
+// Over the staircase, two window pixels wide: the curve the converter's smoothing gives back.
+void TgrapheSon::TraceReconstruction() {
+    if (!SonReconstruit) return;
+    Canvas->Pen.Width = Px(2);
+    Canvas->Pen.Color = couleurs.reconstruction;
+    TraceLigne(*SonReconstruit);
 }
 
 // The error at the scale of the sound, around the silence line (0, or 128 for 8-bit sounds):

@@ -22,6 +22,7 @@ TgrapheSon::TgrapheSon(const TmodeleVue& m, TsonsVue sons, TCanevas* canevas, in
       LimiteCourbe(rectPB),
       Son(genre == TgenreVue::detail ? sons.son : sons.numerise),
       SonBis(genre == TgenreVue::detail ? sons.numerise : sons.son),
+      SonReconstruit(genre == TgenreVue::detail && m.avecReconstruction ? sons.reconstruit : nullptr),
       repere(m.repere),
       repereTemps(m.repereTemps),
       pasFreq(std::max(m.pas, 1)),

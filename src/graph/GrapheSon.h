@@ -36,6 +36,7 @@ public:
     TRect LimiteCourbe;               // curve area inside the paint box
     PvecteurSon Son;                  // main vector drawn
     PvecteurSon SonBis;               // second vector drawn
+    PvecteurSon SonReconstruit;       // the detail view's reconstructed sound, or none
     std::int32_t repere = 0;          // frame of the main cursor
     std::int32_t repereTemps = 0;     // frame of the duration cursor
     std::int32_t pasFreq = 0;         // one sampling instant every pasFreq frames
@@ -62,8 +63,8 @@ public:
     // Scales of the detail graph and its last visible frame.
     void ChercheMonde();
 
-    // The detail view: background, sampling and level lines, both curves, the error curve
-    // when asked for, the cursors.
+    // The detail view: background, sampling and level lines, both curves, the reconstructed
+    // sound and the error curve when asked for, the cursors.
     void DrawG();
     // Both cursors in XOR (so that drawing them again removes them) and the read-outs.
     void TraceRepere();
@@ -82,6 +83,9 @@ private:
     void TraceCourbe();
     void TraceCourbeBis();
     void TraceErreur();
+    void TraceReconstruction();
+    // v's frames in the view as one polyline, in the pen set.
+    void TraceLigne(const TvecteurSon& v);
     void RenseigneNiveau();
     void TracePointCourbe(std::int32_t i);
     void TracePointBis(std::int32_t i);

@@ -15,6 +15,7 @@ struct TcouleursVues {
     TCouleur bis = 0x0000FF;     // the digitised sound's dashes, and the whole overview
     TCouleur niveau = 0xE0E0E0;  // sampling-instant and quantisation-level lines
     TCouleur erreur = 0xFF0000;  // the error curve of the detail view, when it is shown
+    TCouleur reconstruction = 0x009000;  // the reconstructed sound, when it is shown
 };
 
 struct TmodeleVue {
@@ -32,6 +33,7 @@ struct TmodeleVue {
     std::int32_t repereTemps = 0;  // the duration cursor
     bool avecTemps = false;        // the duration cursor is on
     bool avecErreur = false;       // the error curve is drawn too
+    bool avecReconstruction = false;  // the reconstructed sound is drawn too
     TcouleursVues couleurs;
     std::string separateurDecimal = ",";  // in the duration label: the comma, as in every figure shown
     int decalage = 0;                     // top of the detail view within its window, for the duration label
@@ -41,10 +43,12 @@ struct TmodeleVue {
     double echelle = 1;
 };
 
-// The two vectors a view draws, borrowed: the sound and its digitised version.
+// The vectors a view draws, borrowed: the sound, its digitised version and, when the detail
+// view shows it, the reconstructed sound (computed at least over the frames shown).
 struct TsonsVue {
     PvecteurSon son = nullptr;
     PvecteurSon numerise = nullptr;
+    PvecteurSon reconstruit = nullptr;
 };
 
 // The time axis of a view: column = a * (frame - debut) + b.

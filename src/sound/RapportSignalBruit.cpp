@@ -67,6 +67,13 @@ std::string DecimaleFrancaise(double valeur) {
     return texte.append(std::to_string(absolu / 10)).append(",").append(std::to_string(absolu % 10));
 }
 
+std::string TexteRapportReconstruction(std::optional<double> mesure) {
+    const std::string texte = "reconstruction : ";
+    if (!mesure) return texte + "—";
+    if (std::isinf(*mesure)) return texte + "∞";
+    return texte + DecimaleFrancaise(*mesure) + " dB";
+}
+
 std::string TexteRapportSignalBruit(std::optional<double> mesure, int b) {
     std::string texte;
     if (!mesure)

@@ -28,5 +28,9 @@ double RapportSignalBruitTheorique(int b);
 // part when there is no ratio, "RSB mesuré : ∞" when there is no error.
 std::string TexteRapportSignalBruit(std::optional<double> mesure, int b);
 
+// The reconstructed sound's ratio, measured as the staircase's against the sound, to follow its
+// text: "reconstruction : 27,3 dB", "reconstruction : —" or "reconstruction : ∞".
+std::string TexteRapportReconstruction(std::optional<double> mesure);
+
 // A figure with one decimal and a decimal comma, as French texts write it: 19,8 or -3,5.
 std::string DecimaleFrancaise(double valeur);
