@@ -11,6 +11,7 @@ const QString kCleCourbe = QStringLiteral("Couleur/Courbe");
 const QString kCleBis = QStringLiteral("Couleur/Bis");
 const QString kCleNiveau = QStringLiteral("Couleur/Niveau");
 const QString kCleErreur = QStringLiteral("Couleur/Erreur");
+const QString kCleReconstruction = QStringLiteral("Couleur/Reconstruction");
 const QString kCleEchelleSpectre = QStringLiteral("Spectre/Logarithmique");
 const QString kCleDossierFichiers = QStringLiteral("Fichiers/Dossier");
 const QString kCleX = QStringLiteral("Fenetre/X");
@@ -84,6 +85,14 @@ void TfichierOptions::LitCouleurErreur(TCouleur& erreur) const {
 
 void TfichierOptions::EcritCouleurErreur(TCouleur erreur) const {
     Pose(*ini_, kCleErreur, static_cast<std::int32_t>(erreur));
+}
+
+void TfichierOptions::LitCouleurReconstruction(TCouleur& reconstruction) const {
+    LitCouleur(*ini_, kCleReconstruction, reconstruction);
+}
+
+void TfichierOptions::EcritCouleurReconstruction(TCouleur reconstruction) const {
+    Pose(*ini_, kCleReconstruction, static_cast<std::int32_t>(reconstruction));
 }
 
 void TfichierOptions::LitEchelleSpectre(bool& logarithmique) const {

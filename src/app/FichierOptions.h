@@ -41,6 +41,9 @@ public:
     // existed has no such key, and the colour stays as it was.
     void LitCouleurErreur(TCouleur& erreur) const;
     void EcritCouleurErreur(TCouleur erreur) const;
+    // The reconstructed sound's colour, key "Reconstruction", likewise.
+    void LitCouleurReconstruction(TCouleur& reconstruction) const;
+    void EcritCouleurReconstruction(TCouleur reconstruction) const;
     // Whether the spectrum's frequency axis is logarithmic: key "Logarithmique" (0 or 1) of
     // section "Spectre". A missing or unreadable value leaves the choice as it was.
     void LitEchelleSpectre(bool& logarithmique) const;

@@ -83,6 +83,7 @@ bool LitReglagesFenetre(TcouleursVues& couleurs) {
     const TfichierOptions options(ini);
     options.LitCouleurs(couleurs.courbe, couleurs.bis, couleurs.niveau);
     options.LitCouleurErreur(couleurs.erreur);
+    options.LitCouleurReconstruction(couleurs.reconstruction);
     options.LitEchelleSpectre(logarithmique);
     return logarithmique;
 }

@@ -34,8 +34,9 @@ TOptionsDlg::TOptionsDlg(TcouleursVues& couleursVues, QWidget* parent)
     ligne(1, QStringLiteral("Numérique"), Label2, CourbeBisCB);
     ligne(2, QStringLiteral("Niveau"), Label3, NiveauCB);
     ligne(3, QStringLiteral("Erreur"), Label4, ErreurCB);
+    ligne(4, QStringLiteral("Reconstruction"), Label5, ReconstructionCB);
     AvecErreurCB = new QCheckBox(QStringLiteral("Courbe d'erreur sur la vue détaillée"), this);
-    grille->addWidget(AvecErreurCB, 4, 0, 1, 2);
+    grille->addWidget(AvecErreurCB, 5, 0, 1, 2);
 
     BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
     BitBtn1->setDefault(true);
@@ -50,7 +51,7 @@ TOptionsDlg::TOptionsDlg(TcouleursVues& couleursVues, QWidget* parent)
     principal->addLayout(grille);
     principal->addStretch();
     principal->addLayout(boutons);
-    setFixedSize(345, 196);
+    setFixedSize(345, 226);
 
     connect(BitBtn1, &QPushButton::clicked, this, &TOptionsDlg::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
@@ -66,6 +67,7 @@ void TOptionsDlg::FormActivate() {
     CourbeBisCB->SetSelected(couleurs.bis);
     NiveauCB->SetSelected(couleurs.niveau);
     ErreurCB->SetSelected(couleurs.erreur);
+    ReconstructionCB->SetSelected(couleurs.reconstruction);
 }
 
 void TOptionsDlg::BitBtn1Click() {
@@ -73,5 +75,6 @@ void TOptionsDlg::BitBtn1Click() {
     couleurs.bis = CourbeBisCB->Selected();
     couleurs.niveau = NiveauCB->Selected();
     couleurs.erreur = ErreurCB->Selected();
+    couleurs.reconstruction = ReconstructionCB->Selected();
     accept();
 }

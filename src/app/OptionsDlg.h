@@ -28,6 +28,8 @@ public:
     TboiteCouleur* NiveauCB;
     QLabel* Label4;
     TboiteCouleur* ErreurCB;
+    QLabel* Label5;
+    TboiteCouleur* ReconstructionCB;
     QCheckBox* AvecErreurCB;
     QPushButton* BitBtn1;
     QPushButton* BitBtn2;

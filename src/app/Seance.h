@@ -36,6 +36,7 @@ public:
     QString nomFichierRecord;
     QString nomFichierSousEch;
     QString nomFichierErreur;
+    QString nomFichierReconstruction;
     QString nomAvantEnregistrement;
     // The play selection, in frames.
     std::int32_t debutS = 0;

@@ -26,6 +26,8 @@
 #include "sound/ChaineDirect.h"
 #include "sound/EnregistrementSon.h"
 #include "sound/FiltreAntiRepliement.h"
+#include "sound/Numerisation.h"
+#include "sound/ReconstructionSuivie.h"
 #include "sound/Resultat.h"
 #include "sound/RouteFichier.h"
 
@@ -157,6 +159,9 @@ public:
     // The error signal of the digitised sound on screen, written to its working file; false
     // (and the user told) when it cannot be.
     bool EcritSignalErreur();
+    // A working file the player plays (the error, the reconstruction), made if absent and
+    // written from `vecteur`; false, and `echec` shown with the reason, when it cannot be.
+    bool EcritSonTravail(const QString& nom, const TvecteurSon& vecteur, const QString& echec);
     void SpectreBtnClick();
     void ExporteImageBtnClick();
     void FiltreCBClick();
@@ -167,6 +172,19 @@ public:
     void MetAJourSpectre();
     // A new sound (or none) is in the record.
     void NouveauSonLecon();
+
+    // The converter's choices (WaveFormConvertisseur.cpp): the quantiser's law and the dither,
+    // and the reconstruction, drawn over the frames shown, played and measured on the whole sound.
+    void OptionsNumerisationChange();
+    void ReconstructionCBClick();
+    void ReconstructionBtnClick();
+    // The whole reconstruction, written to its working file; false (and the user told) when it
+    // cannot be.
+    bool EcritReconstruction();
+    // The reconstruction over the frames of the view `m`, when it shows it.
+    TvecteurSon* ReconstructionVue(const TmodeleVue& m);
+    // What waits until the views are drawn: the reconstruction's ratio and the spectrum.
+    void MetAJourRapports();
 
     // Live mode (WaveFormDirect.cpp): the microphone digitised and heard at once.
     void DirectBtnClick();
@@ -207,6 +225,7 @@ private:
     void CreeControles();
     void CreeRaccourcis();
     void CreeControlesLecon();
+    void CreeControlesConvertisseur(QToolBar* barre);
     void CreeControlesDirect();
     void EtatDirect(bool actif);
     void ReprendLecteur();
@@ -274,11 +293,17 @@ private:
     QLabel* LabelFreq;
     QLabel* LabelFreq0;
     QLabel* LabelRSB;
+    QLabel* LabelRSBReconstruction;
     QLabel* LabelDebit;  // the digitised sound's bit rate and size
     QToolButton* ErreurBtn;
     QToolButton* SpectreBtn;
     QToolButton* ExporteImageBtn;
     QCheckBox* FiltreCB;
+    QComboBox* LoiCB;
+    QCheckBox* DitherCB;
+    QCheckBox* ReconstructionCB;
+    QToolButton* ReconstructionBtn;
+    QTimer* TimerRapports;
     QComboBox* WaveInCB;
     QToolButton* DirectBtn;
     QCheckBox* OriginalCB;
@@ -354,6 +379,12 @@ private:
     TfiltreAntiRepliement filtre;
     TFenetreSpectre* FenetreSpectre = nullptr;
     bool spectreLogarithmique = false;
+    // The digitiser under the converter's options, and the reconstruction computed so far;
+    // the filtered sound, good for the sound and the step it was computed for.
+    TnumeriseurSon numeriseur;
+    ToptionsNumerisation optionsCalculees;  // those of the digitised sound in the record
+    TreconstructionSuivie reconstruction;
+    std::optional<std::pair<std::uint64_t, int>> filtreCalcule;
     std::uint64_t generationSon = 0;
 
     // Live mode: the chain the audio thread runs (made at the first start, and outliving the
@@ -364,9 +395,10 @@ private:
     std::chrono::steady_clock::time_point dernierBlocDirect;
     std::vector<std::int16_t> vueSonDirect;
     std::vector<std::int16_t> vueNumeriseDirect;
-    std::pair<int, int> reglagesAvantDirect;
     std::pair<QString, QString> labelsAvantDirect;
 
+    // The lesson's tools that the live mode hides: those that work on the whole loaded sound.
+    std::vector<QAction*> actionsHorsDirect;
     QAction* actionOriginal = nullptr;
     QAction* actionGain = nullptr;
 };

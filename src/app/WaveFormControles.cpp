@@ -145,8 +145,15 @@ void TWaveForm::CreeControles() {
     LabelFreq0 = new QLabel("Fréquence", ToolBar2);
     barres->addLayout(ColonneLabels(LabelFreq, LabelFreq0));
     reglages->addLayout(barres);
+    // The staircase's noise ratio, and the reconstruction's beside it while it is shown.
+    auto* rapports = new QHBoxLayout;
     LabelRSB = new QLabel(ToolBar2);
-    reglages->addWidget(LabelRSB);
+    rapports->addWidget(LabelRSB);
+    LabelRSBReconstruction = new QLabel(ToolBar2);
+    LabelRSBReconstruction->hide();
+    rapports->addWidget(LabelRSBReconstruction);
+    rapports->addStretch();
+    reglages->addLayout(rapports);
     LabelDebit = new QLabel(ToolBar2);
     // A line's height from the start, so that the views keep their size when a sound comes.
     LabelDebit->setMinimumHeight(LabelDebit->fontMetrics().height());
@@ -234,6 +241,7 @@ void TWaveForm::CreeControles() {
         {LabelFreq, "LabelFreq"},
         {LabelFreq0, "LabelFreq0"},
         {LabelRSB, "LabelRSB"},
+        {LabelRSBReconstruction, "LabelRSBReconstruction"},
         {LabelDebit, "LabelDebit"},
         {WaveInCB, "WaveInCB"},
         {PaintBoxAll, "PaintBoxAll"},
@@ -300,6 +308,7 @@ void TWaveForm::CreeRaccourcis() {
         {QKeySequence(Qt::CTRL | Qt::Key_Q), ExitBtn},
         {QKeySequence(Qt::Key_F5), PlayBtn},
         {QKeySequence(Qt::Key_F6), PlaySousEchBtn},
+        {QKeySequence(Qt::SHIFT | Qt::Key_F6), ReconstructionBtn},
         {QKeySequence(Qt::CTRL | Qt::Key_R), RecordBtn},
         {QKeySequence(Qt::Key_F1), AideBtn},
         {QKeySequence(Qt::Key_F7), AnimBtn},
@@ -340,6 +349,8 @@ void TWaveForm::MetAJourCommandes() {
     RecordBtn->setEnabled(e.enregistrer);
     StopBtn->setEnabled(e.stop);
     for (QToolButton* lecture : {PlayBtn, PlaySousEchBtn, ErreurBtn}) lecture->setEnabled(e.lire);
+    ReconstructionBtn->setEnabled(e.lireReconstruction);
+    ReconstructionCB->setEnabled(e.reconstruction);
     StopPlayBtn->setEnabled(e.stopLecture);
     SaveBtn->setEnabled(e.sauver);
     AnimBtn->setEnabled(e.animer);

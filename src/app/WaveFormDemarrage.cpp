@@ -45,6 +45,7 @@ void TWaveForm::FormCreate() {
     seance.nomFichierRecord = appDataDir + "sampixRecord.wav";
     seance.nomFichierSousEch = appDataDir + "sampixSousEch.wav";
     seance.nomFichierErreur = appDataDir + "sampixErreur.wav";
+    seance.nomFichierReconstruction = appDataDir + "sampixReconstruction.wav";
     seance.nomFichier.clear();
     if (QFileInfo::exists(nomFichierIni)) LitOptions();
     PlaceAuDemarrage();

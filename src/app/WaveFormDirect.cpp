@@ -121,7 +121,6 @@ void TWaveForm::LanceDirect() {
     vueNumeriseDirect.assign(FreqEchCarte, 0);
     tramesDirectVues = 0;
     dernierBlocDirect = std::chrono::steady_clock::now();
-    reglagesAvantDirect = {BitsTB->value(), FechTB->value()};
     labelsAvantDirect = {LabelBits->text(), LabelFreq->text()};
     EtatDirect(true);
     TimerDirect->start();
@@ -131,19 +130,20 @@ void TWaveForm::LanceDirect() {
 void TWaveForm::ReglageDirect() {
     const int b = BitsTB->value();
     const int s = PasEchantillonnage(FechTB->maximum(), FechTB->value());
-    chaineDirect->Regle(QuantumNumerisation(NbitsCarte, b), s);
+    chaineDirect->Regle(QuantumNumerisation(NbitsCarte, b), s, seance.options);
     LabelBits->setText(QString::fromStdString(TexteLabelBits(b)));
     LabelFreq->setText(QString::fromStdString(TexteLabelFreq(FreqEchCarte, s)));
 }
 
-// The loaded sound gets the track bars' positions only now, if they moved meanwhile.
+// The loaded sound gets the track bars' positions and the converter's options only now, if they
+// changed meanwhile.
 void TWaveForm::ArreteDirect() {
     TimerDirect->stop();
     fluxDirect.Arrete();
     EtatDirect(false);
     LabelBits->setText(labelsAvantDirect.first);
     LabelFreq->setText(labelsAvantDirect.second);
-    if (reglagesAvantDirect != std::pair{BitsTB->value(), FechTB->value()}) BitsCBChange();
+    BitsCBChange();
     ReprendLecteur();
     PaintBox->Redessine();
     PaintBoxAll->Redessine();
@@ -162,7 +162,7 @@ void TWaveForm::EtatDirect(bool actif) {
     else
         seance.Termine(Tactivite::acDirect);
     MetAJourCommandes();
-    ErreurBtn->parentWidget()->setVisible(!actif);
+    for (QAction* action : actionsHorsDirect) action->setVisible(!actif);
     actionOriginal->setVisible(actif);
     actionGain->setVisible(actif);
 }

@@ -184,9 +184,9 @@ void TWaveForm::MetVuesAuNouveauSon() {
     seance.vue.repereTemps = 0;
     RegleScrollBar();
     ScrollBar->setValue(0);  // a new sound is shown from its start
+    NouveauSonLecon();
     CalculeNumerique();
     Selectionne(0, seance.son.NbrePoints - 1);
-    NouveauSonLecon();
     VoieLabel->setText(
         QString::fromStdString(TexteVoieMontree(*seance.son.vecteurSon, seance.son.NbrePoints)));
 }

@@ -1,6 +1,7 @@
 // What the lesson adds to the window: the error signal played like the two sounds, the noise
 // ratio under the track bars, the spectrum window, the anti-aliasing filter and the pictures
 // of the views. With the filter off and the two windows closed, the window behaves as before.
+#include <QAction>
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -45,6 +46,9 @@ void TWaveForm::CreeControlesLecon() {
     FiltreCB->setToolTip(
         "Coupe les fréquences au-dessus de la nouvelle fréquence de Nyquist avant l'échantillonnage");
     barre->addWidget(FiltreCB);
+    const QList<QAction*> actions = barre->actions();
+    actionsHorsDirect.assign(actions.cbegin(), actions.cend());
+    CreeControlesConvertisseur(barre);
     auto* ligne = static_cast<QHBoxLayout*>(ToolBar2->layout());
     ligne->insertWidget(ligne->count() - 1, barre, 1);  // before the stretch
     LabelRSB->setText(QString::fromStdString(TexteRapportSignalBruit(std::nullopt, BitsTB->value())));
@@ -75,15 +79,17 @@ bool TWaveForm::EcritSignalErreur() {
     if (!vecteurErreur) vecteurErreur = AlloueVecteurSon();
     CalculeSignalErreur(*seance.son.vecteurSon, *seance.son.vecteurSonSousEch, seance.son.NbrePoints,
                         *vecteurErreur);
-    if (const auto cree = CreeFichierSiAbsent(NomSysteme(seance.nomFichierErreur)); !cree) {
+    return EcritSonTravail(seance.nomFichierErreur, *vecteurErreur,
+                           QStringLiteral("Impossible d'écrire le signal d'erreur"));
+}
+
+bool TWaveForm::EcritSonTravail(const QString& nom, const TvecteurSon& vecteur, const QString& echec) {
+    if (const auto cree = CreeFichierSiAbsent(NomSysteme(nom)); !cree) {
         AfficheMessage(QString::fromStdString(cree.Message()));
         return false;
     }
-    if (const auto ecrit = EcritWav(NomSysteme(seance.nomFichierErreur), *vecteurErreur,
-                                    seance.son.NbrePoints, seance.son.FreqEch);
-        !ecrit) {
-        AfficheMessage(QStringLiteral("Impossible d'écrire le signal d'erreur\n%1\n(%2)")
-                           .arg(seance.nomFichierErreur, QString::fromStdString(ecrit.Message())));
+    if (const auto ecrit = EcritWav(NomSysteme(nom), vecteur, seance.son.NbrePoints, seance.son.FreqEch); !ecrit) {
+        AfficheMessage(QStringLiteral("%1\n%2\n(%3)").arg(echec, nom, QString::fromStdString(ecrit.Message())));
         return false;
     }
     return true;
@@ -121,10 +127,14 @@ void TWaveForm::FiltreCBClick() {
     CalculeNumerique();
 }
 
+// The filtered sound depends on the sound and the step only: a change of b keeps it.
 const TvecteurSon& TWaveForm::SourceNumerisation(int pas) {
     if (!seance.filtre || pas <= 1) return *seance.son.vecteurSon;
     if (!vecteurFiltre) vecteurFiltre = AlloueVecteurSon();
-    filtre.Applique(*seance.son.vecteurSon, seance.son.NbrePoints, pas, *vecteurFiltre);
+    if (filtreCalcule != std::pair{generationSon, pas}) {
+        filtre.Applique(*seance.son.vecteurSon, seance.son.NbrePoints, pas, *vecteurFiltre);
+        filtreCalcule = {generationSon, pas};
+    }
     return *vecteurFiltre;
 }
 
@@ -136,7 +146,7 @@ void TWaveForm::MetAJourLecon() {
                                                   seance.son.FreqEch, seance.vue.pas, seance.vue.bits,
                                                   seance.son.Format(), seance.son.NbrePoints))
                                             : QString());
-    MetAJourSpectre();
+    TimerRapports->start();
 }
 
 void TWaveForm::MetAJourSpectre() {
@@ -144,7 +154,9 @@ void TWaveForm::MetAJourSpectre() {
         FenetreSpectre->MetAJour(seance.son, seance.debutS, seance.finS, seance.vue.pas, generationSon);
 }
 
+// Before the new sound is digitised: what was computed from the previous one is stale.
 void TWaveForm::NouveauSonLecon() {
     ++generationSon;
-    MetAJourSpectre();
+    filtreCalcule.reset();
+    reconstruction.Perime();
 }

@@ -19,12 +19,13 @@ std::int32_t TWaveForm::PositionLecteur(std::int32_t n) {
 void TWaveForm::PlayBtnClick(QToolButton* sender) {
     if (!seance.Peut(Tactivite::acLecture)) return;
     ArreteCeQuiTourne();
-    const QString voulu = sender == PlaySousEchBtn ? seance.nomFichierSousEch
-                          : sender == ErreurBtn    ? seance.nomFichierErreur
-                                                   : seance.nomFichier;
-    if (MediaPlayer.FileName != voulu &&
-        (MediaPlayer.FileName == seance.nomFichier || MediaPlayer.FileName == seance.nomFichierSousEch ||
-         MediaPlayer.FileName == seance.nomFichierErreur)) {
+    const QString voulu = sender == PlaySousEchBtn      ? seance.nomFichierSousEch
+                          : sender == ErreurBtn         ? seance.nomFichierErreur
+                          : sender == ReconstructionBtn ? seance.nomFichierReconstruction
+                                                        : seance.nomFichier;
+    const QString& tenu = MediaPlayer.FileName;
+    if (tenu != voulu && (tenu == seance.nomFichier || tenu == seance.nomFichierSousEch ||
+                          tenu == seance.nomFichierErreur || tenu == seance.nomFichierReconstruction)) {
         MediaPlayer.Close();
         MediaPlayer.FileName = voulu;
     }

@@ -23,6 +23,7 @@ void TWaveForm::LitOptions() {
     const TfichierOptions ini(nomFichierIni);
     ini.LitCouleurs(seance.vue.couleurs.courbe, seance.vue.couleurs.bis, seance.vue.couleurs.niveau);
     ini.LitCouleurErreur(seance.vue.couleurs.erreur);
+    ini.LitCouleurReconstruction(seance.vue.couleurs.reconstruction);
     ini.LitEchelleSpectre(spectreLogarithmique);
     ini.LitDossierFichiers(dossierFichiers);
     fenetreSauvee = ini.LitFenetre();
@@ -34,6 +35,7 @@ void TWaveForm::EcritOptions() {
     const TfichierOptions ini(nomFichierIni);
     ini.EcritCouleurs(seance.vue.couleurs.courbe, seance.vue.couleurs.bis, seance.vue.couleurs.niveau);
     ini.EcritCouleurErreur(seance.vue.couleurs.erreur);
+    ini.EcritCouleurReconstruction(seance.vue.couleurs.reconstruction);
     if (FenetreSpectre) spectreLogarithmique = FenetreSpectre->Logarithmique();
     ini.EcritEchelleSpectre(spectreLogarithmique);
     if (!dossierFichiers.isEmpty()) ini.EcritDossierFichiers(dossierFichiers);

@@ -70,6 +70,7 @@ TmodeleVue TWaveForm::ModeleFenetre() const {
     m.repereTemps = seance.vue.repereTemps;
     m.avecTemps = tempsCB->isChecked();
     m.avecErreur = seance.vue.avecErreur;
+    m.avecReconstruction = seance.vue.avecReconstruction && !EnDirect();
     m.decalage = PaintBox->mapTo(this, QPoint(0, 0)).y();
     // Live, the track bars act at once on the input device's sound.
     if (EnDirect()) {
@@ -123,9 +124,10 @@ void TWaveForm::PaintBoxPaint() {
     }
     LabelBits0->setText(QStringLiteral("(%1 bits)").arg(int{seance.son.NBits}));
     LabelFreq0->setText(QStringLiteral("(%1 Hz)").arg(seance.son.FreqEch));
-    AfficheLectures(
-        DessineDetail(ModeleFenetre(), SonsVue(), PaintBox->Canvas(), PaintBox->LargeurPixels(),
-                      PaintBox->HauteurPixels()));
+    const TmodeleVue m = ModeleFenetre();
+    TsonsVue sons = SonsVue();
+    sons.reconstruit = ReconstructionVue(m);
+    AfficheLectures(DessineDetail(m, sons, PaintBox->Canvas(), PaintBox->LargeurPixels(), PaintBox->HauteurPixels()));
 }
 
 // The overview clears only its curve area: the side columns are cleared here, or the

@@ -15,7 +15,7 @@ struct TcouleursVues {
     TCouleur bis = 0x0000FF;     // the digitised sound's dashes, and the whole overview
     TCouleur niveau = 0xE0E0E0;  // sampling-instant and quantisation-level lines
     TCouleur erreur = 0xFF0000;  // the error curve of the detail view, when it is shown
-    TCouleur reconstruction = 0x009000;  // the reconstructed sound, when it is shown
+    TCouleur reconstruction = 0x008000;  // the reconstructed sound (green), when it is shown
 };
 
 struct TmodeleVue {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-const TvecteurSon& TreconstructionSuivie::Plage(const TvecteurSon& sousEch, std::int32_t nbrePoints, int pas,
-                                                std::int32_t debut, std::int32_t fin) {
+TvecteurSon& TreconstructionSuivie::Plage(const TvecteurSon& sousEch, std::int32_t nbrePoints, int pas,
+                                          std::int32_t debut, std::int32_t fin) {
     if (!vecteur_) vecteur_ = AlloueVecteurSon();
     debut = std::max(debut, 0);
     fin = std::min(fin, nbrePoints - 1);

@@ -17,9 +17,9 @@ public:
 
     // Frames debut..fin (cut to the sound) of the reconstruction of `sousEch`, computed unless
     // they already are. The vector is allocated at the first call.
-    const TvecteurSon& Plage(const TvecteurSon& sousEch, std::int32_t nbrePoints, int pas, std::int32_t debut,
+    TvecteurSon& Plage(const TvecteurSon& sousEch, std::int32_t nbrePoints, int pas, std::int32_t debut,
                              std::int32_t fin);
-    const TvecteurSon& Tout(const TvecteurSon& sousEch, std::int32_t nbrePoints, int pas) {
+    TvecteurSon& Tout(const TvecteurSon& sousEch, std::int32_t nbrePoints, int pas) {
         return Plage(sousEch, nbrePoints, pas, 0, nbrePoints - 1);
     }
     // Whether every frame of a sound of nbrePoints frames is computed.

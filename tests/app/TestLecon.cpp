@@ -247,13 +247,16 @@ TEST(Lecon, LeRapportLeSpectreEtLeFiltreSuiventLesReglages) {
         // What is left of the tone after the filter is below one step: the quantiser turns it
         // into a square wave of half a step, 30 dB under the folded tone at 8 bits.
         f.FiltreCB()->click();
+        QCoreApplication::processEvents();  // the spectrum follows once the views are drawn
         EXPECT_LT(replie(), avecRepliement - 30);
         EXPECT_NE(f.LabelRSB()->text().toStdString(), TexteRapportSignalBruit(mesure, 8));
         f.FiltreCB()->click();
+        QCoreApplication::processEvents();
         EXPECT_EQ(f.LabelRSB()->text().toStdString(), TexteRapportSignalBruit(mesure, 8));
         EXPECT_NEAR(replie(), avecRepliement, 1e-9);
 
         Regle(f, 8, 1);
+        QCoreApplication::processEvents();
         EXPECT_EQ(vue.pas, 1);
         EXPECT_LT(replie(), avecRepliement - 30);  // nothing folded any more
         QCoreApplication::processEvents();

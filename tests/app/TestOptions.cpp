@@ -116,7 +116,7 @@ TEST_F(Options, PremierLancementCouleursParDefautPuisFichierEcritALaFermeture) {
                                                             static_cast<qsizetype>(octets.size())))
                                    .split('\n', Qt::SkipEmptyParts);
     EXPECT_EQ(lignes, QStringList({"[Couleur]", "Bis=255", "Courbe=8421504", "Erreur=16711680",
-                                   "Niveau=14737632", "[Spectre]", "Logarithmique=0"}));
+                                   "Niveau=14737632", "Reconstruction=32768", "[Spectre]", "Logarithmique=0"}));
 }
 
 TEST_F(Options, BisEnHexadecimalDonneUneCourbeNumeriqueVerte) {
@@ -124,6 +124,7 @@ TEST_F(Options, BisEnHexadecimalDonneUneCourbeNumeriqueVerte) {
     FenetreTest f;
     EXPECT_EQ(f->ModeleFenetre().couleurs.bis, 0x00FF00u);
     EXPECT_EQ(f->ModeleFenetre().couleurs.courbe, 0x808080u);
+    EXPECT_EQ(f->ModeleFenetre().couleurs.reconstruction, 0x008000u);  // a file from before it
     ChargeCarre(f);
     const QImage vue = VueDetail(f);
     EXPECT_GT(Pixels(vue, 0x00FF00), 100);
@@ -156,10 +157,10 @@ TEST_F(Options, LeDialogueMontreLesCouleursEnCoursLaNonListeeDansPersonnaliser) 
         auto& dlg = dynamic_cast<TOptionsDlg&>(d);
         d.show();
         EXPECT_EQ(d.windowTitle(), "Options");
-        EXPECT_EQ(d.size(), QSize(345, 196));
+        EXPECT_EQ(d.size(), QSize(345, 226));
         EXPECT_EQ(dlg.CourbeCB->width(), 140);
-        for (QLabel* l : {dlg.Label1, dlg.Label2, dlg.Label3, dlg.Label4}) vues << l->text();
-        for (TboiteCouleur* b : {dlg.CourbeCB, dlg.CourbeBisCB, dlg.NiveauCB, dlg.ErreurCB})
+        for (QLabel* l : {dlg.Label1, dlg.Label2, dlg.Label3, dlg.Label4, dlg.Label5}) vues << l->text();
+        for (TboiteCouleur* b : {dlg.CourbeCB, dlg.CourbeBisCB, dlg.NiveauCB, dlg.ErreurCB, dlg.ReconstructionCB})
             vues << b->currentText();
         EXPECT_EQ(dlg.NiveauCB->Selected(), 0xE0E0E0u);
         EXPECT_EQ(dlg.NiveauCB->count(), 21);
@@ -167,8 +168,8 @@ TEST_F(Options, LeDialogueMontreLesCouleursEnCoursLaNonListeeDansPersonnaliser) 
         return d.result();
     });
     f.OptionsBtn()->click();
-    EXPECT_EQ(vues, QStringList({"Analogique", "Numérique", "Niveau", "Erreur", "Gris", "Rouge",
-                                 "Personnaliser...", "Bleu"}));
+    EXPECT_EQ(vues, QStringList({"Analogique", "Numérique", "Niveau", "Erreur", "Reconstruction", "Gris",
+                                 "Rouge", "Personnaliser...", "Bleu", "Vert"}));
 }
 
 TEST_F(Options, AnnulerNeChangeNiLesCouleursNiLaVue) {
