@@ -201,7 +201,7 @@ TEST(Lecon, LaLigneDeCommandeRefuseClairementSansRienEcrire) {
 // The µ law at 8 bits gives G.711's round trip (sox codes and decodes the source); the dither
 // gives the same bytes on every run, and the views follow it; the reconstruction of a low tone
 // is far closer to it than the staircase, and its ratio follows the usual line.
-TEST(Lecon, LaLigneDeCommandeOffreLesOutilsDuSecondChapitre) {
+TEST(Lecon, LaLigneDeCommandeOffreLoiDitherEtReconstruction) {
     const auto son = SonGrave();
     const auto dossier = son.parent_path();
     const auto fichier = [&](const QString& nom) { return Chemin(dossier / nom.toStdString()); };
