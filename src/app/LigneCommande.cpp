@@ -4,20 +4,17 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <memory>
-#include <optional>
 
-#include <QCommandLineParser>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QStandardPaths>
-#include <QStringList>
 #include <QTemporaryDir>
 
 #include "app/FichierOptions.h"
 #include "app/NomSysteme.h"
+#include "app/OptionsLigneCommande.h"
 #include "graph/Couleurs.h"
 #include "graph/DessinSpectre.h"
 #include "graph/ExportImage.h"
@@ -25,11 +22,13 @@
 #include "platform/ConversionSon.h"
 #include "platform/DecodeurMp3.h"
 #include "platform/Dossiers.h"
+#include "sound/Debit.h"
 #include "sound/EcrivainWav.h"
 #include "sound/EnregistrementSon.h"
 #include "sound/LecteurWav.h"
 #include "sound/Numerisation.h"
 #include "sound/RapportSignalBruit.h"
+#include "sound/Reconstruction.h"
 #include "sound/RouteFichier.h"
 #include "sound/Spectre.h"
 
@@ -52,28 +51,6 @@ int Erreur(int code, const QString& texte) {
     return code;
 }
 
-// An option's whole number from 1 to 8, as the track bars give.
-std::optional<int> Reglage(const QCommandLineParser& p, const QString& nom, int defaut) {
-    if (!p.isSet(nom)) return defaut;
-    bool ok = false;
-    const int v = p.value(nom).toInt(&ok);
-    if (!ok || v < 1 || v > 8) return std::nullopt;
-    return v;
-}
-
-// Qt's own headings come in English without its translations.
-QString AideEnFrancais(QString texte) {
-    return texte.replace(QLatin1String("Usage:"), QLatin1String("Utilisation :"))
-        .replace(QLatin1String("Options:"), QLatin1String("Options :"))
-        .replace(QLatin1String("Arguments:"), QLatin1String("Arguments :"));
-}
-
-bool MemeFichier(const QString& a, const QString& b) {
-    std::error_code e;
-    if (std::filesystem::equivalent(NomSysteme(a), NomSysteme(b), e)) return true;
-    return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
-}
-
 // The colours (into `couleurs`) and the spectrum's axis that the window would use, from its settings
 // file when there is one; nothing is created when there is none.
 bool LitReglagesFenetre(TcouleursVues& couleurs) {
@@ -86,15 +63,6 @@ bool LitReglagesFenetre(TcouleursVues& couleurs) {
     options.LitCouleurReconstruction(couleurs.reconstruction);
     options.LitEchelleSpectre(logarithmique);
     return logarithmique;
-}
-
-// The start of the excerpt in seconds: a number, 0 or more.
-std::optional<double> Debut(const QCommandLineParser& p, const QString& nom) {
-    if (!p.isSet(nom)) return 0.0;
-    bool ok = false;
-    const double v = p.value(nom).toDouble(&ok);
-    if (!ok || !(v >= 0) || !std::isfinite(v)) return std::nullopt;
-    return v;
 }
 
 // Reads the sound into the record as the window opens it: a WAV file the reader takes as it
@@ -138,6 +106,15 @@ Tresultat<> ChargeSon(const QString& entree, double debutSecondes, Tenregistreme
     return {};
 }
 
+// Writes a digitised or reconstructed sound in the record's layout and rate, as a whole new file.
+Tresultat<> EcritSon(const QString& nom, const TvecteurSon& vecteur, const TenregistrementSon& son) {
+    if (const auto ecrit = EcritWavNeuf(NomSysteme(nom), vecteur, son.NbrePoints, son.FreqEch); !ecrit)
+        return Echec(QStringLiteral("impossible d'écrire %1 : %2")
+                         .arg(nom, QString::fromStdString(ecrit.Message()))
+                         .toStdString());
+    return {};
+}
+
 }  // namespace
 
 bool EstLigneDeCommande(int argc, char** argv) {
@@ -151,117 +128,47 @@ int ExecuteLigneDeCommande(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("sampix"));
 
-    QCommandLineParser p;
-    p.setApplicationDescription(QStringLiteral(
-        "Sampix sans fenêtre : numérise un son sur B bits avec un pas d'échantillonnage S,\n"
-        "écrit le son numérisé et, si on les demande, les images des vues et du spectre (PNG ou SVG),\n"
-        "puis affiche sur une ligne le RSB mesuré et le RSB théorique.\n"
-        "Un son qui n'est pas un WAV que Sampix lit tel quel (MP3, FLAC, Ogg, Opus, AIFF, WAV 24 bits...)\n"
-        "est décodé dans un dossier temporaire, effacé ensuite : rien n'est écrit à côté du son."));
-    const QCommandLineOption aide({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Affiche cette aide."));
-    const QCommandLineOption bits(
-        QStringLiteral("bits"), QStringLiteral("Bits gardés, de 1 à 8 (8 par défaut)."), QStringLiteral("B"));
-    const QCommandLineOption pas(
-        QStringLiteral("pas"),
-        QStringLiteral("Pas d'échantillonnage : une valeur sur S, de 1 à 8 (1 par défaut)."),
-        QStringLiteral("S"));
-    const QCommandLineOption sortie(QStringLiteral("sortie"),
-                                    QStringLiteral("Le son numérisé, fichier WAV à écrire (obligatoire)."),
-                                    QStringLiteral("OUT.wav"));
-    const QCommandLineOption image(QStringLiteral("image"),
-                                   QStringLiteral("Image des deux vues à l'ouverture du son (.png ou .svg)."),
-                                   QStringLiteral("VUE.png"));
-    const QCommandLineOption spectre(
-        QStringLiteral("spectre"),
-        QStringLiteral("Image du spectre de tout le son et du son numérisé (.png ou .svg)."),
-        QStringLiteral("SPECTRE.png"));
-    const QCommandLineOption debut(QStringLiteral("debut"),
-                                   QStringLiteral("Pour un son plus long que ce que Sampix garde : début de "
-                                                  "l'extrait, en secondes (0 par défaut)."),
-                                   QStringLiteral("SECONDES"));
-    p.addOption(aide);
-    for (const auto* o : {&bits, &pas, &debut, &sortie, &image, &spectre}) p.addOption(*o);
-    p.addPositionalArgument(QStringLiteral("SON"),
-                            QStringLiteral("Le son à numériser : WAV, MP3, FLAC, Ogg Vorbis, Opus ou AIFF."));
-
-    if (!p.parse(QGuiApplication::arguments())) {
-        if (!p.unknownOptionNames().isEmpty()) {
-            QStringList noms;
-            for (const QString& nom : p.unknownOptionNames()) noms << (nom.size() > 1 ? "--" : "-") + nom;
-            return Erreur(kEchecCommande,
-                          QStringLiteral("option inconnue : %1 (voir sampix --help)").arg(noms.join(", ")));
-        }
-        return Erreur(kEchecCommande, QStringLiteral("ligne de commande incorrecte (%1)").arg(p.errorText()));
-    }
-    if (p.isSet(aide)) {
-        Ecrit(stdout, AideEnFrancais(p.helpText()).trimmed());
+    const TligneLue lue = LitLigneDeCommande(QGuiApplication::arguments());
+    if (!lue.refus.isEmpty()) return Erreur(kEchecCommande, lue.refus);
+    if (!lue.aide.isEmpty()) {
+        Ecrit(stdout, lue.aide);
         return kReussi;
     }
-
-    // Everything is checked before anything is read or written.
-    const auto b = Reglage(p, bits.names().first(), 8);
-    if (!b)
-        return Erreur(kEchecCommande,
-                      QStringLiteral("--bits attend un nombre de 1 à 8, pas « %1 »").arg(p.value(bits)));
-    const auto s = Reglage(p, pas.names().first(), 1);
-    if (!s)
-        return Erreur(kEchecCommande,
-                      QStringLiteral("--pas attend un nombre de 1 à 8, pas « %1 »").arg(p.value(pas)));
-    const auto secondes = Debut(p, debut.names().first());
-    if (!secondes)
-        return Erreur(
-            kEchecCommande,
-            QStringLiteral("--debut attend un nombre de secondes positif, pas « %1 »").arg(p.value(debut)));
-    if (!p.isSet(sortie) || p.value(sortie).isEmpty())
-        return Erreur(kEchecCommande, QStringLiteral("--sortie manque : le fichier WAV à écrire"));
-    if (p.positionalArguments().size() != 1)
-        return Erreur(kEchecCommande,
-                      QStringLiteral("il faut un et un seul son à numériser (voir sampix --help)"));
-    const QString entree = p.positionalArguments().first();
-    QStringList fichiers{entree, p.value(sortie)};
-    for (const auto* o : {&image, &spectre}) {
-        if (!p.isSet(*o)) continue;
-        if (FormatImage(p.value(*o)) == TformatImage::fiInconnu)
-            return Erreur(kEchecCommande, QStringLiteral("--%1 : le nom doit finir par .png ou .svg (%2)")
-                                              .arg(o->names().first(), p.value(*o)));
-        fichiers << p.value(*o);
-    }
-    for (int i = 0; i < fichiers.size(); ++i)
-        for (int j = i + 1; j < fichiers.size(); ++j)
-            if (MemeFichier(fichiers[i], fichiers[j]))
-                return Erreur(
-                    kEchecCommande,
-                    QStringLiteral(
-                        "%1 servirait deux fois : le son et les fichiers écrits doivent être distincts")
-                        .arg(fichiers[j]));
+    const TdemandeLigne& d = lue.demande;
 
     TenregistrementSon son;
-    if (const auto charge = ChargeSon(entree, *secondes, son); !charge)
+    if (const auto charge = ChargeSon(d.son, d.debutSecondes, son); !charge)
         return Erreur(kEchecFichier, QStringLiteral("impossible d'ouvrir %1 : %2")
-                                         .arg(entree, QString::fromStdString(charge.Message())));
-    NumeriseSon(*son.vecteurSon, *son.vecteurSonSousEch, son.NbrePoints, QuantumNumerisation(son.NBits, *b),
-                *s);
-    if (const auto ecrit =
-            EcritWavNeuf(NomSysteme(p.value(sortie)), *son.vecteurSonSousEch, son.NbrePoints, son.FreqEch);
-        !ecrit)
-        return Erreur(kEchecFichier, QStringLiteral("impossible d'écrire %1 : %2")
-                                         .arg(p.value(sortie), QString::fromStdString(ecrit.Message())));
+                                         .arg(d.son, QString::fromStdString(charge.Message())));
+    TnumeriseurSon().Numerise(*son.vecteurSon, *son.vecteurSonSousEch, son.NbrePoints,
+                              QuantumNumerisation(son.NBits, d.bits), d.pas, d.options);
+    if (const auto ecrit = EcritSon(d.sortie, *son.vecteurSonSousEch, son); !ecrit)
+        return Erreur(kEchecFichier, QString::fromStdString(ecrit.Message()));
+    std::string rsbReconstruction;
+    if (!d.reconstruction.isEmpty()) {
+        const auto reconstruit = AlloueVecteurSon();
+        reconstruit->formatWave = son.Format();
+        Treconstruction().CalculeTout(*son.vecteurSonSousEch, son.NbrePoints, d.pas, *reconstruit);
+        if (const auto ecrit = EcritSon(d.reconstruction, *reconstruit, son); !ecrit)
+            return Erreur(kEchecFichier, QString::fromStdString(ecrit.Message()));
+        rsbReconstruction = " ; " + TexteRapportReconstruction(
+                                        RapportSignalBruitMesure(*son.vecteurSon, *reconstruit, son.NbrePoints));
+    }
 
     TcouleursVues couleurs;
     const bool logarithmique = LitReglagesFenetre(couleurs);
-    if (p.isSet(image)) {
+    if (!d.image.isEmpty()) {
         const TimagesVues vues =
-            DessineVuesOuverture(son, *b, *s, kApercu, kDetail,
+            DessineVuesOuverture(son, d.bits, d.pas, kApercu, kDetail,
                                  DeQColor(QGuiApplication::palette().color(QPalette::ToolTipBase)), couleurs);
         const QImage assemblee = AssembleVues(vues.apercu, vues.detail);
         if (const auto ecrit =
-                EnregistreImage(p.value(image), assemblee.size(), QStringLiteral("Sampix : vues"),
+                EnregistreImage(d.image, assemblee.size(), QStringLiteral("Sampix : vues"),
                                 [&](QPainter& peintre) { peintre.drawImage(0, 0, assemblee); });
             !ecrit)
             return Erreur(kEchecFichier, QString::fromStdString(ecrit.Message()));
     }
-    if (p.isSet(spectre)) {
+    if (!d.spectre.isEmpty()) {
         TanalyseurSpectre analyseur;
         TvueSpectre vue;
         vue.analogique =
@@ -269,18 +176,21 @@ int ExecuteLigneDeCommande(int argc, char** argv) {
         vue.numerique =
             analyseur.Calcule(*son.vecteurSonSousEch, son.NbrePoints, 0, son.NbrePoints - 1, son.FreqEch);
         vue.freqEch = son.FreqEch;
-        vue.pas = *s;
+        vue.pas = d.pas;
         vue.logarithmique = logarithmique;
         vue.couleurAnalogique = couleurs.courbe;
         vue.couleurNumerique = couleurs.bis;
         const QRect zone(QPoint(0, 0), kSpectre);
         if (const auto ecrit =
-                EnregistreImage(p.value(spectre), kSpectre, QStringLiteral("Sampix : spectre"),
+                EnregistreImage(d.spectre, kSpectre, QStringLiteral("Sampix : spectre"),
                                 [&](QPainter& peintre) { DessineSpectre(peintre, zone, vue); });
             !ecrit)
             return Erreur(kEchecFichier, QString::fromStdString(ecrit.Message()));
     }
     const auto rsb = RapportSignalBruitMesure(*son.vecteurSon, *son.vecteurSonSousEch, son.NbrePoints);
-    Ecrit(stdout, QString::fromStdString(TexteRapportSignalBruit(rsb, *b)));
+    // The first line starts as it always was, so that scripts that read the ratio go on.
+    Ecrit(stdout, QString::fromStdString(TexteRapportSignalBruit(rsb, d.bits) + rsbReconstruction));
+    Ecrit(stdout,
+          QString::fromStdString(TexteDebit(son.FreqEch, d.pas, d.bits, son.Format(), son.NbrePoints)));
     return kReussi;
 }

@@ -1,8 +1,10 @@
 // The command-line mode, for preparing a lesson in one go:
-//   sampix --bits B --pas S --sortie OUT.wav [--image VUE.png] [--spectre SPECTRE.png] IN
-// writes the digitised sound (the bytes the window's Save gives for B and S), the pictures of
-// the two views and of the spectrum, prints the measured and the textbook noise ratio on one
-// line and ends. It draws offscreen by itself and never builds the main window: it runs on
+//   sampix --bits B --pas S [--quantification LOI] [--dither] --sortie OUT.wav
+//          [--reconstruction RECONSTRUIT.wav] [--image VUE.png] [--spectre SPECTRE.png] IN
+// writes the digitised sound (with every option off, the bytes the window's Save gives for B
+// and S), its reconstruction, the pictures of the two views and of the spectrum, prints two
+// lines and ends: the measured and the textbook noise ratio (then the reconstruction's), and
+// the bit rate. It draws offscreen by itself and never builds the main window: it runs on
 // the sound and graph code alone, under a GUI application without widgets.
 #pragma once
 

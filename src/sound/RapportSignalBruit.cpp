@@ -67,22 +67,19 @@ std::string DecimaleFrancaise(double valeur) {
     return texte.append(std::to_string(absolu / 10)).append(",").append(std::to_string(absolu % 10));
 }
 
+std::string TexteRapportMesure(std::optional<double> mesure) {
+    if (!mesure) return "RSB : —";
+    if (std::isinf(*mesure)) return "RSB mesuré : ∞";
+    return std::string("RSB mesuré : ").append(DecimaleFrancaise(*mesure)).append(" dB");
+}
+
 std::string TexteRapportReconstruction(std::optional<double> mesure) {
-    const std::string texte = "reconstruction : ";
-    if (!mesure) return texte + "—";
-    if (std::isinf(*mesure)) return texte + "∞";
-    return texte + DecimaleFrancaise(*mesure) + " dB";
+    return "reconstruction : " + TexteRapportMesure(mesure);
 }
 
 std::string TexteRapportSignalBruit(std::optional<double> mesure, int b) {
-    std::string texte;
-    if (!mesure)
-        texte = "RSB : —";
-    else if (std::isinf(*mesure))
-        texte = "RSB mesuré : ∞";
-    else
-        texte = std::string("RSB mesuré : ").append(DecimaleFrancaise(*mesure)).append(" dB");
-    return texte.append(", théorie 6,02·b + 1,76 = ")
+    return TexteRapportMesure(mesure)
+        .append(", théorie 6,02·b + 1,76 = ")
         .append(DecimaleFrancaise(RapportSignalBruitTheorique(b)))
         .append(" dB");
 }

@@ -24,12 +24,15 @@ std::optional<double> RapportSignalBruitMesure(const TvecteurSon& son, const Tve
 
 double RapportSignalBruitTheorique(int b);
 
-// "RSB mesuré : 19,8 dB, théorie 6,02·b + 1,76 = 19,8 dB"; "RSB : —" in place of the measured
-// part when there is no ratio, "RSB mesuré : ∞" when there is no error.
+// "RSB mesuré : 19,8 dB"; "RSB : —" when there is no ratio, "RSB mesuré : ∞" when there is no
+// error.
+std::string TexteRapportMesure(std::optional<double> mesure);
+
+// TexteRapportMesure, then ", théorie 6,02·b + 1,76 = 19,8 dB".
 std::string TexteRapportSignalBruit(std::optional<double> mesure, int b);
 
 // The reconstructed sound's ratio, measured as the staircase's against the sound, to follow its
-// text: "reconstruction : 27,3 dB", "reconstruction : —" or "reconstruction : ∞".
+// text: "reconstruction : RSB mesuré : 27,3 dB".
 std::string TexteRapportReconstruction(std::optional<double> mesure);
 
 // A figure with one decimal and a decimal comma, as French texts write it: 19,8 or -3,5.

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSlider>
 #include <QStandardPaths>
 #include <QTest>
@@ -27,12 +28,9 @@
 #include "sound/SignalErreur.h"
 #include "support/CarteSon.h"
 #include "support/FichiersTest.h"
+#include "support/OutilsSon.h"
 
 namespace {
-
-QString Chemin(const std::filesystem::path& p) {
-    return QString::fromStdString(p.string());
-}
 
 std::filesystem::path Ini() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString() +
@@ -55,6 +53,22 @@ std::filesystem::path SonStereo(std::uint32_t frequence = 44100, int trames = 60
     const auto chemin = NouveauDossier() / "stereo.wav";
     EcritOctets(chemin, ImageWav(2, frequence, 16, d));
     return chemin;
+}
+
+// A 16-bit mono 440 Hz tone, low enough for every step, a quarter of full scale.
+std::filesystem::path SonGrave() {
+    std::vector<std::uint8_t> d;
+    for (int i = 0; i < 20000; ++i)
+        Ajoute16(d, static_cast<std::uint16_t>(std::lround(8000 * std::sin(2 * M_PI * 440.0 * i / 44100))));
+    const auto chemin = NouveauDossier() / "grave.wav";
+    EcritOctets(chemin, ImageWav(1, 44100, 16, d));
+    return chemin;
+}
+
+double EcartQuadratique(const std::vector<std::int16_t>& a, const std::vector<std::int16_t>& b) {
+    double somme = 0;
+    for (std::size_t i = 0; i < std::min(a.size(), b.size()); ++i) somme += std::pow(a[i] - b[i], 2);
+    return somme;
 }
 
 std::filesystem::path Son8Bits() {
@@ -111,7 +125,7 @@ int Pixels(const QImage& image, TCouleur couleur) {
 }  // namespace
 
 // For two layouts, the command line writes the bytes the window's Save writes, over a longer
-// file of the same name, and prints the ratio the window shows.
+// file of the same name, and prints the ratio and the bit rate the window shows.
 TEST(Lecon, LaLigneDeCommandeEcritCeQueLaFenetreEnregistre) {
     for (const auto& [son, b, s] : {std::tuple{SonStereo(), 3, 4}, std::tuple{Son8Bits(), 5, 3}}) {
         FenetreTest f;
@@ -123,12 +137,13 @@ TEST(Lecon, LaLigneDeCommandeEcritCeQueLaFenetreEnregistre) {
         ASSERT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();
         const auto cli = dossier / "ligne.wav";
         EcritOctets(cli, std::vector<std::uint8_t>(1 << 20, 0xAA));
-        const Sortie r = Commande({"--bits", QString::number(b), "--pas", QString::number(s), "--sortie",
-                                   Chemin(cli), "--image", Chemin(dossier / "vue.png"), "--spectre",
-                                   Chemin(dossier / "spectre.svg"), Chemin(son)});
+        const Sortie r =
+            Commande({"--bits", QString::number(b), "--pas", QString::number(s), "--quantification",
+                      "uniforme", "--sortie", Chemin(cli), "--image", Chemin(dossier / "vue.png"),
+                      "--spectre", Chemin(dossier / "spectre.svg"), Chemin(son)});
         ASSERT_EQ(r.code, 0) << r.erreurs.toStdString();
         EXPECT_EQ(LitOctets(cli), LitOctets(dossier / "fenetre.wav"));
-        EXPECT_EQ(r.sortie, f.LabelRSB()->text());
+        EXPECT_EQ(r.sortie, f.LabelRSB()->text() + '\n' + f.LabelDebit()->text());
         EXPECT_EQ(QImage(Chemin(dossier / "vue.png")).width(), 1073);
         const std::string svg = Texte(dossier / "spectre.svg");
         EXPECT_NE(svg.find("<svg"), std::string::npos);
@@ -154,6 +169,9 @@ TEST(Lecon, LaLigneDeCommandeRefuseClairementSansRienEcrire) {
         {"--sortie", sortie, "--image", Chemin(son), Chemin(son)},
         {"--sortie", sortie, "--image", "vue.jpg", Chemin(son)},
         {"--sortie", sortie, "--tout", Chemin(son)},
+        {"--quantification", "mu-law", "--sortie", sortie, Chemin(son)},
+        {"--sortie", sortie, "--reconstruction", sortie, Chemin(son)},
+        {"--sortie", sortie, "--reconstruction", Chemin(son), Chemin(son)},
     };
     for (const QStringList& arguments : refus) {
         const Sortie r = Commande(arguments);
@@ -174,9 +192,52 @@ TEST(Lecon, LaLigneDeCommandeRefuseClairementSansRienEcrire) {
 
     const Sortie aide = Commande({"--help"});
     EXPECT_EQ(aide.code, 0);
-    for (const char* option : {"--bits <B>", "--pas <S>", "--sortie <OUT.wav>", "--image <VUE.png>",
-                               "--spectre <SPECTRE.png>", "SON"})
+    for (const char* option :
+         {"--bits <B>", "--pas <S>", "--sortie <OUT.wav>", "--image <VUE.png>", "--spectre <SPECTRE.png>",
+          "--quantification <LOI>", "--dither", "--reconstruction <RECONSTRUIT.wav>", "SON"})
         EXPECT_TRUE(aide.sortie.contains(option)) << option;
+}
+
+// The µ law at 8 bits gives G.711's round trip (sox codes and decodes the source); the dither
+// gives the same bytes on every run, and the views follow it; the reconstruction of a low tone
+// is far closer to it than the staircase, and its ratio follows the usual line.
+TEST(Lecon, LaLigneDeCommandeOffreLoiDitherEtReconstruction) {
+    const auto son = SonGrave();
+    const auto dossier = son.parent_path();
+    const auto fichier = [&](const QString& nom) { return Chemin(dossier / nom.toStdString()); };
+
+    ASSERT_EQ(Commande({"--quantification", "mu", "--sortie", fichier("mu.wav"), Chemin(son)}).code, 0);
+    Lance("sox", {"-D", Chemin(son), "-e", "u-law", fichier("code.wav")});
+    Lance("sox", {"-D", fichier("code.wav"), "-e", "signed-integer", "-b", "16", fichier("retour.wav")});
+    EXPECT_EQ(PremiereDifference(LitSon(dossier / "mu.wav").echantillons,
+                                 LitSon(dossier / "retour.wav").echantillons, 1),
+              "");
+
+    for (const QString nom : {"dither1", "dither2", "sans"}) {
+        QStringList arguments{
+            "--bits", "3", "--sortie", fichier(nom + ".wav"), "--image", fichier(nom + ".png"), Chemin(son)};
+        if (nom != "sans") arguments << "--dither";
+        ASSERT_EQ(Commande(arguments).code, 0) << nom.toStdString();
+    }
+    EXPECT_EQ(LitOctets(dossier / "dither1.wav"), LitOctets(dossier / "dither2.wav"));
+    EXPECT_NE(LitOctets(dossier / "dither1.wav"), LitOctets(dossier / "sans.wav"));
+    EXPECT_NE(QImage(fichier("dither1.png")), QImage(fichier("sans.png")));
+
+    const Sortie r = Commande({"--pas", "8", "--sortie", fichier("escalier.wav"), "--reconstruction",
+                               fichier("lisse.wav"), Chemin(son)});
+    ASSERT_EQ(r.code, 0) << r.erreurs.toStdString();
+    const auto ligne = QRegularExpression(R"(^RSB mesuré : (-?\d+,\d) dB, théorie 6,02·b \+ 1,76 = 49,9 dB)"
+                                          R"( ; reconstruction : RSB mesuré : (-?\d+,\d) dB\nDébit : )")
+                           .match(r.sortie);
+    ASSERT_TRUE(ligne.hasMatch()) << r.sortie.toStdString();
+    const auto decibels = [&](int i) { return ligne.captured(i).replace(',', '.').toDouble(); };
+    EXPECT_GT(decibels(2), decibels(1) + 10);
+    const auto source = LitSon(son).echantillons;
+    const TsonLu lisse = LitSon(dossier / "lisse.wav");
+    EXPECT_EQ(lisse.frequence, 44100);
+    EXPECT_EQ(lisse.echantillons.size(), source.size());
+    EXPECT_LT(10 * EcartQuadratique(lisse.echantillons, source),
+              EcartQuadratique(LitSon(dossier / "escalier.wav").echantillons, source));
 }
 
 // The error button plays digitised minus original over the selection, and follows the
