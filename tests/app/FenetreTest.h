@@ -83,6 +83,11 @@ public:
     QToolButton* SpectreBtn() const { return Controle<QToolButton>("SpectreBtn"); }
     QToolButton* ExporteImageBtn() const { return Controle<QToolButton>("ExporteImageBtn"); }
     QCheckBox* FiltreCB() const { return Controle<QCheckBox>("FiltreCB"); }
+    QComboBox* LoiCB() const { return Controle<QComboBox>("LoiCB"); }
+    QCheckBox* DitherCB() const { return Controle<QCheckBox>("DitherCB"); }
+    QCheckBox* ReconstructionCB() const { return Controle<QCheckBox>("ReconstructionCB"); }
+    QToolButton* ReconstructionBtn() const { return Controle<QToolButton>("ReconstructionBtn"); }
+    QLabel* LabelRSBReconstruction() const { return Controle<QLabel>("LabelRSBReconstruction"); }
     QComboBox* WaveInCB() const { return Controle<QComboBox>("WaveInCB"); }
     QToolButton* DirectBtn() const { return Controle<QToolButton>("DirectBtn"); }
     QCheckBox* OriginalCB() const { return Controle<QCheckBox>("OriginalCB"); }

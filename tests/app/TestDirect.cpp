@@ -9,6 +9,7 @@
 #include "app/PaintBox.h"
 #include "graph/Canevas.h"
 #include "support/CarteSon.h"
+#include "sound/Numerisation.h"
 #include "support/FichiersTest.h"
 
 namespace {
@@ -56,6 +57,19 @@ TEST(Direct, F11LanceLeModeEchapLArreteEtLeSonChargeRevient) {
     const std::vector<std::uint8_t> numeriseAvant(numerise.zone, numerise.zone + 4000 * 2);
     f.FechTB()->setValue(7);
     f.BitsTB()->setValue(3);
+    // The µ law reaches the live sound; the reconstruction, a whole-sound computation, waits.
+    EXPECT_FALSE(f.ReconstructionCB()->isEnabled());
+    f.LoiCB()->setCurrentIndex(1);
+    TtableQuantification mu;
+    mu.Regle(TloiQuantification::mu, 3);
+    ASSERT_NE(mu.Niveau(20000), 16384);  // the uniform quantiser's level
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            std::int16_t son = 0, numerise1 = 0;
+            return f->ChaineDirect()->Anneau().Derniers(1, &son, &numerise1) == 1 && son == 20000 &&
+                   numerise1 == mu.Niveau(20000);
+        },
+        5000));
     EXPECT_EQ(f.LabelFreq()->text(), "5512 Hz");
     EXPECT_EQ(f->ModeleFenetre().pas, 2);  // the input card runs at 11025 Hz
     EXPECT_TRUE(std::equal(numeriseAvant.begin(), numeriseAvant.end(), numerise.zone));
@@ -78,9 +92,13 @@ TEST(Direct, F11LanceLeModeEchapLArreteEtLeSonChargeRevient) {
     EXPECT_TRUE(f.PlayBtn()->isEnabled());
     EXPECT_TRUE(f.RecordBtn()->isEnabled());
     EXPECT_FALSE(f.StopBtn()->isEnabled());
-    // The loaded sound takes the step now, at its own rate, and nothing was kept.
+    // The loaded sound takes the step and the law now, at its own rate, and nothing was kept.
     EXPECT_EQ(f->ModeleFenetre().pas, 2);
     EXPECT_EQ(f->ModeleFenetre().bits, 3);
+    const auto attendu = AlloueVecteurSon();
+    TnumeriseurSon().Numerise(*f->Seance().son.vecteurSon, *attendu, 4000, 8192, 2, {TloiQuantification::mu});
+    EXPECT_TRUE(std::equal(attendu->zone, attendu->zone + 4000 * 2, numerise.zone));
+    EXPECT_TRUE(f.ReconstructionCB()->isEnabled());
     EXPECT_EQ(f.LabelFreq()->text(), "11025 Hz");
     EXPECT_EQ(f->Seance().nomFichier.toStdString(), chemin.string());
     EXPECT_TRUE(f.messages.isEmpty()) << f.messages.join("\n").toStdString();

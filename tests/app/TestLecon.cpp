@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QProcess>
@@ -23,6 +24,7 @@
 #include "graph/Couleurs.h"
 #include "graph/Vues.h"
 #include "platform/DialoguesModaux.h"
+#include "sound/LecteurWav.h"
 #include "sound/Numerisation.h"
 #include "sound/RapportSignalBruit.h"
 #include "sound/SignalErreur.h"
@@ -152,6 +154,54 @@ TEST(Lecon, LaLigneDeCommandeEcritCeQueLaFenetreEnregistre) {
         for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dossier)) ++fichiers;
         EXPECT_EQ(fichiers, 5u);  // no temporary file left beside them
     }
+}
+
+// Under the A law with dither, the window saves what the command line writes and shows its
+// ratios; the reconstruction is drawn over the view in its colour, played over the selection
+// from the file the command line writes, and measured once the view is drawn.
+TEST(Lecon, LaLoiLeDitherEtLaReconstructionSontCeuxDeLaLigneDeCommande) {
+    const auto son = SonStereo();
+    const auto dossier = son.parent_path();
+    FenetreTest f;
+    MontreEtActive(f);
+    f->ChargeFichierWav(Chemin(son));
+    Regle(f, 5, 4);
+    f.LoiCB()->setCurrentIndex(2);
+    f.DitherCB()->click();
+    EXPECT_FALSE(f.ReconstructionBtn()->isEnabled());
+    f.ReconstructionCB()->click();
+    QCoreApplication::processEvents();
+    f.choix = Chemin(dossier / "fenetre.sav");
+    f.SaveBtn()->click();
+    const Sortie r = Commande({"--bits", "5", "--pas", "4", "--quantification", "a", "--dither", "--sortie",
+                               Chemin(dossier / "ligne.wav"), "--reconstruction",
+                               Chemin(dossier / "reconstruit.wav"), Chemin(son)});
+    ASSERT_EQ(r.code, 0) << r.erreurs.toStdString();
+    EXPECT_EQ(LitOctets(dossier / "ligne.wav"), LitOctets(dossier / "fenetre.wav"));
+    EXPECT_EQ(r.sortie, f.LabelRSB()->text() + " ; " + f.LabelRSBReconstruction()->text() + '\n' +
+                            f.LabelDebit()->text());
+    EXPECT_TRUE(f.LabelRSBReconstruction()->isVisible());
+    EXPECT_GT(Pixels(f.PaintBox()->image().copy(), f->ModeleFenetre().couleurs.reconstruction), 200);
+
+    f->Selectionne(882, 2645);  // 20 to 60 ms: the player counts in milliseconds
+    f.ReconstructionBtn()->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.ReconstructionBtn()->isEnabled(); }, 5000));
+    EXPECT_EQ(f->Lecteur().FileName, f->Seance().nomFichierReconstruction);
+    // What the card got, its silent ends left out as SonJoue leaves them out.
+    TenregistrementSon reconstruit;
+    ASSERT_TRUE(LitFichierWav((dossier / "reconstruit.wav").string(), reconstruit));
+    std::vector<std::int16_t> selection;
+    for (int i = 2 * 882; i < 2 * 2646; ++i) selection.push_back(reconstruit.vecteurSon->son16(i));
+    const auto debut = std::find_if(selection.begin(), selection.end(), [](std::int16_t v) { return v != 0; });
+    const auto fin = std::find_if(selection.rbegin(), selection.rend(), [](std::int16_t v) { return v != 0; });
+    EXPECT_EQ(SonJoue(), std::vector<std::int16_t>(debut, fin.base()));
+
+    f.ReconstructionCB()->click();
+    EXPECT_FALSE(f.ReconstructionBtn()->isEnabled());
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(f.LabelRSBReconstruction()->isVisible());
+    EXPECT_EQ(Pixels(f.PaintBox()->image().copy(), f->ModeleFenetre().couleurs.reconstruction), 0);
+    EXPECT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();
 }
 
 TEST(Lecon, LaLigneDeCommandeRefuseClairementSansRienEcrire) {

@@ -9,6 +9,7 @@
 #include "sound/Numerisation.h"
 #include "sound/RapportSignalBruit.h"
 #include "sound/Reconstruction.h"
+#include "sound/ReconstructionSuivie.h"
 #include "sound/Spectre.h"
 
 namespace {
@@ -92,6 +93,30 @@ TEST(Reconstruction, UnePlageDonneLesOctetsDuToutEtRienDePlus) {
     EXPECT_EQ(plage->zone[4 * 12345 - 1], 0xAB);
     r.Calcule(*sousEch, n, 1, 100, 200, *plage);
     EXPECT_EQ(0, std::memcmp(plage->zone + 400, sousEch->zone + 400, 4 * 101));
+}
+
+// The view's ranges, apart, overlapping and then the whole sound, give the whole sound's bytes;
+// once stale, a range already asked for is computed again from the new digitised sound.
+TEST(Reconstruction, LaSuiviePlageParPlageDonneLeTout) {
+    const int n = 20000, pas = 5;
+    auto son = AlloueVecteurSon(), sousEch = AlloueVecteurSon(), tout = AlloueVecteurSon();
+    son->formatWave = sousEch->formatWave = TformatWave::f16;
+    for (int i = 0; i < n; ++i) son->setSon16(i, static_cast<std::int16_t>(std::lround(30000 * Ton(700, i))));
+    NumeriseSon(*son, *sousEch, n, QuantumNumerisation(16, 4), pas);
+    Treconstruction().CalculeTout(*sousEch, n, pas, *tout);
+    TreconstructionSuivie suivie;
+    for (const auto& [debut, fin] : {std::pair{5000, 6000}, {9000, 9500}, {8000, 9200}, {9400, 12000}})
+        suivie.Plage(*sousEch, n, pas, debut, fin);
+    EXPECT_FALSE(suivie.Entiere(n));
+    EXPECT_EQ(0, std::memcmp(suivie.Tout(*sousEch, n, pas).zone, tout->zone, 2 * n));
+    EXPECT_TRUE(suivie.Entiere(n));
+
+    NumeriseSon(*son, *sousEch, n, QuantumNumerisation(16, 2), pas);
+    Treconstruction().CalculeTout(*sousEch, n, pas, *tout);
+    suivie.Perime();
+    EXPECT_EQ(0, std::memcmp(suivie.Plage(*sousEch, n, pas, 9000, 9500).zone + 2 * 9000, tout->zone + 2 * 9000,
+                             2 * 501));
+    EXPECT_EQ(0, std::memcmp(suivie.Tout(*sousEch, n, pas).zone, tout->zone, 2 * n));
 }
 
 TEST(Debit, TexteEnMonoEtEnStereo) {
