@@ -43,6 +43,7 @@ class QSplitter;
 class QTimer;
 class QToolBar;
 class QToolButton;
+class QVBoxLayout;
 class TFenetreAide;
 class TFenetreSpectre;
 class TPaintBox;
@@ -225,7 +226,7 @@ private:
     void CreeControles();
     void CreeRaccourcis();
     void CreeControlesLecon();
-    void CreeControlesConvertisseur(QToolBar* barre);
+    void CreeControlesConvertisseur(QToolBar* barre, QVBoxLayout* cases);
     void CreeControlesDirect();
     void EtatDirect(bool actif);
     void ReprendLecteur();
@@ -397,7 +398,7 @@ private:
     std::vector<std::int16_t> vueNumeriseDirect;
     std::pair<QString, QString> labelsAvantDirect;
 
-    // The lesson's tools that the live mode hides: those that work on the whole loaded sound.
+    // The lesson's buttons that the live mode hides: those that work on the whole loaded sound.
     std::vector<QAction*> actionsHorsDirect;
     QAction* actionOriginal = nullptr;
     QAction* actionGain = nullptr;

@@ -145,15 +145,12 @@ void TWaveForm::CreeControles() {
     LabelFreq0 = new QLabel("Fréquence", ToolBar2);
     barres->addLayout(ColonneLabels(LabelFreq, LabelFreq0));
     reglages->addLayout(barres);
-    // The staircase's noise ratio, and the reconstruction's beside it while it is shown.
-    auto* rapports = new QHBoxLayout;
+    // The staircase's noise ratio, and the reconstruction's under it while it is shown.
     LabelRSB = new QLabel(ToolBar2);
-    rapports->addWidget(LabelRSB);
+    reglages->addWidget(LabelRSB);
     LabelRSBReconstruction = new QLabel(ToolBar2);
     LabelRSBReconstruction->hide();
-    rapports->addWidget(LabelRSBReconstruction);
-    rapports->addStretch();
-    reglages->addLayout(rapports);
+    reglages->addWidget(LabelRSBReconstruction);
     LabelDebit = new QLabel(ToolBar2);
     // A line's height from the start, so that the views keep their size when a sound comes.
     LabelDebit->setMinimumHeight(LabelDebit->fontMetrics().height());

@@ -3,41 +3,58 @@
 // With the uniform law, no dither and no reconstruction, the window behaves as before.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 #include "app/Boutons.h"
 #include "app/PaintBox.h"
 #include "app/WaveForm.h"
 #include "sound/RapportSignalBruit.h"
 
-// At the end of the lesson's tool bar, folding first on a narrow screen. The live mode keeps
-// the law and the dither, which apply there, and hides the reconstruction with the lesson's tools.
-void TWaveForm::CreeControlesConvertisseur(QToolBar* barre) {
-    auto* label = new QLabel(QStringLiteral("Quantification :"), barre);
-    LoiCB = new QComboBox(barre);
+// The dither and the reconstruction under the filter's box (`cases`), the law in a column of
+// its own at the end of the lesson's tool bar. The live mode keeps the law and the dither, which
+// apply there, and hides the reconstruction with the lesson's tools.
+void TWaveForm::CreeControlesConvertisseur(QToolBar* barre, QVBoxLayout* cases) {
+    QWidget* parent = cases->parentWidget();
+    DitherCB = new QCheckBox(QStringLiteral("Dither"), parent);
+    DitherCB->setToolTip(QStringLiteral("Ajoute un bruit triangulaire de ± 1 pas de quantification avant la "
+                                        "quantification : l'erreur devient un souffle régulier"));
+    cases->addWidget(DitherCB);
+    auto* ligneReconstruction = new QHBoxLayout;
+    ligneReconstruction->setSpacing(2);
+    ReconstructionCB = new QCheckBox(QStringLiteral("Reconstruction"), parent);
+    ReconstructionCB->setToolTip(
+        QStringLiteral("Le son rendu par le filtre de lissage du convertisseur, passe-bas à la nouvelle "
+                       "fréquence de Nyquist, tracé sur la vue détaillée"));
+    ligneReconstruction->addWidget(ReconstructionCB);
+    ReconstructionBtn = NouveauBouton(parent, QStringLiteral("Reconstruction"), QStyle::SP_MediaPlay,
+                                      QStringLiteral("Ecouter le son reconstruit"));
+    ReconstructionBtn->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    ReconstructionBtn->setAutoRaise(true);
+    ReconstructionBtn->setAccessibleName(QStringLiteral("Écouter le son reconstruit"));
+    ligneReconstruction->addWidget(ReconstructionBtn);
+    ligneReconstruction->addStretch();
+    cases->addLayout(ligneReconstruction);
+
+    auto* loi = new QWidget(barre);
+    auto* colonne = new QVBoxLayout(loi);
+    colonne->setContentsMargins(4, 0, 4, 0);
+    colonne->setSpacing(2);
+    auto* label = new QLabel(QStringLiteral("Quantification :"), loi);
+    LoiCB = new QComboBox(loi);
     LoiCB->addItems({QStringLiteral("uniforme"), QStringLiteral("loi µ"), QStringLiteral("loi A")});
     LoiCB->setToolTip(QStringLiteral("Loi µ et loi A : la quantification du téléphone, des niveaux serrés "
                                      "près de zéro et espacés vers les forts niveaux"));
     label->setBuddy(LoiCB);
-    barre->addWidget(label);
-    barre->addWidget(LoiCB);
-    DitherCB = new QCheckBox(QStringLiteral("Dither"), barre);
-    DitherCB->setToolTip(QStringLiteral("Ajoute un bruit triangulaire de ± 1 pas de quantification avant la "
-                                        "quantification : l'erreur devient un souffle régulier"));
-    barre->addWidget(DitherCB);
-    ReconstructionCB = new QCheckBox(QStringLiteral("Reconstruction"), barre);
-    ReconstructionCB->setToolTip(
-        QStringLiteral("Le son rendu par le filtre de lissage du convertisseur, passe-bas à la nouvelle "
-                       "fréquence de Nyquist, tracé sur la vue détaillée"));
-    actionsHorsDirect.push_back(barre->addWidget(ReconstructionCB));
-    ReconstructionBtn = BoutonBarre(barre, "Reconstruction", QStyle::SP_MediaPlay,
-                                    "Ecouter le son reconstruit après le filtre de lissage", 104);
-    ReconstructionBtn->setAccessibleName(QStringLiteral("Écouter le son reconstruit"));
-    actionsHorsDirect.push_back(barre->actions().constLast());
+    colonne->addWidget(label);
+    colonne->addWidget(LoiCB);
+    colonne->addStretch();
+    barre->addWidget(loi);
 
     // The reconstruction's ratio and the spectrum wait for the view: the whole reconstruction is computed once the window
     // has drawn what changed, and only once for a run of changes (a drag of a track bar).

@@ -163,6 +163,8 @@ void TWaveForm::EtatDirect(bool actif) {
         seance.Termine(Tactivite::acDirect);
     MetAJourCommandes();
     for (QAction* action : actionsHorsDirect) action->setVisible(!actif);
+    for (QWidget* reglage : std::initializer_list<QWidget*>{FiltreCB, ReconstructionCB, ReconstructionBtn})
+        reglage->setVisible(!actif);
     actionOriginal->setVisible(actif);
     actionGain->setVisible(actif);
 }

@@ -42,13 +42,19 @@ void TWaveForm::CreeControlesLecon() {
                              "Spectre du son et du son numérisé sur la sélection");
     ExporteImageBtn = BoutonBarre(barre, "Exporter l'image…", QStyle::SP_DialogSaveButton,
                                   "Enregistrer les deux vues en image PNG ou SVG", 104);
-    FiltreCB = new QCheckBox("Filtre anti-repliement", barre);
-    FiltreCB->setToolTip(
-        "Coupe les fréquences au-dessus de la nouvelle fréquence de Nyquist avant l'échantillonnage");
-    barre->addWidget(FiltreCB);
     const QList<QAction*> actions = barre->actions();
     actionsHorsDirect.assign(actions.cbegin(), actions.cend());
-    CreeControlesConvertisseur(barre);
+    // The check boxes one above the other, so that the row keeps its width.
+    auto* cases = new QWidget(barre);
+    auto* colonne = new QVBoxLayout(cases);
+    colonne->setContentsMargins(4, 0, 4, 0);
+    colonne->setSpacing(0);
+    FiltreCB = new QCheckBox("Filtre anti-repliement", cases);
+    FiltreCB->setToolTip(
+        "Coupe les fréquences au-dessus de la nouvelle fréquence de Nyquist avant l'échantillonnage");
+    colonne->addWidget(FiltreCB);
+    barre->addWidget(cases);
+    CreeControlesConvertisseur(barre, colonne);
     auto* ligne = static_cast<QHBoxLayout*>(ToolBar2->layout());
     ligne->insertWidget(ligne->count() - 1, barre, 1);  // before the stretch
     LabelRSB->setText(QString::fromStdString(TexteRapportSignalBruit(std::nullopt, BitsTB->value())));
