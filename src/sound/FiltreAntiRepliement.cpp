@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "sound/CanauxFlottants.h"
+#include "sound/FenetreKaiser.h"
 
 namespace {
 
@@ -49,8 +50,7 @@ std::vector<float> TfiltreAntiRepliement::Noyau(int pas) {
         const double t = n - ordre / 2.0;
         const double sinc =
             t == 0 ? 2 * coupure : std::sin(2 * std::numbers::pi * coupure * t) / (std::numbers::pi * t);
-        const double r = 2.0 * n / ordre - 1;
-        h[n] = sinc * std::cyl_bessel_i(0.0, beta * std::sqrt(1 - r * r)) / std::cyl_bessel_i(0.0, beta);
+        h[n] = sinc * FenetreKaiser(2.0 * n / ordre - 1, beta);
         somme += h[n];
     }
     std::vector<float> noyau(h.size());
