@@ -1,10 +1,11 @@
 // The lesson's arithmetic at full capacity, without a window: the smoothing filter over the whole
-// sound (for playing and saving it) and over what one detail view shows, and the digitiser with
-// a law and the dither beside the plain one.
+// sound (for playing and saving it) and over what one detail view shows, the anti-aliasing filter
+// that a change of step runs, and the digitiser with a law and the dither beside the plain one.
 #include <cmath>
 
 #include <benchmark/benchmark.h>
 
+#include "sound/FiltreAntiRepliement.h"
 #include "sound/Numerisation.h"
 #include "sound/Reconstruction.h"
 
@@ -72,6 +73,26 @@ BENCHMARK(ReconstructionPlage)
     ->Arg(65536)
     ->ArgName("trames")
     ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(15)
+    ->ReportAggregatesOnly();
+
+// The anti-aliasing filter over the whole record, as a drag of the frequency bar runs it:
+// range(0) the layout, range(1) the step.
+void AntiRepliement(benchmark::State& state) {
+    const auto f = static_cast<TformatWave>(state.range(0));
+    const int pas = static_cast<int>(state.range(1));
+    const auto son = SonPleineCapacite(f);
+    auto filtre = AlloueVecteurSon();
+    TfiltreAntiRepliement filtreur;
+    for (auto _ : state) {
+        filtreur.Applique(*son, TramesMax(f), pas, *filtre);
+        benchmark::DoNotOptimize(filtre->zone[0]);
+    }
+}
+BENCHMARK(AntiRepliement)
+    ->ArgsProduct({{static_cast<int>(TformatWave::f16), static_cast<int>(TformatWave::f16stereo)}, {2, 5, 8}})
+    ->ArgNames({"format", "pas"})
+    ->Unit(benchmark::kMillisecond)
     ->Repetitions(15)
     ->ReportAggregatesOnly();
 

@@ -70,6 +70,7 @@ void TtableQuantification::Regle(TloiQuantification loi, int b) {
     if (loi == loi_ && b == b_) return;
     loi_ = loi;
     b_ = b;
+    pasMin_ = 65536;
     if (loi == TloiQuantification::uniforme)
         Uniforme(b);
     else
@@ -81,15 +82,15 @@ void TtableQuantification::Remplit(int debut, int fin, int niveau) {
               static_cast<std::int16_t>(niveau));
     std::fill(pas_.begin() + debut + 32768, pas_.begin() + fin + 32769,
               static_cast<std::uint16_t>(fin - debut + 1));
+    pasMin_ = std::min(pasMin_, fin - debut + 1);
 }
 
 void TtableQuantification::Uniforme(int b) {
-    const int q = 1 << (16 - b);
     for (int v = -32768; v < 32768; ++v) {
-        const int niveau = std::clamp(((v + q / 2) >> (16 - b)) * q, -32768, 32768 - q);
-        niveaux_[Indice(static_cast<std::int16_t>(v))] = static_cast<std::int16_t>(niveau);
-        pas_[Indice(static_cast<std::int16_t>(v))] = static_cast<std::uint16_t>(q);
+        niveaux_[Indice(static_cast<std::int16_t>(v))] = NiveauUniforme(v, 16 - b);
+        pas_[Indice(static_cast<std::int16_t>(v))] = static_cast<std::uint16_t>(1 << (16 - b));
     }
+    pasMin_ = 1 << (16 - b);
 }
 
 void TtableQuantification::Compresse(TloiQuantification loi, int b) {

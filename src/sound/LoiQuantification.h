@@ -14,6 +14,7 @@
 // Either way the law stays monotonic.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -22,6 +23,13 @@ enum class TloiQuantification : std::uint8_t { uniforme, mu, a };
 // The G.711 byte of a 16-bit sample, as a line carries it, and the 16-bit value it decodes to.
 std::uint8_t EncodeG711(TloiQuantification loi, std::int16_t v);
 std::int16_t DecodeG711(TloiQuantification loi, std::uint8_t code);
+
+// The uniform law's level of v for a step of 2^k samples: the nearest multiple of the step
+// (halves up), within the range.
+inline std::int16_t NiveauUniforme(int v, int k) {
+    const int q = 1 << k;
+    return static_cast<std::int16_t>(std::clamp(((v + q / 2) >> k) * q, -32768, 32768 - q));
+}
 
 // One quantiser as two tables indexed by the 16-bit sample: the value it comes back as, and the
 // width of its step (the samples that come back as that value), which the dither scales to.
@@ -36,6 +44,8 @@ public:
 
     std::int16_t Niveau(std::int16_t v) const { return niveaux_[Indice(v)]; }
     int Pas(std::int16_t v) const { return pas_[Indice(v)]; }
+    // The narrowest step.
+    int PasMin() const { return pasMin_; }
     // Both tables from sample -32768 on; they stay where they are from one setting to the next.
     const std::int16_t* Niveaux() const { return niveaux_.data(); }
     const std::uint16_t* Pas() const { return pas_.data(); }
@@ -48,6 +58,7 @@ private:
 
     TloiQuantification loi_ = TloiQuantification::uniforme;
     int b_ = 0;
+    int pasMin_ = 0;
     std::vector<std::int16_t> niveaux_;
     std::vector<std::uint16_t> pas_;
     // Each sample's 8-bit code under loiRangs_, in order: -128 .. -1 for the negative codes

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "sound/Quantification.h"
 
@@ -70,6 +71,38 @@ void NumeriseAvec(const TvecteurSon& son, TvecteurSon& sousEch, std::int32_t nbr
     }
 }
 
+// The hold under the lesson's options: the held samples (left before right) gathered a block
+// at a time, quantised together, then each written over its step.
+template <typename T, int canaux>
+void NumeriseParBlocs(const TvecteurSon& son, TvecteurSon& sousEch, std::int32_t nbrePoints, int pas,
+                      const TquantificateurOptions& quantificateur, TgenerateurDither& generateur) {
+    constexpr std::int64_t kTenus = 256;  // held frames per block
+    T tenus[2 * kTenus];
+    const std::int64_t trames = nbrePoints, tenusTotal = (trames + pas - 1) / pas;
+    constexpr std::size_t kTrame = canaux * sizeof(T);
+    for (std::int64_t k0 = 0; k0 < tenusTotal; k0 += kTenus) {
+        const std::int64_t n = std::min(kTenus, tenusTotal - k0);
+        const std::uint8_t* entree = son.zone + k0 * pas * kTrame;
+        std::uint8_t* sortie = sousEch.zone + k0 * pas * kTrame;
+        if (pas == 1) {
+            std::memcpy(tenus, entree, n * kTrame);
+        } else {
+            for (std::int64_t k = 0; k < n; ++k)
+                std::memcpy(tenus + k * canaux, entree + k * pas * kTrame, kTrame);
+        }
+        quantificateur.Quantifie(tenus, static_cast<std::size_t>(n * canaux), generateur);
+        if (pas == 1) {
+            std::memcpy(sortie, tenus, n * kTrame);
+            continue;
+        }
+        for (std::int64_t k = 0; k < n; ++k) {
+            const std::int64_t debut = (k0 + k) * pas, fin = std::min(trames, debut + pas);
+            for (std::int64_t i = debut; i < fin; ++i)
+                std::memcpy(sousEch.zone + i * kTrame, tenus + k * canaux, kTrame);
+        }
+    }
+}
+
 }  // namespace
 
 int QuantumNumerisation(int nBits, int b) {
@@ -87,12 +120,28 @@ void NumeriseSon(const TvecteurSon& son, TvecteurSon& sousEch, std::int32_t nbre
 void TnumeriseurSon::Numerise(const TvecteurSon& son, TvecteurSon& sousEch, std::int32_t nbrePoints, int q,
                               int pas, ToptionsNumerisation options) {
     if (options == ToptionsNumerisation{}) return NumeriseSon(son, sousEch, nbrePoints, q, pas);
-    const TquantificateurOptions quantificateur(table_, q, EstHuitBits(son.formatWave), options);
+    const TformatWave f = son.formatWave;
+    const TquantificateurOptions quantificateur(table_, q, EstHuitBits(f), options);
     TgenerateurDither generateur;
-    NumeriseAvec(
-        son, sousEch, nbrePoints, pas,
-        [&](std::uint8_t v) { return quantificateur.Quantifie(v, generateur); },
-        [&](std::int16_t v) { return quantificateur.Quantifie(v, generateur); });
+    pas = std::max(pas, 1);
+    nbrePoints = std::clamp(nbrePoints, 0, TramesMax(f));
+    switch (f) {
+        case TformatWave::f8:
+            NumeriseParBlocs<std::uint8_t, 1>(son, sousEch, nbrePoints, pas, quantificateur, generateur);
+            break;
+        case TformatWave::f8stereo:
+            NumeriseParBlocs<std::uint8_t, 2>(son, sousEch, nbrePoints, pas, quantificateur, generateur);
+            break;
+        case TformatWave::f16:
+            NumeriseParBlocs<std::int16_t, 1>(son, sousEch, nbrePoints, pas, quantificateur, generateur);
+            break;
+        case TformatWave::f16stereo:
+            NumeriseParBlocs<std::int16_t, 2>(son, sousEch, nbrePoints, pas, quantificateur, generateur);
+            break;
+        case TformatWave::f24:
+        case TformatWave::f24stereo:
+            break;
+    }
 }
 
 TplageVerticale PlageVerticale(TformatWave format) {

@@ -12,6 +12,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 
 #include "sound/Dither.h"
@@ -42,15 +43,28 @@ public:
     }
     std::uint8_t Quantifie(std::uint8_t v, TgenerateurDither& generateur) const {
         if (simple_) return Quantifie8(v, q_);
-        const int niveau = Quantifie(static_cast<std::int16_t>((v - 128) * 256), generateur);
-        return static_cast<std::uint8_t>(std::min((niveau + 128) >> 8, 127) + 128);
+        return Depuis16(Quantifie(Vers16(v), generateur));
     }
 
+    // Quantifie on v[0], v[1]… v[n - 1] in turn, in place: the same values and the same noise,
+    // with the law's and the dither's choices made once per block instead of once per sample.
+    void Quantifie(std::int16_t* v, std::size_t n, TgenerateurDither& generateur) const;
+    void Quantifie(std::uint8_t* v, std::size_t n, TgenerateurDither& generateur) const;
+
 private:
+    static std::int16_t Vers16(std::uint8_t v) { return static_cast<std::int16_t>((v - 128) * 256); }
+    static std::uint8_t Depuis16(int niveau) {
+        return static_cast<std::uint8_t>(std::min((niveau + 128) >> 8, 127) + 128);
+    }
+    void QuantifieBloc(std::int16_t* v, std::size_t n, TgenerateurDither& generateur) const;
+
     int q_ = 1;
     bool simple_ = true;  // every option off
     bool dither_ = false;
     int pasSon_ = 1;  // the sound's own step, in 16-bit units
+    // Under dither with the uniform law, log2 of its step when that step takes noise, else -1.
+    int puissanceUniforme_ = -1;
+    bool toutBruite_ = false;  // under dither, every step of the law takes noise
     const std::int16_t* niveaux_ = nullptr;
     const std::uint16_t* pas_ = nullptr;
 };

@@ -2,6 +2,7 @@
 #include <cmath>
 #include <cstring>
 #include <numeric>
+#include <random>
 
 #include <gtest/gtest.h>
 
@@ -185,5 +186,56 @@ TEST(Dither, LesHarmoniquesDUnTonFaibleDisparaissent) {
     for (const int h : {3, 5, 7}) {
         EXPECT_GT(niveau(sans, 441 * h), -35) << h;
         EXPECT_LT(niveau(avec, 441 * h), -42) << h;
+    }
+}
+
+// Block by block the quantiser gives what it gives sample by sample, noise included: every law,
+// with and without dither, every width of both layouts (the finest steps of a law above 10 bits
+// take no noise, so the noise is not drawn for every sample). The digitiser over a stereo sound
+// holds each pair so quantised, the last step cut short at
+// the sound's end.
+TEST(Dither, EnBlocCommeEchantillonParEchantillon) {
+    std::mt19937 g(11);
+    std::uniform_int_distribution<int> d(-32768, 32767);
+    std::vector<std::int16_t> v16(1702);
+    for (auto& x : v16) x = static_cast<std::int16_t>(d(g) >> (d(g) & 7));  // many quiet samples
+    v16[5] = -32768;
+    v16[6] = 32767;
+    std::vector<std::uint8_t> v8(v16.size());
+    for (std::size_t i = 0; i < v8.size(); ++i) v8[i] = static_cast<std::uint8_t>(v16[i] >> 8);
+    TtableQuantification table;
+    const auto compare = [&](const auto& v, bool huitBits, int b, ToptionsNumerisation options) {
+        const TquantificateurOptions q(table, QuantumNumerisation(huitBits ? 8 : 16, b), huitBits, options);
+        TgenerateurDither un, bloc;
+        auto attendu = v, obtenu = v;
+        for (auto& x : attendu) x = q.Quantifie(x, un);
+        q.Quantifie(obtenu.data(), obtenu.size(), bloc);
+        EXPECT_EQ(obtenu, attendu) << huitBits << " " << b << " loi " << static_cast<int>(options.loi);
+        EXPECT_EQ(un.Decalage(1000), bloc.Decalage(1000));  // the same count of noise drawn
+    };
+    for (const auto loi : {TloiQuantification::uniforme, TloiQuantification::mu, TloiQuantification::a})
+        for (const bool dither : {false, true})
+            for (int b = 1; b <= 16; ++b) {
+                compare(v16, false, b, {loi, dither});
+                if (b <= 8) compare(v8, true, b, {loi, dither});
+            }
+
+    auto son = AlloueVecteurSon(), sortie = AlloueVecteurSon();
+    son->formatWave = TformatWave::f16stereo;
+    std::memcpy(son->zone, v16.data(), 2 * v16.size());
+    const int n = static_cast<int>(v16.size() / 2), pas = 3, q = QuantumNumerisation(16, 5);
+    const ToptionsNumerisation options{TloiQuantification::a, true};
+    std::memset(sortie->zone, 0xAB, 4 * (n + 1));
+    TnumeriseurSon().Numerise(*son, *sortie, n, q, pas, options);
+    EXPECT_EQ(sortie->zone[4 * n], 0xAB);
+    const TquantificateurOptions quantificateur(table, q, false, options);
+    TgenerateurDither generateur;
+    for (int j = 0; j < n; j += pas) {
+        const std::int16_t gauche = quantificateur.Quantifie(son->son16s(j, 0), generateur);
+        const std::int16_t droite = quantificateur.Quantifie(son->son16s(j, 1), generateur);
+        for (int i = j; i < std::min(n, j + pas); ++i) {
+            ASSERT_EQ(sortie->son16s(i, 0), gauche) << i;
+            ASSERT_EQ(sortie->son16s(i, 1), droite) << i;
+        }
     }
 }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "sound/FenetreKaiser.h"
 #include "sound/FiltreAntiRepliement.h"
 #include "sound/Numerisation.h"
 #include "sound/Spectre.h"
@@ -99,4 +100,15 @@ TEST(FiltreAntiRepliement, CoupeAuDessusDeLaNouvelleFrequenceDeNyquist) {
     const auto h = TfiltreAntiRepliement::Noyau(8);
     EXPECT_EQ(h.size() % 2, 1u);
     EXPECT_NEAR(std::accumulate(h.begin(), h.end(), 0.0), 1.0, 1e-5);
+}
+
+// The window's own Bessel series against the standard library's, over the arguments a window
+// takes (the filters' β are 8 and 5.65; 0 and the far end of the series' range included).
+TEST(FiltreAntiRepliement, LaFenetreDeKaiserEstLaFonctionDeBessel) {
+    for (const double x : {0.0, 1e-3, 0.5, 3.0, 5.65, 8.0, 20.0, 49.5})
+        EXPECT_NEAR(BesselI0(x) / std::cyl_bessel_i(0.0, x), 1.0, 1e-14) << x;
+    EXPECT_EQ(FenetreKaiser(0, 8), 1.0);
+    EXPECT_EQ(FenetreKaiser(1.01, 8), 0.0);
+    EXPECT_NEAR(FenetreKaiser(0.5, 5.6),
+                std::cyl_bessel_i(0.0, 5.6 * std::sqrt(0.75)) / std::cyl_bessel_i(0.0, 5.6), 1e-15);
 }
