@@ -181,7 +181,8 @@ TEST(Lecon, LaLoiLeDitherEtLaReconstructionSontCeuxDeLaLigneDeCommande) {
     EXPECT_EQ(r.sortie, f.LabelRSB()->text() + " ; " + f.LabelRSBReconstruction()->text() + '\n' +
                             f.LabelDebit()->text());
     EXPECT_TRUE(f.LabelRSBReconstruction()->isVisible());
-    EXPECT_GT(Pixels(f.PaintBox()->image().copy(), f->ModeleFenetre().couleurs.reconstruction), 200);
+    const auto verts = [&] { return Pixels(f.PaintBox()->image().copy(), f->ModeleFenetre().couleurs.reconstruction); };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return verts() > 200; }, 2000));
 
     f->Selectionne(882, 2645);  // 20 to 60 ms: the player counts in milliseconds
     f.ReconstructionBtn()->click();
@@ -200,7 +201,7 @@ TEST(Lecon, LaLoiLeDitherEtLaReconstructionSontCeuxDeLaLigneDeCommande) {
     EXPECT_FALSE(f.ReconstructionBtn()->isEnabled());
     QCoreApplication::processEvents();
     EXPECT_FALSE(f.LabelRSBReconstruction()->isVisible());
-    EXPECT_EQ(Pixels(f.PaintBox()->image().copy(), f->ModeleFenetre().couleurs.reconstruction), 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return verts() == 0; }, 2000));
     EXPECT_TRUE(f.messages.isEmpty()) << f.messages.join("|").toStdString();
 }
 
