@@ -60,8 +60,7 @@ void ChangementBarrePleineCapacite(benchmark::State& state) {
         suite += std::chrono::steady_clock::now() - debut;
         state.ResumeTiming();
     }
-    state.counters["suite_ms"] =
-        benchmark::Counter(suite.count(), benchmark::Counter::kAvgIterations);
+    state.counters["suite_ms"] = benchmark::Counter(suite.count(), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(ChangementBarrePleineCapacite)
     ->ArgsProduct({{0, 1}, {0, 1}, {0, 1}})

@@ -151,8 +151,8 @@ int ExecuteLigneDeCommande(int argc, char** argv) {
         Treconstruction().CalculeTout(*son.vecteurSonSousEch, son.NbrePoints, d.pas, *reconstruit);
         if (const auto ecrit = EcritSon(d.reconstruction, *reconstruit, son); !ecrit)
             return Erreur(kEchecFichier, QString::fromStdString(ecrit.Message()));
-        rsbReconstruction = " ; " + TexteRapportReconstruction(
-                                        RapportSignalBruitMesure(*son.vecteurSon, *reconstruit, son.NbrePoints));
+        rsbReconstruction = " ; " + TexteRapportReconstruction(RapportSignalBruitMesure(
+                                        *son.vecteurSon, *reconstruit, son.NbrePoints));
     }
 
     TcouleursVues couleurs;

@@ -22,8 +22,9 @@
 void TWaveForm::CreeControlesConvertisseur(QToolBar* barre, QVBoxLayout* cases) {
     QWidget* parent = cases->parentWidget();
     DitherCB = new QCheckBox(QStringLiteral("Dither"), parent);
-    DitherCB->setToolTip(QStringLiteral("Ajoute un bruit triangulaire de ± 1 pas de quantification avant la "
-                                        "quantification : l'erreur devient un souffle régulier"));
+    DitherCB->setToolTip(
+        QStringLiteral("Ajoute un bruit triangulaire de ± 1 pas de quantification avant la "
+                       "quantification : l'erreur devient un souffle régulier"));
     cases->addWidget(DitherCB);
     auto* ligneReconstruction = new QHBoxLayout;
     ligneReconstruction->setSpacing(2);
@@ -48,16 +49,17 @@ void TWaveForm::CreeControlesConvertisseur(QToolBar* barre, QVBoxLayout* cases) 
     auto* label = new QLabel(QStringLiteral("Quantification :"), loi);
     LoiCB = new QComboBox(loi);
     LoiCB->addItems({QStringLiteral("uniforme"), QStringLiteral("loi µ"), QStringLiteral("loi A")});
-    LoiCB->setToolTip(QStringLiteral("Loi µ et loi A : la quantification du téléphone, des niveaux serrés "
-                                     "près de zéro et espacés vers les forts niveaux"));
+    LoiCB->setToolTip(
+        QStringLiteral("Loi µ et loi A : la quantification du téléphone, des niveaux serrés "
+                       "près de zéro et espacés vers les forts niveaux"));
     label->setBuddy(LoiCB);
     colonne->addWidget(label);
     colonne->addWidget(LoiCB);
     colonne->addStretch();
     barre->addWidget(loi);
 
-    // The reconstruction's ratio and the spectrum wait for the view: the whole reconstruction is computed once the window
-    // has drawn what changed, and only once for a run of changes (a drag of a track bar).
+    // The reconstruction's ratio and the spectrum wait for the view: the whole reconstruction is computed
+    // once the window has drawn what changed, and only once for a run of changes (a drag of a track bar).
     TimerRapports = new QTimer(this);
     TimerRapports->setSingleShot(true);
     TimerRapports->setInterval(0);
@@ -110,8 +112,8 @@ bool TWaveForm::EcritReconstruction() {
 TvecteurSon* TWaveForm::ReconstructionVue(const TmodeleVue& m) {
     if (!m.avecReconstruction || m.trames <= 0) return nullptr;
     const std::int32_t fin = TrameDeColonne(AxeDetail(m), m.largeur) + 1;
-    return &reconstruction.Plage(*seance.son.vecteurSonSousEch, seance.son.NbrePoints, seance.vue.pas, m.debut,
-                                 fin);
+    return &reconstruction.Plage(*seance.son.vecteurSonSousEch, seance.son.NbrePoints, seance.vue.pas,
+                                 m.debut, fin);
 }
 
 void TWaveForm::MetAJourRapports() {

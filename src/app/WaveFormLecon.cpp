@@ -94,8 +94,10 @@ bool TWaveForm::EcritSonTravail(const QString& nom, const TvecteurSon& vecteur, 
         AfficheMessage(QString::fromStdString(cree.Message()));
         return false;
     }
-    if (const auto ecrit = EcritWav(NomSysteme(nom), vecteur, seance.son.NbrePoints, seance.son.FreqEch); !ecrit) {
-        AfficheMessage(QStringLiteral("%1\n%2\n(%3)").arg(echec, nom, QString::fromStdString(ecrit.Message())));
+    if (const auto ecrit = EcritWav(NomSysteme(nom), vecteur, seance.son.NbrePoints, seance.son.FreqEch);
+        !ecrit) {
+        AfficheMessage(
+            QStringLiteral("%1\n%2\n(%3)").arg(echec, nom, QString::fromStdString(ecrit.Message())));
         return false;
     }
     return true;

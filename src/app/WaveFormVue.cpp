@@ -127,7 +127,8 @@ void TWaveForm::PaintBoxPaint() {
     const TmodeleVue m = ModeleFenetre();
     TsonsVue sons = SonsVue();
     sons.reconstruit = ReconstructionVue(m);
-    AfficheLectures(DessineDetail(m, sons, PaintBox->Canvas(), PaintBox->LargeurPixels(), PaintBox->HauteurPixels()));
+    AfficheLectures(
+        DessineDetail(m, sons, PaintBox->Canvas(), PaintBox->LargeurPixels(), PaintBox->HauteurPixels()));
 }
 
 // The overview clears only its curve area: the side columns are cleared here, or the

@@ -18,7 +18,7 @@ public:
     // Frames debut..fin (cut to the sound) of the reconstruction of `sousEch`, computed unless
     // they already are. The vector is allocated at the first call.
     TvecteurSon& Plage(const TvecteurSon& sousEch, std::int32_t nbrePoints, int pas, std::int32_t debut,
-                             std::int32_t fin);
+                       std::int32_t fin);
     TvecteurSon& Tout(const TvecteurSon& sousEch, std::int32_t nbrePoints, int pas) {
         return Plage(sousEch, nbrePoints, pas, 0, nbrePoints - 1);
     }

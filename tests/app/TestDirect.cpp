@@ -8,8 +8,8 @@
 #include "app/FenetreTest.h"
 #include "app/PaintBox.h"
 #include "graph/Canevas.h"
-#include "support/CarteSon.h"
 #include "sound/Numerisation.h"
+#include "support/CarteSon.h"
 #include "support/FichiersTest.h"
 
 namespace {

@@ -181,7 +181,9 @@ TEST(Lecon, LaLoiLeDitherEtLaReconstructionSontCeuxDeLaLigneDeCommande) {
     EXPECT_EQ(r.sortie, f.LabelRSB()->text() + " ; " + f.LabelRSBReconstruction()->text() + '\n' +
                             f.LabelDebit()->text());
     EXPECT_TRUE(f.LabelRSBReconstruction()->isVisible());
-    const auto verts = [&] { return Pixels(f.PaintBox()->image().copy(), f->ModeleFenetre().couleurs.reconstruction); };
+    const auto verts = [&] {
+        return Pixels(f.PaintBox()->image().copy(), f->ModeleFenetre().couleurs.reconstruction);
+    };
     EXPECT_TRUE(QTest::qWaitFor([&] { return verts() > 200; }, 2000));
 
     f->Selectionne(882, 2645);  // 20 to 60 ms: the player counts in milliseconds
@@ -193,8 +195,10 @@ TEST(Lecon, LaLoiLeDitherEtLaReconstructionSontCeuxDeLaLigneDeCommande) {
     ASSERT_TRUE(LitFichierWav((dossier / "reconstruit.wav").string(), reconstruit));
     std::vector<std::int16_t> selection;
     for (int i = 2 * 882; i < 2 * 2646; ++i) selection.push_back(reconstruit.vecteurSon->son16(i));
-    const auto debut = std::find_if(selection.begin(), selection.end(), [](std::int16_t v) { return v != 0; });
-    const auto fin = std::find_if(selection.rbegin(), selection.rend(), [](std::int16_t v) { return v != 0; });
+    const auto debut =
+        std::find_if(selection.begin(), selection.end(), [](std::int16_t v) { return v != 0; });
+    const auto fin =
+        std::find_if(selection.rbegin(), selection.rend(), [](std::int16_t v) { return v != 0; });
     EXPECT_EQ(SonJoue(), std::vector<std::int16_t>(debut, fin.base()));
 
     f.ReconstructionCB()->click();

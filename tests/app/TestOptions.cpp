@@ -115,8 +115,9 @@ TEST_F(Options, PremierLancementCouleursParDefautPuisFichierEcritALaFermeture) {
     const QStringList lignes = QString::fromUtf8(QByteArray(reinterpret_cast<const char*>(octets.data()),
                                                             static_cast<qsizetype>(octets.size())))
                                    .split('\n', Qt::SkipEmptyParts);
-    EXPECT_EQ(lignes, QStringList({"[Couleur]", "Bis=255", "Courbe=8421504", "Erreur=16711680",
-                                   "Niveau=14737632", "Reconstruction=32768", "[Spectre]", "Logarithmique=0"}));
+    EXPECT_EQ(lignes,
+              QStringList({"[Couleur]", "Bis=255", "Courbe=8421504", "Erreur=16711680", "Niveau=14737632",
+                           "Reconstruction=32768", "[Spectre]", "Logarithmique=0"}));
 }
 
 TEST_F(Options, BisEnHexadecimalDonneUneCourbeNumeriqueVerte) {
@@ -160,7 +161,8 @@ TEST_F(Options, LeDialogueMontreLesCouleursEnCoursLaNonListeeDansPersonnaliser) 
         EXPECT_EQ(d.size(), QSize(345, 226));
         EXPECT_EQ(dlg.CourbeCB->width(), 140);
         for (QLabel* l : {dlg.Label1, dlg.Label2, dlg.Label3, dlg.Label4, dlg.Label5}) vues << l->text();
-        for (TboiteCouleur* b : {dlg.CourbeCB, dlg.CourbeBisCB, dlg.NiveauCB, dlg.ErreurCB, dlg.ReconstructionCB})
+        for (TboiteCouleur* b :
+             {dlg.CourbeCB, dlg.CourbeBisCB, dlg.NiveauCB, dlg.ErreurCB, dlg.ReconstructionCB})
             vues << b->currentText();
         EXPECT_EQ(dlg.NiveauCB->Selected(), 0xE0E0E0u);
         EXPECT_EQ(dlg.NiveauCB->count(), 21);

@@ -114,8 +114,8 @@ TEST(Reconstruction, LaSuiviePlageParPlageDonneLeTout) {
     NumeriseSon(*son, *sousEch, n, QuantumNumerisation(16, 2), pas);
     Treconstruction().CalculeTout(*sousEch, n, pas, *tout);
     suivie.Perime();
-    EXPECT_EQ(0, std::memcmp(suivie.Plage(*sousEch, n, pas, 9000, 9500).zone + 2 * 9000, tout->zone + 2 * 9000,
-                             2 * 501));
+    EXPECT_EQ(0, std::memcmp(suivie.Plage(*sousEch, n, pas, 9000, 9500).zone + 2 * 9000,
+                             tout->zone + 2 * 9000, 2 * 501));
     EXPECT_EQ(0, std::memcmp(suivie.Tout(*sousEch, n, pas).zone, tout->zone, 2 * n));
 }
 
