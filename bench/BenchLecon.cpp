@@ -9,6 +9,7 @@
 #include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QProcess>
 #include <QSlider>
 #include <QToolButton>
@@ -65,6 +66,35 @@ void ChangementBarrePleineCapacite(benchmark::State& state) {
 BENCHMARK(ChangementBarrePleineCapacite)
     ->ArgsProduct({{0, 1}, {0, 1}, {0, 1}})
     ->ArgNames({"spectre", "filtre", "reconstruction"})
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(15)
+    ->ReportAggregatesOnly();
+
+// range(0): the law (0 uniform, 1 µ, 2 A); range(1): dither on; range(2): the step s. A bits
+// bar change up to the views painted, then what follows, as above.
+void ChangementBarreLoiDither(benchmark::State& state) {
+    TWaveForm fenetre;
+    fenetre.show();
+    fenetre.ChargeFichierWav(FichierPleineCapacite());
+    if (fenetre.Seance().nomFichier.isEmpty()) state.SkipWithError("son non chargé");
+    Controle<QSlider>(fenetre, "FechTB")->setValue(9 - static_cast<int>(state.range(2)));
+    Controle<QComboBox>(fenetre, "LoiCB")->setCurrentIndex(static_cast<int>(state.range(0)));
+    Controle<QCheckBox>(fenetre, "DitherCB")->setChecked(state.range(1) != 0);
+    QApplication::processEvents();
+    auto* vue = Controle<QWidget>(fenetre, "PaintBox");
+    int b = 3;
+    for (auto _ : state) {
+        b = b == 3 ? 4 : 3;
+        Controle<QSlider>(fenetre, "BitsTB")->setValue(b);
+        vue->repaint();
+        state.PauseTiming();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(ChangementBarreLoiDither)
+    ->ArgsProduct({{0, 1, 2}, {0, 1}, {1, 4}})
+    ->ArgNames({"loi", "dither", "pas"})
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(15)
     ->ReportAggregatesOnly();
