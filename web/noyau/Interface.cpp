@@ -12,6 +12,7 @@
 #include "sound/Debit.h"
 #include "sound/Numerisation.h"
 #include "sound/RapportSignalBruit.h"
+#include "sound/RouteFichier.h"
 
 namespace {
 
@@ -61,6 +62,12 @@ const std::uint8_t* EnRgba(const TimagePixels& image) {
 }  // namespace
 
 extern "C" {
+
+// The road the desktop would give the file `nom`: 0 our WAV reader, 1 the MP3 decoder, 2 another
+// decoder; the page hands the last two to the browser's decoder.
+EMSCRIPTEN_KEEPALIVE int sx_route(const char* nom) {
+    return static_cast<int>(ChoisitRoute(nom).route);
+}
 
 EMSCRIPTEN_KEEPALIVE int sx_ouvre_wav(const char* nom) {
     return Ouverture(session.OuvreWav(nom));

@@ -78,6 +78,7 @@ void TsessionWeb::Regle(int bits, int pas) {
 
 void TsessionWeb::FixeDebut(std::int32_t trame) {
     debut_ = std::clamp(trame, 0, std::max(son_.NbrePoints - 1, 0));
+    ComposeApercu();
 }
 
 TmodeleVue TsessionWeb::Modele(int largeur, int hauteur, double echelle) const {

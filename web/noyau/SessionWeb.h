@@ -35,6 +35,7 @@ public:
     void Regle(int bits, int pas);
     int Bits() const { return bits_; }
     int Pas() const { return pas_; }
+    // The detail view's first frame; the strip's band follows at once.
     void FixeDebut(std::int32_t trame);
     void FixeAvecTemps(bool avecTemps) { avecTemps_ = avecTemps; }
     void FixeAvecErreur(bool avecErreur) { avecErreur_ = avecErreur; }
