@@ -1,11 +1,13 @@
 // What the page's tests share: the built page served on 127.0.0.1, Debian's chromium driven
 // by playwright-core, and the desktop's command line to compare with.
 import { createServer } from 'node:http';
+import { existsSync } from 'node:fs';
 import { readFile } from 'node:fs/promises';
 import { extname, join, normalize, resolve } from 'node:path';
+import { fileURLToPath } from 'node:url';
 import { chromium } from 'playwright-core';
 
-export const racine = resolve(import.meta.dirname, '../..');
+export const racine = resolve(fileURLToPath(new URL('.', import.meta.url)), '../..');
 export const page = process.env.SAMPIX_PAGE || join(racine, 'build-web/page');
 export const sampix = process.env.SAMPIX || join(racine, 'build-test/sampix');
 
@@ -17,6 +19,7 @@ const kTypes = {
 
 // Serves the page's folder; gives { adresse, ferme() }.
 export async function Serveur() {
+  if (!existsSync(join(page, 'index.html'))) throw new Error(`${page} n'a pas de page : lancez scripts/web`);
   const serveur = createServer(async (requete, reponse) => {
     const chemin = normalize(decodeURIComponent(new URL(requete.url, 'http://x').pathname));
     const fichier = join(page, chemin.endsWith('/') ? `${chemin}index.html` : chemin);
@@ -29,7 +32,13 @@ export async function Serveur() {
     }
   });
   await new Promise((fait) => serveur.listen(0, '127.0.0.1', fait));
-  return { adresse: `http://127.0.0.1:${serveur.address().port}/`, ferme: () => serveur.close() };
+  return {
+    adresse: `http://127.0.0.1:${serveur.address().port}/`,
+    ferme: () => {
+      serveur.close();
+      serveur.closeAllConnections();
+    },
+  };
 }
 
 // Debian's chromium, headless; a fake microphone, and sound that needs no gesture.
@@ -53,7 +62,7 @@ export async function OuvrePage(contexte, adresse) {
 
 // Opens a file through the file chooser and waits until the views show it or a message comes.
 export async function OuvreSon(p, fichier) {
-  await p.getByLabel('Ouvrir').setInputFiles(fichier);
+  await p.getByLabel('Ouvrir', { exact: true }).setInputFiles(fichier);
   await p.waitForFunction(() => document.title !== 'Sampix' || !document.getElementById('message').hidden
     || document.getElementById('occupe').hidden === false);
   await p.waitForFunction(() => document.getElementById('occupe').hidden);
