@@ -19,7 +19,7 @@ namespace {
 TsessionWeb session;
 std::string texte;
 std::string message;
-std::vector<std::uint8_t> rgba;
+std::vector<std::uint32_t> rgba;
 
 // What sx_texte gives, by number.
 enum TtexteNumero : int {
@@ -46,17 +46,13 @@ int Ouverture(const Tresultat<bool>& r) {
     return r.Valeur() ? 1 : 0;
 }
 
-// 0xFFRRGGBB words in memory order B, G, R, A become R, G, B, A.
+// 0xFFRRGGBB words (bytes B, G, R, A in memory) become 0xFFBBGGRR (bytes R, G, B, A): red
+// and blue swap places.
 const std::uint8_t* EnRgba(const TimagePixels& image) {
-    rgba.resize(image.pixels.size() * 4);
-    std::uint8_t* o = rgba.data();
-    for (const std::uint32_t p : image.pixels) {
-        *o++ = static_cast<std::uint8_t>(p >> 16);
-        *o++ = static_cast<std::uint8_t>(p >> 8);
-        *o++ = static_cast<std::uint8_t>(p);
-        *o++ = 0xFF;
-    }
-    return rgba.data();
+    rgba.resize(image.pixels.size());
+    std::uint32_t* o = rgba.data();
+    for (const std::uint32_t p : image.pixels) *o++ = (p & 0xFF00FF00u) | (p >> 16 & 0xFFu) | (p & 0xFFu) << 16;
+    return reinterpret_cast<const std::uint8_t*>(rgba.data());
 }
 
 }  // namespace

@@ -71,9 +71,9 @@ export class Noyau {
   fixeDebut(trame) { this.m._sx_fixe_debut(trame); }
   fixeOptions(avecTemps, avecErreur) { this.m._sx_fixe_options(avecTemps ? 1 : 0, avecErreur ? 1 : 0); }
 
-  // RGBA pixels of a view, copied out of the module's memory.
+  // RGBA pixels of a view, over the module's memory: valid until the next call into it.
   pixels(adresse, largeur, hauteur) {
-    return new Uint8ClampedArray(this.m.HEAPU8.buffer, adresse, largeur * hauteur * 4).slice();
+    return new Uint8ClampedArray(this.m.HEAPU8.buffer, adresse, largeur * hauteur * 4);
   }
   dessineDetail(largeur, hauteur, echelle) {
     return this.pixels(this.m._sx_dessine_detail(largeur, hauteur, echelle), largeur, hauteur);
