@@ -29,6 +29,12 @@ configure_file(data/fr.quenvale.sampix.metainfo.xml ${PROJECT_BINARY_DIR}/instal
 install(FILES ${PROJECT_BINARY_DIR}/installation/fr.quenvale.sampix.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY examples/ DESTINATION ${CMAKE_INSTALL_DATADIR}/sampix/examples FILES_MATCHING PATTERN "*.wav")
 
+# The browser edition, built by scripts/web, ready to be copied to a web server as it is.
+set(SAMPIX_PAGE_WEB "" CACHE PATH "The built browser edition (build-web/page) to install under share/sampix/web")
+if(SAMPIX_PAGE_WEB)
+  install(DIRECTORY ${SAMPIX_PAGE_WEB}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/sampix/web)
+endif()
+
 # Manual pages and the package's own documents, compressed as Debian wants them.
 find_program(GZIP gzip REQUIRED)
 execute_process(COMMAND date -u -d ${SAMPIX_DATE_ISO} "+%a, %d %b %Y 12:00:00 +0000"
