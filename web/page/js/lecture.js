@@ -13,7 +13,7 @@ export class Lecteur {
 
   // canaux: one Float32Array per channel.
   joue(canaux, frequence, boucle, depuis = 0) {
-    this.arrete();
+    this.coupe();
     if (!canaux.length || !canaux[0].length) return;
     if (!this.contexte || this.contexte.sampleRate !== frequence) {
       if (this.contexte) this.contexte.close();
@@ -46,9 +46,15 @@ export class Lecteur {
     if (this.source) this.joue(canaux, frequence, boucle, this.position());
   }
 
+  // The play ends, and says so.
   arrete() {
+    if (this.coupe()) this.finDeLecture();
+  }
+
+  coupe() {
     const source = this.source;
     this.source = null;
     if (source) source.stop();
+    return source !== null;
   }
 }

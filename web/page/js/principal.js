@@ -8,11 +8,13 @@ import { Enregistreur } from './enregistrement.js';
 
 const $ = (id) => document.getElementById(id);
 const kIntervalleAnimation = 100;  // ms, the desktop's Timer2
+const kIntervalleSuivi = 110;  // ms, the desktop's Timer1
 
 const noyau = await ChargeNoyau();
 let nomSon = '';
 let animation = null;
 let sourceJouee = null;
+let suivi = null;
 
 function AfficheMessage(texte) {
   $('message-texte').textContent = texte;
@@ -34,7 +36,7 @@ function AfficheLectures() {
   }
 }
 
-const vues = new Vues(noyau, $('detail'), $('apercu'), AfficheLectures, () => {});
+const vues = new Vues(noyau, $('detail'), $('apercu'), AfficheLectures);
 
 function AfficheReglages() {
   $('label-bits').textContent = noyau.texte(Texte.bits);
@@ -130,13 +132,27 @@ $('avec-erreur').addEventListener('change', () => {
   vues.dessine();
 });
 
-const lecteur = new Lecteur(() => { sourceJouee = null; MetAJourCommandes(); });
+const lecteur = new Lecteur(() => {
+  sourceJouee = null;
+  clearInterval(suivi);
+  MetAJourCommandes();
+});
+
+// The detail view follows the frame being played, as the desktop's scroll bar does.
+function SuitLecture() {
+  const { debut, fin } = noyau.selection;
+  const trame = debut + Math.floor(lecteur.position() * noyau.frequence) % (fin - debut + 1);
+  $('defilement').value = trame;
+  vues.defile(trame);
+}
 
 function Joue(source) {
   if (!noyau.trames || enregistreur.enCours) return;
   ArreteAnimation();
   sourceJouee = source;
   lecteur.joue(noyau.echantillons(source), noyau.frequence, $('boucle').checked);
+  clearInterval(suivi);
+  if (lecteur.enCours) suivi = setInterval(SuitLecture, kIntervalleSuivi);
   MetAJourCommandes();
 }
 $('jouer-son').addEventListener('click', () => Joue(Source.son));
@@ -209,8 +225,10 @@ async function Enregistre() {
 $('enregistrer').addEventListener('click', Enregistre);
 
 function Stop() {
+  $('message').hidden = true;
   enregistreur.arrete();
   lecteur.arrete();
+  clearInterval(suivi);
   ArreteAnimation();
   MetAJourCommandes();
 }

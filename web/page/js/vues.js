@@ -23,7 +23,7 @@ function Colonne(canevas, evenement) {
 
 export class Vues {
   // apres() is called after each change of the detail view (its read-outs).
-  constructor(noyau, detail, apercu, apres, selectionChangee) {
+  constructor(noyau, detail, apercu, apres) {
     this.noyau = noyau;
     this.detail = detail;
     this.apercu = apercu;
@@ -52,7 +52,6 @@ export class Vues {
       this.noyau.lache(Colonne(apercu, e));
       apercu.style.cursor = 'default';
       this.montreApercu();
-      selectionChangee();
     });
     new ResizeObserver(() => this.dessine()).observe(detail);
     new ResizeObserver(() => this.dessine()).observe(apercu);
