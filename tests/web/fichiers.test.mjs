@@ -79,10 +79,16 @@ test('accord.wav at 3 bits and a step of 4: the saved bytes and the detail view 
   assert.equal(differences, 0);
 });
 
-test('an 8-bit stereo file, read by our reader, saved as the desktop saves it', async () => {
+test('an 8-bit stereo file dropped on the page, read by our reader, saved as the desktop saves it', async () => {
   const son = join(dossier, 'stereo8.wav');
   execFileSync('sox', ['-n', '-r', '11025', '-b', '8', '-c', '2', son, 'synth', '0.5', 'sine', '440', 'sine', '660']);
-  await OuvreSon(p, son);
+  await p.evaluate((base64) => {
+    const octets = Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
+    const transfert = new DataTransfer();
+    transfert.items.add(new File([octets], 'stereo8.wav'));
+    document.getElementById('detail').dispatchEvent(new DragEvent('drop', { dataTransfer: transfert, bubbles: true }));
+  }, readFileSync(son).toString('base64'));
+  await p.waitForFunction(() => document.title === 'Sampix - stereo8.wav');
   await Regle(p, 5, 2);
   assert.match(await p.locator('#label-bits0').textContent(), /8 bits/);
   assert.deepEqual(await Sauve(p), NumeriseBureau(son, 5, 2));

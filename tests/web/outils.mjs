@@ -60,12 +60,11 @@ export async function OuvrePage(contexte, adresse) {
   return p;
 }
 
-// Opens a file through the file chooser and waits until the views show it or a message comes.
+// Opens a file through the file chooser and waits until the page took it (opened or refused).
 export async function OuvreSon(p, fichier) {
+  const avant = await p.evaluate(() => Number(document.body.dataset.ouvertures || 0));
   await p.getByLabel('Ouvrir', { exact: true }).setInputFiles(fichier);
-  await p.waitForFunction(() => document.title !== 'Sampix' || !document.getElementById('message').hidden
-    || document.getElementById('occupe').hidden === false);
-  await p.waitForFunction(() => document.getElementById('occupe').hidden);
+  await p.waitForFunction((n) => Number(document.body.dataset.ouvertures || 0) > n, avant);
 }
 
 export async function Regle(p, bits, pas) {
