@@ -63,11 +63,16 @@ test('a recording from the microphone becomes the sound', async () => {
   serveur.ferme();
 });
 
-test('once visited, the page opens and works without a network', async () => {
+test('the page can be installed and, once visited, opens and works without a network', async () => {
   const serveur = await Serveur();
   const contexte = await NouveauContexte();
   const p = await OuvrePage(contexte, serveur.adresse);
   await p.evaluate(() => navigator.serviceWorker.ready);
+  // Chromium's own verdict; a test's context is a private one, which alone forbids installing.
+  const cdp = await contexte.newCDPSession(p);
+  assert.deepEqual((await cdp.send('Page.getAppManifest')).errors, []);
+  const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
+  assert.deepEqual(installabilityErrors.filter((e) => e.errorId !== 'in-incognito'), []);
   serveur.ferme();
   await contexte.setOffline(true);
   await p.reload();
