@@ -62,8 +62,9 @@ function MetAJourCommandes() {
 function Regle() {
   noyau.regle(Number($('bits').value), Number($('pas').value));
   AfficheReglages();
+  // The animation stops, and the view comes back whole.
   if (animation) ArreteAnimation();
-  vues.dessine();
+  else vues.dessine();
   if (lecteur.enCours && sourceJouee !== Source.son)
     lecteur.remplace(noyau.echantillons(sourceJouee), noyau.frequence, $('boucle').checked);
 }
@@ -86,7 +87,13 @@ function NouveauSon(nom, ouvert) {
 
 async function OuvreFichier(fichier) {
   if (!fichier) return;
-  const octets = new Uint8Array(await fichier.arrayBuffer());
+  let octets;
+  try {
+    octets = new Uint8Array(await fichier.arrayBuffer());
+  } catch (e) {
+    AfficheMessage(`Impossible d'ouvrir le fichier\n${fichier.name}\n\n${e.message || e.name}`);
+    return;
+  }
   const lu = noyau.ouvreOctets(fichier.name, octets);
   if (lu) {
     NouveauSon(fichier.name, lu);
@@ -125,14 +132,12 @@ $('detail').addEventListener('wheel', (e) => {
   d.value = Number(d.value) + Math.sign(e.deltaY || e.deltaX) * 16;
   vues.defile(Number(d.value));
 }, { passive: false });
-$('avec-temps').addEventListener('change', () => {
-  noyau.fixeOptions($('avec-temps').checked, $('avec-erreur').checked);
-  vues.dessine();
-});
-$('avec-erreur').addEventListener('change', () => {
-  noyau.fixeOptions($('avec-temps').checked, $('avec-erreur').checked);
-  vues.dessine();
-});
+for (const id of ['avec-temps', 'avec-erreur']) {
+  $(id).addEventListener('change', () => {
+    noyau.fixeOptions($('avec-temps').checked, $('avec-erreur').checked);
+    vues.dessine();
+  });
+}
 
 const lecteur = new Lecteur(() => {
   sourceJouee = null;
