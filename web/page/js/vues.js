@@ -3,6 +3,8 @@
 
 // The desktop's mouse cursors over the strip: none, start edge, end edge, whole band.
 const kFormes = ['default', 'ew-resize', 'ew-resize', 'pointer'];
+// A finger or a pen has no Shift key: a press held this long (ms) stands for Shift+click.
+const kAppuiLong = 500;
 
 function Taille(canevas) {
   const echelle = window.devicePixelRatio || 1;
@@ -29,9 +31,11 @@ export class Vues {
     this.apercu = apercu;
     this.apres = apres;
     this.actif = true;
+    detail.addEventListener('pointerdown', (e) => { this.appui = e.timeStamp; });
     detail.addEventListener('pointerup', (e) => {
       if (!this.actif || !this.noyau.trames) return;
-      this.noyau.clique(Colonne(detail, e), e.shiftKey);
+      const long = e.pointerType !== 'mouse' && e.timeStamp - this.appui >= kAppuiLong;
+      this.noyau.clique(Colonne(detail, e), e.shiftKey || long);
       this.montreDetail();
     });
     apercu.addEventListener('pointerdown', (e) => {
