@@ -77,6 +77,22 @@ test('accord.wav at 3 bits and a step of 4: the saved bytes and the detail view 
     return n;
   }, readFileSync(image).toString('base64'));
   assert.equal(differences, 0);
+
+  // A cursor's level in decimal, binary (3 digits at 3 bits) and hexadecimal; Shift+click, the
+  // duration from it: 100 columns at 4 pixels a frame are 25 frames, 1,13 ms at 22,050 Hz.
+  await p.getByLabel('Maj. clic pour lire une durée').check();
+  const vue = await p.locator('#detail').boundingBox();
+  await p.mouse.click(vue.x + 300, vue.y + 100);
+  await p.keyboard.down('Shift');
+  await p.mouse.click(vue.x + 400, vue.y + 100);
+  await p.keyboard.up('Shift');
+  const [decimal, binaire, hexa, duree] = await p.evaluate(() => ['decimal', 'binaire'].map(
+    (id) => document.getElementById(id).value).concat(document.getElementById('binaire').title,
+                                                      document.getElementById('temps').textContent));
+  assert.match(binaire, /^[01]{3}$/);
+  assert.equal(Number.parseInt(binaire, 2), Number(decimal));
+  assert.equal(hexa, `${Number(decimal).toString(16).toUpperCase()}h`);
+  assert.equal(duree, '1,13 ms=1/(882 Hz)');
 });
 
 test('an 8-bit stereo file dropped on the page, read by our reader, saved as the desktop saves it', async () => {
