@@ -47,6 +47,26 @@ test('the digitised sound is played at its own rate, in a loop, and follows the 
   serveur.ferme();
 });
 
+test('the sampling animation (F7) draws over the detail view, and Escape brings it back whole', async () => {
+  const serveur = await Serveur();
+  const p = await OuvrePage(await NouveauContexte(), serveur.adresse);
+  await OuvreSon(p, accord);
+  const vue = () => p.evaluate(() => {
+    const c = document.getElementById('detail');
+    return Array.from(c.getContext('2d').getImageData(0, 0, c.width, c.height).data).join();
+  });
+  const entiere = await vue();
+  await p.keyboard.press('F7');
+  await p.waitForTimeout(350);
+  assert.notEqual(await vue(), entiere);
+  assert.equal(await p.getByRole('button', { name: 'Stop' }).isDisabled(), false);
+  await p.keyboard.press('Escape');
+  assert.equal(await vue(), entiere);
+  assert.equal(await p.getByRole('button', { name: 'Stop' }).isDisabled(), true);
+  assert.deepEqual(p.erreurs, []);
+  serveur.ferme();
+});
+
 test('a recording from the microphone becomes the sound', async () => {
   const serveur = await Serveur();
   const contexte = await NouveauContexte();

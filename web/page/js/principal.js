@@ -5,14 +5,13 @@ import { DecodeSon, EnPcm16 } from './decodage.js';
 import { Vues } from './vues.js';
 import { Lecteur } from './lecture.js';
 import { Enregistreur } from './enregistrement.js';
+import { Animation } from './animation.js';
 
 const $ = (id) => document.getElementById(id);
-const kIntervalleAnimation = 100;  // ms, the desktop's Timer2
 const kIntervalleSuivi = 110;  // ms, the desktop's Timer1
 
 const noyau = await ChargeNoyau();
 let nomSon = '';
-let animation = null;
 let sourceJouee = null;
 let suivi = null;
 
@@ -55,15 +54,15 @@ function MetAJourCommandes() {
     $(id).disabled = !son || enregistre;
   $('ouvrir').disabled = enregistre;
   $('enregistrer').disabled = enregistre;
-  $('stop').disabled = !enregistre && !lecteur.enCours && !animation;
-  vues.actif = !animation;
+  $('stop').disabled = !enregistre && !lecteur.enCours && !animation.enCours;
+  vues.actif = !animation.enCours;
 }
 
 function Regle() {
   noyau.regle(Number($('bits').value), Number($('pas').value));
   AfficheReglages();
   // The animation stops, and the view comes back whole.
-  if (animation) ArreteAnimation();
+  if (animation.enCours) animation.arrete();
   else vues.dessine();
   if (lecteur.enCours && sourceJouee !== Source.son)
     lecteur.remplace(noyau.echantillons(sourceJouee), noyau.frequence, $('boucle').checked);
@@ -75,7 +74,7 @@ function NouveauSon(nom, ouvert) {
     return;
   }
   lecteur.arrete();
-  ArreteAnimation();
+  animation.arrete();
   nomSon = nom.replace(/\.[^.]*$/, '');
   document.title = `Sampix - ${nom}${ouvert.tronque ? ' erTronque' : ''}`;
   $('defilement').max = Math.max(noyau.trames - 1, 0);
@@ -155,7 +154,7 @@ function SuitLecture() {
 
 function Joue(source) {
   if (!noyau.trames || enregistreur.enCours) return;
-  ArreteAnimation();
+  animation.arrete();
   sourceJouee = source;
   lecteur.joue(noyau.echantillons(source), noyau.frequence, $('boucle').checked);
   clearInterval(suivi);
@@ -181,31 +180,12 @@ function Sauve() {
 }
 $('sauver').addEventListener('click', Sauve);
 
-// The sampling animation: the curve area cleared, then one step every tick.
+const animation = new Animation(noyau, vues, MetAJourCommandes);
 function Anime() {
   if (!noyau.trames || enregistreur.enCours) return;
   lecteur.arrete();
-  ArreteAnimation();
-  let n = 0;
-  const max = Math.floor(vues.largeurFenetre / 4);
-  noyau.effaceAnimation();
-  vues.montreDetail();
-  animation = setInterval(() => {
-    noyau.pasAnimation(++n);
-    vues.montreDetail();
-    if (n > max) {
-      clearInterval(animation);
-      animation = null;
-      MetAJourCommandes();
-    }
-  }, kIntervalleAnimation);
-  MetAJourCommandes();
-}
-function ArreteAnimation() {
-  if (!animation) return;
-  clearInterval(animation);
-  animation = null;
-  vues.dessine();
+  animation.arrete();
+  animation.commence();
   MetAJourCommandes();
 }
 $('animation').addEventListener('click', Anime);
@@ -220,7 +200,7 @@ const enregistreur = new Enregistreur((canal, frequence) => {
 async function Enregistre() {
   if (enregistreur.enCours) return;
   lecteur.arrete();
-  ArreteAnimation();
+  animation.arrete();
   try {
     await enregistreur.commence(noyau.capacite(1));
     $('enregistrement').hidden = false;
@@ -236,7 +216,7 @@ function Stop() {
   enregistreur.arrete();
   lecteur.arrete();
   clearInterval(suivi);
-  ArreteAnimation();
+  animation.arrete();
   MetAJourCommandes();
 }
 $('stop').addEventListener('click', Stop);
