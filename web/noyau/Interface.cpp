@@ -51,7 +51,8 @@ int Ouverture(const Tresultat<bool>& r) {
 const std::uint8_t* EnRgba(const TimagePixels& image) {
     rgba.resize(image.pixels.size());
     std::uint32_t* o = rgba.data();
-    for (const std::uint32_t p : image.pixels) *o++ = (p & 0xFF00FF00u) | (p >> 16 & 0xFFu) | (p & 0xFFu) << 16;
+    for (const std::uint32_t p : image.pixels)
+        *o++ = (p & 0xFF00FF00u) | (p >> 16 & 0xFFu) | (p & 0xFFu) << 16;
     return reinterpret_cast<const std::uint8_t*>(rgba.data());
 }
 
@@ -208,13 +209,14 @@ EMSCRIPTEN_KEEPALIVE const char* sx_texte(int numero) {
             texte = present ? TexteLabelFreq0(son.FreqEch) : "";
             break;
         case tRapport:
-            texte = TexteRapportSignalBruit(
-                RapportSignalBruitMesure(*son.vecteurSon, *son.vecteurSonSousEch, present ? son.NbrePoints : 0),
-                session.Bits());
+            texte = TexteRapportSignalBruit(RapportSignalBruitMesure(*son.vecteurSon, *son.vecteurSonSousEch,
+                                                                     present ? son.NbrePoints : 0),
+                                            session.Bits());
             break;
         case tDebit:
-            texte = present ? TexteDebit(son.FreqEch, session.Pas(), session.Bits(), son.Format(), son.NbrePoints)
-                            : "";
+            texte = present
+                        ? TexteDebit(son.FreqEch, session.Pas(), session.Bits(), son.Format(), son.NbrePoints)
+                        : "";
             break;
         case tVoie:
             texte = present ? TexteVoieMontree(*son.vecteurSon, son.NbrePoints) : "";

@@ -47,7 +47,8 @@ Tresultat<bool> TsessionWeb::OuvrePcm(const std::int16_t* echantillons, int voie
     const TformatWave format = voies == 2 ? TformatWave::f16stereo : TformatWave::f16;
     const std::int32_t gardees = static_cast<std::int32_t>(std::min<std::int64_t>(trames, TramesMax(format)));
     son_.FixeFormat(format);
-    std::memcpy(son_.vecteurSon->zone, echantillons, static_cast<std::size_t>(gardees) * OctetsParTrame(format));
+    std::memcpy(son_.vecteurSon->zone, echantillons,
+                static_cast<std::size_t>(gardees) * OctetsParTrame(format));
     son_.NbrePoints = gardees;
     son_.FreqEch = frequence;
     son_.NBits = 16;
@@ -72,8 +73,8 @@ void TsessionWeb::Regle(int bits, int pas) {
     bits_ = std::clamp(bits, 1, 8);
     pas_ = std::clamp(pas, 1, 8);
     if (!aUnSon_) return;
-    NumeriseSon(*son_.vecteurSon, *son_.vecteurSonSousEch, son_.NbrePoints, QuantumNumerisation(son_.NBits, bits_),
-                pas_);
+    NumeriseSon(*son_.vecteurSon, *son_.vecteurSonSousEch, son_.NbrePoints,
+                QuantumNumerisation(son_.NBits, bits_), pas_);
 }
 
 void TsessionWeb::FixeDebut(std::int32_t trame) {
@@ -108,8 +109,8 @@ void TsessionWeb::DessineDetail(int largeur, int hauteur, double echelle) {
         return;
     }
     TCanevasPixels canevas(&detail_);
-    lectures_ = ::DessineDetail(ModeleDetail(), {son_.vecteurSon.get(), son_.vecteurSonSousEch.get()}, canevas,
-                                largeur, hauteur);
+    lectures_ = ::DessineDetail(ModeleDetail(), {son_.vecteurSon.get(), son_.vecteurSonSousEch.get()},
+                                canevas, largeur, hauteur);
 }
 
 void TsessionWeb::DessineApercu(int largeur, int hauteur, double echelle) {
@@ -117,8 +118,8 @@ void TsessionWeb::DessineApercu(int largeur, int hauteur, double echelle) {
     courbeApercu_ = TimagePixels(largeur, hauteur, clBlanc);
     if (aUnSon_) {
         TCanevasPixels canevas(&courbeApercu_);
-        ::DessineApercu(ModeleDetail(), {son_.vecteurSon.get(), son_.vecteurSonSousEch.get()}, canevas, largeur,
-                        hauteur);
+        ::DessineApercu(ModeleDetail(), {son_.vecteurSon.get(), son_.vecteurSonSousEch.get()}, canevas,
+                        largeur, hauteur);
         const TbandesApercu bandes = BandesApercu(ModeleDetail(), largeur);
         bande_ = {bandes.debutPB, bandes.finPB, 0};
     }
@@ -131,7 +132,8 @@ void TsessionWeb::ComposeApercu() {
     if (!aUnSon_) return;
     TCanevasPixels canevas(&apercu_);
     const TbandesApercu bandes = BandesApercu(ModeleDetail(), apercu_.largeur);
-    DessineBandeSelection(canevas, bande_.debutPB, bande_.finPB, apercu_.hauteur, kFondSelection, echelleApercu_);
+    DessineBandeSelection(canevas, bande_.debutPB, bande_.finPB, apercu_.hauteur, kFondSelection,
+                          echelleApercu_);
     DessineBandeFenetre(canevas, bandes.debutSelect, bandes.finSelect, apercu_.hauteur, echelleApercu_);
 }
 
