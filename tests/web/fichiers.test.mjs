@@ -110,7 +110,7 @@ test('an 8-bit stereo file dropped on the page, read by our reader, saved as the
   assert.deepEqual(await Sauve(p), NumeriseBureau(son, 5, 2));
 });
 
-test('FLAC and MP3 through the browser\'s decoder keep the file\'s rate and length', async () => {
+test('FLAC, MP3 and 24-bit WAV through the browser\'s decoder keep the file\'s rate and length', async () => {
   // A lossless file gives back the very samples of the WAV: the page's bytes are the command line's.
   const flac = join(dossier, 'accord.flac');
   execFileSync('sox', [accord, flac]);
@@ -126,6 +126,12 @@ test('FLAC and MP3 through the browser\'s decoder keep the file\'s rate and leng
   const wav = await Sauve(p);
   // lame's header tells the decoder its delay and padding: exactly the frames that went in.
   assert.equal(wav.readUInt32LE(40), 2 * 32000);
+
+  const wav24 = join(dossier, 'la24.wav');
+  execFileSync('sox', ['-n', '-r', '44100', '-b', '24', '-c', '1', wav24, 'synth', '0.25', 'sine', '440']);
+  await OuvreSon(p, wav24);
+  assert.equal(await p.locator('#label-freq0').textContent(), '(44100 Hz)');
+  assert.equal((await Sauve(p)).readUInt32LE(40), 2 * 11025);
 });
 
 test('a damaged file and a file that is not a sound give a message, and the sound on screen stays', async () => {

@@ -44,7 +44,17 @@ function FrequenceOgg(o) {
   return null;
 }
 
+// A WAV file that our reader leaves to the decoder (24 bits, floating point...): its format
+// chunk's rate, the chunks walked from offset 12.
+function FrequenceWav(o) {
+  const vue = new DataView(o.buffer, o.byteOffset, o.length);
+  for (let i = 12; i + 16 <= o.length; i += 8 + vue.getUint32(i + 4, true) + (vue.getUint32(i + 4, true) & 1))
+    if (Texte(o, i, 4) === 'fmt ') return vue.getUint32(i + 12, true);
+  return null;
+}
+
 export function FrequenceFichier(octets) {
+  if (Texte(octets, 0, 4) === 'RIFF' && Texte(octets, 8, 4) === 'WAVE') return FrequenceWav(octets);
   if (Texte(octets, 0, 4) === 'fLaC') return FrequenceFlac(octets);
   if (Texte(octets, 0, 4) === 'OggS') return FrequenceOgg(octets);
   return FrequenceMpeg(octets);
