@@ -17,8 +17,25 @@ void ChargeTraductionQt() {
         delete traduction;
 }
 
+bool InterfaceEnFrancais(const QLocale& systeme) {
+    const QStringList langues = systeme.uiLanguages();
+    return QLocale(langues.isEmpty() ? systeme.name() : langues.first()).language() == QLocale::French;
+}
+
+std::unique_ptr<QTranslator> TraductionAnglaise() {
+    auto traduction = std::make_unique<QTranslator>();
+    if (!traduction->load(QStringLiteral(":/traductions/sampix_en.qm"))) return nullptr;
+    return traduction;
+}
+
+// In English, Qt's own texts are its source texts: no translation of Qt's is needed.
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
-    ChargeTraductionQt();
+    if (InterfaceEnFrancais(QLocale::system())) {
+        ChargeTraductionQt();
+    } else if (auto traduction = TraductionAnglaise()) {
+        traduction->setParent(this);
+        installTranslator(traduction.release());
+    }
 }
 
 bool TApplication::notify(QObject* destinataire, QEvent* evenement) {

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include <QCoreApplication>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -74,6 +75,8 @@ struct TdossiersFenetre {
 };
 
 class TWaveForm : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(TWaveForm)
+
 public:
     explicit TWaveForm(QWidget* parent = nullptr);
     ~TWaveForm() override;

@@ -36,12 +36,12 @@ const QString kFiltreImages = QStringLiteral("Images PNG (*.png);;Images SVG (*.
 void TWaveForm::CreeControlesLecon() {
     auto* barre = new QToolBar(ToolBar2);
     barre->setIconSize(QSize(20, 20));
-    ErreurBtn = BoutonBarre(barre, "Erreur", QStyle::SP_MediaPlay,
-                            "Ecouter l'erreur de quantification : numérique moins analogique");
-    SpectreBtn = BoutonBarre(barre, "Spectre", QStyle::SP_FileDialogContentsView,
-                             "Spectre du son et du son numérisé sur la sélection");
-    ExporteImageBtn = BoutonBarre(barre, "Exporter l'image…", QStyle::SP_DialogSaveButton,
-                                  "Enregistrer les deux vues en image PNG ou SVG", 104);
+    ErreurBtn = BoutonBarre(barre, tr("Erreur"), QStyle::SP_MediaPlay,
+                            tr("Ecouter l'erreur de quantification : numérique moins analogique"));
+    SpectreBtn = BoutonBarre(barre, tr("Spectre"), QStyle::SP_FileDialogContentsView,
+                             tr("Spectre du son et du son numérisé sur la sélection"));
+    ExporteImageBtn = BoutonBarre(barre, tr("Exporter l'image…"), QStyle::SP_DialogSaveButton,
+                                  tr("Enregistrer les deux vues en image PNG ou SVG"), 104);
     const QList<QAction*> actions = barre->actions();
     actionsHorsDirect.assign(actions.cbegin(), actions.cend());
     // The check boxes one above the other, so that the row keeps its width.
@@ -49,9 +49,9 @@ void TWaveForm::CreeControlesLecon() {
     auto* colonne = new QVBoxLayout(cases);
     colonne->setContentsMargins(4, 0, 4, 0);
     colonne->setSpacing(0);
-    FiltreCB = new QCheckBox("Filtre anti-repliement", cases);
+    FiltreCB = new QCheckBox(tr("Filtre anti-repliement"), cases);
     FiltreCB->setToolTip(
-        "Coupe les fréquences au-dessus de la nouvelle fréquence de Nyquist avant l'échantillonnage");
+        tr("Coupe les fréquences au-dessus de la nouvelle fréquence de Nyquist avant l'échantillonnage"));
     colonne->addWidget(FiltreCB);
     barre->addWidget(cases);
     CreeControlesConvertisseur(barre, colonne);
