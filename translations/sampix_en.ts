@@ -9,22 +9,22 @@
         <translation>Open</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Annuler</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Annuler la conversion (Échap)</source>
         <translation>Cancel the conversion (Esc)</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Velta</source>
         <translation>Velta</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>test de la présence d&apos;Velta VX2 ou VXQ</source>
         <translation>looks for a Velta VX2 or VXQ</translation>
     </message>
@@ -41,28 +41,28 @@
     </message>
     <message>
         <location line="+2"/>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Stop</source>
         <translation>Stop</translation>
     </message>
     <message>
-        <location line="-7"/>
+        <location line="-8"/>
         <source>arrêt de l&apos;enregistrement</source>
         <translation>stops the recording</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Ecouter</source>
         <translation>Listen</translation>
     </message>
     <message>
-        <location line="-1"/>
+        <location line="-2"/>
         <source>signal &quot;analogique&quot;</source>
         <translation>&quot;analogue&quot; signal</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>signal &quot;échantillonné&quot;</source>
         <translation>&quot;sampled&quot; signal</translation>
     </message>
@@ -180,7 +180,7 @@
         <translation>Stop playing</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+77"/>
         <source>Échap</source>
         <translation>Esc</translation>
     </message>
@@ -201,12 +201,12 @@
     </message>
     <message>
         <location line="+5"/>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Reconstruction</source>
         <translation>Reconstruction</translation>
     </message>
     <message>
-        <location line="-3"/>
+        <location line="-4"/>
         <source>Le son rendu par le filtre de lissage du convertisseur, passe-bas à la nouvelle fréquence de Nyquist, tracé sur la vue détaillée</source>
         <translation>The sound given back by the converter&apos;s smoothing filter, a low-pass at the new Nyquist frequency, drawn on the detail view</translation>
     </message>
