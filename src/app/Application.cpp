@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "platform/Dossiers.h"
 #include "platform/Messages.h"
 
 void ChargeTraductionQt() {
@@ -17,9 +18,16 @@ void ChargeTraductionQt() {
         delete traduction;
 }
 
-bool InterfaceEnFrancais(const QLocale& systeme) {
+bool InterfaceEnFrancais(const QLocale& systeme, TlangueInterface choix) {
+    if (choix != TlangueInterface::systeme) return choix == TlangueInterface::francais;
     const QStringList langues = systeme.uiLanguages();
     return QLocale(langues.isEmpty() ? systeme.name() : langues.first()).language() == QLocale::French;
+}
+
+Tlangue LangueInterface() {
+    return TApplication::translate("TApplication", "fr", "code of the interface's language") == u"en"
+               ? Tlangue::anglais
+               : Tlangue::francais;
 }
 
 std::unique_ptr<QTranslator> TraductionAnglaise() {
@@ -30,7 +38,7 @@ std::unique_ptr<QTranslator> TraductionAnglaise() {
 
 // In English, Qt's own texts are its source texts: no translation of Qt's is needed.
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
-    if (InterfaceEnFrancais(QLocale::system())) {
+    if (InterfaceEnFrancais(QLocale::system(), LangueReglee(FichierReglages()))) {
         ChargeTraductionQt();
     } else if (auto traduction = TraductionAnglaise()) {
         traduction->setParent(this);
@@ -44,7 +52,7 @@ bool TApplication::notify(QObject* destinataire, QEvent* evenement) {
     } catch (const std::exception& e) {
         AfficheMessage(QString::fromStdString(e.what()));
     } catch (...) {
-        AfficheMessage(QStringLiteral("Erreur inattendue"));
+        AfficheMessage(tr("Erreur inattendue"));
     }
     return false;
 }

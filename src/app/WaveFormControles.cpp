@@ -89,7 +89,7 @@ void TWaveForm::CreeControles() {
     QFont police = PoliceDisponible(QStringLiteral("Carlito"), QFontDatabase::GeneralFont);
     police.setPixelSize(13);
     setFont(police);
-    setWindowTitle(kTitreFenetre);
+    setWindowTitle(tr(kTitreFenetre.toUtf8().constData()));
 
     auto* principal = new QVBoxLayout(this);
     principal->setContentsMargins(0, 0, 0, 0);

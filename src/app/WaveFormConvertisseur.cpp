@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/Application.h"
 #include "app/Boutons.h"
 #include "app/PaintBox.h"
 #include "app/WaveForm.h"
@@ -106,7 +107,7 @@ bool TWaveForm::EcritReconstruction() {
     return EcritSonTravail(
         seance.nomFichierReconstruction,
         reconstruction.Tout(*seance.son.vecteurSonSousEch, seance.son.NbrePoints, seance.vue.pas),
-        QStringLiteral("Impossible d'écrire le son reconstruit"));
+        tr("Impossible d'écrire le son reconstruit"));
 }
 
 TvecteurSon* TWaveForm::ReconstructionVue(const TmodeleVue& m) {
@@ -122,7 +123,8 @@ void TWaveForm::MetAJourRapports() {
         const TvecteurSon& reconstruit =
             reconstruction.Tout(*seance.son.vecteurSonSousEch, seance.son.NbrePoints, seance.vue.pas);
         LabelRSBReconstruction->setText(QString::fromStdString(TexteRapportReconstruction(
-            RapportSignalBruitMesure(*seance.son.vecteurSon, reconstruit, seance.son.NbrePoints))));
+            RapportSignalBruitMesure(*seance.son.vecteurSon, reconstruit, seance.son.NbrePoints),
+            LangueInterface())));
     }
     LabelRSBReconstruction->setVisible(montree);
     MetAJourSpectre();

@@ -96,7 +96,7 @@ void TWaveForm::LanceDirect() {
     MetAJourCommandes();  // the click checked the button: it shows the mode only once it runs
     if (!seance.Peut(Tactivite::acDirect)) return;
     if (FreqEchCarte == 0) {
-        AfficheMessage(QStringLiteral("Mode direct impossible : Pas d'entrée son utilisable"));
+        AfficheMessage(tr("Mode direct impossible : Pas d'entrée son utilisable"));
         return;
     }
     ArreteCeQuiTourne();
@@ -112,8 +112,7 @@ void TWaveForm::LanceDirect() {
             fluxDirect.Demarre(choisi, {FreqEchCarte, NbitsCarte}, TramesParBlocDirect(FreqEchCarte),
                                &TraiteBlocDirect, chaineDirect.get());
         !demarre) {
-        AfficheMessage(
-            QStringLiteral("Mode direct impossible : %1").arg(QString::fromStdString(demarre.Message())));
+        AfficheMessage(tr("Mode direct impossible : %1").arg(QString::fromStdString(demarre.Message())));
         ReprendLecteur();
         return;
     }
@@ -178,7 +177,7 @@ void TWaveForm::TimerDirectTimer() {
     tramesDirectVues = ecrites;
     if (!fluxDirect.EnCours() || maintenant - dernierBlocDirect > kSilenceMaxDirect) {
         ArreteDirect();
-        AfficheMessage(QStringLiteral("L'entrée son ne répond plus : le mode direct s'arrête."));
+        AfficheMessage(tr("L'entrée son ne répond plus : le mode direct s'arrête."));
         return;
     }
     DessineVuesDirect(static_cast<std::size_t>(nouvelles));

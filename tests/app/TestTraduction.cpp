@@ -10,7 +10,10 @@
 #include <QXmlStreamReader>
 
 #include "app/Application.h"
+#include "app/BoiteCouleur.h"
 #include "app/FenetreTest.h"
+#include "app/OptionsDlg.h"
+#include "graph/DessinSpectre.h"
 
 TEST(Traduction, LaLangueDuSystemeChoisitLInterface) {
     EXPECT_TRUE(InterfaceEnFrancais(QLocale(QLocale::French, QLocale::France)));
@@ -18,6 +21,30 @@ TEST(Traduction, LaLangueDuSystemeChoisitLInterface) {
     EXPECT_FALSE(InterfaceEnFrancais(QLocale(QLocale::English, QLocale::UnitedStates)));
     EXPECT_FALSE(InterfaceEnFrancais(QLocale(QLocale::German, QLocale::Germany)));
     EXPECT_FALSE(InterfaceEnFrancais(QLocale::c()));
+}
+
+// The language kept in the settings file wins over the system's; none, or an unknown one, leaves
+// the system's.
+TEST(Traduction, LaLangueDesOptionsPrimeSurCelleDuSysteme) {
+    QTemporaryDir dossier;
+    int rang = 0;
+    // A new file each time: QSettings would take a rewritten one of the same size for unchanged.
+    const auto langue = [&](const QByteArray& contenu) {
+        const QString ini = dossier.filePath(QStringLiteral("sampix%1.ini").arg(++rang));
+        QFile fichier(ini);
+        EXPECT_TRUE(fichier.open(QIODevice::WriteOnly));
+        fichier.write(contenu);
+        fichier.close();
+        return LangueReglee(ini);
+    };
+    const QLocale francais(QLocale::French, QLocale::France),
+        anglais(QLocale::English, QLocale::UnitedKingdom);
+    EXPECT_FALSE(InterfaceEnFrancais(francais, langue("[Interface]\nLangue=en\n")));
+    EXPECT_TRUE(InterfaceEnFrancais(anglais, langue("[Interface]\nLangue=fr\n")));
+    EXPECT_TRUE(InterfaceEnFrancais(francais, langue("[Interface]\nLangue=systeme\n")));
+    EXPECT_FALSE(InterfaceEnFrancais(anglais, langue("[Couleur]\nBis=255\n")));
+    EXPECT_TRUE(InterfaceEnFrancais(francais, langue("[Interface]\nLangue=klingon\n")));
+    EXPECT_EQ(LangueReglee(dossier.filePath(QStringLiteral("absent.ini"))), TlangueInterface::systeme);
 }
 
 // Record and Save share their French caption: each gets its own English one.
@@ -38,8 +65,21 @@ TEST(Traduction, LaFenetreParleAnglais) {
         EXPECT_EQ(f.DitherCB()->text(), "Dither");
         EXPECT_EQ(f.tempsCB()->text(), "Shift+click to read a duration from the previous cursor");
         EXPECT_EQ(f.LoiCB()->itemText(1), "µ-law");
+        EXPECT_EQ(f.LabelRSB()->text(), "SNR: —, theory 6.02·b + 1.76 = 49.9 dB");
+        EXPECT_EQ(f->windowTitle(), "Tracson January 2014, Dedariv version, with sound card");
+        EXPECT_EQ(LangueInterface(), Tlangue::anglais);
+        EXPECT_EQ(TexteFrequence(2756.25), "2756.25");
+    }
+    {
+        TcouleursVues couleurs;
+        TOptionsDlg dialogue(couleurs);
+        EXPECT_EQ(dialogue.LabelLangue->text(), "Language:");
+        EXPECT_EQ(dialogue.LangueCB->itemText(0), "System's language");
+        EXPECT_EQ(dialogue.LabelRedemarrage->text(), "The language changes at the next start.");
+        EXPECT_EQ(dialogue.CourbeBisCB->itemText(10), "Red");
     }
     QCoreApplication::removeTranslator(traduction.get());
+    EXPECT_EQ(LangueInterface(), Tlangue::francais);
 }
 
 // lupdate over the sources, on a copy of the translation file: a text missing from the file
