@@ -2,6 +2,253 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="fr">
 <context>
+    <name>DessinSpectre</name>
+    <message>
+        <location filename="../src/graph/DessinSpectre.cpp" line="+101"/>
+        <source>Analogique</source>
+        <translation>Analogue</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Numérique</source>
+        <translation>Digital</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Nyquist : %1 Hz</source>
+        <translation>Nyquist: %1 Hz</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>,</source>
+        <comment>decimal separator</comment>
+        <translation>.</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Fréquence (Hz)</source>
+        <translation>Frequency (Hz)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Niveau (dB)</source>
+        <translation>Level (dB)</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Aucun son</source>
+        <translation>No sound</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Sélection trop courte pour un spectre</source>
+        <translation>Selection too short for a spectrum</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <location filename="../src/app/AboutBox.cpp" line="+22"/>
+        <source>A propos</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Sampix : effet de l&apos;échantillonnage et de la numérisation sur un son</source>
+        <translation>Sampix: what sampling and quantisation do to a sound</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Version %1 du %2</source>
+        <translation>Version %1 of %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Utilise &lt;a href=&quot;https://www.qt.io&quot;&gt;Qt&lt;/a&gt;, &lt;a href=&quot;https://www.portaudio.com&quot;&gt;PortAudio&lt;/a&gt;, &lt;a href=&quot;https://libsndfile.github.io/libsndfile/&quot;&gt;libsndfile&lt;/a&gt;,&lt;br&gt;&lt;a href=&quot;https://www.mpg123.de&quot;&gt;libmpg123&lt;/a&gt; et &lt;a href=&quot;https://www.fftw.org&quot;&gt;FFTW&lt;/a&gt;&lt;br&gt;Logiciel libre : &lt;a href=&quot;https://www.gnu.org/licenses/gpl-3.0.html&quot;&gt;licence GNU GPL 3 ou ultérieure&lt;/a&gt;</source>
+        <translation>Uses &lt;a href=&quot;https://www.qt.io&quot;&gt;Qt&lt;/a&gt;, &lt;a href=&quot;https://www.portaudio.com&quot;&gt;PortAudio&lt;/a&gt;, &lt;a href=&quot;https://libsndfile.github.io/libsndfile/&quot;&gt;libsndfile&lt;/a&gt;,&lt;br&gt;&lt;a href=&quot;https://www.mpg123.de&quot;&gt;libmpg123&lt;/a&gt; and &lt;a href=&quot;https://www.fftw.org&quot;&gt;FFTW&lt;/a&gt;&lt;br&gt;Free software: &lt;a href=&quot;https://www.gnu.org/licenses/gpl-3.0.html&quot;&gt;GNU GPL 3 licence or later&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Version à jour</source>
+        <translation>Latest version</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Impossible d&apos;accéder à %1</source>
+        <translation>Cannot reach %1</translation>
+    </message>
+</context>
+<context>
+    <name>TApplication</name>
+    <message>
+        <location filename="../src/app/Application.cpp" line="+28"/>
+        <source>fr</source>
+        <comment>code of the interface&apos;s language</comment>
+        <translation>en</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Erreur inattendue</source>
+        <translation>Unexpected error</translation>
+    </message>
+</context>
+<context>
+    <name>TDialogueExtrait</name>
+    <message>
+        <location filename="../src/app/DialogueExtrait.cpp" line="+162"/>
+        <source>Choisir l&apos;extrait</source>
+        <translation>Choose the excerpt</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>« %1 » dure %2 : seul un extrait de %3 peut être chargé. Faites glisser la bande ou tapez le début de l&apos;extrait.</source>
+        <translation>“%1” lasts %2: only an excerpt of %3 can be loaded. Drag the band or type the start of the excerpt.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Minutes, secondes et dixièmes : mm:ss,d</source>
+        <translation>Minutes, seconds and tenths: mm:ss,d</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Début :</source>
+        <translation>&amp;Start:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Durée totale : %1</source>
+        <translation>Total duration: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location line="+64"/>
+        <source>Fin : %1</source>
+        <translation>End: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TFenetreSpectre</name>
+    <message>
+        <location filename="../src/app/FenetreSpectre.cpp" line="+30"/>
+        <source>Spectre</source>
+        <translation>Spectrum</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Échelle des fréquences logarithmique</source>
+        <translation>Logarithmic frequency scale</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Exporter l&apos;image…</source>
+        <translation>Export the image…</translation>
+    </message>
+    <message>
+        <location line="+61"/>
+        <source>Images PNG (*.png);;Images SVG (*.svg)</source>
+        <translation>PNG images (*.png);;SVG images (*.svg)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Sampix : spectre</source>
+        <translation>Sampix: spectrum</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Impossible d&apos;exporter l&apos;image
+%1</source>
+        <translation>Cannot export the image
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>TOptionsDlg</name>
+    <message>
+        <location filename="../src/app/OptionsDlg.cpp" line="+21"/>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Analogique</source>
+        <translation>Analogue</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Numérique</source>
+        <translation>Digital</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Niveau</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reconstruction</source>
+        <translation>Reconstruction</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Courbe d&apos;erreur sur la vue détaillée</source>
+        <translation>Error curve on the detail view</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Langue :</source>
+        <translation>Language:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Selon le système</source>
+        <translation>System&apos;s language</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Français</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>La langue change au prochain démarrage.</source>
+        <translation>The language changes at the next start.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>TWaveForm</name>
     <message>
         <location filename="../src/app/WaveFormControles.cpp" line="+100"/>
@@ -190,7 +437,7 @@
         <translation>F8: search again</translation>
     </message>
     <message>
-        <location filename="../src/app/WaveFormConvertisseur.cpp" line="+24"/>
+        <location filename="../src/app/WaveFormConvertisseur.cpp" line="+25"/>
         <source>Dither</source>
         <translation>Dither</translation>
     </message>
@@ -246,6 +493,11 @@
         <translation>µ-law and A-law: the telephone&apos;s quantisation, levels close together near zero and wider apart towards loud levels</translation>
     </message>
     <message>
+        <location line="+56"/>
+        <source>Impossible d&apos;écrire le son reconstruit</source>
+        <translation>Cannot write the reconstructed sound</translation>
+    </message>
+    <message>
         <location filename="../src/app/WaveFormDirect.cpp" line="+44"/>
         <source>Direct</source>
         <translation>Live</translation>
@@ -271,7 +523,27 @@
         <translation>Volume of the live mode</translation>
     </message>
     <message>
-        <location filename="../src/app/WaveFormLecon.cpp" line="+39"/>
+        <location line="+41"/>
+        <source>Mode direct impossible : Pas d&apos;entrée son utilisable</source>
+        <translation>Live mode impossible: no usable sound input</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Mode direct impossible : %1</source>
+        <translation>Live mode impossible: %1</translation>
+    </message>
+    <message>
+        <location line="+65"/>
+        <source>L&apos;entrée son ne répond plus : le mode direct s&apos;arrête.</source>
+        <translation>The sound input no longer answers: the live mode stops.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/WaveFormLecon.cpp" line="+31"/>
+        <source>Images PNG (*.png);;Images SVG (*.svg)</source>
+        <translation>PNG images (*.png);;SVG images (*.svg)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Erreur</source>
         <translation>Error</translation>
     </message>
@@ -309,6 +581,302 @@
         <location line="+2"/>
         <source>Coupe les fréquences au-dessus de la nouvelle fréquence de Nyquist avant l&apos;échantillonnage</source>
         <translation>Cuts the frequencies above the new Nyquist frequency before sampling</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>Impossible d&apos;écrire le signal d&apos;erreur</source>
+        <translation>Cannot write the error signal</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>Sampix : vues</source>
+        <translation>Sampix: views</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Impossible d&apos;exporter l&apos;image
+%1</source>
+        <translation>Cannot export the image
+%1</translation>
+    </message>
+    <message>
+        <location filename="../src/app/WaveForm.h" line="+54"/>
+        <source>Tracson janvier 2014 version Dedariv et carte son</source>
+        <translation>Tracson January 2014, Dedariv version, with sound card</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Tracson pour VX2 VQ</source>
+        <translation>Tracson for VX2 VQ</translation>
+    </message>
+    <message>
+        <location filename="../src/app/WaveFormEnregistrement.cpp" line="+38"/>
+        <location filename="../src/app/WaveFormEntrees.cpp" line="+38"/>
+        <location line="+13"/>
+        <source>Pas d&apos;entrée son utilisable</source>
+        <translation>No usable sound input</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Enregistrement impossible : %1</source>
+        <translation>Recording impossible: %1</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>Impossible d&apos;enregistrer dans %1
+(%2)</source>
+        <translation>Cannot record into %1
+(%2)</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Durée maximale atteinte : l&apos;enregistrement s&apos;arrête là. Cliquez sur Stop pour le garder.</source>
+        <translation>Maximum duration reached: the recording stops here. Click Stop to keep it.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>L&apos;entrée son ne répond plus : l&apos;enregistrement s&apos;arrête là. Cliquez sur Stop pour le garder.</source>
+        <translation>The sound input no longer answers: the recording stops here. Click Stop to keep it.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/WaveFormEntrees.cpp" line="-20"/>
+        <source>Pas d&apos;entrée son</source>
+        <translation>No sound input</translation>
+    </message>
+    <message>
+        <location filename="../src/app/WaveFormFichiers.cpp" line="+50"/>
+        <source>Fichiers sons (%1);;Fichiers WAV (%2);;Fichiers MP3 (%3);;FLAC, Ogg, Opus, AIFF (%4);;Tous les fichiers (*)</source>
+        <translation>Sound files (%1);;WAV files (%2);;MP3 files (%3);;FLAC, Ogg, Opus, AIFF (%4);;All files (*)</translation>
+    </message>
+    <message>
+        <location line="+54"/>
+        <source>Décodeur MP3 non trouvé (libmpg123)</source>
+        <translation>MP3 decoder not found (libmpg123)</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>Fichier introuvable :
+%1</source>
+        <translation>File not found:
+%1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+38"/>
+        <source>Impossible d&apos;ouvrir le fichier
+%1
+
+%2</source>
+        <translation>Cannot open the file
+%1
+
+%2</translation>
+    </message>
+    <message>
+        <location line="-16"/>
+        <source> (extrait à partir de </source>
+        <translation> (excerpt from </translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>Son numérisé WAV (*.wav *.WAV)</source>
+        <translation>Digitised WAV sound (*.wav *.WAV)</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Impossible de sauver le fichier simulé
+%1
+(%2)</source>
+        <translation>Cannot save the simulated file
+%1
+(%2)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/WaveFormImport.cpp" line="+22"/>
+        <source>Ouverture du fichier ...</source>
+        <translation>Opening the file ...</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+42"/>
+        <source>Conversion : %1%</source>
+        <translation>Conversion: %1%</translation>
+    </message>
+    <message>
+        <location line="-6"/>
+        <source>Impossible de convertir le fichier
+%1
+
+%2</source>
+        <translation>Cannot convert the file
+%1
+
+%2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Conversion terminée</source>
+        <translation>Conversion finished</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>La fin du fichier
+%1
+est endommagée (le fichier a été coupé) : le son converti s&apos;arrête à %2 s.</source>
+        <translation>The end of the file
+%1
+is damaged (the file was cut): the converted sound stops at %2 s.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/WaveFormInterfaces.cpp" line="+34"/>
+        <source>Aucune interface VELTA trouvée
+%1</source>
+        <translation>No VELTA interface found
+%1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aucun port série sur cet ordinateur.</source>
+        <translation>No serial port on this computer.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Essayé : %1.</source>
+        <translation>Tried: %1.</translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <source>La liaison avec l&apos;interface s&apos;est interrompue (%1).
+%2</source>
+        <translation>The link with the interface broke off (%1).
+%2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Les %1 échantillons reçus sont gardés.</source>
+        <translation>The %1 samples received are kept.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 échantillons reçus : trop peu pour être gardés.</source>
+        <translation>%1 samples received: too few to be kept.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/WaveFormOptions.cpp" line="+80"/>
+        <source>Impossible
+
+%1</source>
+        <translation>Impossible
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>TboiteCouleur</name>
+    <message>
+        <location filename="../src/app/BoiteCouleur.cpp" line="+19"/>
+        <source>Noir</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bordeaux</source>
+        <translation>Maroon</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vert</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Olive</source>
+        <translation>Olive</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bleu marine</source>
+        <translation>Navy</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Violet</source>
+        <translation>Purple</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sarcelle</source>
+        <translation>Teal</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gris</source>
+        <translation>Grey</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Argent</source>
+        <translation>Silver</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rouge</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Citron vert</source>
+        <translation>Lime</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Jaune</source>
+        <translation>Yellow</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bleu</source>
+        <translation>Blue</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fuchsia</source>
+        <translation>Fuchsia</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cyan</source>
+        <translation>Aqua</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Blanc</source>
+        <translation>White</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vert monnaie</source>
+        <translation>Money green</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bleu ciel</source>
+        <translation>Sky blue</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Crème</source>
+        <translation>Cream</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gris moyen</source>
+        <translation>Medium grey</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Personnaliser...</source>
+        <translation>Custom...</translation>
     </message>
 </context>
 </TS>
