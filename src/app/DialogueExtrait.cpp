@@ -14,6 +14,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "app/Application.h"
 #include "platform/DialoguesModaux.h"
 #include "sound/TempsExtrait.h"
 
@@ -28,7 +29,7 @@ const QColor kCouleurCadre(160, 160, 160);
 constexpr int kBandeMinimale = 3;  // pixels, so that a band over a very long sound stays visible
 
 QString Temps(std::int64_t trames, std::uint32_t frequence) {
-    return QString::fromStdString(TexteTemps(trames, frequence));
+    return QString::fromStdString(TexteTemps(trames, frequence, LangueInterface()));
 }
 
 std::optional<std::int64_t> DialogueExtrait(const TdemandeExtrait& demande) {

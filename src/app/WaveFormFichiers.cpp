@@ -166,7 +166,8 @@ void TWaveForm::MarqueTitre(bool tronque, std::int64_t debut) {
     if (const auto marque = titre.indexOf(marqueExtrait); marque >= 0) titre.truncate(marque);
     if (tronque && !titre.endsWith(kMarqueTronque)) titre += kMarqueTronque;
     if (debut > 0)
-        titre += marqueExtrait + QString::fromStdString(TexteTemps(debut, seance.son.FreqEch)) + ')';
+        titre += marqueExtrait +
+                 QString::fromStdString(TexteTemps(debut, seance.son.FreqEch, LangueInterface())) + ')';
     setWindowTitle(titre);
 }
 
