@@ -100,7 +100,7 @@
 <context>
     <name>TDialogueExtrait</name>
     <message>
-        <location filename="../src/app/DialogueExtrait.cpp" line="+162"/>
+        <location filename="../src/app/DialogueExtrait.cpp" line="+163"/>
         <source>Choisir l&apos;extrait</source>
         <translation>Choose the excerpt</translation>
     </message>
@@ -112,7 +112,7 @@
     <message>
         <location line="+11"/>
         <source>Minutes, secondes et dixièmes : mm:ss,d</source>
-        <translation>Minutes, seconds and tenths: mm:ss,d</translation>
+        <translation>Minutes, seconds and tenths: mm:ss.d</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -662,7 +662,7 @@
     </message>
     <message>
         <location line="+6"/>
-        <location line="+38"/>
+        <location line="+39"/>
         <source>Impossible d&apos;ouvrir le fichier
 %1
 
@@ -673,12 +673,12 @@
 %2</translation>
     </message>
     <message>
-        <location line="-16"/>
+        <location line="-17"/>
         <source> (extrait à partir de </source>
         <translation> (excerpt from </translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+41"/>
         <source>Son numérisé WAV (*.wav *.WAV)</source>
         <translation>Digitised WAV sound (*.wav *.WAV)</translation>
     </message>
