@@ -46,6 +46,189 @@
     </message>
 </context>
 <context>
+    <name>LigneCommande</name>
+    <message>
+        <location filename="../src/app/LigneCommande.cpp" line="+52"/>
+        <source>sampix : %1</source>
+        <translation>sampix: %1</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>décodeur MP3 non trouvé (libmpg123)</source>
+        <translation>MP3 decoder not found (libmpg123)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>pas de dossier temporaire où décoder le son (%1)</source>
+        <translation>no temporary folder to decode the sound in (%1)</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>--debut %1 s est après la fin du son (%2 s)</source>
+        <translation>--debut %1 s is after the end of the sound (%2 s)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>sampix : attention, %1 dépasse la capacité : seules %2 trames à partir de la trame %3 sont prises</source>
+        <translation>sampix: warning, %1 exceeds the capacity: only %2 frames from frame %3 are taken</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>impossible d&apos;écrire %1 : %2</source>
+        <translation>cannot write %1: %2</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>impossible d&apos;ouvrir %1 : %2</source>
+        <translation>cannot open %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsLigneCommande</name>
+    <message>
+        <location filename="../src/app/OptionsLigneCommande.cpp" line="+47"/>
+        <source>Utilisation :</source>
+        <translation>Usage:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Options :</source>
+        <translation>Options:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Arguments :</source>
+        <translation>Arguments:</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Sampix sans fenêtre : numérise un son sur B bits avec un pas d&apos;échantillonnage S,
+écrit le son numérisé et, si on les demande, le son reconstruit et les images des vues et du
+spectre (PNG ou SVG), puis affiche deux lignes :
+  le RSB mesuré et le RSB théorique (suivis du RSB de la reconstruction quand on la demande),
+  le débit et la taille du son numérisé.
+Un son qui n&apos;est pas un WAV que Sampix lit tel quel (MP3, FLAC, Ogg, Opus, AIFF, WAV 24 bits...)
+est décodé dans un dossier temporaire, effacé ensuite : rien n&apos;est écrit à côté du son.</source>
+        <translation>Sampix without a window: digitises a sound with B bits and a sampling step S,
+writes the digitised sound and, when asked, the reconstructed sound and the pictures of the
+views and of the spectrum (PNG or SVG), then prints two lines:
+  the measured SNR and the theoretical SNR (followed by the reconstruction&apos;s SNR when asked),
+  the bit rate and the size of the digitised sound.
+A sound that is not a WAV file Sampix reads as it is (MP3, FLAC, Ogg, Opus, AIFF, 24-bit WAV...)
+is decoded into a temporary folder, removed afterwards: nothing is written beside the sound.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Affiche cette aide.</source>
+        <translation>Displays this help.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Bits gardés, de 1 à 8 (8 par défaut).</source>
+        <translation>Bits kept, from 1 to 8 (8 by default).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Pas d&apos;échantillonnage : une valeur sur S, de 1 à 8 (1 par défaut).</source>
+        <translation>Sampling step: one value in S, from 1 to 8 (1 by default).</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Loi de quantification : uniforme (par défaut), mu (loi µ) ou a (loi A) ; à 8 bits, les lois µ et A sont celles du téléphone (G.711).</source>
+        <translation>Quantisation law: uniforme (uniform, the default), mu (µ-law) or a (A-law); at 8 bits, the µ-law and A-law are the telephone&apos;s (G.711).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Ajoute avant la quantification un bruit triangulaire de ±1 pas de quantification (dither), le même à chaque fois.</source>
+        <translation>Adds before quantisation a triangular noise of ±1 quantisation step (dither), the same every time.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Pour un son plus long que ce que Sampix garde : début de l&apos;extrait, en secondes (0 par défaut).</source>
+        <translation>For a sound longer than what Sampix keeps: start of the excerpt, in seconds (0 by default).</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Le son numérisé, fichier WAV à écrire (obligatoire).</source>
+        <translation>The digitised sound, WAV file to write (required).</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Le son reconstruit (le son numérisé lissé par le filtre de reconstruction), fichier WAV à écrire.</source>
+        <translation>The reconstructed sound (the digitised sound smoothed by the reconstruction filter), WAV file to write.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Image des deux vues à l&apos;ouverture du son (.png ou .svg).</source>
+        <translation>Picture of the two views when the sound opens (.png or .svg).</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Image du spectre de tout le son et du son numérisé (.png ou .svg).</source>
+        <translation>Picture of the spectrum of the whole sound and of the digitised sound (.png or .svg).</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Le son à numériser : WAV, MP3, FLAC, Ogg Vorbis, Opus ou AIFF.</source>
+        <translation>The sound to digitise: WAV, MP3, FLAC, Ogg Vorbis, Opus or AIFF.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>option inconnue : %1 (voir sampix --help)</source>
+        <translation>unknown option: %1 (see sampix --help)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>ligne de commande incorrecte (%1)</source>
+        <translation>incorrect command line (%1)</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>--bits attend un nombre de 1 à 8, pas « %1 »</source>
+        <translation>--bits expects a number from 1 to 8, not “%1”</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>--pas attend un nombre de 1 à 8, pas « %1 »</source>
+        <translation>--pas expects a number from 1 to 8, not “%1”</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--quantification attend uniforme, mu ou a, pas « %1 »</source>
+        <translation>--quantification expects uniforme, mu or a, not “%1”</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>--debut attend un nombre de secondes positif, pas « %1 »</source>
+        <translation>--debut expects a positive number of seconds, not “%1”</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>--sortie manque : le fichier WAV à écrire</source>
+        <translation>--sortie is missing: the WAV file to write</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--reconstruction attend le nom du fichier WAV à écrire</source>
+        <translation>--reconstruction expects the name of the WAV file to write</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>il faut un et un seul son à numériser (voir sampix --help)</source>
+        <translation>one and only one sound to digitise is needed (see sampix --help)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>--%1 : le nom doit finir par .png ou .svg (%2)</source>
+        <translation>--%1: the name must end in .png or .svg (%2)</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1 servirait deux fois : le son et les fichiers écrits doivent être distincts</source>
+        <translation>%1 would be used twice: the sound and the files written must be distinct</translation>
+    </message>
+</context>
+<context>
     <name>TAboutBox</name>
     <message>
         <location filename="../src/app/AboutBox.cpp" line="+22"/>
@@ -138,6 +321,29 @@
         <location line="+64"/>
         <source>Fin : %1</source>
         <translation>End: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TFenetreAide</name>
+    <message>
+        <location filename="../src/app/FenetreAide.cpp" line="+29"/>
+        <source>Aide de Sampix</source>
+        <translation>Sampix Help</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Sommaire</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Précédent</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Suivant</source>
+        <translation>Forward</translation>
     </message>
 </context>
 <context>
@@ -762,7 +968,7 @@ is damaged (the file was cut): the converted sound stops at %2 s.</translation>
         <translation>%1 samples received: too few to be kept.</translation>
     </message>
     <message>
-        <location filename="../src/app/WaveFormOptions.cpp" line="+80"/>
+        <location filename="../src/app/WaveFormOptions.cpp" line="+81"/>
         <source>Impossible
 
 %1</source>

@@ -8,6 +8,7 @@
 #include <QWindow>
 
 #include "app/AboutBox.h"
+#include "app/Application.h"
 #include "app/FenetreAide.h"
 #include "app/FenetreSpectre.h"
 #include "app/FichierOptions.h"
@@ -63,7 +64,7 @@ void TWaveForm::OptionsBtnClick() {
 
 void TWaveForm::AideBtnClick() {
     if (!FenetreAide) {
-        FenetreAide = new TFenetreAide(this);
+        FenetreAide = new TFenetreAide(InterfaceEnFrancais(QLocale::system()), this);
         FenetreAide->setObjectName(QStringLiteral("FenetreAide"));
     }
     FenetreAide->AfficheSommaire();
