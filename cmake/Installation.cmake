@@ -40,8 +40,9 @@ find_program(GZIP gzip REQUIRED)
 execute_process(COMMAND date -u -d ${SAMPIX_DATE_ISO} "+%a, %d %b %Y 12:00:00 +0000"
                 OUTPUT_VARIABLE SAMPIX_DATE_CHANGELOG OUTPUT_STRIP_TRAILING_WHITESPACE)
 set(comprimes)
-foreach(source docs/man/sampix.1 docs/man/velta-sim.1 data/paquet/changelog)
-  get_filename_component(nom ${source} NAME)
+# The English manual page keeps its folder (en/), beside the French one of the same name.
+foreach(source docs/man/sampix.1 docs/man/en/sampix.1 docs/man/velta-sim.1 data/paquet/changelog)
+  string(REGEX REPLACE "^(docs/man|data/paquet)/" "" nom ${source})
   configure_file(${source} ${PROJECT_BINARY_DIR}/installation/${nom} @ONLY)
   add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/installation/${nom}.gz
                      COMMAND ${GZIP} -9nf -k ${PROJECT_BINARY_DIR}/installation/${nom}
@@ -51,5 +52,6 @@ endforeach()
 add_custom_target(documents_installes ALL DEPENDS ${comprimes})
 install(FILES ${PROJECT_BINARY_DIR}/installation/sampix.1.gz ${PROJECT_BINARY_DIR}/installation/velta-sim.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${PROJECT_BINARY_DIR}/installation/en/sampix.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/en/man1)
 install(FILES ${PROJECT_BINARY_DIR}/installation/changelog.gz data/paquet/copyright
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/sampix)

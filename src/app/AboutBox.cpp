@@ -19,7 +19,7 @@ QString AdresseMiseAJour() {
 }
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("A propos"));
+    setWindowTitle(tr("A propos"));
     setAttribute(Qt::WA_WindowPropagation);
 
     auto* panneau = new QFrame(this);
@@ -27,24 +27,25 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     ProgramIcon = new QLabel(panneau);
     ProgramIcon->setPixmap(IconeSampix().pixmap(48, 48));
     ProgramIcon->setAlignment(Qt::AlignCenter);
-    ProductName = new QLabel(
-        QStringLiteral("Sampix : effet de l'échantillonnage et de la numérisation sur un son"), panneau);
+    ProductName =
+        new QLabel(tr("Sampix : effet de l'échantillonnage et de la numérisation sur un son"), panneau);
     ProductName->setAlignment(Qt::AlignCenter);
     ProductName->setWordWrap(true);
     QFont grasse = ProductName->font();
     grasse.setBold(true);
     ProductName->setFont(grasse);
-    Version = new QLabel(QStringLiteral("Version " SAMPIX_VERSION " du " SAMPIX_DATE_VERSION), panneau);
+    Version = new QLabel(
+        tr("Version %1 du %2").arg(QStringLiteral(SAMPIX_VERSION), QStringLiteral(SAMPIX_DATE_VERSION)),
+        panneau);
     Version->setAlignment(Qt::AlignCenter);
-    Comments =
-        new QLabel(QStringLiteral("Utilise <a href=\"https://www.qt.io\">Qt</a>, "
-                                  "<a href=\"https://www.portaudio.com\">PortAudio</a>, "
-                                  "<a href=\"https://libsndfile.github.io/libsndfile/\">libsndfile</a>,<br>"
-                                  "<a href=\"https://www.mpg123.de\">libmpg123</a> et "
-                                  "<a href=\"https://www.fftw.org\">FFTW</a><br>"
-                                  "Logiciel libre : <a href=\"https://www.gnu.org/licenses/gpl-3.0.html\">"
-                                  "licence GNU GPL 3 ou ultérieure</a>"),
-                   panneau);
+    Comments = new QLabel(tr("Utilise <a href=\"https://www.qt.io\">Qt</a>, "
+                             "<a href=\"https://www.portaudio.com\">PortAudio</a>, "
+                             "<a href=\"https://libsndfile.github.io/libsndfile/\">libsndfile</a>,<br>"
+                             "<a href=\"https://www.mpg123.de\">libmpg123</a> et "
+                             "<a href=\"https://www.fftw.org\">FFTW</a><br>"
+                             "Logiciel libre : <a href=\"https://www.gnu.org/licenses/gpl-3.0.html\">"
+                             "licence GNU GPL 3 ou ultérieure</a>"),
+                          panneau);
     Comments->setAlignment(Qt::AlignCenter);
     Comments->setOpenExternalLinks(true);
     auto* colonne = new QVBoxLayout(panneau);
@@ -55,9 +56,9 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     colonne->addWidget(Version);
     colonne->addWidget(Comments);
 
-    VersionBtn = new QPushButton(style()->standardIcon(QStyle::SP_MessageBoxQuestion),
-                                 QStringLiteral("Version à jour"), this);
-    OKBtn = new QPushButton(QStringLiteral("&OK"), this);
+    VersionBtn =
+        new QPushButton(style()->standardIcon(QStyle::SP_MessageBoxQuestion), tr("Version à jour"), this);
+    OKBtn = new QPushButton(tr("&OK"), this);
     OKBtn->setDefault(true);
     auto* boutons = new QHBoxLayout;
     boutons->addWidget(VersionBtn);
@@ -77,5 +78,5 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
 
 void TAboutBox::VersionBtnClick() {
     if (!QDesktopServices::openUrl(QUrl(AdresseMiseAJour())))
-        AfficheMessage(QStringLiteral("Impossible d'accéder à ") + AdresseMiseAJour());
+        AfficheMessage(tr("Impossible d'accéder à %1").arg(AdresseMiseAJour()));
 }

@@ -2,6 +2,7 @@
 // to its update page.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QString>
 
@@ -12,6 +13,8 @@ class QPushButton;
 QString AdresseMiseAJour();
 
 class TAboutBox : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(TAboutBox)
+
 public:
     explicit TAboutBox(QWidget* parent = nullptr);
 

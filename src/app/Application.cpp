@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "platform/Dossiers.h"
 #include "platform/Messages.h"
 
 void ChargeTraductionQt() {
@@ -17,8 +18,32 @@ void ChargeTraductionQt() {
         delete traduction;
 }
 
+bool InterfaceEnFrancais(const QLocale& systeme, TlangueInterface choix) {
+    if (choix != TlangueInterface::systeme) return choix == TlangueInterface::francais;
+    const QStringList langues = systeme.uiLanguages();
+    return QLocale(langues.isEmpty() ? systeme.name() : langues.first()).language() == QLocale::French;
+}
+
+Tlangue LangueInterface() {
+    return TApplication::translate("TApplication", "fr", "code of the interface's language") == u"en"
+               ? Tlangue::anglais
+               : Tlangue::francais;
+}
+
+std::unique_ptr<QTranslator> TraductionAnglaise() {
+    auto traduction = std::make_unique<QTranslator>();
+    if (!traduction->load(QStringLiteral(":/traductions/sampix_en.qm"))) return nullptr;
+    return traduction;
+}
+
+// In English, Qt's own texts are its source texts: no translation of Qt's is needed.
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
-    ChargeTraductionQt();
+    if (InterfaceEnFrancais(QLocale::system(), LangueReglee(FichierReglages()))) {
+        ChargeTraductionQt();
+    } else if (auto traduction = TraductionAnglaise()) {
+        traduction->setParent(this);
+        installTranslator(traduction.release());
+    }
 }
 
 bool TApplication::notify(QObject* destinataire, QEvent* evenement) {
@@ -27,7 +52,7 @@ bool TApplication::notify(QObject* destinataire, QEvent* evenement) {
     } catch (const std::exception& e) {
         AfficheMessage(QString::fromStdString(e.what()));
     } catch (...) {
-        AfficheMessage(QStringLiteral("Erreur inattendue"));
+        AfficheMessage(tr("Erreur inattendue"));
     }
     return false;
 }

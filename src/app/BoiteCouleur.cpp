@@ -16,11 +16,26 @@ struct TcouleurNommee {
 
 // $BBGGRR, as everywhere in the program.
 constexpr TcouleurNommee kCouleurs[] = {
-    {"Noir", 0x000000},         {"Bordeaux", 0x000080},  {"Vert", 0x008000},        {"Olive", 0x008080},
-    {"Bleu marine", 0x800000},  {"Violet", 0x800080},    {"Sarcelle", 0x808000},    {"Gris", 0x808080},
-    {"Argent", 0xC0C0C0},       {"Rouge", 0x0000FF},     {"Citron vert", 0x00FF00}, {"Jaune", 0x00FFFF},
-    {"Bleu", 0xFF0000},         {"Fuchsia", 0xFF00FF},   {"Cyan", 0xFFFF00},        {"Blanc", 0xFFFFFF},
-    {"Vert monnaie", 0xC0DCC0}, {"Bleu ciel", 0xF0CAA6}, {"Crème", 0xF0FBFF},       {"Gris moyen", 0xA4A0A0},
+    {QT_TRANSLATE_NOOP("TboiteCouleur", "Noir"), 0x000000},
+    {QT_TRANSLATE_NOOP("TboiteCouleur", "Bordeaux"), 0x000080},
+    {QT_TRANSLATE_NOOP("TboiteCouleur", "Vert"), 0x008000},
+    {QT_TRANSLATE_NOOP("TboiteCouleur", "Olive"), 0x008080},
+    {QT_TRANSLATE_NOOP("TboiteCouleur", "Bleu marine"), 0x800000},
+    {QT_TRANSLATE_NOOP("TboiteCouleur", "Violet"), 0x800080},
+    {QT_TRANSLATE_NOOP("TboiteCouleur", "Sarcelle"), 0x808000},
+    {QT_TRANSLATE_NOOP("TboiteCouleur", "Gris"), 0x808080},
+    {QT_TRANSLATE_NOOP("TboiteCouleur", "Argent"), 0xC0C0C0},
+    {QT_TRANSLATE_NOOP("TboiteCouleur", "Rouge"), 0x0000FF},
+    {QT_TRANSLATE_NOOP("TboiteCouleur", "Citron vert"), 0x00FF00},
+    {QT_TRANSLATE_NOOP("TboiteCouleur", "Jaune"), 0x00FFFF},
+    {QT_TRANSLATE_NOOP("TboiteCouleur", "Bleu"), 0xFF0000},
+    {QT_TRANSLATE_NOOP("TboiteCouleur", "Fuchsia"), 0xFF00FF},
+    {QT_TRANSLATE_NOOP("TboiteCouleur", "Cyan"), 0xFFFF00},
+    {QT_TRANSLATE_NOOP("TboiteCouleur", "Blanc"), 0xFFFFFF},
+    {QT_TRANSLATE_NOOP("TboiteCouleur", "Vert monnaie"), 0xC0DCC0},
+    {QT_TRANSLATE_NOOP("TboiteCouleur", "Bleu ciel"), 0xF0CAA6},
+    {QT_TRANSLATE_NOOP("TboiteCouleur", "Crème"), 0xF0FBFF},
+    {QT_TRANSLATE_NOOP("TboiteCouleur", "Gris moyen"), 0xA4A0A0},
 };
 
 QIcon Pastille(TCouleur couleur) {
@@ -43,8 +58,8 @@ TCouleur DeQColor(const QColor& couleur) {
 
 TboiteCouleur::TboiteCouleur(QWidget* parent) : QComboBox(parent) {
     setIconSize(QSize(16, 12));
-    addItem(Pastille(0), QStringLiteral("Personnaliser..."), TCouleur{0});
-    for (const auto& c : kCouleurs) addItem(Pastille(c.couleur), QString::fromUtf8(c.nom), c.couleur);
+    addItem(Pastille(0), tr("Personnaliser..."), TCouleur{0});
+    for (const auto& c : kCouleurs) addItem(Pastille(c.couleur), tr(c.nom), c.couleur);
     setMaxVisibleItems(count());
     connect(this, &QComboBox::activated, this, &TboiteCouleur::Active);
 }

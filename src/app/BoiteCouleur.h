@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QComboBox>
+#include <QCoreApplication>
 
 #include "graph/Couleurs.h"
 
@@ -12,6 +13,8 @@ QColor EnQColor(TCouleur couleur);
 TCouleur DeQColor(const QColor& couleur);
 
 class TboiteCouleur : public QComboBox {
+    Q_DECLARE_TR_FUNCTIONS(TboiteCouleur)
+
 public:
     explicit TboiteCouleur(QWidget* parent = nullptr);
 

@@ -14,6 +14,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "app/Application.h"
 #include "platform/DialoguesModaux.h"
 #include "sound/TempsExtrait.h"
 
@@ -28,7 +29,7 @@ const QColor kCouleurCadre(160, 160, 160);
 constexpr int kBandeMinimale = 3;  // pixels, so that a band over a very long sound stays visible
 
 QString Temps(std::int64_t trames, std::uint32_t frequence) {
-    return QString::fromStdString(TexteTemps(trames, frequence));
+    return QString::fromStdString(TexteTemps(trames, frequence, LangueInterface()));
 }
 
 std::optional<std::int64_t> DialogueExtrait(const TdemandeExtrait& demande) {
@@ -159,13 +160,13 @@ void TvueExtrait::mouseReleaseEvent(QMouseEvent* evenement) {
 
 TDialogueExtrait::TDialogueExtrait(const TdemandeExtrait& demande)
     : QDialog(demande.parent), tramesRecord_(demande.tramesRecord), frequence_(demande.frequence) {
-    setWindowTitle(QStringLiteral("Choisir l'extrait"));
+    setWindowTitle(tr("Choisir l'extrait"));
     // The main window's font carries over to this window.
     setAttribute(Qt::WA_WindowPropagation);
 
     LabelExplication =
-        new QLabel(QStringLiteral("« %1 » dure %2 : seul un extrait de %3 peut être chargé. "
-                                  "Faites glisser la bande ou tapez le début de l'extrait.")
+        new QLabel(tr("« %1 » dure %2 : seul un extrait de %3 peut être chargé. "
+                      "Faites glisser la bande ou tapez le début de l'extrait.")
                        .arg(QFileInfo(demande.nomFichier).fileName(), Temps(demande.tramesTotal, frequence_),
                             Temps(tramesRecord_, frequence_)),
                    this);
@@ -175,17 +176,16 @@ TDialogueExtrait::TDialogueExtrait(const TdemandeExtrait& demande)
 
     EditDebut = new QLineEdit(Temps(0, frequence_), this);
     EditDebut->setFixedWidth(EditDebut->fontMetrics().horizontalAdvance(QStringLiteral("0000:00,00")) + 12);
-    EditDebut->setToolTip(QStringLiteral("Minutes, secondes et dixièmes : mm:ss,d"));
-    LabelDebut = new QLabel(QStringLiteral("&Début :"), this);
+    EditDebut->setToolTip(tr("Minutes, secondes et dixièmes : mm:ss,d"));
+    LabelDebut = new QLabel(tr("&Début :"), this);
     LabelDebut->setBuddy(EditDebut);
     LabelFin = new QLabel(this);
-    LabelDuree =
-        new QLabel(QStringLiteral("Durée totale : %1").arg(Temps(demande.tramesTotal, frequence_)), this);
+    LabelDuree = new QLabel(tr("Durée totale : %1").arg(Temps(demande.tramesTotal, frequence_)), this);
 
-    BoutonOK = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+    BoutonOK = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), tr("OK"), this);
     BoutonOK->setDefault(true);
-    BoutonAnnuler = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton),
-                                    QStringLiteral("Annuler"), this);
+    BoutonAnnuler =
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), tr("Annuler"), this);
 
     auto* ligne = new QHBoxLayout;
     ligne->addWidget(LabelDebut);
@@ -249,5 +249,5 @@ void TDialogueExtrait::MarqueTexte(bool valide) {
 }
 
 void TDialogueExtrait::AfficheFin() {
-    LabelFin->setText(QStringLiteral("Fin : %1").arg(Temps(Debut() + tramesRecord_, frequence_)));
+    LabelFin->setText(tr("Fin : %1").arg(Temps(Debut() + tramesRecord_, frequence_)));
 }

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QString>
 
@@ -74,6 +75,8 @@ private:
 };
 
 class TDialogueExtrait : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(TDialogueExtrait)
+
 public:
     explicit TDialogueExtrait(const TdemandeExtrait& demande);
 

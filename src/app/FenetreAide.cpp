@@ -12,8 +12,6 @@
 
 namespace {
 
-const QUrl kSommaire(QStringLiteral("qrc:/aide/index.html"));
-
 QToolButton* Bouton(QWidget* parent, QHBoxLayout* ligne, const QString& texte, QStyle::StandardPixmap icone) {
     QToolButton* b = NouveauBouton(parent, texte, icone);
     b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -23,16 +21,19 @@ QToolButton* Bouton(QWidget* parent, QHBoxLayout* ligne, const QString& texte, Q
 
 }  // namespace
 
-TFenetreAide::TFenetreAide(QWidget* parent) : QWidget(parent, Qt::Window) {
+TFenetreAide::TFenetreAide(bool francais, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      sommaire(francais ? QStringLiteral("qrc:/aide/index.html")
+                        : QStringLiteral("qrc:/aide/en/index.html")) {
     InitialiseRessources();
-    setWindowTitle(QStringLiteral("Aide de Sampix"));
+    setWindowTitle(tr("Aide de Sampix"));
     setWindowIcon(IconeSampix());
     setAttribute(Qt::WA_WindowPropagation);
 
     auto* barre = new QHBoxLayout;
-    SommaireBtn = Bouton(this, barre, QStringLiteral("Sommaire"), QStyle::SP_DirHomeIcon);
-    PrecedentBtn = Bouton(this, barre, QStringLiteral("Précédent"), QStyle::SP_ArrowBack);
-    SuivantBtn = Bouton(this, barre, QStringLiteral("Suivant"), QStyle::SP_ArrowForward);
+    SommaireBtn = Bouton(this, barre, tr("Sommaire"), QStyle::SP_DirHomeIcon);
+    PrecedentBtn = Bouton(this, barre, tr("Précédent"), QStyle::SP_ArrowBack);
+    SuivantBtn = Bouton(this, barre, tr("Suivant"), QStyle::SP_ArrowForward);
     barre->addStretch();
 
     Texte = new QTextBrowser(this);
@@ -56,7 +57,7 @@ TFenetreAide::TFenetreAide(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 void TFenetreAide::AfficheSommaire() {
-    if (Texte->source() != kSommaire) Texte->setSource(kSommaire);
+    if (Texte->source() != sommaire) Texte->setSource(sommaire);
     show();
     raise();
     activateWindow();

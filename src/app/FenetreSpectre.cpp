@@ -27,13 +27,13 @@ void TgrapheSpectre::paintEvent(QPaintEvent*) {
 
 TFenetreSpectre::TFenetreSpectre(const TcouleursVues& couleurs, QWidget* parent)
     : QWidget(parent, Qt::Window) {
-    setWindowTitle(QStringLiteral("Spectre"));
+    setWindowTitle(tr("Spectre"));
     setWindowIcon(IconeSampix());
     setAttribute(Qt::WA_WindowPropagation);
 
     Graphe = new TgrapheSpectre(couleurs, this);
-    LogCB = new QCheckBox(QStringLiteral("Échelle des fréquences logarithmique"), this);
-    ExporterBtn = new QPushButton(QStringLiteral("Exporter l'image…"), this);
+    LogCB = new QCheckBox(tr("Échelle des fréquences logarithmique"), this);
+    ExporterBtn = new QPushButton(tr("Exporter l'image…"), this);
     auto* bas = new QHBoxLayout;
     bas->addWidget(LogCB);
     bas->addStretch();
@@ -93,16 +93,15 @@ void TFenetreSpectre::Calcule() {
 }
 
 void TFenetreSpectre::ExporterBtnClick() {
-    const QString nom = ChoisitFichier({this, QStringLiteral("Images PNG (*.png);;Images SVG (*.svg)"),
-                                        QStringLiteral("png"), true, QString()});
+    const QString nom = ChoisitFichier(
+        {this, tr("Images PNG (*.png);;Images SVG (*.svg)"), QStringLiteral("png"), true, QString()});
     if (nom.isEmpty()) return;
     TvueSpectre vue = Graphe->vue;
     vue.couleurAnalogique = Graphe->couleurs.courbe;
     vue.couleurNumerique = Graphe->couleurs.bis;
     const QRect zone(QPoint(0, 0), Graphe->size());
-    if (const auto ecrit = EnregistreImage(nom, zone.size(), QStringLiteral("Sampix : spectre"),
+    if (const auto ecrit = EnregistreImage(nom, zone.size(), tr("Sampix : spectre"),
                                            [&](QPainter& p) { DessineSpectre(p, zone, vue); });
         !ecrit)
-        AfficheMessage(
-            QStringLiteral("Impossible d'exporter l'image\n%1").arg(QString::fromStdString(ecrit.Message())));
+        AfficheMessage(tr("Impossible d'exporter l'image\n%1").arg(QString::fromStdString(ecrit.Message())));
 }

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include <QCoreApplication>
 #include <QWidget>
 
 #include "graph/DessinSpectre.h"
@@ -28,6 +29,8 @@ protected:
 };
 
 class TFenetreSpectre : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(TFenetreSpectre)
+
 public:
     // The colours are borrowed from the main window, which outlives this one.
     TFenetreSpectre(const TcouleursVues& couleurs, QWidget* parent = nullptr);

@@ -19,6 +19,7 @@ const QString kCleY = QStringLiteral("Fenetre/Y");
 const QString kCleLargeur = QStringLiteral("Fenetre/Largeur");
 const QString kCleHauteur = QStringLiteral("Fenetre/Hauteur");
 const QString kCleApercu = QStringLiteral("Fenetre/Apercu");
+const QString kCleLangue = QStringLiteral("Interface/Langue");
 
 std::optional<std::int32_t> LitEntier(const QSettings& ini, const QString& cle) {
     return EntierIni(ini.value(cle).toString());
@@ -60,6 +61,12 @@ std::optional<std::int32_t> EntierIni(const QString& texte) {
 bool FichierOptionsUtilisable(const QString& nomFichier) {
     const QFileInfo info(nomFichier);
     return !info.exists() || (info.isFile() && info.size() <= (1 << 20));
+}
+
+TlangueInterface LangueReglee(const QString& nomFichier) {
+    if (!QFileInfo::exists(nomFichier) || !FichierOptionsUtilisable(nomFichier))
+        return TlangueInterface::systeme;
+    return TfichierOptions(nomFichier).LitLangue();
 }
 
 TfichierOptions::TfichierOptions(const QString& nomFichier)
@@ -105,11 +112,28 @@ void TfichierOptions::EcritEchelleSpectre(bool logarithmique) const {
 }
 
 void TfichierOptions::LitDossierFichiers(QString& dossier) const {
-    if (const QString valeur = ini_->value(kCleDossierFichiers).toString(); !valeur.isEmpty()) dossier = valeur;
+    if (const QString valeur = ini_->value(kCleDossierFichiers).toString(); !valeur.isEmpty())
+        dossier = valeur;
 }
 
 void TfichierOptions::EcritDossierFichiers(const QString& dossier) const {
     Pose(*ini_, kCleDossierFichiers, dossier);
+}
+
+TlangueInterface TfichierOptions::LitLangue() const {
+    const QString valeur = ini_->value(kCleLangue).toString();
+    if (valeur == u"fr") return TlangueInterface::francais;
+    if (valeur == u"en") return TlangueInterface::anglais;
+    return TlangueInterface::systeme;
+}
+
+// The system's language, the default, adds no key to a file that has none.
+void TfichierOptions::EcritLangue(TlangueInterface langue) const {
+    if (langue == TlangueInterface::systeme && !ini_->contains(kCleLangue)) return;
+    const char* valeur = langue == TlangueInterface::francais  ? "fr"
+                         : langue == TlangueInterface::anglais ? "en"
+                                                               : "systeme";
+    Pose(*ini_, kCleLangue, QString::fromLatin1(valeur));
 }
 
 std::optional<QRect> TfichierOptions::LitFenetre() const {

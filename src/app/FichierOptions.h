@@ -16,6 +16,9 @@
 
 class QSettings;
 
+// The interface's language as the options dialog forces it: by default the system's.
+enum class TlangueInterface { systeme, francais, anglais };
+
 // An INI integer: signed decimal, or hexadecimal after "$" or "0x" (up to 32 bits, kept as
 // a bit pattern). Nothing for an empty, non-numeric or out-of-range text.
 std::optional<std::int32_t> EntierIni(const QString& texte);
@@ -24,6 +27,9 @@ std::optional<std::int32_t> EntierIni(const QString& texte);
 // of at most 1 MiB. A folder, a device or a large file in its place is none of ours and is
 // left alone: the colours keep their defaults.
 bool FichierOptionsUtilisable(const QString& nomFichier);
+
+// The language kept in a settings file; the system's when the file is absent or not usable.
+TlangueInterface LangueReglee(const QString& nomFichier);
 
 class TfichierOptions {
 public:
@@ -55,6 +61,10 @@ public:
     // The main window's place and size (keys "X", "Y", "Largeur", "Hauteur" of section
     // "Fenetre") and the overview strip's height (key "Apercu"): nothing when a key is missing
     // or unreadable, or a size is not positive.
+    // The interface's language: key "Langue" of section "Interface", "systeme", "fr" or "en".
+    // A missing or unknown value reads as the system's, which is written only over another.
+    TlangueInterface LitLangue() const;
+    void EcritLangue(TlangueInterface langue) const;
     std::optional<QRect> LitFenetre() const;
     std::optional<int> LitHauteurApercu() const;
     void EcritFenetre(const QRect& fenetre) const;

@@ -6,12 +6,14 @@
 #include <cstring>
 #include <memory>
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "app/Application.h"
 #include "app/FichierOptions.h"
 #include "app/NomSysteme.h"
 #include "app/OptionsLigneCommande.h"
@@ -47,7 +49,7 @@ void Ecrit(std::FILE* flux, const QString& texte) {
 }
 
 int Erreur(int code, const QString& texte) {
-    Ecrit(stderr, QStringLiteral("sampix : ") + texte);
+    Ecrit(stderr, QCoreApplication::translate("LigneCommande", "sampix : %1").arg(texte));
     return code;
 }
 
@@ -75,9 +77,11 @@ Tresultat<> ChargeSon(const QString& entree, double debutSecondes, Tenregistreme
     std::string wav = nom;
     if (choix.route != TrouteFichier::rWav) {
         if (choix.route == TrouteFichier::rMp3 && !DecodeurMp3Disponible())
-            return Echec("décodeur MP3 non trouvé (libmpg123)");
+            return Echec(QCoreApplication::translate("LigneCommande", "décodeur MP3 non trouvé (libmpg123)")
+                             .toStdString());
         if (!dossier.isValid())
-            return Echec(QStringLiteral("pas de dossier temporaire où décoder le son (%1)")
+            return Echec(QCoreApplication::translate("LigneCommande",
+                                                     "pas de dossier temporaire où décoder le son (%1)")
                              .arg(dossier.errorString())
                              .toStdString());
         const std::string decode = NomSysteme(dossier.filePath(QStringLiteral("son.wav")));
@@ -91,15 +95,18 @@ Tresultat<> ChargeSon(const QString& entree, double debutSecondes, Tenregistreme
     const TdescriptionWav& d = decrit.Valeur();
     const auto debut = std::llround(debutSecondes * d.FreqEch);
     if (debut > 0 && debut >= d.tramesPresentes)
-        return Echec(QStringLiteral("--debut %1 s est après la fin du son (%2 s)")
-                         .arg(debutSecondes)
-                         .arg(static_cast<double>(d.tramesPresentes) / d.FreqEch, 0, 'f', 1)
-                         .toStdString());
+        return Echec(
+            QCoreApplication::translate("LigneCommande", "--debut %1 s est après la fin du son (%2 s)")
+                .arg(debutSecondes)
+                .arg(static_cast<double>(d.tramesPresentes) / d.FreqEch, 0, 'f', 1)
+                .toStdString());
     const auto lu = LitFichierWav(wav, son, debut);
     if (!lu) return Echec(lu.Message());
     if (lu.Valeur())
-        Ecrit(stderr, QStringLiteral("sampix : attention, %1 dépasse la capacité : seules %2 trames à partir "
-                                     "de la trame %3 sont prises")
+        Ecrit(stderr, QCoreApplication::translate(
+                          "LigneCommande",
+                          "sampix : attention, %1 dépasse la capacité : seules %2 trames à partir "
+                          "de la trame %3 sont prises")
                           .arg(entree)
                           .arg(son.NbrePoints)
                           .arg(debut));
@@ -109,7 +116,7 @@ Tresultat<> ChargeSon(const QString& entree, double debutSecondes, Tenregistreme
 // Writes a digitised or reconstructed sound in the record's layout and rate, as a whole new file.
 Tresultat<> EcritSon(const QString& nom, const TvecteurSon& vecteur, const TenregistrementSon& son) {
     if (const auto ecrit = EcritWavNeuf(NomSysteme(nom), vecteur, son.NbrePoints, son.FreqEch); !ecrit)
-        return Echec(QStringLiteral("impossible d'écrire %1 : %2")
+        return Echec(QCoreApplication::translate("LigneCommande", "impossible d'écrire %1 : %2")
                          .arg(nom, QString::fromStdString(ecrit.Message()))
                          .toStdString());
     return {};
@@ -127,6 +134,9 @@ int ExecuteLigneDeCommande(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("sampix"));
+    // The same language as the window's, by the same rule.
+    const auto traduction = InterfaceEnFrancais(QLocale::system()) ? nullptr : TraductionAnglaise();
+    if (traduction) QCoreApplication::installTranslator(traduction.get());
 
     const TligneLue lue = LitLigneDeCommande(QGuiApplication::arguments());
     if (!lue.refus.isEmpty()) return Erreur(kEchecCommande, lue.refus);
@@ -138,8 +148,9 @@ int ExecuteLigneDeCommande(int argc, char** argv) {
 
     TenregistrementSon son;
     if (const auto charge = ChargeSon(d.son, d.debutSecondes, son); !charge)
-        return Erreur(kEchecFichier, QStringLiteral("impossible d'ouvrir %1 : %2")
-                                         .arg(d.son, QString::fromStdString(charge.Message())));
+        return Erreur(kEchecFichier,
+                      QCoreApplication::translate("LigneCommande", "impossible d'ouvrir %1 : %2")
+                          .arg(d.son, QString::fromStdString(charge.Message())));
     TnumeriseurSon().Numerise(*son.vecteurSon, *son.vecteurSonSousEch, son.NbrePoints,
                               QuantumNumerisation(son.NBits, d.bits), d.pas, d.options);
     if (const auto ecrit = EcritSon(d.sortie, *son.vecteurSonSousEch, son); !ecrit)

@@ -1,6 +1,7 @@
 #include "app/OptionsDlg.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -17,7 +18,7 @@ constexpr int kLargeurBoite = 140;
 
 TOptionsDlg::TOptionsDlg(TcouleursVues& couleursVues, QWidget* parent)
     : QDialog(parent), couleurs(couleursVues) {
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
     // The main window's font (Carlito, 13 pixels) carries over to this window.
     setAttribute(Qt::WA_WindowPropagation);
 
@@ -30,18 +31,26 @@ TOptionsDlg::TOptionsDlg(TcouleursVues& couleursVues, QWidget* parent)
         grille->addWidget(label, rang, 0);
         grille->addWidget(boite, rang, 1);
     };
-    ligne(0, QStringLiteral("Analogique"), Label1, CourbeCB);
-    ligne(1, QStringLiteral("Numérique"), Label2, CourbeBisCB);
-    ligne(2, QStringLiteral("Niveau"), Label3, NiveauCB);
-    ligne(3, QStringLiteral("Erreur"), Label4, ErreurCB);
-    ligne(4, QStringLiteral("Reconstruction"), Label5, ReconstructionCB);
-    AvecErreurCB = new QCheckBox(QStringLiteral("Courbe d'erreur sur la vue détaillée"), this);
+    ligne(0, tr("Analogique"), Label1, CourbeCB);
+    ligne(1, tr("Numérique"), Label2, CourbeBisCB);
+    ligne(2, tr("Niveau"), Label3, NiveauCB);
+    ligne(3, tr("Erreur"), Label4, ErreurCB);
+    ligne(4, tr("Reconstruction"), Label5, ReconstructionCB);
+    AvecErreurCB = new QCheckBox(tr("Courbe d'erreur sur la vue détaillée"), this);
     grille->addWidget(AvecErreurCB, 5, 0, 1, 2);
+    LabelLangue = new QLabel(tr("Langue :"), this);
+    LangueCB = new QComboBox(this);
+    LangueCB->addItems({tr("Selon le système"), tr("Français"), tr("English")});
+    LangueCB->setFixedWidth(kLargeurBoite);
+    LabelLangue->setBuddy(LangueCB);
+    grille->addWidget(LabelLangue, 6, 0);
+    grille->addWidget(LangueCB, 6, 1);
+    LabelRedemarrage = new QLabel(tr("La langue change au prochain démarrage."), this);
+    grille->addWidget(LabelRedemarrage, 7, 0, 1, 2);
 
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), tr("OK"), this);
     BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("Annuler"),
-                              this);
+    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), tr("Annuler"), this);
     auto* boutons = new QVBoxLayout;
     boutons->addWidget(BitBtn1);
     boutons->addWidget(BitBtn2);
@@ -51,7 +60,7 @@ TOptionsDlg::TOptionsDlg(TcouleursVues& couleursVues, QWidget* parent)
     principal->addLayout(grille);
     principal->addStretch();
     principal->addLayout(boutons);
-    setFixedSize(345, 226);
+    setFixedSize(345, 290);
 
     connect(BitBtn1, &QPushButton::clicked, this, &TOptionsDlg::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
@@ -77,4 +86,12 @@ void TOptionsDlg::BitBtn1Click() {
     couleurs.erreur = ErreurCB->Selected();
     couleurs.reconstruction = ReconstructionCB->Selected();
     accept();
+}
+
+TlangueInterface TOptionsDlg::Langue() const {
+    return static_cast<TlangueInterface>(LangueCB->currentIndex());
+}
+
+void TOptionsDlg::FixeLangue(TlangueInterface langue) {
+    LangueCB->setCurrentIndex(static_cast<int>(langue));
 }

@@ -11,11 +11,13 @@
 #include <utility>
 #include <vector>
 
+#include <QCoreApplication>
 #include <QRect>
 #include <QString>
 #include <QWidget>
 
 #include "acquisition/InterfaceVelta.h"
+#include "app/FichierOptions.h"
 #include "app/Seance.h"
 #include "graph/CurseurTemps.h"
 #include "graph/LecturesRepere.h"
@@ -48,8 +50,10 @@ class TFenetreAide;
 class TFenetreSpectre;
 class TPaintBox;
 
-inline const QString kTitreFenetre = QStringLiteral("Tracson janvier 2014 version Dedariv et carte son");
-inline const QString kTitreApplication = QStringLiteral("Tracson pour VX2 VQ");
+inline const QString kTitreFenetre =
+    QString::fromUtf8(QT_TRANSLATE_NOOP("TWaveForm", "Tracson janvier 2014 version Dedariv et carte son"));
+inline const QString kTitreApplication =
+    QString::fromUtf8(QT_TRANSLATE_NOOP("TWaveForm", "Tracson pour VX2 VQ"));
 
 // The strip's bands in its columns (the play selection, the detail view's window) and the
 // edge being dragged.
@@ -74,6 +78,8 @@ struct TdossiersFenetre {
 };
 
 class TWaveForm : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(TWaveForm)
+
 public:
     explicit TWaveForm(QWidget* parent = nullptr);
     ~TWaveForm() override;
@@ -380,6 +386,8 @@ private:
     TfiltreAntiRepliement filtre;
     TFenetreSpectre* FenetreSpectre = nullptr;
     bool spectreLogarithmique = false;
+    // The language the options dialog forces, kept for the next start.
+    TlangueInterface langueInterface = TlangueInterface::systeme;
     // The digitiser under the converter's options, and the reconstruction computed so far;
     // the filtered sound, good for the sound and the step it was computed for.
     TnumeriseurSon numeriseur;

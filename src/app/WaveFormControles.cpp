@@ -89,7 +89,7 @@ void TWaveForm::CreeControles() {
     QFont police = PoliceDisponible(QStringLiteral("Carlito"), QFontDatabase::GeneralFont);
     police.setPixelSize(13);
     setFont(police);
-    setWindowTitle(kTitreFenetre);
+    setWindowTitle(tr(kTitreFenetre.toUtf8().constData()));
 
     auto* principal = new QVBoxLayout(this);
     principal->setContentsMargins(0, 0, 0, 0);
@@ -97,38 +97,40 @@ void TWaveForm::CreeControles() {
 
     ToolBar1 = new QToolBar(this);
     ToolBar1->setIconSize(QSize(20, 20));
-    OpenFileBtn = BoutonBarre(ToolBar1, "Ouvrir", QStyle::SP_DialogOpenButton, "Ouvrir");
+    OpenFileBtn = BoutonBarre(ToolBar1, tr("Ouvrir"), QStyle::SP_DialogOpenButton, tr("Ouvrir"));
     // Shown only while a conversion runs; a widget in a tool bar hides through its action.
-    AnnuleBtn =
-        BoutonBarre(ToolBar1, "Annuler", QStyle::SP_DialogCancelButton, "Annuler la conversion (Échap)");
+    AnnuleBtn = BoutonBarre(ToolBar1, tr("Annuler"), QStyle::SP_DialogCancelButton,
+                            tr("Annuler la conversion (Échap)"));
     actionAnnule = ToolBar1->actions().constLast();
-    VeltaBtn =
-        BoutonBarre(ToolBar1, "Velta", QStyle::SP_DriveNetIcon, "test de la présence d'Velta VX2 ou VXQ");
-    VolumeBtn = BoutonBarre(ToolBar1, "Volume", QStyle::SP_MediaVolume);
-    RecordBtn = BoutonBarre(ToolBar1, "Enregistrer");
+    VeltaBtn = BoutonBarre(ToolBar1, tr("Velta"), QStyle::SP_DriveNetIcon,
+                           tr("test de la présence d'Velta VX2 ou VXQ"));
+    VolumeBtn = BoutonBarre(ToolBar1, tr("Volume"), QStyle::SP_MediaVolume);
+    // Record and Save share their French caption, not their English one.
+    RecordBtn = BoutonBarre(ToolBar1, tr("Enregistrer", "record a sound"));
     RecordBtn->setIcon(IconeEnregistrement());
-    StopBtn = BoutonBarre(ToolBar1, "Stop", QStyle::SP_CustomBase, "arrêt de l'enregistrement");
+    StopBtn = BoutonBarre(ToolBar1, tr("Stop"), QStyle::SP_CustomBase, tr("arrêt de l'enregistrement"));
     StopBtn->setIcon(IconeArretEnregistrement());
-    PlayBtn = BoutonBarre(ToolBar1, "Ecouter", QStyle::SP_MediaPlay, "signal \"analogique\"");
-    PlaySousEchBtn = BoutonBarre(ToolBar1, "Ecouter", QStyle::SP_CustomBase, "signal \"échantillonné\"");
+    PlayBtn = BoutonBarre(ToolBar1, tr("Ecouter"), QStyle::SP_MediaPlay, tr("signal \"analogique\""));
+    PlaySousEchBtn =
+        BoutonBarre(ToolBar1, tr("Ecouter"), QStyle::SP_CustomBase, tr("signal \"échantillonné\""));
     PlaySousEchBtn->setIcon(IconeEcouteNumerisee());
-    SaveBtn = BoutonBarre(ToolBar1, "Enregistrer", QStyle::SP_DialogSaveButton,
-                          "Enregistrer le fichier son courant");
-    StopPlayBtn = BoutonBarre(ToolBar1, "Stop", QStyle::SP_MediaStop, "arrêt de l'écoute");
-    BoucleCB = new QCheckBox("en boucle", ToolBar1);
+    SaveBtn = BoutonBarre(ToolBar1, tr("Enregistrer", "save to a file"), QStyle::SP_DialogSaveButton,
+                          tr("Enregistrer le fichier son courant"));
+    StopPlayBtn = BoutonBarre(ToolBar1, tr("Stop"), QStyle::SP_MediaStop, tr("arrêt de l'écoute"));
+    BoucleCB = new QCheckBox(tr("en boucle"), ToolBar1);
     ToolBar1->addWidget(BoucleCB);
-    AnimBtn = BoutonBarre(ToolBar1, "Animation", QStyle::SP_MediaSeekForward);
-    AideBtn = BoutonBarre(ToolBar1, "Aide", QStyle::SP_MessageBoxQuestion, "Aide");
-    OptionsBtn = BoutonBarre(ToolBar1, "Options", QStyle::SP_FileDialogDetailedView);
-    ToolButton2 = BoutonBarre(ToolBar1, "A propos", QStyle::SP_MessageBoxInformation);
-    ExitBtn = BoutonBarre(ToolBar1, "Quitter", QStyle::SP_DialogCloseButton, "Quitter");
+    AnimBtn = BoutonBarre(ToolBar1, tr("Animation"), QStyle::SP_MediaSeekForward);
+    AideBtn = BoutonBarre(ToolBar1, tr("Aide"), QStyle::SP_MessageBoxQuestion, tr("Aide"));
+    OptionsBtn = BoutonBarre(ToolBar1, tr("Options"), QStyle::SP_FileDialogDetailedView);
+    ToolButton2 = BoutonBarre(ToolBar1, tr("A propos"), QStyle::SP_MessageBoxInformation);
+    ExitBtn = BoutonBarre(ToolBar1, tr("Quitter"), QStyle::SP_DialogCloseButton, tr("Quitter"));
     principal->addWidget(ToolBar1);
 
     ToolBar2 = new QWidget(this);
     auto* ligne = new QHBoxLayout(ToolBar2);
     ligne->setContentsMargins(4, 2, 4, 2);
-    EditDecimal = EditAvecLabel(ligne, ToolBar2, "Decimal", 80);
-    EditBinaire = EditAvecLabel(ligne, ToolBar2, "Binaire", 120);
+    EditDecimal = EditAvecLabel(ligne, ToolBar2, tr("Decimal"), 80);
+    EditBinaire = EditAvecLabel(ligne, ToolBar2, tr("Binaire"), 120);
     // The two track bars with their labels, and the noise ratio under them.
     auto* reglages = new QVBoxLayout;
     reglages->setSpacing(0);
@@ -136,13 +138,13 @@ void TWaveForm::CreeControles() {
     barres->setSpacing(ligne->spacing());
     BitsTB = BarreReglage(ToolBar2);
     barres->addWidget(BitsTB);
-    LabelBits = new QLabel("Bits", ToolBar2);
-    LabelBits0 = new QLabel("Bits", ToolBar2);
+    LabelBits = new QLabel(tr("Bits"), ToolBar2);
+    LabelBits0 = new QLabel(tr("Bits"), ToolBar2);
     barres->addLayout(ColonneLabels(LabelBits, LabelBits0));
     FechTB = BarreReglage(ToolBar2);
     barres->addWidget(FechTB);
-    LabelFreq = new QLabel("Fréquence", ToolBar2);
-    LabelFreq0 = new QLabel("Fréquence", ToolBar2);
+    LabelFreq = new QLabel(tr("Fréquence"), ToolBar2);
+    LabelFreq0 = new QLabel(tr("Fréquence"), ToolBar2);
     barres->addLayout(ColonneLabels(LabelFreq, LabelFreq0));
     reglages->addLayout(barres);
     // The staircase's noise ratio, and the reconstruction's under it while it is shown.
@@ -191,8 +193,8 @@ void TWaveForm::CreeControles() {
 
     auto* basDePage = new QHBoxLayout;
     basDePage->setContentsMargins(4, 2, 4, 2);
-    Label1 = new QLabel("Clic sur le graphe pour positionner un curseur", this);
-    tempsCB = new QCheckBox("Maj. clic pour lire une durée à partir du curseur précédent", this);
+    Label1 = new QLabel(tr("Clic sur le graphe pour positionner un curseur"), this);
+    tempsCB = new QCheckBox(tr("Maj. clic pour lire une durée à partir du curseur précédent"), this);
     basDePage->addWidget(Label1);
     basDePage->addSpacing(16);
     basDePage->addWidget(tempsCB);
@@ -202,7 +204,7 @@ void TWaveForm::CreeControles() {
     principal->addLayout(basDePage);
 
     Temps = LabelFlottant(this, "DT");
-    StopLabel = LabelFlottant(this, "Enregistrement en cours, patientez ...");
+    StopLabel = LabelFlottant(this, tr("Enregistrement en cours, patientez ..."));
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(110);
@@ -257,11 +259,14 @@ void TWaveForm::CreeControles() {
     for (const auto& [objet, nom] : noms) objet->setObjectName(QLatin1StringView(nom));
     // The twin captions told apart, for screen readers.
     const std::pair<QWidget*, const char*> nomsAccessibles[] = {
-        {PlayBtn, "Écouter le son"},           {PlaySousEchBtn, "Écouter le son numérisé"},
-        {RecordBtn, "Enregistrer un son"},     {SaveBtn, "Enregistrer le son numérisé dans un fichier"},
-        {StopBtn, "Arrêter l'enregistrement"}, {StopPlayBtn, "Arrêter l'écoute"},
+        {PlayBtn, QT_TRANSLATE_NOOP("TWaveForm", "Écouter le son")},
+        {PlaySousEchBtn, QT_TRANSLATE_NOOP("TWaveForm", "Écouter le son numérisé")},
+        {RecordBtn, QT_TRANSLATE_NOOP("TWaveForm", "Enregistrer un son")},
+        {SaveBtn, QT_TRANSLATE_NOOP("TWaveForm", "Enregistrer le son numérisé dans un fichier")},
+        {StopBtn, QT_TRANSLATE_NOOP("TWaveForm", "Arrêter l'enregistrement")},
+        {StopPlayBtn, QT_TRANSLATE_NOOP("TWaveForm", "Arrêter l'écoute")},
     };
-    for (const auto& [bouton, nom] : nomsAccessibles) bouton->setAccessibleName(QString::fromUtf8(nom));
+    for (const auto& [bouton, nom] : nomsAccessibles) bouton->setAccessibleName(tr(nom));
 
     connect(OpenFileBtn, &QToolButton::clicked, this, &TWaveForm::OpenFileBtnClick);
     connect(AnnuleBtn, &QToolButton::clicked, this, &TWaveForm::AnnuleBtnClick);
@@ -335,7 +340,8 @@ void TWaveForm::CreeRaccourcis() {
         else
             StopBtn->click();
     });
-    for (QToolButton* stop : {StopPlayBtn, StopBtn}) stop->setToolTip(stop->toolTip() + " (Échap)");
+    for (QToolButton* stop : {StopPlayBtn, StopBtn})
+        stop->setToolTip(stop->toolTip() + QStringLiteral(" (%1)").arg(tr("Échap")));
 }
 
 void TWaveForm::MetAJourCommandes() {
@@ -365,5 +371,5 @@ void TWaveForm::MetAJourCommandes() {
     if (interface)
         VeltaBtn->setToolTip(velta.Description() + " (F8)");
     else if (!indicationVelta.isEmpty())
-        VeltaBtn->setToolTip(indicationVelta + QStringLiteral("\nF8 : chercher de nouveau"));
+        VeltaBtn->setToolTip(indicationVelta + '\n' + tr("F8 : chercher de nouveau"));
 }

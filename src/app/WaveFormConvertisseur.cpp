@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/Application.h"
 #include "app/Boutons.h"
 #include "app/PaintBox.h"
 #include "app/WaveForm.h"
@@ -21,23 +22,23 @@
 // apply there, and hides the reconstruction with the lesson's tools.
 void TWaveForm::CreeControlesConvertisseur(QToolBar* barre, QVBoxLayout* cases) {
     QWidget* parent = cases->parentWidget();
-    DitherCB = new QCheckBox(QStringLiteral("Dither"), parent);
+    DitherCB = new QCheckBox(tr("Dither"), parent);
     DitherCB->setToolTip(
-        QStringLiteral("Ajoute un bruit triangulaire de ± 1 pas de quantification avant la "
-                       "quantification : l'erreur devient un souffle régulier"));
+        tr("Ajoute un bruit triangulaire de ± 1 pas de quantification avant la "
+           "quantification : l'erreur devient un souffle régulier"));
     cases->addWidget(DitherCB);
     auto* ligneReconstruction = new QHBoxLayout;
     ligneReconstruction->setSpacing(2);
-    ReconstructionCB = new QCheckBox(QStringLiteral("Reconstruction"), parent);
+    ReconstructionCB = new QCheckBox(tr("Reconstruction"), parent);
     ReconstructionCB->setToolTip(
-        QStringLiteral("Le son rendu par le filtre de lissage du convertisseur, passe-bas à la nouvelle "
-                       "fréquence de Nyquist, tracé sur la vue détaillée"));
+        tr("Le son rendu par le filtre de lissage du convertisseur, passe-bas à la nouvelle "
+           "fréquence de Nyquist, tracé sur la vue détaillée"));
     ligneReconstruction->addWidget(ReconstructionCB);
-    ReconstructionBtn = NouveauBouton(parent, QStringLiteral("Reconstruction"), QStyle::SP_MediaPlay,
-                                      QStringLiteral("Ecouter le son reconstruit"));
+    ReconstructionBtn =
+        NouveauBouton(parent, tr("Reconstruction"), QStyle::SP_MediaPlay, tr("Ecouter le son reconstruit"));
     ReconstructionBtn->setToolButtonStyle(Qt::ToolButtonIconOnly);
     ReconstructionBtn->setAutoRaise(true);
-    ReconstructionBtn->setAccessibleName(QStringLiteral("Écouter le son reconstruit"));
+    ReconstructionBtn->setAccessibleName(tr("Écouter le son reconstruit"));
     ligneReconstruction->addWidget(ReconstructionBtn);
     ligneReconstruction->addStretch();
     cases->addLayout(ligneReconstruction);
@@ -46,12 +47,12 @@ void TWaveForm::CreeControlesConvertisseur(QToolBar* barre, QVBoxLayout* cases) 
     auto* colonne = new QVBoxLayout(loi);
     colonne->setContentsMargins(4, 0, 4, 0);
     colonne->setSpacing(2);
-    auto* label = new QLabel(QStringLiteral("Quantification :"), loi);
+    auto* label = new QLabel(tr("Quantification :"), loi);
     LoiCB = new QComboBox(loi);
-    LoiCB->addItems({QStringLiteral("uniforme"), QStringLiteral("loi µ"), QStringLiteral("loi A")});
+    LoiCB->addItems({tr("uniforme"), tr("loi µ"), tr("loi A")});
     LoiCB->setToolTip(
-        QStringLiteral("Loi µ et loi A : la quantification du téléphone, des niveaux serrés "
-                       "près de zéro et espacés vers les forts niveaux"));
+        tr("Loi µ et loi A : la quantification du téléphone, des niveaux serrés "
+           "près de zéro et espacés vers les forts niveaux"));
     label->setBuddy(LoiCB);
     colonne->addWidget(label);
     colonne->addWidget(LoiCB);
@@ -106,7 +107,7 @@ bool TWaveForm::EcritReconstruction() {
     return EcritSonTravail(
         seance.nomFichierReconstruction,
         reconstruction.Tout(*seance.son.vecteurSonSousEch, seance.son.NbrePoints, seance.vue.pas),
-        QStringLiteral("Impossible d'écrire le son reconstruit"));
+        tr("Impossible d'écrire le son reconstruit"));
 }
 
 TvecteurSon* TWaveForm::ReconstructionVue(const TmodeleVue& m) {
@@ -122,7 +123,8 @@ void TWaveForm::MetAJourRapports() {
         const TvecteurSon& reconstruit =
             reconstruction.Tout(*seance.son.vecteurSonSousEch, seance.son.NbrePoints, seance.vue.pas);
         LabelRSBReconstruction->setText(QString::fromStdString(TexteRapportReconstruction(
-            RapportSignalBruitMesure(*seance.son.vecteurSon, reconstruit, seance.son.NbrePoints))));
+            RapportSignalBruitMesure(*seance.son.vecteurSon, reconstruit, seance.son.NbrePoints),
+            LangueInterface())));
     }
     LabelRSBReconstruction->setVisible(montree);
     MetAJourSpectre();

@@ -11,9 +11,10 @@
 #include <QScrollBar>
 #include <QSplitter>
 
+#include "app/Application.h"
 #include "app/NomSysteme.h"
-#include "app/PlacementFenetre.h"
 #include "app/PaintBox.h"
+#include "app/PlacementFenetre.h"
 #include "app/WaveForm.h"
 #include "platform/DecodeurMp3.h"
 #include "platform/Dossiers.h"
@@ -41,6 +42,8 @@ void TWaveForm::FormCreate() {
     if (const TpiloteVQ2* pilote = PiloteVQ2(); pilote != nullptr && pilote->vq2OK())
         velta.BranchePilote(pilote->Points());
     seance.son.FixeFormat(NbitsCarte == 8 ? TformatWave::f8 : TformatWave::f16);
+    // The duration label writes its figures as the interface does.
+    seance.vue.separateurDecimal = Selon(LangueInterface(), ",", ".");
     PrepareVues();
     seance.nomFichierRecord = appDataDir + "sampixRecord.wav";
     seance.nomFichierSousEch = appDataDir + "sampixSousEch.wav";

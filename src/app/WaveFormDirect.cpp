@@ -41,21 +41,21 @@ void TWaveForm::CreeControlesDirect() {
     auto* barre = new QToolBar(ToolBar2);
     barre->setIconSize(QSize(20, 20));
     DirectBtn = new QToolButton(barre);
-    DirectBtn->setText("Direct");
-    DirectBtn->setToolTip("Entendre et voir l'entrée son numérisée en direct (au casque)");
+    DirectBtn->setText(tr("Direct"));
+    DirectBtn->setToolTip(tr("Entendre et voir l'entrée son numérisée en direct (au casque)"));
     DirectBtn->setIcon(barre->style()->standardIcon(QStyle::SP_MediaVolume));
     DirectBtn->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     DirectBtn->setFixedSize(67, 42);
     DirectBtn->setCheckable(true);
     barre->addWidget(DirectBtn);
-    OriginalCB = new QCheckBox("Entendre l'original", barre);
-    OriginalCB->setToolTip("Ecouter le son du micro tel quel, pour comparer avec le son numérisé");
+    OriginalCB = new QCheckBox(tr("Entendre l'original"), barre);
+    OriginalCB->setToolTip(tr("Ecouter le son du micro tel quel, pour comparer avec le son numérisé"));
     actionOriginal = barre->addWidget(OriginalCB);
     GainDirectTB = new QSlider(Qt::Horizontal, barre);
     GainDirectTB->setRange(0, 100);
     GainDirectTB->setValue(kGainDepart);
     GainDirectTB->setFixedWidth(90);
-    GainDirectTB->setToolTip("Volume du mode direct");
+    GainDirectTB->setToolTip(tr("Volume du mode direct"));
     actionGain = barre->addWidget(GainDirectTB);
     actionOriginal->setVisible(false);
     actionGain->setVisible(false);
@@ -96,7 +96,7 @@ void TWaveForm::LanceDirect() {
     MetAJourCommandes();  // the click checked the button: it shows the mode only once it runs
     if (!seance.Peut(Tactivite::acDirect)) return;
     if (FreqEchCarte == 0) {
-        AfficheMessage(QStringLiteral("Mode direct impossible : Pas d'entrée son utilisable"));
+        AfficheMessage(tr("Mode direct impossible : Pas d'entrée son utilisable"));
         return;
     }
     ArreteCeQuiTourne();
@@ -112,8 +112,7 @@ void TWaveForm::LanceDirect() {
             fluxDirect.Demarre(choisi, {FreqEchCarte, NbitsCarte}, TramesParBlocDirect(FreqEchCarte),
                                &TraiteBlocDirect, chaineDirect.get());
         !demarre) {
-        AfficheMessage(
-            QStringLiteral("Mode direct impossible : %1").arg(QString::fromStdString(demarre.Message())));
+        AfficheMessage(tr("Mode direct impossible : %1").arg(QString::fromStdString(demarre.Message())));
         ReprendLecteur();
         return;
     }
@@ -178,7 +177,7 @@ void TWaveForm::TimerDirectTimer() {
     tramesDirectVues = ecrites;
     if (!fluxDirect.EnCours() || maintenant - dernierBlocDirect > kSilenceMaxDirect) {
         ArreteDirect();
-        AfficheMessage(QStringLiteral("L'entrée son ne répond plus : le mode direct s'arrête."));
+        AfficheMessage(tr("L'entrée son ne répond plus : le mode direct s'arrête."));
         return;
     }
     DessineVuesDirect(static_cast<std::size_t>(nouvelles));

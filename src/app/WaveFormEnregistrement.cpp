@@ -35,11 +35,10 @@ void TWaveForm::RecordBtnClick() {
 // A device that refuses to record says why and the window goes back to its previous sound.
 void TWaveForm::LanceAcqSon() {
     const int choisi = PeripheriqueChoisi();
-    const Tresultat<> ouvert = FreqEchCarte == 0 ? Echec("Pas d'entrée son utilisable")
+    const Tresultat<> ouvert = FreqEchCarte == 0 ? Echec(tr("Pas d'entrée son utilisable").toStdString())
                                                  : Enregistreur.Ouvre(choisi, {FreqEchCarte, NbitsCarte});
     if (!ouvert) {
-        AfficheMessage(
-            QStringLiteral("Enregistrement impossible : %1").arg(QString::fromStdString(ouvert.Message())));
+        AfficheMessage(tr("Enregistrement impossible : %1").arg(QString::fromStdString(ouvert.Message())));
         seance.Termine(Tactivite::acEnregistrement);
         MetAJourCommandes();
         RetablitSonPrecedent();
@@ -101,7 +100,7 @@ void TWaveForm::EnregistreEtOuvre(TformatWave disposition, const std::uint8_t* o
     auto ecrit = CreeFichierSiAbsent(nom);
     if (ecrit) ecrit = EcritWavOctets(nom, disposition, octets, trames, frequence);
     if (!ecrit) {
-        AfficheMessage(QStringLiteral("Impossible d'enregistrer dans %1\n(%2)")
+        AfficheMessage(tr("Impossible d'enregistrer dans %1\n(%2)")
                            .arg(seance.nomFichierRecord, QString::fromStdString(ecrit.Message())));
         RetablitSonPrecedent();
         return;
@@ -126,11 +125,11 @@ void TWaveForm::FermeEnregistrement() {
 }
 
 void TWaveForm::EnregistrementPlein() {
-    AfficheMessage(QStringLiteral(
-        "Durée maximale atteinte : l'enregistrement s'arrête là. Cliquez sur Stop pour le garder."));
+    AfficheMessage(
+        tr("Durée maximale atteinte : l'enregistrement s'arrête là. Cliquez sur Stop pour le garder."));
 }
 
 void TWaveForm::EnregistrementCoupe() {
-    AfficheMessage(QStringLiteral(
-        "L'entrée son ne répond plus : l'enregistrement s'arrête là. Cliquez sur Stop pour le garder."));
+    AfficheMessage(
+        tr("L'entrée son ne répond plus : l'enregistrement s'arrête là. Cliquez sur Stop pour le garder."));
 }

@@ -28,14 +28,14 @@ void TWaveForm::ListeEntreesSon() {
     WaveInCB->setCurrentIndex(-1);
     WaveInCB->setVisible(entreesSon.size() > 1);
     if (entreesSon.empty()) {
-        signaleUneFoisMontree(QStringLiteral("Pas d'entrée son"));
+        signaleUneFoisMontree(tr("Pas d'entrée son"));
         return;
     }
     // Until the user picks an entry, recording uses the system's default input.
     const int position = sondage.parDefaut >= 0 ? sondage.parDefaut : 0;
     const std::optional<TformatCarte> format = formatsEntrees[position];
     if (!format) {
-        signaleUneFoisMontree(QStringLiteral("Pas d'entrée son utilisable"));
+        signaleUneFoisMontree(tr("Pas d'entrée son utilisable"));
         return;
     }
     FreqEchCarte = format->frequence;
@@ -48,7 +48,7 @@ void TWaveForm::WaveInCBChange(int index) {
     if (index < 0 || index >= static_cast<int>(formatsEntrees.size())) return;
     if (!formatsEntrees[index]) {
         FreqEchCarte = 0;
-        AfficheMessage(QStringLiteral("Pas d'entrée son utilisable"));
+        AfficheMessage(tr("Pas d'entrée son utilisable"));
         return;
     }
     FreqEchCarte = formatsEntrees[index]->frequence;

@@ -14,6 +14,7 @@
 #include <QToolButton>
 #include <QUrl>
 
+#include "app/Application.h"
 #include "app/DialogueExtrait.h"
 #include "app/NomSysteme.h"
 #include "app/PaintBox.h"
@@ -32,7 +33,6 @@
 namespace {
 
 const QString kMarqueTronque = QStringLiteral("erTronque");
-const QString kMarqueExtrait = QStringLiteral(" (extrait à partir de ");
 // Columns of the envelope the excerpt dialog shows; it stretches them to its width.
 constexpr int kColonnesEnveloppe = 2048;
 
@@ -47,7 +47,7 @@ QString FiltreOuverture() {
                   << QStringLiteral("*.%1").arg(e.extension).toUpper();
         return m.join(' ');
     };
-    return QStringLiteral(
+    return TWaveForm::tr(
                "Fichiers sons (%1);;Fichiers WAV (%2);;Fichiers MP3 (%3);;FLAC, Ogg, Opus, AIFF (%4);;"
                "Tous les fichiers (*)")
         .arg(motifs([](TrouteFichier) { return true; }),
@@ -101,7 +101,7 @@ void TWaveForm::OuvreFichier(const QString& FileName) {
     const TchoixRoute choix = ChoisitRoute(NomSysteme(FileName));
     if (choix.route != TrouteFichier::rWav) {
         if (choix.route == TrouteFichier::rMp3 && !bassOK) {
-            AfficheMessage(QStringLiteral("Décodeur MP3 non trouvé (libmpg123)"));
+            AfficheMessage(tr("Décodeur MP3 non trouvé (libmpg123)"));
             return;
         }
         ConvertitEnWav(FileName, choix.route,
@@ -133,13 +133,13 @@ std::optional<std::int64_t> TWaveForm::ChoisitDebut(const QString& wavName, cons
 
 void TWaveForm::ChargeFichierWav(const QString& FileName, std::int64_t debut) {
     if (!QFileInfo::exists(FileName)) {
-        AfficheMessage(QStringLiteral("Fichier introuvable :\n%1").arg(FileName));
+        AfficheMessage(tr("Fichier introuvable :\n%1").arg(FileName));
         return;
     }
     const auto lu = LitFichierWav(NomSysteme(FileName), seance.son, debut);
     if (!lu) {
         // Nothing was read: the sound on screen stays, and so does everything about it.
-        AfficheMessage(QStringLiteral("Impossible d'ouvrir le fichier\n%1\n\n%2")
+        AfficheMessage(tr("Impossible d'ouvrir le fichier\n%1\n\n%2")
                            .arg(FileName, QString::fromStdString(lu.Message())));
         return;
     }
@@ -161,11 +161,13 @@ void TWaveForm::ChargeFichierWav(const QString& FileName, std::int64_t debut) {
 // The caption says when the sound was cut to the record's capacity and, for an excerpt, from
 // where; a mark left by the previous sound goes first.
 void TWaveForm::MarqueTitre(bool tronque, std::int64_t debut) {
+    const QString marqueExtrait = tr(" (extrait à partir de ");
     QString titre = windowTitle();
-    if (const auto marque = titre.indexOf(kMarqueExtrait); marque >= 0) titre.truncate(marque);
+    if (const auto marque = titre.indexOf(marqueExtrait); marque >= 0) titre.truncate(marque);
     if (tronque && !titre.endsWith(kMarqueTronque)) titre += kMarqueTronque;
     if (debut > 0)
-        titre += kMarqueExtrait + QString::fromStdString(TexteTemps(debut, seance.son.FreqEch)) + ')';
+        titre += marqueExtrait +
+                 QString::fromStdString(TexteTemps(debut, seance.son.FreqEch, LangueInterface())) + ')';
     setWindowTitle(titre);
 }
 
@@ -176,7 +178,7 @@ void TWaveForm::RefuseFichier(const QString& FileName, const QString& raison) {
     MediaPlayer.SetNotify(false);
     MediaPlayer.Close();
     MediaPlayer.FileName.clear();
-    AfficheMessage(QStringLiteral("Impossible d'ouvrir le fichier\n%1\n\n%2").arg(FileName, raison));
+    AfficheMessage(tr("Impossible d'ouvrir le fichier\n%1\n\n%2").arg(FileName, raison));
 }
 
 void TWaveForm::MetVuesAuNouveauSon() {
@@ -187,8 +189,8 @@ void TWaveForm::MetVuesAuNouveauSon() {
     NouveauSonLecon();
     CalculeNumerique();
     Selectionne(0, seance.son.NbrePoints - 1);
-    VoieLabel->setText(
-        QString::fromStdString(TexteVoieMontree(*seance.son.vecteurSon, seance.son.NbrePoints)));
+    VoieLabel->setText(QString::fromStdString(
+        TexteVoieMontree(*seance.son.vecteurSon, seance.son.NbrePoints, LangueInterface())));
 }
 
 void TWaveForm::Selectionne(std::int32_t debut, std::int32_t fin) {
@@ -199,8 +201,8 @@ void TWaveForm::Selectionne(std::int32_t debut, std::int32_t fin) {
 
 void TWaveForm::SaveBtnClick() {
     if (!EtatCommandes(seance).sauver) return;
-    const QString choisi = ChoisitFichier({this, QStringLiteral("Son numérisé WAV (*.wav *.WAV)"),
-                                           QStringLiteral("wav"), true, DossierDialogues()});
+    const QString choisi = ChoisitFichier(
+        {this, tr("Son numérisé WAV (*.wav *.WAV)"), QStringLiteral("wav"), true, DossierDialogues()});
     if (choisi.isEmpty()) return;
     dossierFichiers = QFileInfo(choisi).absolutePath();
     const QString nom = QString::fromStdString(NomFichierWav(choisi.toStdString()));
@@ -217,7 +219,7 @@ void TWaveForm::EcritFichierWav(const QString& FileName, const TvecteurSon& vect
 
 void TWaveForm::SignaleEcriture(const QString& FileName, const Tresultat<>& ecrit) {
     if (!ecrit) {
-        AfficheMessage(QStringLiteral("Impossible de sauver le fichier simulé\n%1\n(%2)")
+        AfficheMessage(tr("Impossible de sauver le fichier simulé\n%1\n(%2)")
                            .arg(FileName, QString::fromStdString(ecrit.Message())));
         return;
     }

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QLocale>
 
+#include "app/Application.h"
 #include "app/NomSysteme.h"
 #include "app/WaveForm.h"
 #include "platform/Messages.h"
@@ -18,13 +19,13 @@ bool TWaveForm::ConvertitEnWav(const QString& source, TrouteFichier route, Tsuit
     // Nothing may start another load, a play or a recording until the new file is in.
     if (!seance.Commence(Tactivite::acConversion)) return false;
     const QString titreAvant = windowTitle();
-    setWindowTitle(QStringLiteral("Ouverture du fichier ..."));
+    setWindowTitle(tr("Ouverture du fichier ..."));
     auto pourcentageMontre = std::make_shared<int>(0);
     conversion.Lance(
         route, NomSysteme(source),
         [this, pourcentageMontre](int pourcentage) {
             *pourcentageMontre = std::max(*pourcentageMontre, pourcentage);
-            setWindowTitle(QStringLiteral("Conversion : %1%").arg(*pourcentageMontre));
+            setWindowTitle(tr("Conversion : %1%").arg(*pourcentageMontre));
         },
         [this, source, titreAvant, suite = std::move(suite)](Tresultat<TsonConverti> resultat) {
             FinConversion(source, titreAvant, resultat, suite);
@@ -60,19 +61,20 @@ void TWaveForm::FinConversion(const QString& source, const QString& titreAvant,
         if (!resultat)
             AfficheMessage(QString::fromStdString(resultat.Message()));
         else
-            AfficheMessage(QStringLiteral("Impossible de convertir le fichier\n%1\n\n%2")
+            AfficheMessage(tr("Impossible de convertir le fichier\n%1\n\n%2")
                                .arg(source, QString::fromStdString(resultat.Valeur().Message())));
         return;
     }
     const TresultatConversion& converti = resultat.Valeur().Valeur();
     // The end of the stream is the whole of it, whatever the headers announced.
-    setWindowTitle(QStringLiteral("Conversion : 100%"));
-    setWindowTitle(QStringLiteral("Conversion terminée"));
+    setWindowTitle(tr("Conversion : %1%").arg(100));
+    setWindowTitle(tr("Conversion terminée"));
     // A cut file gives the sound it still holds, and the teacher is told where it stops.
     if (converti.finEndommagee)
-        AfficheMessage(
-            QStringLiteral("La fin du fichier\n%1\nest endommagée (le fichier a été coupé) : le son "
-                           "converti s'arrête à %2 s.")
-                .arg(source, QLocale(QLocale::French).toString(converti.secondes, 'f', 2)));
+        AfficheMessage(tr("La fin du fichier\n%1\nest endommagée (le fichier a été coupé) : le son "
+                          "converti s'arrête à %2 s.")
+                           .arg(source, QLocale(LangueInterface() == Tlangue::anglais ? QLocale::English
+                                                                                      : QLocale::French)
+                                            .toString(converti.secondes, 'f', 2)));
     suite(QFile::decodeName(QByteArray::fromStdString(converti.fichier)));
 }

@@ -31,10 +31,9 @@ void TWaveForm::FinRecherche(const Tresultat<>& resultat) {
     // Nothing found is said in Velta's hint, shown at once beside the button: no box to close.
     if (resultat && velta.Entree() == Tentree::eSon) {
         const QStringList essayes = velta.Essayes();
-        indicationVelta =
-            QStringLiteral("Aucune interface VELTA trouvée\n%1")
-                .arg(essayes.isEmpty() ? QStringLiteral("Aucun port série sur cet ordinateur.")
-                                       : QStringLiteral("Essayé : %1.").arg(essayes.join(", ")));
+        indicationVelta = tr("Aucune interface VELTA trouvée\n%1")
+                              .arg(essayes.isEmpty() ? tr("Aucun port série sur cet ordinateur.")
+                                                     : tr("Essayé : %1.").arg(essayes.join(", ")));
         MetAJourCommandes();
         QToolTip::showText(VeltaBtn->mapToGlobal(QPoint(0, VeltaBtn->height())), VeltaBtn->toolTip(),
                            VeltaBtn);
@@ -86,9 +85,8 @@ void TWaveForm::FinArretInterface() {
 void TWaveForm::CoupureInterface(const QString& raison) {
     const std::int32_t recus = velta.decodeur.NbreCourant;
     AfficheMessage(
-        QStringLiteral("La liaison avec l'interface s'est interrompue (%1).\n%2")
-            .arg(raison,
-                 velta.decodeur.AGarder()
-                     ? QStringLiteral("Les %1 échantillons reçus sont gardés.").arg(recus)
-                     : QStringLiteral("%1 échantillons reçus : trop peu pour être gardés.").arg(recus)));
+        tr("La liaison avec l'interface s'est interrompue (%1).\n%2")
+            .arg(raison, velta.decodeur.AGarder()
+                             ? tr("Les %1 échantillons reçus sont gardés.").arg(recus)
+                             : tr("%1 échantillons reçus : trop peu pour être gardés.").arg(recus)));
 }

@@ -11,6 +11,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "app/Application.h"
 #include "app/Boutons.h"
 #include "app/FenetreSpectre.h"
 #include "app/NomSysteme.h"
@@ -27,7 +28,7 @@
 
 namespace {
 
-const QString kFiltreImages = QStringLiteral("Images PNG (*.png);;Images SVG (*.svg)");
+const char* const kFiltreImages = QT_TRANSLATE_NOOP("TWaveForm", "Images PNG (*.png);;Images SVG (*.svg)");
 
 }  // namespace
 
@@ -36,12 +37,12 @@ const QString kFiltreImages = QStringLiteral("Images PNG (*.png);;Images SVG (*.
 void TWaveForm::CreeControlesLecon() {
     auto* barre = new QToolBar(ToolBar2);
     barre->setIconSize(QSize(20, 20));
-    ErreurBtn = BoutonBarre(barre, "Erreur", QStyle::SP_MediaPlay,
-                            "Ecouter l'erreur de quantification : numérique moins analogique");
-    SpectreBtn = BoutonBarre(barre, "Spectre", QStyle::SP_FileDialogContentsView,
-                             "Spectre du son et du son numérisé sur la sélection");
-    ExporteImageBtn = BoutonBarre(barre, "Exporter l'image…", QStyle::SP_DialogSaveButton,
-                                  "Enregistrer les deux vues en image PNG ou SVG", 104);
+    ErreurBtn = BoutonBarre(barre, tr("Erreur"), QStyle::SP_MediaPlay,
+                            tr("Ecouter l'erreur de quantification : numérique moins analogique"));
+    SpectreBtn = BoutonBarre(barre, tr("Spectre"), QStyle::SP_FileDialogContentsView,
+                             tr("Spectre du son et du son numérisé sur la sélection"));
+    ExporteImageBtn = BoutonBarre(barre, tr("Exporter l'image…"), QStyle::SP_DialogSaveButton,
+                                  tr("Enregistrer les deux vues en image PNG ou SVG"), 104);
     const QList<QAction*> actions = barre->actions();
     actionsHorsDirect.assign(actions.cbegin(), actions.cend());
     // The check boxes one above the other, so that the row keeps its width.
@@ -49,15 +50,16 @@ void TWaveForm::CreeControlesLecon() {
     auto* colonne = new QVBoxLayout(cases);
     colonne->setContentsMargins(4, 0, 4, 0);
     colonne->setSpacing(0);
-    FiltreCB = new QCheckBox("Filtre anti-repliement", cases);
+    FiltreCB = new QCheckBox(tr("Filtre anti-repliement"), cases);
     FiltreCB->setToolTip(
-        "Coupe les fréquences au-dessus de la nouvelle fréquence de Nyquist avant l'échantillonnage");
+        tr("Coupe les fréquences au-dessus de la nouvelle fréquence de Nyquist avant l'échantillonnage"));
     colonne->addWidget(FiltreCB);
     barre->addWidget(cases);
     CreeControlesConvertisseur(barre, colonne);
     auto* ligne = static_cast<QHBoxLayout*>(ToolBar2->layout());
     ligne->insertWidget(ligne->count() - 1, barre, 1);  // before the stretch
-    LabelRSB->setText(QString::fromStdString(TexteRapportSignalBruit(std::nullopt, BitsTB->value())));
+    LabelRSB->setText(
+        QString::fromStdString(TexteRapportSignalBruit(std::nullopt, BitsTB->value(), LangueInterface())));
 
     // The tests and benches find the controls by their field names.
     const std::pair<QObject*, const char*> noms[] = {
@@ -86,7 +88,7 @@ bool TWaveForm::EcritSignalErreur() {
     CalculeSignalErreur(*seance.son.vecteurSon, *seance.son.vecteurSonSousEch, seance.son.NbrePoints,
                         *vecteurErreur);
     return EcritSonTravail(seance.nomFichierErreur, *vecteurErreur,
-                           QStringLiteral("Impossible d'écrire le signal d'erreur"));
+                           tr("Impossible d'écrire le signal d'erreur"));
 }
 
 bool TWaveForm::EcritSonTravail(const QString& nom, const TvecteurSon& vecteur, const QString& echec) {
@@ -119,15 +121,14 @@ void TWaveForm::SpectreBtnClick() {
 void TWaveForm::ExporteImageBtnClick() {
     if (!EtatCommandes(seance).analyser) return;
     const QString nom =
-        ChoisitFichier({this, kFiltreImages, QStringLiteral("png"), true, DossierDialogues()});
+        ChoisitFichier({this, tr(kFiltreImages), QStringLiteral("png"), true, DossierDialogues()});
     if (nom.isEmpty()) return;
     dossierFichiers = QFileInfo(nom).absolutePath();
     const QImage image = AssembleVues(PaintBoxAll->image(), PaintBox->image());
-    if (const auto ecrit = EnregistreImage(nom, image.size(), QStringLiteral("Sampix : vues"),
+    if (const auto ecrit = EnregistreImage(nom, image.size(), tr("Sampix : vues"),
                                            [&image](QPainter& p) { p.drawImage(0, 0, image); });
         !ecrit)
-        AfficheMessage(
-            QStringLiteral("Impossible d'exporter l'image\n%1").arg(QString::fromStdString(ecrit.Message())));
+        AfficheMessage(tr("Impossible d'exporter l'image\n%1").arg(QString::fromStdString(ecrit.Message())));
 }
 
 void TWaveForm::FiltreCBClick() {
@@ -149,11 +150,13 @@ const TvecteurSon& TWaveForm::SourceNumerisation(int pas) {
 void TWaveForm::MetAJourLecon() {
     const auto rsb = RapportSignalBruitMesure(*seance.son.vecteurSon, *seance.son.vecteurSonSousEch,
                                               seance.son.NbrePoints);
-    LabelRSB->setText(QString::fromStdString(TexteRapportSignalBruit(rsb, seance.vue.bits)));
-    LabelDebit->setText(seance.SonPresent() ? QString::fromStdString(TexteDebit(
-                                                  seance.son.FreqEch, seance.vue.pas, seance.vue.bits,
-                                                  seance.son.Format(), seance.son.NbrePoints))
-                                            : QString());
+    LabelRSB->setText(
+        QString::fromStdString(TexteRapportSignalBruit(rsb, seance.vue.bits, LangueInterface())));
+    LabelDebit->setText(seance.SonPresent()
+                            ? QString::fromStdString(TexteDebit(seance.son.FreqEch, seance.vue.pas,
+                                                                seance.vue.bits, seance.son.Format(),
+                                                                seance.son.NbrePoints, LangueInterface()))
+                            : QString());
     TimerRapports->start();
 }
 

@@ -1,5 +1,5 @@
-// The settings file (colours, the window's place and size), the options dialog, and the commands that lead outside the
-// sound work: help, the about box and the volume mixer.
+// The settings file (colours, the window's place and size, the language), the options dialog, and the
+// commands that lead outside the sound work: help, the about box and the volume mixer.
 #include <QAction>
 #include <QCheckBox>
 #include <QSplitter>
@@ -8,6 +8,7 @@
 #include <QWindow>
 
 #include "app/AboutBox.h"
+#include "app/Application.h"
 #include "app/FenetreAide.h"
 #include "app/FenetreSpectre.h"
 #include "app/FichierOptions.h"
@@ -26,6 +27,7 @@ void TWaveForm::LitOptions() {
     ini.LitCouleurReconstruction(seance.vue.couleurs.reconstruction);
     ini.LitEchelleSpectre(spectreLogarithmique);
     ini.LitDossierFichiers(dossierFichiers);
+    langueInterface = ini.LitLangue();
     fenetreSauvee = ini.LitFenetre();
     apercuSauve = ini.LitHauteurApercu();
 }
@@ -39,6 +41,7 @@ void TWaveForm::EcritOptions() {
     if (FenetreSpectre) spectreLogarithmique = FenetreSpectre->Logarithmique();
     ini.EcritEchelleSpectre(spectreLogarithmique);
     if (!dossierFichiers.isEmpty()) ini.EcritDossierFichiers(dossierFichiers);
+    ini.EcritLangue(langueInterface);
     // A window never shown has no place of its own, and its strip was never laid out.
     if (windowHandle() == nullptr) return;
     ini.EcritFenetre(QRect(pos(), size()));
@@ -50,15 +53,18 @@ void TWaveForm::EcritOptions() {
 void TWaveForm::OptionsBtnClick() {
     TOptionsDlg dialogue(seance.vue.couleurs, this);
     dialogue.AvecErreurCB->setChecked(seance.vue.avecErreur);
-    if (ExecuteDialogue(dialogue) == QDialog::Accepted)
+    dialogue.FixeLangue(langueInterface);
+    if (ExecuteDialogue(dialogue) == QDialog::Accepted) {
         seance.vue.avecErreur = dialogue.AvecErreurCB->isChecked();
+        langueInterface = dialogue.Langue();
+    }
     PaintBox->Redessine();
     if (FenetreSpectre) FenetreSpectre->update();
 }
 
 void TWaveForm::AideBtnClick() {
     if (!FenetreAide) {
-        FenetreAide = new TFenetreAide(this);
+        FenetreAide = new TFenetreAide(InterfaceEnFrancais(QLocale::system()), this);
         FenetreAide->setObjectName(QStringLiteral("FenetreAide"));
     }
     FenetreAide->AfficheSommaire();
@@ -72,7 +78,7 @@ void TWaveForm::ToolButton2Click() {
 void TWaveForm::VolumeBtnClick() {
     const auto lance = LanceMelangeur();
     if (lance) return;
-    AfficheMessage(QStringLiteral("Impossible\n\n") + QString::fromStdString(lance.Message()));
+    AfficheMessage(tr("Impossible\n\n%1").arg(QString::fromStdString(lance.Message())));
     // A tool bar shows or hides its buttons through their actions.
     for (QAction* action : ToolBar1->actions())
         if (ToolBar1->widgetForAction(action) == VolumeBtn) action->setVisible(false);

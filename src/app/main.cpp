@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
     if (EstLigneDeCommande(argc, argv)) return ExecuteLigneDeCommande(argc, argv);
     TApplication app(argc, argv);
     TApplication::setApplicationName(QStringLiteral("sampix"));
-    TApplication::setApplicationDisplayName(kTitreApplication);
+    TApplication::setApplicationDisplayName(TWaveForm::tr(kTitreApplication.toUtf8().constData()));
     TApplication::setDesktopFileName(QStringLiteral("sampix"));
     TApplication::setWindowIcon(IconeSampix());
     const QStringList arguments = TApplication::arguments().mid(1);

@@ -82,10 +82,12 @@ bool VoieMuette(const TvecteurSon& son, std::int32_t nbrePoints, int voie) {
 
 }  // namespace
 
-std::string TexteVoieMontree(const TvecteurSon& son, std::int32_t nbrePoints) {
+std::string TexteVoieMontree(const TvecteurSon& son, std::int32_t nbrePoints, Tlangue langue) {
     if (!EstStereo(son.formatWave)) return {};
-    std::string texte = "Son stéréo : les vues et les lectures montrent la voie gauche";
+    std::string texte = Selon(langue, "Son stéréo : les vues et les lectures montrent la voie gauche",
+                              "Stereo sound: the views and the read-outs show the left channel");
     if (VoieMuette(son, nbrePoints, 0) && !VoieMuette(son, nbrePoints, 1))
-        texte += ", muette ; le son est sur la voie droite";
+        texte += Selon(langue, ", muette ; le son est sur la voie droite",
+                       ", which is silent; the sound is on the right channel");
     return texte;
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "sound/Langue.h"
 #include "sound/VecteurSon.h"
 
 // The level as exactly n binary digits, most significant first; bits above n-1 are
@@ -23,4 +24,5 @@ std::string TexteDuree(std::int64_t ecart, std::int32_t frequence, std::string_v
 
 // For a stereo sound, which channel the views and the read-outs show, and, when that left
 // channel is silent while the right one is not, where the sound is. Empty for a mono sound.
-std::string TexteVoieMontree(const TvecteurSon& son, std::int32_t nbrePoints);
+std::string TexteVoieMontree(const TvecteurSon& son, std::int32_t nbrePoints,
+                             Tlangue langue = Tlangue::francais);

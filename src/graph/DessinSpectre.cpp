@@ -5,6 +5,7 @@
 #include <limits>
 #include <vector>
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 
 namespace {
@@ -96,8 +97,9 @@ void TraceLegende(QPainter& p, const QRect& courbes, const TvueSpectre& vue) {
     const QFontMetrics m(p.font());
     int x = courbes.left();
     const int y = courbes.top() - 10;
-    for (const auto& [texte, couleur] : {std::pair{QStringLiteral("Analogique"), vue.couleurAnalogique},
-                                         std::pair{QStringLiteral("Numérique"), vue.couleurNumerique}}) {
+    for (const auto& [texte, couleur] :
+         {std::pair{QCoreApplication::translate("DessinSpectre", "Analogique"), vue.couleurAnalogique},
+          std::pair{QCoreApplication::translate("DessinSpectre", "Numérique"), vue.couleurNumerique}}) {
         p.setPen(QPen(EnQColor(couleur), 3));
         p.drawLine(x, y, x + 20, y);
         p.setPen(kTexte);
@@ -111,7 +113,8 @@ void TraceNyquist(QPainter& p, const QRect& courbes, const TaxeFrequence& axe, c
     const double x = axe.X(nyquist);
     p.setPen(QPen(kNyquist, 1.5, Qt::DashLine));
     p.drawLine(QPointF(x, courbes.top()), QPointF(x, courbes.bottom()));
-    const QString texte = QStringLiteral("Nyquist : %1 Hz").arg(TexteFrequence(nyquist));
+    const QString texte =
+        QCoreApplication::translate("DessinSpectre", "Nyquist : %1 Hz").arg(TexteFrequence(nyquist));
     const QFontMetrics m(p.font());
     const int largeur = m.horizontalAdvance(texte);
     // Left of the line when the right side has no room for it.
@@ -143,7 +146,7 @@ QString TexteFrequence(double frequence) {
     QString texte = QString::number(frequence, 'f', 2);
     while (texte.endsWith('0')) texte.chop(1);
     if (texte.endsWith('.')) texte.chop(1);
-    return texte.replace('.', ',');
+    return texte.replace('.', QCoreApplication::translate("DessinSpectre", ",", "decimal separator"));
 }
 
 void DessineSpectre(QPainter& p, const QRect& zone, const TvueSpectre& vue) {
@@ -172,12 +175,12 @@ void DessineSpectre(QPainter& p, const QRect& zone, const TvueSpectre& vue) {
         p.drawText(QPointF(x - m.horizontalAdvance(texte) / 2.0, courbes.bottom() + 4 + m.ascent()), texte);
     }
     p.setPen(kTexte);
-    const QString titreX = QStringLiteral("Fréquence (Hz)");
+    const QString titreX = QCoreApplication::translate("DessinSpectre", "Fréquence (Hz)");
     p.drawText(QPointF(courbes.center().x() - m.horizontalAdvance(titreX) / 2.0, zone.bottom() - 4), titreX);
     p.save();
     p.translate(zone.left() + m.ascent() + 2, courbes.center().y());
     p.rotate(-90);
-    const QString titreY = QStringLiteral("Niveau (dB)");
+    const QString titreY = QCoreApplication::translate("DessinSpectre", "Niveau (dB)");
     p.drawText(QPointF(-m.horizontalAdvance(titreY) / 2.0, 0), titreY);
     p.restore();
 
@@ -192,8 +195,9 @@ void DessineSpectre(QPainter& p, const QRect& zone, const TvueSpectre& vue) {
     p.drawRect(courbes);
     TraceLegende(p, courbes, vue);
     if (vue.freqEch == 0)
-        p.drawText(courbes, Qt::AlignCenter, QStringLiteral("Aucun son"));
+        p.drawText(courbes, Qt::AlignCenter, QCoreApplication::translate("DessinSpectre", "Aucun son"));
     else if (vue.numerique.niveaux.empty())
-        p.drawText(courbes, Qt::AlignCenter, QStringLiteral("Sélection trop courte pour un spectre"));
+        p.drawText(courbes, Qt::AlignCenter,
+                   QCoreApplication::translate("DessinSpectre", "Sélection trop courte pour un spectre"));
     p.restore();
 }

@@ -45,5 +45,6 @@ inline constexpr double kSpectreDbMax = 0;
 
 void DessineSpectre(QPainter& peintre, const QRect& zone, const TvueSpectre& vue);
 
-// A frequency in Hz with up to two decimals and a decimal comma: "2756,25", "11025".
+// A frequency in Hz with up to two decimals and the interface's decimal separator: "2756,25" in
+// French, "2756.25" in English, "11025".
 QString TexteFrequence(double frequence);

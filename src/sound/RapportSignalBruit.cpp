@@ -60,26 +60,29 @@ double RapportSignalBruitTheorique(int b) {
     return 6.02 * b + 1.76;
 }
 
-std::string DecimaleFrancaise(double valeur) {
+std::string Decimale(double valeur, Tlangue langue) {
     const long long dixiemes = std::llround(valeur * 10);
     const long long absolu = dixiemes < 0 ? -dixiemes : dixiemes;
     std::string texte = dixiemes < 0 ? "-" : "";
-    return texte.append(std::to_string(absolu / 10)).append(",").append(std::to_string(absolu % 10));
+    return texte.append(std::to_string(absolu / 10))
+        .append(Selon(langue, ",", "."))
+        .append(std::to_string(absolu % 10));
 }
 
-std::string TexteRapportMesure(std::optional<double> mesure) {
-    if (!mesure) return "RSB : —";
-    if (std::isinf(*mesure)) return "RSB mesuré : ∞";
-    return std::string("RSB mesuré : ").append(DecimaleFrancaise(*mesure)).append(" dB");
+std::string TexteRapportMesure(std::optional<double> mesure, Tlangue langue) {
+    if (!mesure) return Selon(langue, "RSB : —", "SNR: —");
+    const std::string texte = Selon(langue, "RSB mesuré : ", "Measured SNR: ");
+    if (std::isinf(*mesure)) return texte + "∞";
+    return texte + Decimale(*mesure, langue) + " dB";
 }
 
-std::string TexteRapportReconstruction(std::optional<double> mesure) {
-    return "reconstruction : " + TexteRapportMesure(mesure);
+std::string TexteRapportReconstruction(std::optional<double> mesure, Tlangue langue) {
+    return Selon(langue, "reconstruction : ", "reconstruction: ") + TexteRapportMesure(mesure, langue);
 }
 
-std::string TexteRapportSignalBruit(std::optional<double> mesure, int b) {
-    return TexteRapportMesure(mesure)
-        .append(", théorie 6,02·b + 1,76 = ")
-        .append(DecimaleFrancaise(RapportSignalBruitTheorique(b)))
+std::string TexteRapportSignalBruit(std::optional<double> mesure, int b, Tlangue langue) {
+    return TexteRapportMesure(mesure, langue)
+        .append(Selon(langue, ", théorie 6,02·b + 1,76 = ", ", theory 6.02·b + 1.76 = "))
+        .append(Decimale(RapportSignalBruitTheorique(b), langue))
         .append(" dB");
 }

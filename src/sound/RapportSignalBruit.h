@@ -15,6 +15,7 @@
 #include <optional>
 #include <string>
 
+#include "sound/Langue.h"
 #include "sound/VecteurSon.h"
 
 // No value for a silent (constant) sound, an empty one or a 24-bit one; +infinity when the
@@ -25,15 +26,16 @@ std::optional<double> RapportSignalBruitMesure(const TvecteurSon& son, const Tve
 double RapportSignalBruitTheorique(int b);
 
 // "RSB mesuré : 19,8 dB"; "RSB : —" when there is no ratio, "RSB mesuré : ∞" when there is no
-// error.
-std::string TexteRapportMesure(std::optional<double> mesure);
+// error. In English "Measured SNR: 19.8 dB", "SNR: —", "Measured SNR: ∞".
+std::string TexteRapportMesure(std::optional<double> mesure, Tlangue langue = Tlangue::francais);
 
-// TexteRapportMesure, then ", théorie 6,02·b + 1,76 = 19,8 dB".
-std::string TexteRapportSignalBruit(std::optional<double> mesure, int b);
+// TexteRapportMesure, then ", théorie 6,02·b + 1,76 = 19,8 dB" (", theory 6.02·b + 1.76 = 19.8 dB").
+std::string TexteRapportSignalBruit(std::optional<double> mesure, int b, Tlangue langue = Tlangue::francais);
 
 // The reconstructed sound's ratio, measured as the staircase's against the sound, to follow its
-// text: "reconstruction : RSB mesuré : 27,3 dB".
-std::string TexteRapportReconstruction(std::optional<double> mesure);
+// text: "reconstruction : RSB mesuré : 27,3 dB" ("reconstruction: Measured SNR: 27.3 dB").
+std::string TexteRapportReconstruction(std::optional<double> mesure, Tlangue langue = Tlangue::francais);
 
-// A figure with one decimal and a decimal comma, as French texts write it: 19,8 or -3,5.
-std::string DecimaleFrancaise(double valeur);
+// A figure with one decimal, with the language's separator: 19,8 or -3,5 in French, 19.8 or -3.5
+// in English.
+std::string Decimale(double valeur, Tlangue langue = Tlangue::francais);

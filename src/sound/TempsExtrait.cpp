@@ -30,14 +30,15 @@ std::optional<std::int64_t> LitNombre(std::string_view& texte, std::size_t maxim
 
 }  // namespace
 
-std::string TexteTemps(std::int64_t trames, std::uint32_t frequence) {
+std::string TexteTemps(std::int64_t trames, std::uint32_t frequence, Tlangue langue) {
     if (trames < 0 || frequence == 0) trames = 0;
     const std::int64_t f = std::max<std::int64_t>(frequence, 1);
     // Whole seconds apart from the remainder, so that nothing overflows and the tie is exact.
     const std::int64_t dixiemes = trames / f * 10 + (trames % f * 20 + f) / (2 * f);
     char texte[32];
-    std::snprintf(texte, sizeof texte, "%02lld:%02lld,%lld", static_cast<long long>(dixiemes / 600),
-                  static_cast<long long>(dixiemes / 10 % 60), static_cast<long long>(dixiemes % 10));
+    std::snprintf(texte, sizeof texte, "%02lld:%02lld%s%lld", static_cast<long long>(dixiemes / 600),
+                  static_cast<long long>(dixiemes / 10 % 60), Selon(langue, ",", "."),
+                  static_cast<long long>(dixiemes % 10));
     return texte;
 }
 

@@ -6,9 +6,12 @@
 #include <string>
 #include <string_view>
 
+#include "sound/Langue.h"
+
 // `trames` frames at `frequence` Hz as "mm:ss,d", rounded to the nearest tenth of a second,
-// halves up ("00:00,1" for 0.05 s). Minutes take two digits at least and go past 59.
-std::string TexteTemps(std::int64_t trames, std::uint32_t frequence);
+// halves up ("00:00,1" for 0.05 s). Minutes take two digits at least and go past 59. In English
+// the tenths follow a point: "00:00.1".
+std::string TexteTemps(std::int64_t trames, std::uint32_t frequence, Tlangue langue = Tlangue::francais);
 
 // A typed time in milliseconds: "mm:ss,d" with two-digit seconds under 60, or "ss,d" alone;
 // the decimal separator is a comma or a point, and the decimals (up to three) may be left

@@ -77,6 +77,7 @@ TEST(TempsExtrait, TexteArrondiAuDixiemeLePlusProcheMoitieVersLeHaut) {
     EXPECT_EQ(TexteTemps(75 * 60 * 8000, kFrequence), "75:00,0");
     EXPECT_EQ(TexteTemps(524288, 44100), "00:11,9");  // the whole record in CD stereo
     EXPECT_EQ(TexteTemps(4294967295, kFrequence), "8947:50,9");
+    EXPECT_EQ(TexteTemps(479599, kFrequence, Tlangue::anglais), "00:59.9");  // an English tenth
 }
 
 TEST(TempsExtrait, TexteLuEnMillisecondes) {

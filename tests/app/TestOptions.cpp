@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -158,7 +159,8 @@ TEST_F(Options, LeDialogueMontreLesCouleursEnCoursLaNonListeeDansPersonnaliser) 
         auto& dlg = dynamic_cast<TOptionsDlg&>(d);
         d.show();
         EXPECT_EQ(d.windowTitle(), "Options");
-        EXPECT_EQ(d.size(), QSize(345, 226));
+        EXPECT_EQ(d.size(), QSize(345, 290));
+        EXPECT_GE(d.height(), d.layout()->minimumSize().height());  // the language rows fit
         EXPECT_EQ(dlg.CourbeCB->width(), 140);
         for (QLabel* l : {dlg.Label1, dlg.Label2, dlg.Label3, dlg.Label4, dlg.Label5}) vues << l->text();
         for (TboiteCouleur* b :
@@ -172,6 +174,41 @@ TEST_F(Options, LeDialogueMontreLesCouleursEnCoursLaNonListeeDansPersonnaliser) 
     f.OptionsBtn()->click();
     EXPECT_EQ(vues, QStringList({"Analogique", "Numérique", "Niveau", "Erreur", "Reconstruction", "Gris",
                                  "Rouge", "Personnaliser...", "Bleu", "Vert"}));
+}
+
+// The language is kept for the next start; the window in use keeps its own.
+TEST_F(Options, LaLangueChoisieEstGardeePourLeProchainDemarrage) {
+    const auto choisit = [](int rang, bool ok, QStringList& vus) {
+        return DialoguesConduits([rang, ok, &vus](QDialog& d) {
+            auto& dlg = dynamic_cast<TOptionsDlg&>(d);
+            d.show();
+            vus << dlg.LangueCB->currentText();
+            dlg.LangueCB->setCurrentIndex(rang);
+            (ok ? dlg.BitBtn1 : dlg.BitBtn2)->click();
+            return d.result();
+        });
+    };
+    QStringList vus;
+    {
+        FenetreTest f;
+        {
+            const auto conduite = choisit(2, true, vus);
+            f.OptionsBtn()->click();
+        }
+        EXPECT_EQ(f.OptionsBtn()->text(), "Options");
+        const auto conduite = choisit(1, false, vus);
+        f.OptionsBtn()->click();
+    }
+    {
+        FenetreTest f;
+        const auto conduite = choisit(0, true, vus);
+        f.OptionsBtn()->click();
+    }
+    EXPECT_EQ(vus, QStringList({"Selon le système", "English", "English"}));
+    const auto octets = LitOctets(Ini());
+    const QString texte = QString::fromUtf8(
+        QByteArray(reinterpret_cast<const char*>(octets.data()), static_cast<qsizetype>(octets.size())));
+    EXPECT_TRUE(texte.contains("[Interface]\nLangue=systeme\n")) << texte.toStdString();
 }
 
 TEST_F(Options, AnnulerNeChangeNiLesCouleursNiLaVue) {

@@ -29,3 +29,19 @@ TEST(Chaines, DureeATroisChiffresSignificatifsPuisDeuxDecimales) {
     EXPECT_EQ(TexteDuree(441, 44100, ","), "10,00 ms=1/(100 Hz)");
     EXPECT_EQ(TexteDuree(1, 200000, "\u066B"), "0\u066B01 ms=1/(200000 Hz)");  // Arabic, two bytes
 }
+
+// A stereo sound whose left channel is silent, in both languages; a mono sound says nothing.
+TEST(Chaines, VoieMontreeEnFrancaisEtEnAnglais) {
+    const auto son = AlloueVecteurSon();
+    son->formatWave = TformatWave::f16stereo;
+    for (int i = 0; i < 8; ++i) son->setSon16(i, static_cast<std::int16_t>(i % 2 == 0 ? 0 : 1000));
+    EXPECT_EQ(
+        TexteVoieMontree(*son, 4),
+        "Son stéréo : les vues et les lectures montrent la voie gauche, muette ; le son est sur la voie "
+        "droite");
+    EXPECT_EQ(TexteVoieMontree(*son, 4, Tlangue::anglais),
+              "Stereo sound: the views and the read-outs show the left channel, which is silent; the sound "
+              "is on the right channel");
+    son->formatWave = TformatWave::f16;
+    EXPECT_EQ(TexteVoieMontree(*son, 4, Tlangue::anglais), "");
+}

@@ -130,3 +130,11 @@ TEST(Debit, TexteEnMonoEtEnStereo) {
               "Débit : 5512,5 Hz × 1 bit × 1 voie = 5,5 kbit/s ; 0,1 ko pour 0,1 s");
     EXPECT_EQ(TexteDebit(0, 1, 8, TformatWave::f8, 0), "Débit : —");
 }
+
+TEST(Debit, TexteEnAnglais) {
+    EXPECT_EQ(TexteDebit(22050, 4, 3, TformatWave::f8stereo, 55125, Tlangue::anglais),
+              "Bit rate: 5512.5 Hz × 3 bits × 2 channels = 33.1 kbit/s; 10.3 kB for 2.5 s");
+    EXPECT_EQ(TexteDebit(44100, 8, 1, TformatWave::f16, 4410, Tlangue::anglais),
+              "Bit rate: 5512.5 Hz × 1 bit × 1 channel = 5.5 kbit/s; 0.1 kB for 0.1 s");
+    EXPECT_EQ(TexteDebit(0, 1, 8, TformatWave::f8, 0, Tlangue::anglais), "Bit rate: —");
+}

@@ -89,9 +89,19 @@ TEST(RapportSignalBruit, SilenceSansErreurEtTextes) {
     EXPECT_EQ(TexteRapportSignalBruit(*RapportSignalBruitMesure(*p.son, *p.sousEch, 1000), 8),
               "RSB mesuré : ∞, théorie 6,02·b + 1,76 = 49,9 dB");
     EXPECT_EQ(TexteRapportSignalBruit(19.84, 1), "RSB mesuré : 19,8 dB, théorie 6,02·b + 1,76 = 7,8 dB");
-    EXPECT_EQ(DecimaleFrancaise(-3.46), "-3,5");
-    EXPECT_EQ(DecimaleFrancaise(0.04), "0,0");
-    EXPECT_EQ(DecimaleFrancaise(0.25), "0,3");  // halves away from zero
-    EXPECT_EQ(DecimaleFrancaise(-0.25), "-0,3");
-    EXPECT_EQ(DecimaleFrancaise(43.96), "44,0");
+    EXPECT_EQ(Decimale(-3.46), "-3,5");
+    EXPECT_EQ(Decimale(0.04), "0,0");
+    EXPECT_EQ(Decimale(0.25), "0,3");  // halves away from zero
+    EXPECT_EQ(Decimale(-0.25), "-0,3");
+    EXPECT_EQ(Decimale(43.96), "44,0");
+}
+
+// In English the words change and the figures take a decimal point.
+TEST(RapportSignalBruit, TexteEnAnglais) {
+    EXPECT_EQ(TexteRapportSignalBruit(19.84, 1, Tlangue::anglais),
+              "Measured SNR: 19.8 dB, theory 6.02·b + 1.76 = 7.8 dB");
+    EXPECT_EQ(TexteRapportSignalBruit(std::nullopt, 3, Tlangue::anglais),
+              "SNR: —, theory 6.02·b + 1.76 = 19.8 dB");
+    EXPECT_EQ(TexteRapportReconstruction(27.26, Tlangue::anglais), "reconstruction: Measured SNR: 27.3 dB");
+    EXPECT_EQ(Decimale(-3.46, Tlangue::anglais), "-3.5");
 }

@@ -41,6 +41,9 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(home / "run");
     std::filesystem::permissions(home / "run", std::filesystem::perms::owner_all);
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // The interface's language as on a French system, whatever the machine's: tests that want
+    // English ask for it.
+    setenv("LANGUAGE", "fr", 1);
     EcritConfigurationAlsa(home);
     testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
