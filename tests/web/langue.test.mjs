@@ -22,7 +22,7 @@ after(async () => {
   serveur.ferme();
 });
 
-async function PageEn(locale) {
+async function PageDansLaLangue(locale) {
   const contexte = await navigateur.newContext({ locale, viewport: { width: 1366, height: 768 } });
   return OuvrePage(contexte, serveur.adresse);
 }
@@ -50,7 +50,7 @@ async function Rapport(p, ouvrir, bits, pas) {
 }
 
 test('in French the page is as written, and each of its texts has its English', async () => {
-  const p = await PageEn('fr-FR');
+  const p = await PageDansLaLangue('fr-FR');
   assert.equal(await p.getAttribute('html', 'lang'), 'fr');
   const sansAnglais = (await Textes(p, 'index.html')).filter((t) => !(t in anglais));
   assert.deepEqual(sansAnglais, []);
@@ -61,7 +61,7 @@ test('in French the page is as written, and each of its texts has its English', 
 });
 
 test('in English the captions, the core\'s texts, the messages and the help are English', async () => {
-  const p = await PageEn('en-US');
+  const p = await PageDansLaLangue('en-US');
   assert.equal(await p.getAttribute('html', 'lang'), 'en');
   const francais = (await Textes(p)).filter((t) => t in anglais && anglais[t] !== t);
   assert.deepEqual(francais, []);
