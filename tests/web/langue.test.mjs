@@ -70,6 +70,13 @@ test('in English the captions, the core\'s texts, the messages and the help are 
   assert.match(await Rapport(p, 'Open', 'Number of bits', 'Sampling step'),
                /^Measured SNR: \d+\.\d dB, theory 6\.02·b \+ 1\.76 = 19\.8 dB$/);
   assert.match(await p.locator('#debit').textContent(), /^Bit rate: 5512\.5 Hz × 3 bits × 1 channel = 16\.5 kbit\/s; 4\.1 kB for 2\.0 s$/);
+  await p.getByLabel('Shift+click to read a duration').check();
+  const vue = await p.locator('#detail').boundingBox();
+  await p.mouse.click(vue.x + 300, vue.y + 100);
+  await p.keyboard.down('Shift');
+  await p.mouse.click(vue.x + 400, vue.y + 100);
+  await p.keyboard.up('Shift');
+  assert.equal(await p.locator('#temps').textContent(), '1.13 ms=1/(882 Hz)');
 
   const abime = join(mkdtempSync(join(tmpdir(), 'sampix-web-')), 'abime.wav');
   writeFileSync(abime, readFileSync(accord).subarray(0, 30));
