@@ -229,6 +229,209 @@ is decoded into a temporary folder, removed afterwards: nothing is written besid
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <location filename="../web/noyau/TextesPage.cpp" line="+4"/>
+        <source>Sampix montre, sur un vrai son, ce que font l&apos;échantillonnage et la quantification.</source>
+        <translation>Sampix shows, on a real sound, what sampling and quantisation do.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Commandes</source>
+        <translation>Commands</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ouvrir un son : WAV, MP3, FLAC, Ogg ou Opus (Ctrl+O), ou déposez-le sur la page</source>
+        <translation>Open a sound: WAV, MP3, FLAC, Ogg or Opus (Ctrl+O), or drop it on the page</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ouvrir</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Enregistrer un son au microphone (Ctrl+R)</source>
+        <translation>Record a sound from the microphone (Ctrl+R)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Enregistrer un son</source>
+        <translation>Record a sound</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Arrêter l&apos;écoute, l&apos;enregistrement ou l&apos;animation (Échap)</source>
+        <translation>Stop playing, recording or the animation (Esc)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Écouter le signal « analogique » (F5)</source>
+        <translation>Listen to the “analogue” signal (F5)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Jouer le son</source>
+        <translation>Play the sound</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Écouter le signal « échantillonné » (F6)</source>
+        <translation>Listen to the “sampled” signal (F6)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Jouer le son numérisé</source>
+        <translation>Play the digitised sound</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Écouter l&apos;erreur de quantification : son numérisé moins son (F9)</source>
+        <translation>Listen to the quantisation error: digitised sound minus sound (F9)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Jouer l&apos;erreur</source>
+        <translation>Play the error</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>en boucle</source>
+        <translation>loop</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Enregistrer le son numérisé dans un fichier WAV (Ctrl+S)</source>
+        <translation>Save the digitised sound to a WAV file (Ctrl+S)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Enregistrer le son numérisé</source>
+        <translation>Save the digitised sound</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Animation de l&apos;échantillonnage (F7)</source>
+        <translation>Animation of sampling (F7)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Animation</source>
+        <translation>Animation</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aide (F1)</source>
+        <translation>Help (F1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aide</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Decimal</source>
+        <translation>Decimal</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Binaire</source>
+        <translation>Binary</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nombre de bits</source>
+        <translation>Number of bits</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pas d&apos;échantillonnage</source>
+        <translation>Sampling step</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vue d&apos;ensemble du son et sélection à écouter</source>
+        <translation>Overview of the sound and selection to play</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vue détaillée</source>
+        <translation>Detail view</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Défilement</source>
+        <translation>Scrolling</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Clic sur le graphe pour positionner un curseur</source>
+        <translation>Click on the graph to place a cursor</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Maj. clic pour lire une durée à partir du curseur précédent</source>
+        <translation>Shift+click to read a duration from the previous cursor</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Courbe d&apos;erreur sur la vue détaillée</source>
+        <translation>Error curve on the detail view</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Décodage du son...</source>
+        <translation>Decoding the sound...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Enregistrement en cours... (Stop ou Échap pour finir)</source>
+        <translation>Recording... (Stop or Esc to finish)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Impossible d&apos;ouvrir le fichier
+%1
+
+%2</source>
+        <translation>Cannot open the file
+%1
+
+%2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Le navigateur ne sait pas décoder ce son (%1).</source>
+        <translation>The browser cannot decode this sound (%1).</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Impossible de sauver le fichier simulé
+(%1)</source>
+        <translation>Cannot save the simulated file
+(%1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pas d&apos;entrée son
+(%1)</source>
+        <translation>No sound input
+(%1)</translation>
+    </message>
+</context>
+<context>
     <name>TAboutBox</name>
     <message>
         <location filename="../src/app/AboutBox.cpp" line="+22"/>

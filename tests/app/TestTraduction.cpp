@@ -82,8 +82,8 @@ TEST(Traduction, LaFenetreParleAnglais) {
     EXPECT_EQ(LangueInterface(), Tlangue::francais);
 }
 
-// lupdate over the sources, on a copy of the translation file: a text missing from the file
-// comes in unfinished, like one left untranslated.
+// lupdate over the sources and the browser page's texts, on a copy of the translation file: a
+// text missing from the file comes in unfinished, like one left untranslated.
 TEST(Traduction, ChaqueTexteASonAnglais) {
     QTemporaryDir dossier;
     const QString ts = dossier.filePath(QStringLiteral("sampix_en.ts"));
@@ -91,7 +91,8 @@ TEST(Traduction, ChaqueTexteASonAnglais) {
     QFile::setPermissions(ts, QFile::ReadOwner | QFile::WriteOwner);
     QProcess lupdate;
     lupdate.start(QStringLiteral(SAMPIX_LUPDATE),
-                  {"-no-obsolete", "-locations", "none", QStringLiteral(SAMPIX_SOURCES), "-ts", ts});
+                  {"-no-obsolete", "-locations", "none", QStringLiteral(SAMPIX_SOURCES),
+                   QStringLiteral(SAMPIX_TEXTES_PAGE), "-ts", ts});
     ASSERT_TRUE(lupdate.waitForFinished(60000));
     ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().toStdString();
 

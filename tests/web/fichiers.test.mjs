@@ -36,7 +36,8 @@ async function Message() {
 before(async () => {
   serveur = await Serveur();
   navigateur = await Navigateur();
-  const contexte = await navigateur.newContext({ acceptDownloads: true, viewport: { width: 1366, height: 768 } });
+  const contexte = await navigateur.newContext({ acceptDownloads: true, viewport: { width: 1366, height: 768 },
+                                                  locale: 'fr-FR' });
   p = await OuvrePage(contexte, serveur.adresse);
 });
 

@@ -103,5 +103,5 @@ test('the page can be installed and, once visited, opens and works without a net
 });
 
 function NouveauContexte() {
-  return navigateur.newContext({ acceptDownloads: true, viewport: { width: 1366, height: 768 } });
+  return navigateur.newContext({ acceptDownloads: true, viewport: { width: 1366, height: 768 }, locale: 'fr-FR' });
 }

@@ -105,6 +105,11 @@ EMSCRIPTEN_KEEPALIVE void sx_fixe_options(int avecTemps, int avecErreur) {
     session.FixeAvecErreur(avecErreur != 0);
 }
 
+// 1 English, 0 French: the language of the texts that sx_texte builds.
+EMSCRIPTEN_KEEPALIVE void sx_fixe_langue(int anglais) {
+    session.FixeLangue(anglais != 0 ? Tlangue::anglais : Tlangue::francais);
+}
+
 EMSCRIPTEN_KEEPALIVE const std::uint8_t* sx_dessine_detail(int largeur, int hauteur, double echelle) {
     session.DessineDetail(largeur, hauteur, echelle);
     return EnRgba(session.ImageDetail());
@@ -211,15 +216,15 @@ EMSCRIPTEN_KEEPALIVE const char* sx_texte(int numero) {
         case tRapport:
             texte = TexteRapportSignalBruit(RapportSignalBruitMesure(*son.vecteurSon, *son.vecteurSonSousEch,
                                                                      present ? son.NbrePoints : 0),
-                                            session.Bits());
+                                            session.Bits(), session.Langue());
             break;
         case tDebit:
-            texte = present
-                        ? TexteDebit(son.FreqEch, session.Pas(), session.Bits(), son.Format(), son.NbrePoints)
-                        : "";
+            texte = present ? TexteDebit(son.FreqEch, session.Pas(), session.Bits(), son.Format(),
+                                         son.NbrePoints, session.Langue())
+                            : "";
             break;
         case tVoie:
-            texte = present ? TexteVoieMontree(*son.vecteurSon, son.NbrePoints) : "";
+            texte = present ? TexteVoieMontree(*son.vecteurSon, son.NbrePoints, session.Langue()) : "";
             break;
         case tDecimal:
             texte = l.decimal;

@@ -92,6 +92,7 @@ TmodeleVue TsessionWeb::Modele(int largeur, int hauteur, double echelle) const {
     m.repereTemps = repereTemps_;
     m.avecTemps = avecTemps_;
     m.avecErreur = avecErreur_;
+    m.separateurDecimal = Selon(langue_, ",", ".");
     return m;
 }
 

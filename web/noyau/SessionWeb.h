@@ -14,6 +14,7 @@
 #include "graph/LecturesRepere.h"
 #include "graph/ModeleVue.h"
 #include "sound/EnregistrementSon.h"
+#include "sound/Langue.h"
 #include "sound/Resultat.h"
 
 // What is played: the sound, its digitised version or the error between them.
@@ -39,6 +40,9 @@ public:
     void FixeDebut(std::int32_t trame);
     void FixeAvecTemps(bool avecTemps) { avecTemps_ = avecTemps; }
     void FixeAvecErreur(bool avecErreur) { avecErreur_ = avecErreur; }
+    // The page's language: that of the texts built here and of the duration label's figures.
+    void FixeLangue(Tlangue langue) { langue_ = langue; }
+    Tlangue Langue() const { return langue_; }
 
     // The views redrawn whole at the given canvas size and pixel ratio.
     void DessineDetail(int largeur, int hauteur, double echelle);
@@ -80,6 +84,7 @@ private:
     std::unique_ptr<TvecteurSon> erreur_;
     bool aUnSon_ = false;
     int bits_ = 8;
+    Tlangue langue_ = Tlangue::francais;
     int pas_ = 1;
     std::int32_t debut_ = 0;
     std::int32_t debutS_ = 0;

@@ -69,6 +69,7 @@ export class Noyau {
 
   regle(bits, pas) { this.m._sx_regle(bits, pas); }
   fixeDebut(trame) { this.m._sx_fixe_debut(trame); }
+  fixeLangue(anglais) { this.m._sx_fixe_langue(anglais ? 1 : 0); }
   fixeOptions(avecTemps, avecErreur) { this.m._sx_fixe_options(avecTemps ? 1 : 0, avecErreur ? 1 : 0); }
 
   // RGBA pixels of a view, over the module's memory: valid until the next call into it.

@@ -6,11 +6,14 @@ import { Vues } from './vues.js';
 import { Lecteur } from './lecture.js';
 import { Enregistreur } from './enregistrement.js';
 import { Animation } from './animation.js';
+import { Tr, TraduitPage, adresseAide, enAnglais } from './langue.js';
 
 const $ = (id) => document.getElementById(id);
 const kIntervalleSuivi = 110;  // ms, the desktop's Timer1
 
+TraduitPage();
 const noyau = await ChargeNoyau();
+noyau.fixeLangue(enAnglais);
 let nomSon = '';
 let sourceJouee = null;
 let suivi = null;
@@ -70,7 +73,7 @@ function Regle() {
 
 function NouveauSon(nom, ouvert) {
   if (ouvert.message) {
-    AfficheMessage(`Impossible d'ouvrir le fichier\n${nom}\n\n${ouvert.message}`);
+    AfficheMessage(Tr("Impossible d'ouvrir le fichier\n%1\n\n%2", nom, ouvert.message));
     return;
   }
   lecteur.arrete();
@@ -90,7 +93,7 @@ async function OuvreFichier(fichier) {
   try {
     octets = new Uint8Array(await fichier.arrayBuffer());
   } catch (e) {
-    AfficheMessage(`Impossible d'ouvrir le fichier\n${fichier.name}\n\n${e.message || e.name}`);
+    AfficheMessage(Tr("Impossible d'ouvrir le fichier\n%1\n\n%2", fichier.name, e.message || e.name));
     return;
   }
   const lu = noyau.ouvreOctets(fichier.name, octets);
@@ -102,7 +105,8 @@ async function OuvreFichier(fichier) {
       const decode = await DecodeSon(octets);
       NouveauSon(fichier.name, noyau.ouvrePcm(decode.pcm, decode.voies, decode.frequence));
     } catch (e) {
-      AfficheMessage(`Impossible d'ouvrir le fichier\n${fichier.name}\n\nLe navigateur ne sait pas décoder ce son (${e.message || e.name}).`);
+      AfficheMessage(Tr("Impossible d'ouvrir le fichier\n%1\n\n%2", fichier.name,
+                        Tr('Le navigateur ne sait pas décoder ce son (%1).', e.message || e.name)));
     } finally {
       $('occupe').hidden = true;
     }
@@ -169,7 +173,7 @@ function Sauve() {
   if (!noyau.trames) return;
   const wav = noyau.wavNumerise();
   if (wav.message) {
-    AfficheMessage(`Impossible de sauver le fichier simulé\n(${wav.message})`);
+    AfficheMessage(Tr('Impossible de sauver le fichier simulé\n(%1)', wav.message));
     return;
   }
   const lien = document.createElement('a');
@@ -205,7 +209,7 @@ async function Enregistre() {
     await enregistreur.commence(noyau.capacite(1));
     $('enregistrement').hidden = false;
   } catch (e) {
-    AfficheMessage(`Pas d'entrée son\n(${e.message || e.name})`);
+    AfficheMessage(Tr("Pas d'entrée son\n(%1)", e.message || e.name));
   }
   MetAJourCommandes();
 }
@@ -226,7 +230,7 @@ const kTouches = {
   F6: () => Joue(Source.numerise),
   F9: () => Joue(Source.erreur),
   F7: Anime,
-  F1: () => window.open('aide/index.html', '_blank'),
+  F1: () => window.open(adresseAide, '_blank'),
   Escape: Stop,
 };
 const kTouchesCtrl = { s: Sauve, o: () => $('ouvrir').click(), r: Enregistre };

@@ -1,0 +1,93 @@
+// The page speaks the browser's language: English from the desktop's translation file, or
+// French as written.
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { readFileSync, writeFileSync, mkdtempSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { Navigateur, OuvrePage, Serveur, page, racine } from './outils.mjs';
+
+const accord = join(racine, 'examples/accord.wav');
+const anglais = JSON.parse(readFileSync(join(page, 'textes-en.json'), 'utf8'));
+let serveur;
+let navigateur;
+
+before(async () => {
+  serveur = await Serveur();
+  navigateur = await Navigateur();
+});
+
+after(async () => {
+  await navigateur.close();
+  serveur.ferme();
+});
+
+async function PageDansLaLangue(locale) {
+  const contexte = await navigateur.newContext({ locale, viewport: { width: 1366, height: 768 } });
+  return OuvrePage(contexte, serveur.adresse);
+}
+
+// Every text, title and label of index.html, as served (`fichier`) or as shown.
+function Textes(p, fichier) {
+  return p.evaluate(async (fichier) => {
+    const d = fichier ? new DOMParser().parseFromString(await (await fetch(fichier)).text(), 'text/html') : document;
+    const textes = [d.querySelector('meta[name="description"]').content];
+    const parcours = d.createTreeWalker(d.body, NodeFilter.SHOW_TEXT);
+    for (let n = parcours.nextNode(); n; n = parcours.nextNode()) if (n.data.trim()) textes.push(n.data.trim());
+    for (const e of d.querySelectorAll('[title], [aria-label]'))
+      textes.push(...['title', 'aria-label'].filter((a) => e.hasAttribute(a)).map((a) => e.getAttribute(a)));
+    return textes;
+  }, fichier);
+}
+
+// The sound at 3 bits and a step of 4, then the noise ratio line.
+async function Rapport(p, ouvrir, bits, pas) {
+  await p.getByLabel(ouvrir, { exact: true }).setInputFiles(accord);
+  await p.waitForSelector('body[data-ouvertures="1"]');
+  await p.getByLabel(bits).fill('3');
+  await p.getByLabel(pas).fill('4');
+  return p.locator('#rsb').textContent();
+}
+
+test('in French the page is as written, and each of its texts has its English', async () => {
+  const p = await PageDansLaLangue('fr-FR');
+  assert.equal(await p.getAttribute('html', 'lang'), 'fr');
+  const sansAnglais = (await Textes(p, 'index.html')).filter((t) => !(t in anglais));
+  assert.deepEqual(sansAnglais, []);
+  assert.match(await Rapport(p, 'Ouvrir', 'Nombre de bits', "Pas d'échantillonnage"),
+               /^RSB mesuré : \d+,\d dB, théorie 6,02·b \+ 1,76 = 19,8 dB$/);
+  assert.equal(await p.getByRole('link', { name: 'Aide' }).getAttribute('href'), 'aide/index.html');
+  assert.deepEqual(p.erreurs, []);
+});
+
+test('in English the captions, the core\'s texts, the messages and the help are English', async () => {
+  const p = await PageDansLaLangue('en-US');
+  assert.equal(await p.getAttribute('html', 'lang'), 'en');
+  const francais = (await Textes(p)).filter((t) => t in anglais && anglais[t] !== t);
+  assert.deepEqual(francais, []);
+  assert.equal(await p.getByRole('button', { name: 'Play the digitised sound' }).isDisabled(), true);
+
+  assert.match(await Rapport(p, 'Open', 'Number of bits', 'Sampling step'),
+               /^Measured SNR: \d+\.\d dB, theory 6\.02·b \+ 1\.76 = 19\.8 dB$/);
+  assert.match(await p.locator('#debit').textContent(), /^Bit rate: 5512\.5 Hz × 3 bits × 1 channel = 16\.5 kbit\/s; 4\.1 kB for 2\.0 s$/);
+  await p.getByLabel('Shift+click to read a duration').check();
+  const vue = await p.locator('#detail').boundingBox();
+  await p.mouse.click(vue.x + 300, vue.y + 100);
+  await p.keyboard.down('Shift');
+  await p.mouse.click(vue.x + 400, vue.y + 100);
+  await p.keyboard.up('Shift');
+  assert.equal(await p.locator('#temps').textContent(), '1.13 ms=1/(882 Hz)');
+
+  const abime = join(mkdtempSync(join(tmpdir(), 'sampix-web-')), 'abime.wav');
+  writeFileSync(abime, readFileSync(accord).subarray(0, 30));
+  await p.getByLabel('Open', { exact: true }).setInputFiles(abime);
+  await p.locator('#message').waitFor();
+  assert.match(await p.locator('#message-texte').textContent(), /^Cannot open the file\nabime\.wav\n\n/);
+
+  const aide = p.getByRole('link', { name: 'Help' });
+  assert.match(await aide.evaluate((a) => a.href), /\/aide\/en\/index\.html$/);
+  const [pageAide] = await Promise.all([p.context().waitForEvent('page'), p.keyboard.press('F1')]);
+  await pageAide.waitForLoadState();
+  assert.equal(await pageAide.title(), 'Sampix Help');
+  assert.deepEqual(p.erreurs, []);
+});
