@@ -46,6 +46,80 @@
     </message>
 </context>
 <context>
+    <name>EcrivainWav</name>
+    <message>
+        <location filename="../src/sound/EcrivainWav.cpp" line="+80"/>
+        <source>ce n&apos;est pas un fichier ordinaire</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Impossible de créer le fichier %1 : %2</source>
+        <translation>Cannot create the file %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>FichierConversion</name>
+    <message>
+        <location filename="../src/sound/FichierConversion.cpp" line="+16"/>
+        <source>Impossible de créer le fichier &quot;%1&quot;. %2</source>
+        <translation>Cannot create the file &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Impossible d&apos;écrire le fichier &quot;%1&quot;. %2</source>
+        <translation>Cannot write the file &quot;%1&quot;. %2</translation>
+    </message>
+</context>
+<context>
+    <name>Fichiers</name>
+    <message>
+        <location filename="../src/sound/Fichiers.cpp" line="+38"/>
+        <source>Problème d&apos;ouverture : %1</source>
+        <translation>Cannot open: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ce n&apos;est pas un fichier : un dossier, un tube ou un périphérique ne s&apos;ouvre pas</source>
+        <translation>This is not a file: a folder, a pipe or a device cannot be opened</translation>
+    </message>
+</context>
+<context>
+    <name>LecteurWav</name>
+    <message>
+        <location filename="../src/sound/EnveloppeWav.cpp" line="+50"/>
+        <location filename="../src/sound/LecteurWav.cpp" line="+19"/>
+        <source>Erreur de lecture : %1</source>
+        <translation>Read error: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/sound/LecteurWav.cpp" line="+11"/>
+        <source>Format incorrect : pas de bloc de données</source>
+        <translation>Bad format: no data chunk</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>Format incorrect : en-tête incomplet</source>
+        <translation>Bad format: incomplete header</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Format non géré : %1 bits par échantillon</source>
+        <translation>Unsupported format: %1 bits per sample</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location line="+32"/>
+        <source>Format incorrect : bloc de données vide</source>
+        <translation>Bad format: empty data chunk</translation>
+    </message>
+    <message>
+        <location line="-8"/>
+        <source>Le début de l&apos;extrait est après la fin du son</source>
+        <translation>The excerpt starts after the end of the sound</translation>
+    </message>
+</context>
+<context>
     <name>LigneCommande</name>
     <message>
         <location filename="../src/app/LigneCommande.cpp" line="+52"/>
@@ -78,7 +152,7 @@
         <translation>cannot write %1: %2</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+34"/>
         <source>impossible d&apos;ouvrir %1 : %2</source>
         <translation>cannot open %1: %2</translation>
     </message>
@@ -472,13 +546,13 @@ is decoded into a temporary folder, removed afterwards: nothing is written besid
 <context>
     <name>TApplication</name>
     <message>
-        <location filename="../src/app/Application.cpp" line="+28"/>
+        <location filename="../src/app/Application.cpp" line="+29"/>
         <source>fr</source>
         <comment>code of the interface&apos;s language</comment>
         <translation>en</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+34"/>
         <source>Erreur inattendue</source>
         <translation>Unexpected error</translation>
     </message>

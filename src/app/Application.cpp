@@ -8,6 +8,7 @@
 
 #include "platform/Dossiers.h"
 #include "platform/Messages.h"
+#include "sound/Traduction.h"
 
 void ChargeTraductionQt() {
     auto* traduction = new QTranslator(QCoreApplication::instance());
@@ -30,6 +31,12 @@ Tlangue LangueInterface() {
                : Tlangue::francais;
 }
 
+void InstalleTraductionDuNoyau() {
+    InstalleTraducteur([](const char* contexte, const char* texte) {
+        return QCoreApplication::translate(contexte, texte).toStdString();
+    });
+}
+
 std::unique_ptr<QTranslator> TraductionAnglaise() {
     auto traduction = std::make_unique<QTranslator>();
     if (!traduction->load(QStringLiteral(":/traductions/sampix_en.qm"))) return nullptr;
@@ -44,6 +51,7 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
         traduction->setParent(this);
         installTranslator(traduction.release());
     }
+    InstalleTraductionDuNoyau();
 }
 
 bool TApplication::notify(QObject* destinataire, QEvent* evenement) {

@@ -25,6 +25,9 @@ bool InterfaceEnFrancais(const QLocale& systeme, TlangueInterface choix = Tlangu
 // is installed, which translates this code's source "fr" into "en".
 Tlangue LangueInterface();
 
+// The texts of sound/ and platform/ (failure messages) through Qt's translation, as the window's.
+void InstalleTraductionDuNoyau();
+
 // The English translation compiled into the program; none if it cannot be loaded.
 std::unique_ptr<QTranslator> TraductionAnglaise();
 

@@ -137,6 +137,7 @@ int ExecuteLigneDeCommande(int argc, char** argv) {
     // The same language as the window's, by the same rule.
     const auto traduction = InterfaceEnFrancais(QLocale::system()) ? nullptr : TraductionAnglaise();
     if (traduction) QCoreApplication::installTranslator(traduction.get());
+    InstalleTraductionDuNoyau();
 
     const TligneLue lue = LitLigneDeCommande(QGuiApplication::arguments());
     if (!lue.refus.isEmpty()) return Erreur(kEchecCommande, lue.refus);

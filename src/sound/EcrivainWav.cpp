@@ -77,7 +77,7 @@ Tresultat<> EcritWavOctets(const std::string& nom, TformatWave format, const std
 Tresultat<> EcritWavNeuf(const std::string& nom, const TvecteurSon& vecteur, std::int32_t nbrePoints,
                          std::uint32_t freqEch) {
     const auto cible = CibleRemplacement(nom);
-    if (!cible) return Echec("ce n'est pas un fichier ordinaire");
+    if (!cible) return Echec(Traduisible("EcrivainWav", "ce n'est pas un fichier ordinaire"));
     std::string provisoire;
     auto cree = Tfichier::CreeProvisoire(*cible, provisoire);
     if (!cree) return Echec(cree.Message());
@@ -93,7 +93,7 @@ Tresultat<> CreeFichierSiAbsent(const std::string& nom) {
     Tfichier f = Tfichier::CreeExclusif(nom, erreur);
     if (erreur == EEXIST) return {};
     const auto echec = [&] {
-        return Echec("Impossible de créer le fichier " + nom + " : " + TexteErreur(erreur));
+        return Echec(Traduisible("EcrivainWav", "Impossible de créer le fichier %1 : %2"), nom, TexteErreur(erreur));
     };
     if (!f.Ouvert()) return echec();
     if (f.EcritA(0, "RIFF", 4) && f.Ferme()) return {};

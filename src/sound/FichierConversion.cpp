@@ -13,8 +13,8 @@ namespace {
 
 constexpr std::uint32_t kTailleEnTete = 44;
 constexpr std::size_t kTailleTampon = 1 << 20;
-const char* const kCreation = "Impossible de créer le fichier";
-const char* const kEcriture = "Impossible d'écrire le fichier";
+constexpr TtexteSource kCreation = Traduisible("FichierConversion", "Impossible de créer le fichier \"%1\". %2");
+constexpr TtexteSource kEcriture = Traduisible("FichierConversion", "Impossible d'écrire le fichier \"%1\". %2");
 
 void Pose16(std::uint8_t* p, std::uint16_t x) {
     p[0] = x & 0xFF;
@@ -52,7 +52,7 @@ Tresultat<> TfichierConversion::Ouvre(const std::string& nom, int canaux, std::u
     if (!cible) return Echoue(kCreation, EISDIR);
     nom_ = *cible;
     auto cree = Tfichier::CreeProvisoire(nom_, nomProvisoire_);
-    if (!cree) return Echec(std::string(kCreation) + " \"" + nom_ + "\". " + cree.Message());
+    if (!cree) return Echec(kCreation, nom_, cree.Message());
     fichier_ = std::move(cree.Valeur());
     const auto tete = EnTeteConversion(canaux, frequence);
     if (!fichier_.EcritA(0, tete.data(), tete.size())) return Echoue(kCreation, errno);
@@ -65,8 +65,8 @@ TfichierConversion::~TfichierConversion() {
     if (!termine_ && !nomProvisoire_.empty()) Supprime(nomProvisoire_);
 }
 
-Techec TfichierConversion::Echoue(const std::string& quoi, int erreur) const {
-    return Echec(quoi + " \"" + nom_ + "\". " + TexteErreur(erreur));
+Techec TfichierConversion::Echoue(TtexteSource quoi, int erreur) const {
+    return Echec(quoi, nom_, TexteErreur(erreur));
 }
 
 Tresultat<> TfichierConversion::Ajoute(const std::int16_t* echantillons, std::size_t n) {

@@ -39,7 +39,7 @@ public:
 
 private:
     // The message for what failed, the name and the reason of the last system call.
-    Techec Echoue(const std::string& quoi, int erreur) const;
+    Techec Echoue(TtexteSource quoi, int erreur) const;
     Tresultat<> Vide();
 
     std::string nom_;

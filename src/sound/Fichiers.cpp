@@ -35,10 +35,11 @@ Tfichier& Tfichier::operator=(Tfichier&& autre) noexcept {
 // holding the window.
 Tresultat<Tfichier> Tfichier::OuvreLecture(const std::string& nom) {
     Tfichier f(::open(nom.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (!f.Ouvert()) return Echec("Problème d'ouverture : " + TexteErreur(errno));
+    if (!f.Ouvert()) return Echec(Traduisible("Fichiers", "Problème d'ouverture : %1"), TexteErreur(errno));
     struct stat etat {};
     if (::fstat(f.fd_, &etat) != 0 || !S_ISREG(etat.st_mode))
-        return Echec("Ce n'est pas un fichier : un dossier, un tube ou un périphérique ne s'ouvre pas");
+        return Echec(Traduisible(
+            "Fichiers", "Ce n'est pas un fichier : un dossier, un tube ou un périphérique ne s'ouvre pas"));
     ::fcntl(f.fd_, F_SETFL, 0);
     f.taille_ = etat.st_size;
     return f;

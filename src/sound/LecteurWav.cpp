@@ -16,7 +16,7 @@ constexpr std::int64_t kDebutBlocs = 12;
 constexpr std::int64_t kTailleEnTete = 40;
 
 Techec ErreurLecture() {
-    return Echec("Erreur de lecture : " + TexteErreur(errno));
+    return Echec(Traduisible("LecteurWav", "Erreur de lecture : %1"), TexteErreur(errno));
 }
 
 std::uint32_t Lit32(const std::uint8_t* p) {
@@ -27,7 +27,7 @@ std::uint32_t Lit32(const std::uint8_t* p) {
 // size; the file is read in blocks after the header, never byte by byte.
 Tresultat<std::int64_t> ChercheEtiquette(const Tfichier& f, const std::uint8_t* fenetreInitiale,
                                          std::int32_t tailleRiff) {
-    const Techec absent = Echec("Format incorrect : pas de bloc de données");
+    const Techec absent = Echec(Traduisible("LecteurWav", "Format incorrect : pas de bloc de données"));
     std::vector<std::uint8_t> tampon(fenetreInitiale, fenetreInitiale + 4);
     std::int64_t debutTampon = kDebutRecherche;
     std::int64_t lecture = kTailleEnTete;
@@ -70,7 +70,7 @@ Tresultat<TdescriptionWav> Decrit(const Tfichier& f) {
     std::uint8_t tete[kTailleEnTete];
     const std::int64_t lus = f.LitA(0, tete, sizeof tete);
     if (lus < 0) return ErreurLecture();
-    if (lus < kTailleEnTete) return Echec("Format incorrect : en-tête incomplet");
+    if (lus < kTailleEnTete) return Echec(Traduisible("LecteurWav", "Format incorrect : en-tête incomplet"));
 
     TdescriptionWav d;
     const auto tailleRiff = static_cast<std::int32_t>(Lit32(tete + 4));
@@ -81,7 +81,7 @@ Tresultat<TdescriptionWav> Decrit(const Tfichier& f) {
     else if (d.NBits == 16)
         d.format = TformatWave::f16;
     else
-        return Echec("Format non géré : " + std::to_string(d.NBits) + " bits par échantillon");
+        return Echec(Traduisible("LecteurWav", "Format non géré : %1 bits par échantillon"), std::to_string(d.NBits));
     d.Nvoies = tete[22];
     if (d.Nvoies == 2)
         d.format = d.format == TformatWave::f8 ? TformatWave::f8stereo : TformatWave::f16stereo;
@@ -94,7 +94,7 @@ Tresultat<TdescriptionWav> Decrit(const Tfichier& f) {
         etiquette = *parLaListe;
 
     std::uint8_t taille[4];
-    if (f.LitA(etiquette + 4, taille, 4) != 4) return Echec("Format incorrect : bloc de données vide");
+    if (f.LitA(etiquette + 4, taille, 4) != 4) return Echec(Traduisible("LecteurWav", "Format incorrect : bloc de données vide"));
     d.debutDonnees = etiquette + 8;
     d.tailleAnnoncee = Lit32(taille);
     const std::int64_t presents = std::min<std::int64_t>(d.tailleAnnoncee, f.Taille() - d.debutDonnees);
@@ -118,7 +118,7 @@ Tresultat<bool> LitFichierWav(const std::string& nom, TenregistrementSon& rec, s
     const TdescriptionWav& d = decrit.Valeur();
     const int octetsTrame = OctetsParTrame(d.format);
     if (debut < 0 || (debut > 0 && debut >= d.tramesPresentes))
-        return Echec("Le début de l'extrait est après la fin du son");
+        return Echec(Traduisible("LecteurWav", "Le début de l'extrait est après la fin du son"));
 
     const std::int64_t restants = std::int64_t{d.tailleAnnoncee} - debut * octetsTrame;
     const auto aLire = static_cast<std::size_t>(std::clamp<std::int64_t>(restants, 0, kCapaciteSon));
@@ -126,7 +126,7 @@ Tresultat<bool> LitFichierWav(const std::string& nom, TenregistrementSon& rec, s
     const std::int64_t lus = f.Valeur().LitA(d.debutDonnees + debut * octetsTrame, octets.data(), aLire);
     if (lus < 0) return ErreurLecture();
     const auto trames = static_cast<std::int32_t>(lus / octetsTrame);
-    if (trames < 1) return Echec("Format incorrect : bloc de données vide");
+    if (trames < 1) return Echec(Traduisible("LecteurWav", "Format incorrect : bloc de données vide"));
 
     // Only now, with the whole read done, does the record change.
     rec.FreqEch = d.FreqEch;

@@ -1,12 +1,15 @@
 // The one way an expected failure is reported (a file that cannot be read or written, a
 // sound card or a port that refuses, a decoder that gives up): a result that the caller
-// cannot ignore, carrying on failure the French message shown to the user as it stands.
+// cannot ignore, carrying on failure the message shown to the user as it stands, in the
+// interface's language.
 // Exceptions are left for the unforeseen; the application's handler catches them once.
 #pragma once
 
 #include <string>
 #include <utility>
 #include <variant>
+
+#include "sound/Traduction.h"
 
 // A failure and the text that tells the user what happened.
 struct Techec {
@@ -15,6 +18,12 @@ struct Techec {
 
 inline Techec Echec(std::string message) {
     return Techec{std::move(message)};
+}
+
+// A failure told by a text of this program's, translated, with what it names in place of %1...
+template <class... Arguments>
+Techec Echec(TtexteSource texte, const Arguments&... arguments) {
+    return Techec{Traduit(texte, {std::string_view(arguments)...})};
 }
 
 // Either a value of T or a failure.
