@@ -14,6 +14,7 @@
 #include "app/Application.h"
 #include "app/FenetreAide.h"
 #include "app/Ressources.h"
+#include "support/FichiersTest.h"
 
 namespace {
 
@@ -139,4 +140,16 @@ TEST(AideAnglaise, LaLigneDeCommandeParleLaLangueDuSysteme) {
     EXPECT_EQ(refus.code, 2);
     EXPECT_EQ(refus.erreurs, "sampix: --bits expects a number from 1 to 8, not “9”\n");
     EXPECT_EQ(Commande("fr_FR", mauvais).erreurs, "sampix : --bits attend un nombre de 1 à 8, pas « 9 »\n");
+
+    // The sound core's own failure, a header cut short.
+    auto coupe = ImageWav(1, 8000, 16, {});
+    coupe.resize(30);
+    const auto fichier = NouveauDossier() / "coupe%2.wav";
+    EcritOctets(fichier, coupe);
+    const QStringList illisible{"--sortie", QString::fromStdString((fichier.parent_path() / "s.wav").string()),
+                                QString::fromStdString(fichier.string())};
+    const Sortie echec = Commande("en_GB", illisible);
+    EXPECT_EQ(echec.code, 1);
+    EXPECT_TRUE(echec.erreurs.endsWith("coupe%2.wav: Bad format: incomplete header\n")) << echec.erreurs.toStdString();
+    EXPECT_TRUE(Commande("fr_FR", illisible).erreurs.endsWith("coupe%2.wav : Format incorrect : en-tête incomplet\n"));
 }

@@ -14,6 +14,7 @@
 #include "app/FenetreTest.h"
 #include "app/OptionsDlg.h"
 #include "graph/DessinSpectre.h"
+#include "support/FichiersTest.h"
 
 TEST(Traduction, LaLangueDuSystemeChoisitLInterface) {
     EXPECT_TRUE(InterfaceEnFrancais(QLocale(QLocale::French, QLocale::France)));
@@ -69,6 +70,16 @@ TEST(Traduction, LaFenetreParleAnglais) {
         EXPECT_EQ(f->windowTitle(), "Tracson January 2014, Dedariv version, with sound card");
         EXPECT_EQ(LangueInterface(), Tlangue::anglais);
         EXPECT_EQ(TexteFrequence(2756.25), "2756.25");
+
+        // A refused file: the window's words and the sound core's reason.
+        InstalleTraductionDuNoyau();
+        auto coupe = ImageWav(1, 8000, 16, {});
+        coupe.resize(30);
+        const auto fichier = NouveauDossier() / "coupe.wav";
+        EcritOctets(fichier, coupe);
+        f->ChargeFichierWav(QString::fromStdString(fichier.string()));
+        EXPECT_EQ(f.messages.join('|').toStdString(),
+                  "Cannot open the file\n" + fichier.string() + "\n\nBad format: incomplete header");
     }
     {
         TcouleursVues couleurs;
@@ -91,8 +102,8 @@ TEST(Traduction, ChaqueTexteASonAnglais) {
     QFile::setPermissions(ts, QFile::ReadOwner | QFile::WriteOwner);
     QProcess lupdate;
     lupdate.start(QStringLiteral(SAMPIX_LUPDATE),
-                  {"-tr-function-alias", "QT_TRANSLATE_NOOP+=Traduisible", "-no-obsolete", "-locations", "none", QStringLiteral(SAMPIX_SOURCES),
-                   QStringLiteral(SAMPIX_TEXTES_PAGE), "-ts", ts});
+                  {"-tr-function-alias", "QT_TRANSLATE_NOOP+=Traduisible", "-no-obsolete", "-locations", "none",
+                   QStringLiteral(SAMPIX_SOURCES), QStringLiteral(SAMPIX_TEXTES_PAGE), "-ts", ts});
     ASSERT_TRUE(lupdate.waitForFinished(60000));
     ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().toStdString();
 

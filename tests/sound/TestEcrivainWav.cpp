@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "sound/EcrivainWav.h"
+#include "sound/Traduction.h"
 #include "support/FichiersTest.h"
 
 namespace {
@@ -160,10 +161,20 @@ TEST(EcrivainWav, FichierDeTravailCreeSeulementSIlManque) {
     ASSERT_TRUE(CreeFichierSiAbsent((dossier / "b.wav").string()));
     EXPECT_EQ(LitOctets(dossier / "b.wav"), (std::vector<std::uint8_t>{1, 2, 3, 4, 5, 6}));
 
-    const auto manque = (dossier / "manque" / "c.wav").string();
+    // Marks in the name stay as they are: the arguments go in once.
+    const auto manque = (dossier / "manque%2" / "c%1.wav").string();
     const auto cree = CreeFichierSiAbsent(manque);
     ASSERT_FALSE(cree);
     EXPECT_EQ(cree.Message(), "Impossible de créer le fichier " + manque + " : " + std::strerror(ENOENT));
+
+    // The installed translation gives the text, its arguments in the order it names them.
+    InstalleTraducteur([](const char* contexte, const char* texte) -> std::string {
+        return std::string(contexte) == "EcrivainWav" ? "%2 (%1%3)" : texte;
+    });
+    const auto traduit = CreeFichierSiAbsent(manque);
+    InstalleTraducteur(nullptr);
+    ASSERT_FALSE(traduit);
+    EXPECT_EQ(traduit.Message(), std::strerror(ENOENT) + (" (" + manque + "%3)"));
 }
 
 // A new file renamed over its name: a pipe (or a device) there stays and the write is refused;
