@@ -146,10 +146,13 @@ TEST(AideAnglaise, LaLigneDeCommandeParleLaLangueDuSysteme) {
     coupe.resize(30);
     const auto fichier = NouveauDossier() / "coupe%2.wav";
     EcritOctets(fichier, coupe);
-    const QStringList illisible{"--sortie", QString::fromStdString((fichier.parent_path() / "s.wav").string()),
+    const QStringList illisible{"--sortie",
+                                QString::fromStdString((fichier.parent_path() / "s.wav").string()),
                                 QString::fromStdString(fichier.string())};
     const Sortie echec = Commande("en_GB", illisible);
     EXPECT_EQ(echec.code, 1);
-    EXPECT_TRUE(echec.erreurs.endsWith("coupe%2.wav: Bad format: incomplete header\n")) << echec.erreurs.toStdString();
-    EXPECT_TRUE(Commande("fr_FR", illisible).erreurs.endsWith("coupe%2.wav : Format incorrect : en-tête incomplet\n"));
+    EXPECT_TRUE(echec.erreurs.endsWith("coupe%2.wav: Bad format: incomplete header\n"))
+        << echec.erreurs.toStdString();
+    EXPECT_TRUE(Commande("fr_FR", illisible)
+                    .erreurs.endsWith("coupe%2.wav : Format incorrect : en-tête incomplet\n"));
 }

@@ -102,8 +102,8 @@ TEST(Traduction, ChaqueTexteASonAnglais) {
     QFile::setPermissions(ts, QFile::ReadOwner | QFile::WriteOwner);
     QProcess lupdate;
     lupdate.start(QStringLiteral(SAMPIX_LUPDATE),
-                  {"-tr-function-alias", "QT_TRANSLATE_NOOP+=Traduisible", "-no-obsolete", "-locations", "none",
-                   QStringLiteral(SAMPIX_SOURCES), QStringLiteral(SAMPIX_TEXTES_PAGE), "-ts", ts});
+                  {"-tr-function-alias", "QT_TRANSLATE_NOOP+=Traduisible", "-no-obsolete", "-locations",
+                   "none", QStringLiteral(SAMPIX_SOURCES), QStringLiteral(SAMPIX_TEXTES_PAGE), "-ts", ts});
     ASSERT_TRUE(lupdate.waitForFinished(60000));
     ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().toStdString();
 
