@@ -504,6 +504,21 @@ is decoded into a temporary folder, removed afterwards: nothing is written besid
         <translation>No sound input
 (%1)</translation>
     </message>
+    <message>
+        <location line="+3"/>
+        <source>%1-numerise.wav</source>
+        <translation>%1-digitised.wav</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>son</source>
+        <translation>sound</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Enregistrement.wav</source>
+        <translation>Recording.wav</translation>
+    </message>
 </context>
 <context>
     <name>TAboutBox</name>

@@ -4,7 +4,9 @@
 #include <emscripten/emscripten.h>
 
 #include <cstdint>
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "SessionWeb.h"
@@ -13,6 +15,7 @@
 #include "sound/Numerisation.h"
 #include "sound/RapportSignalBruit.h"
 #include "sound/RouteFichier.h"
+#include "sound/Traduction.h"
 
 namespace {
 
@@ -20,6 +23,8 @@ TsessionWeb session;
 std::string texte;
 std::string message;
 std::vector<std::uint32_t> rgba;
+// The English of the core's failure texts by context and French text, given by sx_traduction.
+std::map<std::pair<std::string, std::string>, std::string> anglaisCoeur;
 
 // What sx_texte gives, by number.
 enum TtexteNumero : int {
@@ -54,6 +59,12 @@ const std::uint8_t* EnRgba(const TimagePixels& image) {
     for (const std::uint32_t p : image.pixels)
         *o++ = (p & 0xFF00FF00u) | (p >> 16 & 0xFFu) | (p & 0xFFu) << 16;
     return reinterpret_cast<const std::uint8_t*>(rgba.data());
+}
+
+// The core's translator in the English page; a text it lacks stays French.
+std::string EnAnglais(const char* contexte, const char* francais) {
+    const auto trouve = anglaisCoeur.find({contexte, francais});
+    return trouve != anglaisCoeur.end() ? trouve->second : francais;
 }
 
 }  // namespace
@@ -105,9 +116,16 @@ EMSCRIPTEN_KEEPALIVE void sx_fixe_options(int avecTemps, int avecErreur) {
     session.FixeAvecErreur(avecErreur != 0);
 }
 
-// 1 English, 0 French: the language of the texts that sx_texte builds.
+// 1 English, 0 French: the language of the texts that sx_texte builds and of the core's failure
+// messages, English from what sx_traduction gave.
 EMSCRIPTEN_KEEPALIVE void sx_fixe_langue(int anglais) {
     session.FixeLangue(anglais != 0 ? Tlangue::anglais : Tlangue::francais);
+    InstalleTraducteur(anglais != 0 ? EnAnglais : nullptr);
+}
+
+// The English of one of the core's failure texts, given before sx_fixe_langue(1).
+EMSCRIPTEN_KEEPALIVE void sx_traduction(const char* contexte, const char* francais, const char* anglais) {
+    anglaisCoeur[{contexte, francais}] = anglais;
 }
 
 EMSCRIPTEN_KEEPALIVE const std::uint8_t* sx_dessine_detail(int largeur, int hauteur, double echelle) {

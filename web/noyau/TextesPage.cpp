@@ -39,3 +39,8 @@ QT_TRANSLATE_NOOP("Page", "Impossible d'ouvrir le fichier\n%1\n\n%2")
 QT_TRANSLATE_NOOP("Page", "Le navigateur ne sait pas décoder ce son (%1).")
 QT_TRANSLATE_NOOP("Page", "Impossible de sauver le fichier simulé\n(%1)")
 QT_TRANSLATE_NOOP("Page", "Pas d'entrée son\n(%1)")
+// File names: the saved digitised sound's (%1 the sound's name, "son" when it has none), and a
+// recording's.
+QT_TRANSLATE_NOOP("Page", "%1-numerise.wav")
+QT_TRANSLATE_NOOP("Page", "son")
+QT_TRANSLATE_NOOP("Page", "Enregistrement.wav")

@@ -1,9 +1,13 @@
 // The page's language, the browser's first one: French for fr*, else English, whose texts are
-// the desktop's translation file's (context Page), made into textes-en.json by scripts/web.
+// the desktop's translation file's (the context Page, and the core's failure texts), made into
+// textes-en.json by scripts/web.
 const premiere = navigator.languages?.[0] || navigator.language || 'fr';
 export const enAnglais = !premiere.toLowerCase().startsWith('fr');
 
-const textes = enAnglais ? await (await fetch('textes-en.json')).json() : {};
+const anglais = enAnglais ? await (await fetch('textes-en.json')).json() : { page: {}, coeur: {} };
+const textes = anglais.page;
+// The English of the core's failure texts, {context: {French: English}}; empty in French.
+export const anglaisCoeur = anglais.coeur;
 
 // The text in the page's language, with %1, %2... replaced by the arguments, as Qt's arg() does.
 export function Tr(francais, ...valeurs) {

@@ -51,14 +51,17 @@ export class Noyau {
     return code < 0 ? { message: this.texte(Texte.message) } : { tronque: code === 1 };
   }
 
-  appelChaine(fonction, chaine) {
-    const taille = this.m.lengthBytesUTF8(chaine) + 1;
-    const adresse = this.m._malloc(taille);
-    try {
+  appelChaine(fonction, ...chaines) {
+    const adresses = chaines.map((chaine) => {
+      const taille = this.m.lengthBytesUTF8(chaine) + 1;
+      const adresse = this.m._malloc(taille);
       this.m.stringToUTF8(chaine, adresse, taille);
-      return this.m[`_${fonction}`](adresse);
+      return adresse;
+    });
+    try {
+      return this.m[`_${fonction}`](...adresses);
     } finally {
-      this.m._free(adresse);
+      for (const adresse of adresses) this.m._free(adresse);
     }
   }
 
@@ -69,7 +72,14 @@ export class Noyau {
 
   regle(bits, pas) { this.m._sx_regle(bits, pas); }
   fixeDebut(trame) { this.m._sx_fixe_debut(trame); }
-  fixeLangue(anglais) { this.m._sx_fixe_langue(anglais ? 1 : 0); }
+  // French, or English with the English of the core's failure texts, {context: {French: English}}.
+  fixeLangue(anglais, traductions) {
+    for (const [contexte, textes] of Object.entries(traductions)) {
+      for (const [francais, texte] of Object.entries(textes))
+        this.appelChaine('sx_traduction', contexte, francais, texte);
+    }
+    this.m._sx_fixe_langue(anglais ? 1 : 0);
+  }
   fixeOptions(avecTemps, avecErreur) { this.m._sx_fixe_options(avecTemps ? 1 : 0, avecErreur ? 1 : 0); }
 
   // RGBA pixels of a view, over the module's memory: valid until the next call into it.

@@ -6,14 +6,14 @@ import { Vues } from './vues.js';
 import { Lecteur } from './lecture.js';
 import { Enregistreur } from './enregistrement.js';
 import { Animation } from './animation.js';
-import { Tr, TraduitPage, adresseAide, enAnglais } from './langue.js';
+import { Tr, TraduitPage, adresseAide, anglaisCoeur, enAnglais } from './langue.js';
 
 const $ = (id) => document.getElementById(id);
 const kIntervalleSuivi = 110;  // ms, the desktop's Timer1
 
 TraduitPage();
 const noyau = await ChargeNoyau();
-noyau.fixeLangue(enAnglais);
+noyau.fixeLangue(enAnglais, anglaisCoeur);
 let nomSon = '';
 let sourceJouee = null;
 let suivi = null;
@@ -79,6 +79,7 @@ function NouveauSon(nom, ouvert) {
   lecteur.arrete();
   animation.arrete();
   nomSon = nom.replace(/\.[^.]*$/, '');
+  // The desktop's mark of a sound cut to the record's capacity, the same in both languages.
   document.title = `Sampix - ${nom}${ouvert.tronque ? ' erTronque' : ''}`;
   $('defilement').max = Math.max(noyau.trames - 1, 0);
   $('defilement').value = 0;
@@ -178,7 +179,7 @@ function Sauve() {
   }
   const lien = document.createElement('a');
   lien.href = URL.createObjectURL(new Blob([wav.octets], { type: 'audio/wav' }));
-  lien.download = `${nomSon || 'son'}-numerise.wav`;
+  lien.download = Tr('%1-numerise.wav', nomSon || Tr('son'));
   lien.click();
   setTimeout(() => URL.revokeObjectURL(lien.href), 1000);
 }
@@ -199,7 +200,7 @@ const enregistreur = new Enregistreur((canal, frequence) => {
   MetAJourCommandes();
   if (!canal.length) return;
   const { pcm } = EnPcm16([canal], canal.length);
-  NouveauSon('Enregistrement.wav', noyau.ouvrePcm(pcm, 1, frequence));
+  NouveauSon(Tr('Enregistrement.wav'), noyau.ouvrePcm(pcm, 1, frequence));
 });
 async function Enregistre() {
   if (enregistreur.enCours) return;
