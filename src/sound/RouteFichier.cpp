@@ -89,6 +89,7 @@ TchoixRoute ChoisitRoute(const std::string& nom) {
     if (!contenu.empty())
         return {contenu == "MP3" ? TrouteFichier::rMp3 : TrouteFichier::rAutreFormat, contenu};
     for (const TextensionSon& e : kExtensionsSons)
-        if (extension == "." + MajusculesAscii(e.extension)) return {e.route, contenu};
+        if (extension.starts_with('.') && extension.substr(1) == MajusculesAscii(e.extension))
+            return {e.route, contenu};
     return {TrouteFichier::rWav, contenu};
 }
