@@ -2,6 +2,91 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="fr">
 <context>
+    <name>ConversionEnCours</name>
+    <message>
+        <location filename="../src/platform/ConversionEnCours.cpp" line="+13"/>
+        <source>La conversion s&apos;est interrompue.</source>
+        <translation>The conversion broke off.</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionSon</name>
+    <message>
+        <location filename="../src/platform/ConversionSon.cpp" line="+10"/>
+        <source>La conversion a été annulée.</source>
+        <translation>The conversion was cancelled.</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>Le fichier ne contient aucun son.</source>
+        <translation>The file contains no sound.</translation>
+    </message>
+</context>
+<context>
+    <name>DecodeurMp3</name>
+    <message>
+        <location filename="../src/platform/DecodeurMp3.cpp" line="+13"/>
+        <source>Ce n&apos;est pas un fichier son MP3.</source>
+        <translation>This is not an MP3 sound file.</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>%1 Hz mono</source>
+        <translation>%1 Hz mono</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 Hz stéréo</source>
+        <translation>%1 Hz stereo</translation>
+    </message>
+    <message>
+        <location line="+54"/>
+        <source>Le décodeur MP3 ne démarre pas : %1</source>
+        <translation>The MP3 decoder does not start: %1</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>Le format du son change en cours de fichier (%1, puis %2) : un seul son est converti, d&apos;un bout à l&apos;autre du même format.</source>
+        <translation>The sound&apos;s format changes within the file (%1, then %2): only one sound is converted, in the same format from end to end.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Ce n&apos;est pas un son MPEG Layer III.</source>
+        <translation>This is not an MPEG Layer III sound.</translation>
+    </message>
+</context>
+<context>
+    <name>DecodeurSndfile</name>
+    <message>
+        <location filename="../src/platform/DecodeurSndfile.cpp" line="+42"/>
+        <source>Ce n&apos;est pas un fichier son que Sampix sait lire (WAV, MP3, FLAC, Ogg Vorbis, Opus, AIFF).</source>
+        <translation>This is not a sound file that Sampix can read (WAV, MP3, FLAC, Ogg Vorbis, Opus, AIFF).</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Ce fichier contient un son MPEG : donnez-lui l&apos;extension .mp3 pour le convertir.</source>
+        <translation>This file holds an MPEG sound: give it the .mp3 extension to convert it.</translation>
+    </message>
+</context>
+<context>
+    <name>DecodeurSon</name>
+    <message>
+        <location filename="../src/platform/DecodeurSon.cpp" line="+13"/>
+        <source>Impossible d&apos;ouvrir le fichier : %1</source>
+        <translation>Cannot open the file: %1</translation>
+    </message>
+    <message>
+        <location line="+55"/>
+        <source>Impossible de lire le fichier : %1</source>
+        <translation>Cannot read the file: %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Le fichier est endommagé : erreur de décodage à %1 %.</source>
+        <translation>The file is damaged: decoding error at %1%.</translation>
+    </message>
+</context>
+<context>
     <name>DessinSpectre</name>
     <message>
         <location filename="../src/graph/DessinSpectre.cpp" line="+101"/>
@@ -59,6 +144,21 @@
     </message>
 </context>
 <context>
+    <name>ExportImage</name>
+    <message>
+        <location filename="../src/graph/ExportImage.cpp" line="+28"/>
+        <source>format d&apos;image inconnu (le nom doit finir par .png ou .svg) : %1</source>
+        <translation>unknown image format (the name must end in .png or .svg): %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+12"/>
+        <location line="+14"/>
+        <source>impossible d&apos;écrire %1 (%2)</source>
+        <translation>cannot write %1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>FichierConversion</name>
     <message>
         <location filename="../src/sound/FichierConversion.cpp" line="+16"/>
@@ -82,6 +182,70 @@
         <location line="+3"/>
         <source>Ce n&apos;est pas un fichier : un dossier, un tube ou un périphérique ne s&apos;ouvre pas</source>
         <translation>This is not a file: a folder, a pipe or a device cannot be opened</translation>
+    </message>
+</context>
+<context>
+    <name>FluxAudio</name>
+    <message>
+        <location filename="../src/platform/FluxAudio.cpp" line="+16"/>
+        <source>système audio indisponible</source>
+        <translation>sound system unavailable</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>aucune entrée son</source>
+        <translation>no sound input</translation>
+    </message>
+    <message>
+        <location line="+238"/>
+        <source>aucune sortie son</source>
+        <translation>no sound output</translation>
+    </message>
+</context>
+<context>
+    <name>InterfaceVelta</name>
+    <message>
+        <location filename="../src/acquisition/InterfaceVelta.cpp" line="+70"/>
+        <source>la VQ2 par son pilote</source>
+        <translation>the VQ2 through its driver</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>port %1 (%2)</source>
+        <translation>port %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+109"/>
+        <source>liaison avec la VQ2 perdue</source>
+        <translation>link with the VQ2 lost</translation>
+    </message>
+</context>
+<context>
+    <name>LecteurAudio</name>
+    <message>
+        <location filename="../src/platform/LecteurAudio.cpp" line="+23"/>
+        <source>Impossible de lire le fichier son (%1)</source>
+        <translation>Cannot read the sound file (%1)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Aucun périphérique MCI ouvert</source>
+        <translation>No MCI device open</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Aucun fichier son à ouvrir</source>
+        <translation>No sound file to open</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>Le périphérique son refuse la lecture (%1)</source>
+        <translation>The sound device refuses to play (%1)</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>La sortie son ne répond plus : la lecture s&apos;arrête.</source>
+        <translation>The sound output no longer answers: playing stops.</translation>
     </message>
 </context>
 <context>
@@ -155,6 +319,16 @@
         <location line="+34"/>
         <source>impossible d&apos;ouvrir %1 : %2</source>
         <translation>cannot open %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Melangeur</name>
+    <message>
+        <location filename="../src/platform/Melangeur.cpp" line="+15"/>
+        <source>Aucun de ces mélangeurs de volume ne s&apos;est lancé : %1.
+Installez-en un, pavucontrol par exemple.</source>
+        <translation>None of these volume mixers started: %1.
+Install one, pavucontrol for instance.</translation>
     </message>
 </context>
 <context>
@@ -518,6 +692,49 @@ is decoded into a temporary folder, removed afterwards: nothing is written besid
         <location line="+1"/>
         <source>Enregistrement.wav</source>
         <translation>Recording.wav</translation>
+    </message>
+</context>
+<context>
+    <name>PortSerie</name>
+    <message>
+        <location filename="../src/platform/PortSerie.cpp" line="+65"/>
+        <source>Le port série %1 n&apos;existe pas.</source>
+        <translation>Serial port %1 does not exist.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Le port série %1 (%2) existe, mais ce compte n&apos;a pas le droit de l&apos;ouvrir.
+Ajoutez votre compte au groupe dialout (sudo adduser $USER dialout), puis fermez la session et ouvrez-la à nouveau.</source>
+        <translation>Serial port %1 (%2) exists, but this account may not open it.
+Add your account to the dialout group (sudo adduser $USER dialout), then log out and log in again.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Le port série %1 (%2) est occupé par un autre programme.
+Fermez ce programme, puis recommencez.</source>
+        <translation>Serial port %1 (%2) is in use by another program.
+Close that program, then try again.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Impossible d&apos;ouvrir Le port série %1 (%2) : %3</source>
+        <translation>Cannot open serial port %1 (%2): %3</translation>
+    </message>
+</context>
+<context>
+    <name>ProtocoleSerie</name>
+    <message>
+        <location filename="../src/acquisition/ProtocoleSerie.cpp" line="+34"/>
+        <source>Velta %1 sur le port %2 (%3)</source>
+        <translation>Velta %1 on port %2 (%3)</translation>
+    </message>
+</context>
+<context>
+    <name>ProtocoleVQ2</name>
+    <message>
+        <location filename="../src/acquisition/ProtocoleVQ2.cpp" line="+46"/>
+        <source>Velta VQ2 par son pilote (%1)</source>
+        <translation>Velta VQ2 through its driver (%1)</translation>
     </message>
 </context>
 <context>

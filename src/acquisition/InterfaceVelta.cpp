@@ -1,5 +1,7 @@
 #include "acquisition/InterfaceVelta.h"
 
+#include <QCoreApplication>
+
 #include "acquisition/ProtocoleVQ.h"
 #include "acquisition/ProtocoleVQ2.h"
 #include "acquisition/ProtocoleVX2.h"
@@ -65,14 +67,15 @@ void TinterfaceVelta::PortSuivant() {
     }
     if (abandon_ || port_ > kPortsCherches) {
         if (pilote_ != nullptr && !abandon_) {
-            essayes_ << QStringLiteral("la VQ2 par son pilote");
+            essayes_ << QCoreApplication::translate("InterfaceVelta", "la VQ2 par son pilote");
             Sonde(*pilote_);
         } else
             FinRecherche({});
         return;
     }
     VoieSerie.SetComNumber(port_, numerotation_);
-    essayes_ << QStringLiteral("port %1 (%2)").arg(port_).arg(VoieSerie.Chemin());
+    essayes_
+        << QCoreApplication::translate("InterfaceVelta", "port %1 (%2)").arg(port_).arg(VoieSerie.Chemin());
     if (const Tresultat<> ouvert = VoieSerie.Ouvre(); !ouvert) {
         FinRecherche(ouvert);
         return;
@@ -180,7 +183,8 @@ void TinterfaceVelta::MessageFinVQ2() {
     if (vq2_ == nullptr) return;
     const bool complet = vq2_->TransfertComplet();
     vq2_->StopThreadZresul(false);
-    if (!complet && !vq2_->LienActif()) Coupure(QStringLiteral("liaison avec la VQ2 perdue"));
+    if (!complet && !vq2_->LienActif())
+        Coupure(QCoreApplication::translate("InterfaceVelta", "liaison avec la VQ2 perdue"));
 }
 
 // Bytes announced by the serial port or the VQ2's result thread; with no acquisition waiting

@@ -1,5 +1,7 @@
 #include "acquisition/ProtocoleSerie.h"
 
+#include <QCoreApplication>
+
 void TprotocoleSerie::Demande(TcollecteurReponse& reponse, const char* question, std::int32_t lignes) {
     reponse.Debut(lignes);
     port_.FlushInBuffer();
@@ -29,7 +31,7 @@ void TprotocoleSerie::Ferme() {
 }
 
 QString TprotocoleSerie::Description() const {
-    return QStringLiteral("Velta %1 sur le port %2 (%3)")
+    return QCoreApplication::translate("ProtocoleSerie", "Velta %1 sur le port %2 (%3)")
         .arg(Nom())
         .arg(port_.ComNumber())
         .arg(port_.Chemin());

@@ -1,5 +1,7 @@
 #include "acquisition/ProtocoleVQ2.h"
 
+#include <QCoreApplication>
+
 #include "acquisition/OrdresVelta.h"
 
 // The driver answers before it returns: the link's opening and the version's reading make
@@ -41,5 +43,6 @@ bool TprotocoleVQ2::Arrete() {
 }
 
 QString TprotocoleVQ2::Description() const {
-    return QStringLiteral("Velta VQ2 par son pilote (%1)").arg(kNomBibliothequeVQ2);
+    return QCoreApplication::translate("ProtocoleVQ2", "Velta VQ2 par son pilote (%1)")
+        .arg(kNomBibliothequeVQ2);
 }

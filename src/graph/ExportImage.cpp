@@ -1,5 +1,6 @@
 #include "graph/ExportImage.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QImageWriter>
 #include <QSaveFile>
@@ -24,10 +25,13 @@ Tresultat<> EnregistreImage(const QString& nom, QSize taille, const QString& tit
     const TformatImage format = FormatImage(nom);
     if (format == TformatImage::fiInconnu)
         return EchecImage(
-            QStringLiteral("format d'image inconnu (le nom doit finir par .png ou .svg) : %1").arg(nom));
+            QCoreApplication::translate("ExportImage",
+                                        "format d'image inconnu (le nom doit finir par .png ou .svg) : %1")
+                .arg(nom));
     QSaveFile fichier(nom);
     if (!fichier.open(QIODevice::WriteOnly))
-        return EchecImage(QStringLiteral("impossible d'écrire %1 (%2)").arg(nom, fichier.errorString()));
+        return EchecImage(QCoreApplication::translate("ExportImage", "impossible d'écrire %1 (%2)")
+                              .arg(nom, fichier.errorString()));
     if (format == TformatImage::fiPng) {
         QImage image(taille, QImage::Format_RGB32);
         image.fill(Qt::white);
@@ -38,7 +42,8 @@ Tresultat<> EnregistreImage(const QString& nom, QSize taille, const QString& tit
         QImageWriter ecrivain(&fichier, "png");
         if (!ecrivain.write(image)) {
             fichier.cancelWriting();
-            return EchecImage(QStringLiteral("impossible d'écrire %1 (%2)").arg(nom, ecrivain.errorString()));
+            return EchecImage(QCoreApplication::translate("ExportImage", "impossible d'écrire %1 (%2)")
+                                  .arg(nom, ecrivain.errorString()));
         }
     } else {
         QSvgGenerator svg;
@@ -51,6 +56,7 @@ Tresultat<> EnregistreImage(const QString& nom, QSize taille, const QString& tit
         dessin(peintre);
     }
     if (!fichier.commit())
-        return EchecImage(QStringLiteral("impossible d'écrire %1 (%2)").arg(nom, fichier.errorString()));
+        return EchecImage(QCoreApplication::translate("ExportImage", "impossible d'écrire %1 (%2)")
+                              .arg(nom, fichier.errorString()));
     return {};
 }

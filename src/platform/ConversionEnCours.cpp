@@ -10,7 +10,7 @@ namespace {
 // The window shows the progress no more often: repainting its caption must not slow the
 // conversion, which takes well under a second for most files.
 constexpr auto kIntervalleProgression = std::chrono::milliseconds(50);
-const char* const kInterrompue = "La conversion s'est interrompue.";
+constexpr TtexteSource kInterrompue = Traduisible("ConversionEnCours", "La conversion s'est interrompue.");
 
 TarretConversion& Arret() {
     static TarretConversion arret;

@@ -7,7 +7,7 @@
 
 namespace {
 
-const char* const kAnnulee = "La conversion a été annulée.";
+constexpr TtexteSource kAnnulee = Traduisible("ConversionSon", "La conversion a été annulée.");
 
 TdecodeurOuvert OuvreDecodeur(TrouteFichier route, const std::string& nom) {
     if (route == TrouteFichier::rMp3) return TdecodeurMp3::Ouvre(nom);
@@ -49,7 +49,8 @@ Tresultat<TsonConverti> ConvertitSon(TrouteFichier route, const std::string& sou
             return Echec(ajoute.Message());
         if (progression) progression(decodeur.Pourcentage());
     }
-    if (wav.TailleDonnees() == 0) return TsonConverti(Echec("Le fichier ne contient aucun son."));
+    if (wav.TailleDonnees() == 0)
+        return TsonConverti(Echec(Traduisible("ConversionSon", "Le fichier ne contient aucun son.")));
     if (annulation && !annulation->Conclut()) return Echec(kAnnulee);
     if (auto termine = wav.Termine(); !termine) return Echec(termine.Message());
     if (parLaRegle) NoteConversion(nom, source);

@@ -10,7 +10,7 @@
 
 namespace {
 
-const char* const kPasMp3 = "Ce n'est pas un fichier son MP3.";
+constexpr TtexteSource kPasMp3 = Traduisible("DecodeurMp3", "Ce n'est pas un fichier son MP3.");
 
 bool InitialiseMpg123() {
     static const bool ok = mpg123_init() == MPG123_OK;
@@ -32,7 +32,9 @@ TdisponibiliteMp3& Disponibilite() {
 }
 
 std::string Description(long frequence, int canaux) {
-    return std::to_string(frequence) + " Hz " + (canaux == 1 ? "mono" : "stéréo");
+    return Traduit(
+        canaux == 1 ? Traduisible("DecodeurMp3", "%1 Hz mono") : Traduisible("DecodeurMp3", "%1 Hz stéréo"),
+        {std::to_string(frequence)});
 }
 
 // After the last whole frame only tags may follow: an APE tag, then an ID3v1 tag ("TAG",
@@ -84,7 +86,9 @@ Tresultat<> TdecodeurMp3::Demarre(const std::string& nom) {
     if (auto ouvert = source_.Ouvre(nom); !ouvert) return ouvert;
     int erreur = MPG123_OK;
     if (InitialiseMpg123()) mh_.reset(mpg123_new(nullptr, &erreur));
-    if (!mh_) return Echec(std::string("Le décodeur MP3 ne démarre pas : ") + mpg123_plain_strerror(erreur));
+    if (!mh_)
+        return Echec(Traduisible("DecodeurMp3", "Le décodeur MP3 ne démarre pas : %1"),
+                     mpg123_plain_strerror(erreur));
     // Nothing on stderr; 16-bit samples at the stream's own rate and channel count, never
     // resampled or remixed, so that a change in mid-stream comes as a new format.
     mpg123_param(mh_.get(), MPG123_ADD_FLAGS, MPG123_QUIET, 0);
@@ -115,16 +119,17 @@ Tresultat<> TdecodeurMp3::VerifieFormat() {
     int codage = 0;
     mpg123_getformat(mh_.get(), &frequence, &canaux, &codage);
     if (frequence != static_cast<long>(frequence_) || canaux != canaux_)
-        return Echec("Le format du son change en cours de fichier (" + Description(frequence_, canaux_) +
-                     ", puis " + Description(frequence, canaux) +
-                     ") : un seul son est converti, d'un bout à l'autre du même format.");
+        return Echec(Traduisible("DecodeurMp3",
+                                 "Le format du son change en cours de fichier (%1, puis %2) : un seul "
+                                 "son est converti, d'un bout à l'autre du même format."),
+                     Description(frequence_, canaux_), Description(frequence, canaux));
     return {};
 }
 
 Tresultat<> TdecodeurMp3::VerifieCouche() {
     mpg123_frameinfo2 info{};
     if (mpg123_info2(mh_.get(), &info) != MPG123_OK || info.layer != 3)
-        return Echec("Ce n'est pas un son MPEG Layer III.");
+        return Echec(Traduisible("DecodeurMp3", "Ce n'est pas un son MPEG Layer III."));
     return {};
 }
 
@@ -144,8 +149,7 @@ Tresultat<std::span<const std::int16_t>> TdecodeurMp3::LitBloc() {
             return std::span<const std::int16_t>();
         } else if (r != MPG123_OK) {
             if (auto lu = source_.EtatLecture(); !lu) return Echec(lu.Message());
-            return Echec("Le fichier est endommagé : erreur de décodage à " + std::to_string(Pourcentage()) +
-                         " %.");
+            return EchecDecodage();
         } else if (auto couche = VerifieCouche(); !couche) {
             return Echec(couche.Message());
         }

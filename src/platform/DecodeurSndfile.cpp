@@ -38,8 +38,9 @@ std::int16_t En16Bits(double x) {
     return static_cast<std::int16_t>(std::lrint(std::clamp(x * 32768.0, -32768.0, 32767.0)));
 }
 
-const char* const kIllisible =
-    "Ce n'est pas un fichier son que Sampix sait lire (WAV, MP3, FLAC, Ogg Vorbis, Opus, AIFF).";
+constexpr TtexteSource kIllisible =
+    Traduisible("DecodeurSndfile",
+                "Ce n'est pas un fichier son que Sampix sait lire (WAV, MP3, FLAC, Ogg Vorbis, Opus, AIFF).");
 
 }  // namespace
 
@@ -63,7 +64,9 @@ Tresultat<> TdecodeurSndfile::Demarre(const std::string& nom) {
         return Echec(kIllisible);
     }
     if ((info.format & SF_FORMAT_TYPEMASK) == SF_FORMAT_MPEG)
-        return Echec("Ce fichier contient un son MPEG : donnez-lui l'extension .mp3 pour le convertir.");
+        return Echec(
+            Traduisible("DecodeurSndfile",
+                        "Ce fichier contient un son MPEG : donnez-lui l'extension .mp3 pour le convertir."));
     if (info.channels < 1 || info.samplerate <= 0) return Echec(kIllisible);
     voiesSource_ = info.channels;
     canaux_ = std::min(info.channels, 2);
@@ -91,8 +94,7 @@ Tresultat<std::span<const std::int16_t>> TdecodeurSndfile::LitBloc() {
     if (auto lu = source_.EtatLecture(); !lu) return Echec(lu.Message());
     // A decoder that loses its way before the end of the file meets damage; at the end, a cut.
     if (sf_error(sf_.get()) != SF_ERR_NO_ERROR && source_.Position() < source_.Taille())
-        return Echec("Le fichier est endommagé : erreur de décodage à " + std::to_string(Pourcentage()) +
-                     " %.");
+        return EchecDecodage();
     // The length announced by FLAC, Ogg and AIFF headers is exact; an Ogg stream whose last
     // page is missing announces none.
     finEndommagee_ = sf_error(sf_.get()) != SF_ERR_NO_ERROR || tramesAnnoncees_ == SF_COUNT_MAX ||

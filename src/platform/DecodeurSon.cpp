@@ -8,14 +8,20 @@
 #include <cerrno>
 #include <cstring>
 
+namespace {
+
+constexpr TtexteSource kOuverture = Traduisible("DecodeurSon", "Impossible d'ouvrir le fichier : %1");
+
+}  // namespace
+
 Tresultat<> TfichierSource::Ouvre(const std::string& nom) {
     const int fd = ::open(nom.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return Echec(std::string("Impossible d'ouvrir le fichier : ") + std::strerror(errno));
+    if (fd < 0) return Echec(kOuverture, std::strerror(errno));
     struct stat etat {};
     if (::fstat(fd, &etat) != 0 || !S_ISREG(etat.st_mode)) {
         const int erreur = S_ISDIR(etat.st_mode) ? EISDIR : EINVAL;
         ::close(fd);
-        return Echec(std::string("Impossible d'ouvrir le fichier : ") + std::strerror(erreur));
+        return Echec(kOuverture, std::strerror(erreur));
     }
     fd_ = fd;
     taille_ = etat.st_size;
@@ -58,11 +64,18 @@ bool TfichierSource::LitA(std::int64_t position, void* p, std::size_t n) const {
 }
 
 Tresultat<> TfichierSource::EtatLecture() const {
-    if (erreur_ != 0) return Echec(std::string("Impossible de lire le fichier : ") + std::strerror(erreur_));
+    if (erreur_ != 0)
+        return Echec(Traduisible("DecodeurSon", "Impossible de lire le fichier : %1"),
+                     std::strerror(erreur_));
     return {};
 }
 
 int TdecodeurSon::Pourcentage() const {
     if (source_.Taille() <= 0) return 100;
     return static_cast<int>(std::clamp<std::int64_t>(source_.Position() * 100 / source_.Taille(), 0, 100));
+}
+
+Techec TdecodeurSon::EchecDecodage() const {
+    return Echec(Traduisible("DecodeurSon", "Le fichier est endommagé : erreur de décodage à %1 %."),
+                 std::to_string(Pourcentage()));
 }

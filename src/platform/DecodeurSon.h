@@ -64,6 +64,8 @@ public:
 
 protected:
     TdecodeurSon() = default;
+    // The damage met by the decoding, and how far into the file.
+    Techec EchecDecodage() const;
 
     TfichierSource source_;
     int canaux_ = 0;

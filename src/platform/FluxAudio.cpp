@@ -13,6 +13,9 @@
 
 namespace {
 
+constexpr TtexteSource kSansSystemeAudio = Traduisible("FluxAudio", "système audio indisponible");
+constexpr TtexteSource kSansEntree = Traduisible("FluxAudio", "aucune entrée son");
+
 void AlsaMuet(const char*, int, const char*, int, const char*, ...) {}
 void JackMuet(const char*) {}
 
@@ -107,7 +110,7 @@ TfluxSortie::~TfluxSortie() {
 Tresultat<> TfluxSortie::Demarre(std::vector<std::int16_t> echantillons, int canaux, int frequence,
                                  bool boucle, const TsignalAudio& signal, std::uint32_t numero) {
     Arrete();
-    if (!SystemeAudioPret()) return Echec("système audio indisponible");
+    if (!SystemeAudioPret()) return Echec(kSansSystemeAudio);
     tampons_[0] = std::move(echantillons);
     tampons_[1].assign(tampons_[0].size(), 0);
     actif_.store(0);
@@ -209,8 +212,8 @@ TfluxEntree::~TfluxEntree() {
 Tresultat<> TfluxEntree::Demarre(int peripherique, TformatCarte format, std::size_t capacite,
                                  const TsignalAudio& signal) {
     Arrete();
-    if (!SystemeAudioPret()) return Echec("système audio indisponible");
-    if (peripherique < 0) return Echec("aucune entrée son");
+    if (!SystemeAudioPret()) return Echec(kSansSystemeAudio);
+    if (peripherique < 0) return Echec(kSansEntree);
     octetsParTrame_ = format.bits == 8 ? 1 : 2;
     tampon_.assign(capacite, 0);
     remplis_.store(0);
@@ -246,10 +249,10 @@ TfluxDirect::~TfluxDirect() {
 Tresultat<> TfluxDirect::Demarre(int peripherique, TformatCarte format, unsigned long tramesParBloc,
                                  TtraitementBloc traitement, void* contexte) {
     Arrete();
-    if (!SystemeAudioPret()) return Echec("système audio indisponible");
-    if (peripherique < 0) return Echec("aucune entrée son");
+    if (!SystemeAudioPret()) return Echec(kSansSystemeAudio);
+    if (peripherique < 0) return Echec(kSansEntree);
     const PaDeviceIndex sortie = Pa_GetDefaultOutputDevice();
-    if (sortie == paNoDevice) return Echec("aucune sortie son");
+    if (sortie == paNoDevice) return Echec(Traduisible("FluxAudio", "aucune sortie son"));
     traitement_ = traitement;
     contexte_ = contexte;
     incidents_.store(0);

@@ -19,8 +19,12 @@ public:
     TnotificationLecteur notification;
 };
 
+Techec EchecLecture(SNDFILE* sf) {
+    return Echec(Traduisible("LecteurAudio", "Impossible de lire le fichier son (%1)"), sf_strerror(sf));
+}
+
 Techec LecteurFerme() {
-    return Echec("Aucun périphérique MCI ouvert");
+    return Echec(Traduisible("LecteurAudio", "Aucun périphérique MCI ouvert"));
 }
 
 }  // namespace
@@ -58,13 +62,10 @@ void TLecteurAudio::OublieOptions() {
 Tresultat<> TLecteurAudio::Open() {
     Close();
     OublieOptions();
-    if (FileName.isEmpty()) return Echec("Aucun fichier son à ouvrir");
+    if (FileName.isEmpty()) return Echec(Traduisible("LecteurAudio", "Aucun fichier son à ouvrir"));
     auto f = std::make_unique<Fichier>();
     f->sf = sf_open(QFile::encodeName(FileName).constData(), SFM_READ, &f->info);
-    if (!f->sf || f->info.samplerate <= 0 || f->info.channels <= 0)
-        return Echec(QStringLiteral("Impossible de lire le fichier son (%1)")
-                         .arg(QString::fromLocal8Bit(sf_strerror(f->sf)))
-                         .toStdString());
+    if (!f->sf || f->info.samplerate <= 0 || f->info.channels <= 0) return EchecLecture(f->sf);
     fichier_ = std::move(f);
     formatTemps_ = TformatTemps::tfMilliseconds;
     position_ = 0;
@@ -119,7 +120,9 @@ Tresultat<> TLecteurAudio::Play() {
     position_ = de;
     const auto demarre = lecture_.Demarre(std::move(echantillons), f.info.channels, f.info.samplerate,
                                           boucle_, signal_, ++numeroLecture_);
-    if (!demarre) return Echec("Le périphérique son refuse la lecture (" + demarre.Message() + ")");
+    if (!demarre)
+        return Echec(Traduisible("LecteurAudio", "Le périphérique son refuse la lecture (%1)"),
+                     demarre.Message());
     lectureOuverte_ = true;
     lectureNotifie_ = notifier;
     veille_.Demarre();
@@ -175,7 +178,9 @@ void TLecteurAudio::CarteMuette() {
     position_ = PositionLecture();
     lecture_.Arrete();
     lectureOuverte_ = false;
-    if (OnPanne) OnPanne(QStringLiteral("La sortie son ne répond plus : la lecture s'arrête."));
+    if (OnPanne)
+        OnPanne(QCoreApplication::translate("LecteurAudio",
+                                            "La sortie son ne répond plus : la lecture s'arrête."));
     if (lectureNotifie_) Notifie(TnotificationLecteur::nvAborted);
 }
 
@@ -185,10 +190,7 @@ Tresultat<> TLecteurAudio::RelitPendantLecture() {
     // A handle of its own: the open one keeps the header it read.
     Fichier f;
     f.sf = sf_open(QFile::encodeName(FileName).constData(), SFM_READ, &f.info);
-    if (!f.sf || f.info.channels != fichier_->info.channels)
-        return Echec(QStringLiteral("Impossible de lire le fichier son (%1)")
-                         .arg(QString::fromLocal8Bit(sf_strerror(f.sf)))
-                         .toStdString());
+    if (!f.sf || f.info.channels != fichier_->info.channels) return EchecLecture(f.sf);
     const auto canaux = static_cast<std::size_t>(f.info.channels);
     remplacement_.assign(static_cast<std::size_t>(longueurLecture_) * canaux, 0);
     sf_seek(f.sf, debutLecture_, SEEK_SET);

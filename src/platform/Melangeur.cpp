@@ -1,5 +1,6 @@
 #include "platform/Melangeur.h"
 
+#include <QCoreApplication>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStringList>
@@ -11,8 +12,9 @@ Tresultat<> LanceMelangeur() {
         const QString programme = QStandardPaths::findExecutable(nom);
         if (!programme.isEmpty() && QProcess::startDetached(programme, {})) return {};
     }
-    return Echec(QStringLiteral("Aucun de ces mélangeurs de volume ne s'est lancé : %1.\n"
-                                "Installez-en un, pavucontrol par exemple.")
+    return Echec(QCoreApplication::translate("Melangeur",
+                                             "Aucun de ces mélangeurs de volume ne s'est lancé : %1.\n"
+                                             "Installez-en un, pavucontrol par exemple.")
                      .arg(melangeurs.join(QStringLiteral(", ")))
                      .toStdString());
 }

@@ -5,6 +5,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 #include <QSerialPort>
@@ -59,8 +60,11 @@ bool TPortSerie::Open() const {
 
 Tresultat<> TPortSerie::Ouvre() {
     if (port_->isOpen()) return {};
-    const QString nom = QStringLiteral("Le port série %1").arg(comNumber_);
-    if (chemin_.isEmpty()) return Echec(QStringLiteral("%1 n'existe pas.").arg(nom).toStdString());
+    const QString numero = QString::number(comNumber_);
+    if (chemin_.isEmpty())
+        return Echec(QCoreApplication::translate("PortSerie", "Le port série %1 n'existe pas.")
+                         .arg(numero)
+                         .toStdString());
     port_->setPortName(chemin_);
     port_->setBaudRate(baud_);
     port_->setDataBits(QSerialPort::Data8);
@@ -69,21 +73,23 @@ Tresultat<> TPortSerie::Ouvre() {
     port_->setFlowControl(QSerialPort::NoFlowControl);
     port_->setReadBufferSize(4096);
     if (!port_->open(QIODevice::ReadWrite)) {
-        const QString lieu = QStringLiteral("%1 (%2)").arg(nom, chemin_);
         QString texte;
         if (port_->error() == QSerialPort::PermissionError &&
             access(QFile::encodeName(chemin_), R_OK | W_OK) != 0)
-            texte = QStringLiteral(
-                        "%1 existe, mais ce compte n'a pas le droit de l'ouvrir.\n"
+            texte = QCoreApplication::translate(
+                        "PortSerie",
+                        "Le port série %1 (%2) existe, mais ce compte n'a pas le droit de l'ouvrir.\n"
                         "Ajoutez votre compte au groupe dialout (sudo adduser $USER dialout), "
                         "puis fermez la session et ouvrez-la à nouveau.")
-                        .arg(lieu);
+                        .arg(numero, chemin_);
         else if (port_->error() == QSerialPort::PermissionError)
-            texte = QStringLiteral(
-                        "%1 est occupé par un autre programme.\nFermez ce programme, puis recommencez.")
-                        .arg(lieu);
+            texte = QCoreApplication::translate("PortSerie",
+                                                "Le port série %1 (%2) est occupé par un autre "
+                                                "programme.\nFermez ce programme, puis recommencez.")
+                        .arg(numero, chemin_);
         else
-            texte = QStringLiteral("Impossible d'ouvrir %1 : %2").arg(lieu, port_->errorString());
+            texte = QCoreApplication::translate("PortSerie", "Impossible d'ouvrir Le port série %1 (%2) : %3")
+                        .arg(numero, chemin_, port_->errorString());
         port_->clearError();
         return Echec(texte.toStdString());
     }

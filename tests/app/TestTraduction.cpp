@@ -14,6 +14,8 @@
 #include "app/FenetreTest.h"
 #include "app/OptionsDlg.h"
 #include "graph/DessinSpectre.h"
+#include "platform/DecodeurMp3.h"
+#include "platform/PortSerie.h"
 #include "support/FichiersTest.h"
 
 TEST(Traduction, LaLangueDuSystemeChoisitLInterface) {
@@ -91,6 +93,36 @@ TEST(Traduction, LaFenetreParleAnglais) {
     }
     QCoreApplication::removeTranslator(traduction.get());
     EXPECT_EQ(LangueInterface(), Tlangue::francais);
+}
+
+// Failures of the devices' layer in each language: a text file named .mp3 (a marked core text)
+// and a port whose device is missing (a Qt text, its number and path in place; the system's reason
+// follows).
+TEST(Traduction, LesEchecsDesPeripheriquesSuiventLaLangue) {
+    const auto dossier = NouveauDossier();
+    const std::string texte = (dossier / "notes.mp3").string();
+    EcritOctets(texte, std::vector<std::uint8_t>(2000, 'a'));
+    const QString absent = QString::fromStdString((dossier / "ttyS9").string());
+    TPortSerie port;
+    port.SetComNumber(2, TnumerotationPorts({QString(), absent}));
+    const auto echecs = [&] {
+        return std::pair{TdecodeurMp3::Ouvre(texte).Message(),
+                         QString::fromStdString(port.Ouvre().Message())};
+    };
+
+    const auto traduction = TraductionAnglaise();
+    ASSERT_NE(traduction, nullptr);
+    QCoreApplication::installTranslator(traduction.get());
+    InstalleTraductionDuNoyau();
+    const auto [mp3, serie] = echecs();
+    QCoreApplication::removeTranslator(traduction.get());
+    EXPECT_EQ(mp3, "This is not an MP3 sound file.");
+    EXPECT_TRUE(serie.startsWith("Cannot open serial port 2 (" + absent + "): ")) << serie.toStdString();
+
+    const auto [mp3Fr, serieFr] = echecs();
+    EXPECT_EQ(mp3Fr, "Ce n'est pas un fichier son MP3.");
+    EXPECT_TRUE(serieFr.startsWith("Impossible d'ouvrir Le port série 2 (" + absent + ") : "))
+        << serieFr.toStdString();
 }
 
 // lupdate over the sources and the browser page's texts, on a copy of the translation file: a
