@@ -161,12 +161,12 @@
 <context>
     <name>FichierConversion</name>
     <message>
-        <location filename="../src/sound/FichierConversion.cpp" line="+16"/>
+        <location filename="../src/sound/FichierConversion.cpp" line="+17"/>
         <source>Impossible de créer le fichier &quot;%1&quot;. %2</source>
         <translation>Cannot create the file &quot;%1&quot;. %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Impossible d&apos;écrire le fichier &quot;%1&quot;. %2</source>
         <translation>Cannot write the file &quot;%1&quot;. %2</translation>
     </message>
@@ -251,7 +251,7 @@
 <context>
     <name>LecteurWav</name>
     <message>
-        <location filename="../src/sound/EnveloppeWav.cpp" line="+50"/>
+        <location filename="../src/sound/EnveloppeWav.cpp" line="+51"/>
         <location filename="../src/sound/LecteurWav.cpp" line="+19"/>
         <source>Erreur de lecture : %1</source>
         <translation>Read error: %1</translation>
@@ -272,7 +272,7 @@
         <translation>Unsupported format: %1 bits per sample</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <location line="+32"/>
         <source>Format incorrect : bloc de données vide</source>
         <translation>Bad format: empty data chunk</translation>

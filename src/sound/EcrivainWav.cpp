@@ -93,7 +93,8 @@ Tresultat<> CreeFichierSiAbsent(const std::string& nom) {
     Tfichier f = Tfichier::CreeExclusif(nom, erreur);
     if (erreur == EEXIST) return {};
     const auto echec = [&] {
-        return Echec(Traduisible("EcrivainWav", "Impossible de créer le fichier %1 : %2"), nom, TexteErreur(erreur));
+        return Echec(Traduisible("EcrivainWav", "Impossible de créer le fichier %1 : %2"), nom,
+                     TexteErreur(erreur));
     };
     if (!f.Ouvert()) return echec();
     if (f.EcritA(0, "RIFF", 4) && f.Ferme()) return {};

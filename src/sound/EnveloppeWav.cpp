@@ -47,7 +47,8 @@ Tresultat<std::vector<TcolonneEnveloppe>> EnveloppeWav(const std::string& nom, c
             const std::int64_t n = std::min(kTramesParBloc, fin - premiere);
             const std::int64_t lus = f.Valeur().LitA(d.debutDonnees + premiere * octetsTrame, bloc.data(),
                                                      static_cast<std::size_t>(n * octetsTrame));
-            if (lus < 0) return Echec(Traduisible("LecteurWav", "Erreur de lecture : %1"), TexteErreur(errno));
+            if (lus < 0)
+                return Echec(Traduisible("LecteurWav", "Erreur de lecture : %1"), TexteErreur(errno));
             for (std::int64_t i = 0; i + octetsTrame <= lus; i += octetsTrame) {
                 const float v = Niveau(bloc.data() + i, huitBits);
                 col.mini = std::min(col.mini, v);

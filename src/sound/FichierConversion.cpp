@@ -13,8 +13,10 @@ namespace {
 
 constexpr std::uint32_t kTailleEnTete = 44;
 constexpr std::size_t kTailleTampon = 1 << 20;
-constexpr TtexteSource kCreation = Traduisible("FichierConversion", "Impossible de créer le fichier \"%1\". %2");
-constexpr TtexteSource kEcriture = Traduisible("FichierConversion", "Impossible d'écrire le fichier \"%1\". %2");
+constexpr TtexteSource kCreation =
+    Traduisible("FichierConversion", "Impossible de créer le fichier \"%1\". %2");
+constexpr TtexteSource kEcriture =
+    Traduisible("FichierConversion", "Impossible d'écrire le fichier \"%1\". %2");
 
 void Pose16(std::uint8_t* p, std::uint16_t x) {
     p[0] = x & 0xFF;

@@ -81,7 +81,8 @@ Tresultat<TdescriptionWav> Decrit(const Tfichier& f) {
     else if (d.NBits == 16)
         d.format = TformatWave::f16;
     else
-        return Echec(Traduisible("LecteurWav", "Format non géré : %1 bits par échantillon"), std::to_string(d.NBits));
+        return Echec(Traduisible("LecteurWav", "Format non géré : %1 bits par échantillon"),
+                     std::to_string(d.NBits));
     d.Nvoies = tete[22];
     if (d.Nvoies == 2)
         d.format = d.format == TformatWave::f8 ? TformatWave::f8stereo : TformatWave::f16stereo;
@@ -94,7 +95,8 @@ Tresultat<TdescriptionWav> Decrit(const Tfichier& f) {
         etiquette = *parLaListe;
 
     std::uint8_t taille[4];
-    if (f.LitA(etiquette + 4, taille, 4) != 4) return Echec(Traduisible("LecteurWav", "Format incorrect : bloc de données vide"));
+    if (f.LitA(etiquette + 4, taille, 4) != 4)
+        return Echec(Traduisible("LecteurWav", "Format incorrect : bloc de données vide"));
     d.debutDonnees = etiquette + 8;
     d.tailleAnnoncee = Lit32(taille);
     const std::int64_t presents = std::min<std::int64_t>(d.tailleAnnoncee, f.Taille() - d.debutDonnees);
